@@ -1,0 +1,67 @@
+#include <cstdio>
+#include <sstream>
+
+#include "console/console_session.h"
+#include "console/script_reader.h"
+
+namespace quarvel::console {
+namespace {
+
+const char* OnOff(bool on) { return on ? "on" : "off"; }
+int Flag(bool on) { return on ? 1 : 0; }
+
+const char* WindowName(WindowId id) {
+  switch (id) {
+    case WindowId::HallOfFame: return "halloffame";
+    case WindowId::Reload: return "reload";
+    case WindowId::Main: break;
+  }
+  return "main";
+}
+
+}  // namespace
+
+std::string Dump(const Program& program) {
+  const GameState& s = program.state();
+  const WindowsState& w = program.windows();
+  std::ostringstream out;
+
+  out << "board";
+  for (int row = 1; row <= 4; ++row) {
+    if (row > 1) out << " /";
+    for (int column = 1; column <= 4; ++column) out << ' ' << TileAt(s.board.table, row, column);
+  }
+  out << "\nbuttons";
+  for (const TwipsPoint& p : s.board.buttons) out << ' ' << p.Left << ',' << p.Top;
+  out << "\ngame " << Quote(s.Text1) << "\ntime " << Quote(s.Text3) << '\n';
+
+  const Commands& c = s.commands;
+  out << "commands New=" << OnOff(c.NewGame) << " GiveUp=" << OnOff(c.GiveUp)
+      << " HallOfFame=" << OnOff(c.HallOfFame) << " ShowMe=" << OnOff(c.ShowMe) << " Reload=" << OnOff(c.Reload)
+      << " Save=" << OnOff(c.Save) << " Replay=" << OnOff(c.Replay) << '\n';
+  const SolverState& v = s.solver;
+  out << "state GameInProgress=" << Flag(s.GameInProgress) << " SolverUsed=" << Flag(s.SolverUsed)
+      << " RowEndRotation=" << Flag(v.RowEndRotation) << " RingMode=" << Flag(v.RingMode)
+      << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile << " SolverLastMove=" << v.SolverLastMove
+      << '\n';
+  char slowest[40];
+  std::snprintf(slowest, sizeof slowest, "%.10g", s.SlowestFameTime);
+  out << "fame FameCount=" << s.FameCount << " SlowestFameTime=" << slowest << '\n';
+  out << "window " << WindowName(w.visible) << '\n';
+
+  if (w.visible == WindowId::HallOfFame) {
+    std::string_view rest = w.listing;
+    while (!rest.empty()) {
+      const std::size_t end = rest.find("\r\n");
+      out << "| " << rest.substr(0, end) << '\n';
+      rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 2);
+    }
+  } else if (w.visible == WindowId::Reload) {
+    out << "list";
+    for (const std::string& entry : w.savedList) out << ' ' << Quote(entry);
+    out << "\ncombo " << Quote(w.comboText) << '\n';
+  }
+  return out.str();
+}
+
+}  // namespace quarvel::console

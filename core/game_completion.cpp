@@ -1,0 +1,74 @@
+#include "core/game_completion.h"
+
+#include "game/game_clock.h"
+#include "records/hall_of_fame.h"
+#include "records/utf8.h"
+
+namespace quarvel {
+namespace {
+
+std::string Counted(std::int64_t n, const char* one, const char* many) {
+  return std::to_string(n) + (n == 1 ? one : many);
+}
+
+// Asks until the answer is acceptable; an empty answer or a cancel gives nothing.
+std::string AskWinnerName(Dialogs& dialogs) {
+  for (;;) {
+    auto answer = dialogs.AskInput(
+        "Congratulations!", "Please provide your name (max. 14 characters) for the Hall of Fame.",
+        kNamePromptLeftTwips, kNamePromptTopTwips);
+    if (!answer) return {};
+    if (CountCharacters(*answer) >= 15) {
+      dialogs.ShowMessage("Error!", "The name you provide must contain fewer than 15 characters.");
+      continue;
+    }
+    if (answer->find('"') != std::string::npos) {
+      dialogs.ShowMessage("Error!", "The name you provide must not contain double quotes.");
+      continue;
+    }
+    return *answer;
+  }
+}
+
+}  // namespace
+
+std::string CongratulationText(const HoursMinutesSeconds& time) {
+  std::string text = "Congratulations, your winning time was ";
+  if (time.hours != 0) text += Counted(time.hours, " hour", " hours");
+  text += " " + Counted(time.minutes, " minute", " minutes");
+  text += " " + Counted(time.seconds, " second.", " seconds.");
+  return text;
+}
+
+bool QualifiesForFame(std::int64_t seconds, double timeDays, const GameState& state) {
+  return seconds < 3600 && (timeDays < state.SlowestFameTime || state.FameCount < kMaxFameEntries);
+}
+
+void CompleteGame(GameState& state, Services& services) {
+  state.GameInProgress = false;
+  Commands& c = state.commands;
+  c.NewGame = true;
+  c.Reload = true;
+  c.Replay = true;
+  c.GiveUp = false;
+  c.ShowMe = false;
+
+  if (state.SolverUsed) {
+    state.SolverUsed = false;
+    services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
+    return;
+  }
+
+  state.EndTime = services.clock.Now();
+  const std::int64_t seconds = ElapsedSeconds(state, services.clock);
+  const double timeDays = static_cast<double>(seconds) / 86400.0;
+  state.Text3 = FormatClockText(seconds);
+  services.dialogs.ShowMessage("Congratulations!", CongratulationText(SplitSeconds(seconds)));
+  if (!QualifiesForFame(seconds, timeDays, state)) return;
+
+  const std::string name = AskWinnerName(services.dialogs);
+  if (name.empty()) return;
+  InsertFameEntry(state, services, name, timeDays);
+}
+
+}  // namespace quarvel

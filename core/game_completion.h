@@ -1,0 +1,25 @@
+#pragma once
+// The end of a game won by the player.
+#include <cstdint>
+#include <string>
+
+#include "core/date_time.h"
+#include "core/game_state.h"
+#include "core/platform.h"
+
+namespace quarvel {
+
+inline constexpr int kMaxFameEntries = 30;
+inline constexpr int kNamePromptLeftTwips = 6000;
+inline constexpr int kNamePromptTopTwips = 1500;
+
+// "Congratulations, your winning time was ..." for the split winning time.
+std::string CongratulationText(const HoursMinutesSeconds& time);
+
+// Whether a winning time of `seconds` enters the Hall of Fame.
+bool QualifiesForFame(std::int64_t seconds, double timeDays, const GameState& state);
+
+// Runs when a player's click has left the board solved.
+void CompleteGame(GameState& state, Services& services);
+
+}  // namespace quarvel

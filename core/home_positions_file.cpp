@@ -1,0 +1,57 @@
+#include "core/home_positions_file.h"
+
+#include <vector>
+
+namespace quarvel {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+// One field as a small whole number; nothing when it is not one.
+std::optional<int> ParseSmallNumber(std::string_view field) {
+  while (!field.empty() && IsBlank(field.front())) field.remove_prefix(1);
+  while (!field.empty() && IsBlank(field.back())) field.remove_suffix(1);
+  if (field.empty() || field.size() > 4) return std::nullopt;
+  int value = 0;
+  for (char c : field) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+}  // namespace
+
+std::optional<BoardTable> ParseHomePositions(std::string_view text) {
+  std::vector<int> numbers;
+  std::size_t pos = 0;
+  while (numbers.size() < 32 && pos < text.size()) {
+    std::size_t end = pos;
+    while (end < text.size() && !IsSeparator(text[end])) ++end;
+    std::string_view field = text.substr(pos, end - pos);
+    // A CR LF pair (or an empty line) is one line end, not an empty field.
+    bool onlyBlanks = field.find_first_not_of(" \t") == std::string_view::npos;
+    bool lineEnd = end < text.size() && text[end] != ',';
+    if (!(onlyBlanks && (lineEnd || end == text.size()) )) {
+      auto value = ParseSmallNumber(field);
+      if (!value) return std::nullopt;
+      numbers.push_back(*value);
+    }
+    pos = end + 1;
+  }
+  if (numbers.size() < 32) return std::nullopt;
+
+  BoardTable table{};
+  bool used[5][5] = {};
+  for (std::size_t tile = 0; tile < kTileCount; ++tile) {
+    int row = numbers[2 * tile];
+    int column = numbers[2 * tile + 1];
+    if (row < 1 || row > 4 || column < 1 || column > 4 || used[row][column]) return std::nullopt;
+    used[row][column] = true;
+    table[tile] = {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+  }
+  return table;
+}
+
+}  // namespace quarvel

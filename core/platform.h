@@ -1,0 +1,101 @@
+#pragma once
+// The services the game asks of its platform. Each has a real implementation for the
+// desktop program and a scripted one for tests and the console.
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "core/date_time.h"
+
+namespace quarvel {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // The wall clock, to whole seconds; it may jump when the system clock is set.
+  virtual DateTime Now() = 0;
+  // A clock that never goes back, in milliseconds from an arbitrary origin.
+  virtual std::int64_t MonotonicMs() = 0;
+  // The abbreviated name of month 1..12 for dates written in the Hall of Fame.
+  virtual std::string MonthAbbreviation(int month) = 0;
+};
+
+// The platform's uniform generator behind the shuffled random source.
+class UniformGenerator {
+ public:
+  virtual ~UniformGenerator() = default;
+  virtual double Next() = 0;  // in [0, 1), never 1.0
+  virtual void ReseedFromClock() = 0;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal box with a title, the text and an OK button only.
+  virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+  // A modal input box with an empty default, placed at (left, top) twips on the screen;
+  // nothing when the player cancels.
+  virtual std::optional<std::string> AskInput(const std::string& title, const std::string& prompt,
+                                              int leftTwips, int topTwips) = 0;
+  // A failed file operation that ended a handler.
+  virtual void ShowFailure(const std::string& text) = 0;
+};
+
+enum class PointerShape { Default, Hourglass };
+
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+  virtual void SetPointer(PointerShape shape) = 0;
+  // Gives the keyboard focus to a tile's button.
+  virtual void FocusTile(int tile) = 0;
+};
+
+// A file operation that failed; it ends the handler that ran it.
+class FileFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace quarvel
+
+#include <functional>
+
+namespace quarvel {
+
+// Files in the program's data folder, addressed by bare names. Every failure other than
+// a missing file throws FileFailure naming the file and the reason.
+class FileStore {
+ public:
+  virtual ~FileStore() = default;
+  virtual bool Exists(const std::string& name) = 0;
+  // The whole content; nothing when the file does not exist.
+  virtual std::optional<std::string> Read(const std::string& name) = 0;
+  // Rewrites a file as one step that other processes cannot interleave: `change` gets the
+  // current content (nothing when the file does not exist) and returns the new content,
+  // which is written to `scratch` and renamed over `name`. An interruption leaves either
+  // the old or the new file whole.
+  using Change = std::function<std::string(const std::optional<std::string>&)>;
+  virtual void Rewrite(const std::string& name, const std::string& scratch, const Change& change) = 0;
+  // Deletes a file; a missing file is not an error.
+  virtual void Remove(const std::string& name) = 0;
+};
+
+// The values New Game's shuffle draws, each in [0, 1). A negative argument reseeds first.
+class DrawSource {
+ public:
+  virtual ~DrawSource() = default;
+  virtual double ShuffledRandom(std::int16_t reseed) = 0;
+};
+
+// Everything a handler may ask of the outside world.
+struct Services {
+  Clock& clock;
+  Dialogs& dialogs;
+  WindowSystem& windows;
+  FileStore& files;
+  DrawSource& random;
+};
+
+}  // namespace quarvel

@@ -1,0 +1,15 @@
+#include "core/tile_moves.h"
+
+#include "core/game_completion.h"
+#include "core/tile_placement.h"
+
+namespace quarvel {
+
+void ClickTile(GameState& state, Services& services, int tile) {
+  if (!state.GameInProgress) return;
+  state.solver.CancelManoeuvre();
+  MoveTile(state.board, tile);
+  if (IsSolved(state.board.table, state.home)) CompleteGame(state, services);
+}
+
+}  // namespace quarvel

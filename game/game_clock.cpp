@@ -1,0 +1,15 @@
+#include "game/game_clock.h"
+
+namespace quarvel {
+
+std::int64_t ElapsedSeconds(const GameState& state, Clock& clock) {
+  const std::int64_t ms = clock.MonotonicMs() - state.StartMonotonicMs;
+  return ms > 0 ? ms / 1000 : 0;
+}
+
+void ClockTick(GameState& state, Clock& clock) {
+  if (!state.GameInProgress || state.SolverUsed) return;
+  state.Text3 = FormatClockText(ElapsedSeconds(state, clock));
+}
+
+}  // namespace quarvel

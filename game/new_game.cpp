@@ -1,0 +1,33 @@
+#include "game/new_game.h"
+
+#include <cmath>
+#include <utility>
+
+#include "game/game_number.h"
+
+namespace quarvel {
+
+StartPosition ShuffleStartPosition(DrawSource& random) {
+  StartPosition position = SolvedStartPosition();
+  for (int i = 1; i <= 15; ++i) {
+    const double r = random.ShuffledRandom(1);
+    int j = static_cast<int>(std::floor((17 - i) * r)) + i;
+    if (j > 16) j = 16;  // guards against a draw of 1.0
+    if (j < i) j = i;
+    std::swap(position[static_cast<std::size_t>(i - 1)], position[static_cast<std::size_t>(j - 1)]);
+  }
+  return position;
+}
+
+void NewGame(GameState& state, Services& services) {
+  state.Text3.clear();
+  services.windows.SetPointer(PointerShape::Hourglass);
+  StartPosition position = ShuffleStartPosition(services.random);
+  MakeSolvable(position);
+  LayOutBoard(state.board, position);
+  state.Text1 = EncodeGameNumber(position);
+  state.PlayedGameNumber = state.Text1;
+  BeginGame(state, services, /*saveEnabled=*/true);
+}
+
+}  // namespace quarvel

@@ -1,0 +1,14 @@
+#pragma once
+#include "core/game_state.h"
+#include "core/platform.h"
+#include "game/start_position.h"
+
+namespace quarvel {
+
+// The forward Fisher-Yates shuffle of the solved arrangement with 15 draws.
+StartPosition ShuffleStartPosition(DrawSource& random);
+
+// Click of "New Game": deals a random solvable game and starts it.
+void NewGame(GameState& state, Services& services);
+
+}  // namespace quarvel

@@ -1,0 +1,69 @@
+#include "platform/scripted.h"
+
+namespace quarvel {
+
+std::string ScriptedClock::MonthAbbreviation(int month) {
+  static const char* const kNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  return month >= 1 && month <= 12 ? kNames[month - 1] : "???";
+}
+
+double ScriptedGenerator::Next() {
+  if (values.empty()) return fallback;
+  const double value = values.front();
+  values.pop_front();
+  return value;
+}
+
+double ScriptedDrawList::ShuffledRandom(std::int16_t reseed) {
+  if (reseed < 0) ++reseeds;
+  if (values.empty()) return fallback;
+  const double value = values.front();
+  values.pop_front();
+  return value;
+}
+
+double QueuedDrawSource::ShuffledRandom(std::int16_t reseed) {
+  if (reseed < 0 || queued_.empty()) return fallback_.ShuffledRandom(reseed);
+  const double value = queued_.front();
+  queued_.pop_front();
+  return value;
+}
+
+void ScriptedDialogs::ShowMessage(const std::string& title, const std::string& text) {
+  transcript.push_back("message " + title + "|" + text);
+}
+
+std::optional<std::string> ScriptedDialogs::AskInput(const std::string& title, const std::string& prompt,
+                                                     int leftTwips, int topTwips) {
+  std::optional<std::string> answer;
+  if (!answers.empty()) {
+    answer = answers.front();
+    answers.pop_front();
+  }
+  transcript.push_back("input " + title + "|" + prompt + "|" + std::to_string(leftTwips) + "," +
+                       std::to_string(topTwips) + "|" + (answer ? *answer : "<cancel>"));
+  return answer;
+}
+
+void ScriptedDialogs::ShowFailure(const std::string& text) { transcript.push_back("failure " + text); }
+
+std::optional<std::string> MemoryFileStore::Read(const std::string& name) {
+  if (failing.count(name)) throw FileFailure("Cannot read " + name + ": scripted failure.");
+  auto it = files.find(name);
+  if (it == files.end()) return std::nullopt;
+  return it->second;
+}
+
+void MemoryFileStore::Rewrite(const std::string& name, const std::string& scratch, const Change& change) {
+  if (failing.count(scratch)) throw FileFailure("Cannot create " + scratch + ": scripted failure.");
+  std::string content = change(Read(name));
+  files[name] = std::move(content);
+}
+
+void MemoryFileStore::Remove(const std::string& name) {
+  if (failing.count(name)) throw FileFailure("Cannot delete " + name + ": scripted failure.");
+  files.erase(name);
+}
+
+}  // namespace quarvel

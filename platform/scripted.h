@@ -1,0 +1,98 @@
+#pragma once
+// Scripted platform services: a clock that moves only when told, queued values and
+// answers, and a transcript of what was shown.
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace quarvel {
+
+class ScriptedClock : public Clock {
+ public:
+  explicit ScriptedClock(DateTime start) : wall_(start) {}
+  DateTime Now() override { return wall_; }
+  std::int64_t MonotonicMs() override { return monotonicMs_; }
+  std::string MonthAbbreviation(int month) override;
+
+  // Time passes: both clocks move on.
+  void Advance(std::int64_t seconds) {
+    wall_ += static_cast<double>(seconds) / 86400.0;
+    monotonicMs_ += seconds * 1000;
+  }
+  // The system clock is set; durations are not changed by it.
+  void SetWall(DateTime value) { wall_ = value; }
+
+ private:
+  DateTime wall_;
+  std::int64_t monotonicMs_ = 0;
+};
+
+// Hands out queued values, then falls back to a fixed value.
+class ScriptedGenerator : public UniformGenerator {
+ public:
+  std::deque<double> values;
+  double fallback = 0.5;
+  int reseeds = 0;
+  double Next() override;
+  void ReseedFromClock() override { ++reseeds; }
+};
+
+// A draw source that hands out queued values, then a fixed one.
+class ScriptedDrawList : public DrawSource {
+ public:
+  std::deque<double> values;
+  double fallback = 0;
+  int reseeds = 0;
+  double ShuffledRandom(std::int16_t reseed) override;
+};
+
+// The next draws of a source are queued values; when they run out the source itself
+// takes over again.
+class QueuedDrawSource : public DrawSource {
+ public:
+  explicit QueuedDrawSource(DrawSource& fallback) : fallback_(fallback) {}
+  double ShuffledRandom(std::int16_t reseed) override;
+  void Queue(double value) { queued_.push_back(value); }
+
+ private:
+  DrawSource& fallback_;
+  std::deque<double> queued_;
+};
+
+// Records every box; input boxes take queued answers (nothing queued: cancel).
+class ScriptedDialogs : public Dialogs {
+ public:
+  std::vector<std::string> transcript;  // "message TITLE|TEXT", "input TITLE|PROMPT|ANSWER", "failure TEXT"
+  std::deque<std::optional<std::string>> answers;
+
+  void ShowMessage(const std::string& title, const std::string& text) override;
+  std::optional<std::string> AskInput(const std::string& title, const std::string& prompt, int leftTwips,
+                                      int topTwips) override;
+  void ShowFailure(const std::string& text) override;
+};
+
+class ScriptedWindowSystem : public WindowSystem {
+ public:
+  std::vector<PointerShape> pointers;
+  std::vector<int> focusedTiles;
+  void SetPointer(PointerShape shape) override { pointers.push_back(shape); }
+  void FocusTile(int tile) override { focusedTiles.push_back(tile); }
+};
+
+// Files held in memory; a name listed in `failing` makes every operation on it fail.
+class MemoryFileStore : public FileStore {
+ public:
+  std::map<std::string, std::string> files;
+  std::set<std::string> failing;
+
+  bool Exists(const std::string& name) override { return files.count(name) > 0; }
+  std::optional<std::string> Read(const std::string& name) override;
+  void Rewrite(const std::string& name, const std::string& scratch, const Change& change) override;
+  void Remove(const std::string& name) override;
+};
+
+}  // namespace quarvel

@@ -1,0 +1,27 @@
+#pragma once
+// The real clock and random generator of the desktop program and the console.
+#include <random>
+
+#include "core/platform.h"
+
+namespace quarvel {
+
+// The system's local wall clock, its monotonic clock and the locale's month names.
+class SystemClock : public Clock {
+ public:
+  DateTime Now() override;
+  std::int64_t MonotonicMs() override;
+  std::string MonthAbbreviation(int month) override;
+};
+
+// A 64-bit Mersenne Twister, reseeded from the clock.
+class SystemGenerator : public UniformGenerator {
+ public:
+  double Next() override;
+  void ReseedFromClock() override;
+
+ private:
+  std::mt19937_64 engine_;
+};
+
+}  // namespace quarvel

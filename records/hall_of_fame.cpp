@@ -1,0 +1,50 @@
+#include "records/hall_of_fame.h"
+
+#include <limits>
+
+#include "core/game_completion.h"
+#include "records/hall_of_fame_file.h"
+#include "records/utf8.h"
+
+namespace quarvel {
+namespace {
+
+std::string TodayText(Clock& clock) {
+  const CivilTime today = ToCivil(clock.Now());
+  return FormatFameDate(clock.MonthAbbreviation(today.month), today.day, today.year);
+}
+
+std::int16_t CountOf(std::size_t n) {
+  return static_cast<std::int16_t>(std::min<std::size_t>(n, std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace
+
+void LoadFameSummary(GameState& state, Services& services) {
+  state.FameCount = 0;
+  state.SlowestFameTime = kNoFameTime;
+  services.files.Remove(kOldFameFile);
+  const auto content = services.files.Read(kFameFile);
+  if (!content) {
+    state.commands.HallOfFame = false;
+    return;
+  }
+  const auto entries = ParseFameFile(ToUtf8Lenient(*content));
+  state.FameCount = CountOf(entries.size());
+  state.SlowestFameTime = entries.empty() ? 0 : entries.back().Time;
+}
+
+void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays) {
+  FameEntry entry{name, state.PlayedGameNumber, timeDays, TodayText(services.clock)};
+  std::vector<FameEntry> written;
+  services.files.Rewrite(kFameFile, kFameScratchFile, [&](const std::optional<std::string>& old) {
+    written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};
+    InsertRanked(written, entry, kMaxFameEntries);
+    return FormatFameFile(written);
+  });
+  state.FameCount = CountOf(written.size());
+  state.SlowestFameTime = written.back().Time;
+  state.commands.HallOfFame = true;
+}
+
+}  // namespace quarvel

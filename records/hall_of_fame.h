@@ -1,0 +1,18 @@
+#pragma once
+// The Hall of Fame as the game keeps it: the summary taken at start-up and the entry of
+// a winner.
+#include <string>
+
+#include "core/game_state.h"
+#include "core/platform.h"
+
+namespace quarvel {
+
+// Start-up: counts the entries, notes the slowest time, deletes HallFame.dat and
+// disables "Hall of Fame" when there is no list.
+void LoadFameSummary(GameState& state, Services& services);
+
+// Writes the winner at its rank into Fame.dat and enables "Hall of Fame".
+void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays);
+
+}  // namespace quarvel

@@ -1,0 +1,82 @@
+#include "records/hall_of_fame_file.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "records/text_lines.h"
+
+namespace quarvel {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Splits one line into its fields; nothing when a quote is not closed.
+std::optional<std::vector<std::string>> SplitFields(std::string_view line) {
+  std::vector<std::string> fields;
+  std::size_t pos = 0;
+  for (;;) {
+    while (pos < line.size() && IsBlank(line[pos])) ++pos;
+    if (pos < line.size() && line[pos] == '"') {
+      const std::size_t close = line.find('"', pos + 1);
+      if (close == std::string_view::npos) return std::nullopt;
+      fields.emplace_back(line.substr(pos + 1, close - pos - 1));
+      pos = line.find(',', close + 1);  // anything after the quote is ignored
+    } else {
+      const std::size_t comma = line.find(',', pos);
+      std::string_view field = line.substr(pos, comma == std::string_view::npos ? line.npos : comma - pos);
+      while (!field.empty() && IsBlank(field.back())) field.remove_suffix(1);
+      fields.emplace_back(field);
+      pos = comma;
+    }
+    if (pos == std::string_view::npos) return fields;
+    ++pos;
+  }
+}
+
+std::optional<double> ParseTime(std::string_view text) {
+  if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (!std::isfinite(value) || value < 0) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::vector<FameEntry> ParseFameFile(std::string_view text) {
+  std::vector<FameEntry> entries;
+  for (std::string_view line : SplitLines(text)) {
+    if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+    auto fields = SplitFields(line);
+    if (!fields || fields->size() < 4) continue;
+    auto time = ParseTime((*fields)[2]);
+    if (!time) continue;
+    entries.push_back({std::move((*fields)[0]), std::move((*fields)[1]), *time, std::move((*fields)[3])});
+  }
+  return entries;
+}
+
+std::string FormatFameTime(double days) {
+  char text[64];
+  const auto result = std::to_chars(text, text + sizeof text, days);
+  return std::string(text, result.ptr);
+}
+
+std::string FormatFameFile(const std::vector<FameEntry>& entries) {
+  std::string text;
+  for (const FameEntry& e : entries) {
+    text += '"' + e.Name + "\",\"" + e.GameNumber + "\"," + FormatFameTime(e.Time) + ",\"" + e.Date + "\"\r\n";
+  }
+  return text;
+}
+
+void InsertRanked(std::vector<FameEntry>& entries, FameEntry entry, std::size_t limit) {
+  auto at = entries.begin();
+  while (at != entries.end() && !(entry.Time <= at->Time)) ++at;
+  entries.insert(at, std::move(entry));
+  if (entries.size() > limit) entries.resize(limit);
+}
+
+}  // namespace quarvel

@@ -1,0 +1,35 @@
+#pragma once
+// Fame.dat: the Hall of Fame, one quoted, comma-separated entry per line, fastest first.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarvel {
+
+inline constexpr const char* kFameFile = "Fame.dat";
+inline constexpr const char* kFameScratchFile = "Temp.dat";
+inline constexpr const char* kOldFameFile = "HallFame.dat";
+
+struct FameEntry {
+  std::string Name;
+  std::string GameNumber;
+  double Time = 0;  // days
+  std::string Date;  // "mmm dd, yyyy"
+  friend bool operator==(const FameEntry&, const FameEntry&) = default;
+};
+
+// The entries of a Fame.dat text, in file order. Damaged lines (fewer than four fields,
+// an unterminated quote, a time that is not a finite number of zero or more) are skipped.
+std::vector<FameEntry> ParseFameFile(std::string_view text);
+
+// The file text: every entry on its own line ended by CR LF.
+std::string FormatFameFile(const std::vector<FameEntry>& entries);
+
+// The shortest decimal form that reads back as exactly the same double.
+std::string FormatFameTime(double days);
+
+// Places an entry before the first one whose time is equal or greater and keeps at most
+// `limit` entries.
+void InsertRanked(std::vector<FameEntry>& entries, FameEntry entry, std::size_t limit);
+
+}  // namespace quarvel

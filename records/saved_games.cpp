@@ -1,0 +1,24 @@
+#include "records/saved_games.h"
+
+#include "game/game_number.h"
+#include "records/saved_games_file.h"
+#include "records/utf8.h"
+
+namespace quarvel {
+
+void SaveGame(GameState& state, Services& services) {
+  const std::string number(TrimBlanks(state.Text1));
+  if (!ParseGameNumber(number)) {
+    services.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(number));
+    return;
+  }
+  services.files.Rewrite(kSavedGamesFile, kSavedGamesScratchFile, [&](const std::optional<std::string>& old) {
+    auto numbers = old ? ParseSavedGames(ToUtf8Lenient(*old)) : std::vector<std::string>{};
+    InsertSavedGame(numbers, number);
+    return FormatSavedGames(numbers);
+  });
+  services.dialogs.ShowMessage("Success!", "Game # successfully saved.");
+  state.commands.Save = false;
+}
+
+}  // namespace quarvel

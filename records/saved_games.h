@@ -1,0 +1,10 @@
+#pragma once
+#include "core/game_state.h"
+#include "core/platform.h"
+
+namespace quarvel {
+
+// Click of "Save Game #": stores the game number box's number in saved.dat.
+void SaveGame(GameState& state, Services& services);
+
+}  // namespace quarvel

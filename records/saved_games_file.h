@@ -1,0 +1,22 @@
+#pragma once
+// saved.dat: saved game numbers, one per line, shorter before longer and then by
+// character code.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarvel {
+
+inline constexpr const char* kSavedGamesFile = "saved.dat";
+inline constexpr const char* kSavedGamesScratchFile = "temp.dat";
+
+// The non-blank lines of a saved.dat text, in file order.
+std::vector<std::string> ParseSavedGames(std::string_view text);
+
+// The file text: every number on its own line ended by CR LF.
+std::string FormatSavedGames(const std::vector<std::string>& numbers);
+
+// Inserts a number after every line that is not greater, so equal numbers stand together.
+void InsertSavedGame(std::vector<std::string>& numbers, const std::string& number);
+
+}  // namespace quarvel

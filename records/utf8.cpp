@@ -1,0 +1,70 @@
+#include "records/utf8.h"
+
+namespace quarvel {
+namespace {
+
+// Length of the valid UTF-8 sequence starting at text[i], or 0 when there is none.
+std::size_t ValidSequenceLength(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k)
+    if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+  return length;
+}
+
+}  // namespace
+
+std::string ToUtf8Lenient(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = ValidSequenceLength(bytes, i);
+    if (length > 0) {
+      text.append(bytes.substr(i, length));
+      i += length;
+    } else {
+      const auto latin1 = static_cast<unsigned char>(bytes[i++]);
+      text += static_cast<char>(0xC0 | (latin1 >> 6));
+      text += static_cast<char>(0x80 | (latin1 & 0x3F));
+    }
+  }
+  return text;
+}
+
+std::size_t CountCharacters(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++count) {
+    const std::size_t length = ValidSequenceLength(text, i);
+    i += length > 0 ? length : 1;
+  }
+  return count;
+}
+
+std::string_view FirstCharacters(std::string_view text, std::size_t count) {
+  std::size_t i = 0;
+  for (; i < text.size() && count > 0; --count) {
+    const std::size_t length = ValidSequenceLength(text, i);
+    i += length > 0 ? length : 1;
+  }
+  return text.substr(0, i);
+}
+
+}  // namespace quarvel

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Sets up a Debian or Ubuntu machine for Quarvel Orbix, builds it, then either starts the
+# game (play) or runs the whole test suite headless (test).
+#   tools/setup.sh play    install what is missing, build in Release, start the game
+#   tools/setup.sh test    install what is missing, build, run every test without a display
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build/release"
+
+packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build" -j "$(nproc)"
+}
+
+install_missing
+build
+
+if [ "$mode" = test ]; then
+  cd "$build"
+  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+  exit
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Quarvel Orbix is built ($build/ui/qt/quarvel-orbix) but there is no display to show" >&2
+  echo "its window on: neither DISPLAY nor WAYLAND_DISPLAY is set. Run this command again from" >&2
+  echo "a desktop session." >&2
+  exit 1
+fi
+data="${XDG_DATA_HOME:-$HOME/.local/share}/quarvel-orbix"
+mkdir -p "$data"
+[ -f "$data/quarvel.dat" ] || cp "$root/data/quarvel.dat" "$data/quarvel.dat"
+cd "$data"
+exec "$build/ui/qt/quarvel-orbix"

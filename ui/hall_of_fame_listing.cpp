@@ -1,0 +1,40 @@
+#include "ui/hall_of_fame_listing.h"
+
+#include <cstdio>
+
+#include "core/date_time.h"
+#include "records/utf8.h"
+
+namespace quarvel {
+namespace {
+
+// The text in a column of `width` characters: padded with blanks, and when too long cut
+// and marked with "~" so that one blank still separates it from the next column. Control
+// characters are shown as "?".
+std::string Column(const std::string& text, std::size_t width) {
+  std::string shown;
+  for (char c : text) shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+  std::size_t length = CountCharacters(shown);
+  if (length >= width) {
+    shown = std::string(FirstCharacters(shown, width - 2)) + "~";
+    length = width - 1;
+  }
+  return shown + std::string(width - length, ' ');
+}
+
+}  // namespace
+
+std::string FameListingLine(const FameEntry& entry) {
+  const HoursMinutesSeconds time = SplitElapsed(0, entry.Time);
+  char clock[32];
+  std::snprintf(clock, sizeof clock, " %02dM  %02dS   ", time.minutes, time.seconds);
+  return Column(entry.Name, 15) + Column(entry.GameNumber, 16) + clock + entry.Date;
+}
+
+std::string BuildFameListing(const std::vector<FameEntry>& entries) {
+  std::string listing = std::string(kFameListingHeading) + "\r\n\r\n";
+  for (const FameEntry& entry : entries) listing += FameListingLine(entry) + "\r\n";
+  return listing;
+}
+
+}  // namespace quarvel

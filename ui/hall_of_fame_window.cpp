@@ -1,0 +1,24 @@
+// The Hall of Fame window's event handlers.
+#include "records/hall_of_fame_file.h"
+#include "records/utf8.h"
+#include "ui/hall_of_fame_listing.h"
+#include "ui/program.h"
+
+namespace quarvel {
+
+bool Program::ClickHallOfFame() {
+  if (!MainWindowUp() || !state_.commands.HallOfFame) return false;
+  Run([&] { ShowHallOfFame(); });
+  return true;
+}
+
+void Program::ShowHallOfFame() {
+  windows_.visible = WindowId::HallOfFame;
+  windows_.hallOfFameLoaded = true;
+  windows_.listing.clear();
+  const auto content = services_.files.Read(kFameFile);
+  if (!content) throw FileFailure("Cannot read Fame.dat: the file no longer exists.");
+  windows_.listing = BuildFameListing(ParseFameFile(ToUtf8Lenient(*content)));
+}
+
+}  // namespace quarvel

@@ -1,0 +1,66 @@
+#include "ui/program.h"
+
+#include "core/home_positions_file.h"
+#include "records/hall_of_fame.h"
+#include "records/saved_games_file.h"
+
+namespace quarvel {
+
+void Program::Run(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const FileFailure& failure) {
+    services_.dialogs.ShowFailure(failure.what());
+  }
+}
+
+bool Program::Start() {
+  std::optional<BoardTable> home;
+  try {
+    if (auto text = services_.files.Read(kHomePositionsFile)) home = ParseHomePositions(*text);
+  } catch (const FileFailure&) {
+    // Unreadable counts as missing.
+  }
+  if (!home) {
+    services_.dialogs.ShowMessage("Error!", kHomePositionsDamaged);
+    return false;
+  }
+  state_.home = *home;
+  state_.board.table = *home;
+
+  Run([&] { LoadFameSummary(state_, services_); });
+  services_.random.ShuffledRandom(-1);
+  state_.GameInProgress = false;
+  state_.SolverUsed = false;
+  state_.solver.CancelManoeuvre();
+  Run([&] {
+    if (services_.files.Exists(kSavedGamesFile)) state_.commands.Reload = true;
+  });
+  return true;
+}
+
+void Program::Close() {
+  windows_.hallOfFameLoaded = false;
+  windows_.reloadLoaded = false;
+  windows_.visible = WindowId::Main;
+}
+
+bool Program::ReturnToMain() {
+  if (MainWindowUp()) return false;
+  windows_.visible = WindowId::Main;
+  return true;
+}
+
+bool Program::CloseWindow() {
+  if (windows_.visible == WindowId::HallOfFame) {
+    windows_.hallOfFameLoaded = false;
+  } else if (windows_.visible == WindowId::Reload) {
+    windows_.reloadLoaded = false;
+  } else {
+    return false;
+  }
+  windows_.visible = WindowId::Main;
+  return true;
+}
+
+}  // namespace quarvel

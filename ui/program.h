@@ -1,0 +1,60 @@
+#pragma once
+// The program's three windows as event handlers over the shared game state. Both front
+// ends (the Qt windows and the console) turn their input into these calls and show the
+// state they leave; neither decides anything itself.
+#include <functional>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/platform.h"
+#include "ui/window_state.h"
+
+namespace quarvel {
+
+class Program {
+ public:
+  explicit Program(Services services) : services_(services) {}
+
+  // Start-up (the main window's Load). False when it cannot complete; the reason has been
+  // shown and the program must end with status 1.
+  bool Start();
+  // The main window's close box: closes the other windows; the program ends.
+  void Close();
+
+  // Main window. Each event returns false when the window could not receive it: a
+  // disabled button, a control of a window that is not up, or the invisible blank.
+  bool ClickNewGame();
+  bool ClickGiveUp();
+  bool ClickHallOfFame();
+  bool ClickShowMe();
+  bool ClickReload();
+  bool ClickSave();
+  bool ClickReplay();
+  bool ClickTile(int tile);
+  bool ClickGameNumberBox();
+  bool ClickTimeBox();
+  bool TypeGameNumber(const std::string& text);
+  void Tick();
+
+  // Hall of Fame and Reload Game windows.
+  bool PickSavedGame(const std::string& entry);
+  bool ReturnToMain();
+  bool CloseWindow();
+
+  const GameState& state() const { return state_; }
+  const WindowsState& windows() const { return windows_; }
+
+ private:
+  bool MainWindowUp() const { return windows_.visible == WindowId::Main; }
+  // Runs a handler; a failed file operation ends it and is reported.
+  void Run(const std::function<void()>& handler);
+  void ShowHallOfFame();
+  void ShowReloadWindow();
+  void ReloadPickedGame(const std::string& entry);
+
+  Services services_;
+  GameState state_;
+  WindowsState windows_;
+};
+
+}  // namespace quarvel

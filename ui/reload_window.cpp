@@ -1,0 +1,56 @@
+// The Reload Game window's event handlers.
+#include <algorithm>
+
+#include "game/game_number.h"
+#include "game/start_position.h"
+#include "records/saved_games_file.h"
+#include "records/utf8.h"
+#include "ui/program.h"
+
+namespace quarvel {
+
+bool Program::ClickReload() {
+  if (!MainWindowUp() || !state_.commands.Reload) return false;
+  Run([&] { ShowReloadWindow(); });
+  return true;
+}
+
+void Program::ShowReloadWindow() {
+  if (!services_.files.Exists(kSavedGamesFile)) {
+    services_.dialogs.ShowMessage("Error!", "No games have yet been saved.");
+    return;
+  }
+  windows_.visible = WindowId::Reload;
+  windows_.reloadLoaded = true;
+  // Activate: the list is filled afresh and the edit field emptied.
+  windows_.savedList.clear();
+  windows_.comboText.clear();
+  const auto content = services_.files.Read(kSavedGamesFile);
+  if (!content) throw FileFailure("Cannot read saved.dat: the file no longer exists.");
+  windows_.savedList = ParseSavedGames(ToUtf8Lenient(*content));
+}
+
+bool Program::PickSavedGame(const std::string& entry) {
+  if (windows_.visible != WindowId::Reload) return false;
+  const auto& list = windows_.savedList;
+  if (std::find(list.begin(), list.end(), entry) == list.end()) return false;
+  Run([&] { ReloadPickedGame(entry); });
+  return true;
+}
+
+void Program::ReloadPickedGame(const std::string& entry) {
+  const std::string_view trimmed = TrimBlanks(entry);
+  const auto number = ParseGameNumber(trimmed);
+  if (!number) {
+    services_.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
+    return;
+  }
+  windows_.comboText = entry;
+  state_.Text1 = entry;
+  LayOutBoard(state_.board, DecodeGameNumber(*number));
+  state_.PlayedGameNumber = std::string(trimmed);
+  BeginGame(state_, services_, /*saveEnabled=*/false);
+  windows_.visible = WindowId::Main;
+}
+
+}  // namespace quarvel
