@@ -128,7 +128,7 @@ ParsedLine ParseScriptLine(std::string_view line) {
   command.name = tokens.front().text;
   command.text = command.name;
   for (std::size_t k = 1; k < tokens.size(); ++k)
-    command.text += " " + (tokens[k].quoted ? Quote(tokens[k].text) : tokens[k].text);
+    command.text.append(" ").append(tokens[k].quoted ? Quote(tokens[k].text) : tokens[k].text);
   const std::size_t argc = tokens.size() - 1;
   const std::string& name = command.name;
 
@@ -163,12 +163,12 @@ ParsedLine ParseScriptLine(std::string_view line) {
     if (argc == 0) return ParseError{"random takes at least one value"};
     for (std::size_t k = 1; k < tokens.size(); ++k) {
       const auto value = tokens[k].quoted ? std::nullopt : RandomValue(tokens[k].text);
-      if (!value) return ParseError{"random values are decimal reals in [0, 1): " + tokens[k].text};
+      if (!value) return ParseError{std::string("random values are decimal reals in [0, 1): ").append(tokens[k].text)};
       command.values.push_back(*value);
     }
     return command;
   }
-  return ParseError{"unknown command " + name};
+  return ParseError{std::string("unknown command ").append(name)};
 }
 
 }  // namespace quarvel::console

@@ -8,7 +8,9 @@ namespace quarvel {
 namespace {
 
 std::string Counted(std::int64_t n, const char* one, const char* many) {
-  return std::to_string(n) + (n == 1 ? one : many);
+  std::string text = std::to_string(n);
+  text.append(n == 1 ? one : many);
+  return text;
 }
 
 // Asks until the answer is acceptable; an empty answer or a cancel gives nothing.
@@ -35,8 +37,8 @@ std::string AskWinnerName(Dialogs& dialogs) {
 std::string CongratulationText(const HoursMinutesSeconds& time) {
   std::string text = "Congratulations, your winning time was ";
   if (time.hours != 0) text += Counted(time.hours, " hour", " hours");
-  text += " " + Counted(time.minutes, " minute", " minutes");
-  text += " " + Counted(time.seconds, " second.", " seconds.");
+  text.append(" ").append(Counted(time.minutes, " minute", " minutes"));
+  text.append(" ").append(Counted(time.seconds, " second.", " seconds."));
   return text;
 }
 

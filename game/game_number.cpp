@@ -52,7 +52,9 @@ std::optional<std::uint64_t> ParseGameNumber(std::string_view text) {
 }
 
 std::string InvalidGameNumberMessage(std::string_view trimmed) {
-  return "\"" + std::string(trimmed) + "\" is not a valid game number.";
+  std::string message = "\"";
+  message.append(trimmed).append("\" is not a valid game number.");
+  return message;
 }
 
 }  // namespace quarvel
