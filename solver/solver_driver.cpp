@@ -1,10 +1,86 @@
 #include "solver/solver_driver.h"
 
-namespace quarvel {
+#include "core/tile_placement.h"
+#include "solver/ring_procedure.h"
+#include "solver/row_end_rotation.h"
+#include "solver/tile_homing.h"
 
-void ShowMe(GameState& state, Services&) {
+namespace quarvel {
+namespace {
+
+// Tile 4, 8 or 12 in column 4 directly below its home cell, the blank directly to its left.
+bool RowEndTestHolds(const BoardTable& table, int target) {
+  const CellPos t = table[static_cast<std::size_t>(target)];
+  const CellPos blank = table[kBlank];
+  const bool belowHome = (target == 4 && t.Row == 2) || (target == 8 && t.Row == 3) ||
+                         (target == 12 && t.Row == 4);
+  return belowHome && t.Column == 4 && blank.Row == t.Row && blank.Column == 3;
+}
+
+// A last-row target with the blank at row 4 column 1 and a higher tile beside it.
+bool LastRowTestHolds(const BoardTable& table, int target) {
+  const CellPos blank = table[kBlank];
+  return target >= 13 && blank.Row == 4 && blank.Column == 1 && TileAt(table, 4, 2) > target;
+}
+
+}  // namespace
+
+CellPos HomeCellOf(int tile) { return CellOf(tile); }
+
+bool IsHome(const BoardTable& table, int tile) {
+  return table[static_cast<std::size_t>(tile)] == HomeCellOf(tile);
+}
+
+int FirstMisplacedTile(const BoardTable& table) {
+  for (int tile = 1; tile <= 15; ++tile)
+    if (!IsHome(table, tile)) return tile;
+  return 0;
+}
+
+void ShowMe(GameState& state, Services& services) {
   state.SolverUsed = true;
   state.Text3.clear();
+  SolverState& solver = state.solver;
+  const BoardTable& table = state.board.table;
+
+  int target = 0;
+  if (!solver.RowEndRotation && !solver.RingMode) {
+    target = FirstMisplacedTile(table);
+    if (target == 0) return;  // nothing to solve: the press changes nothing more
+    if (RowEndTestHolds(table, target)) {
+      solver.SolverStep = 0;
+      solver.RowEndRotation = true;
+      solver.SolverTile = static_cast<std::int16_t>(target);
+    }
+  }
+
+  if (solver.RowEndRotation || solver.RingMode) {
+    if (solver.RowEndRotation) RowEndStep(state, solver.SolverTile);
+    if (solver.RingMode) RingStep(state, services, solver.SolverTile);
+    return;
+  }
+
+  if (LastRowTestHolds(table, target)) {
+    solver.SolverStep = 3;
+    solver.RingMode = true;
+    RingStep(state, services, target);
+    return;
+  }
+  HomeTileStep(state, services, target);
+}
+
+void CheckSolverFinish(GameState& state, Services& services) {
+  if (!IsSolved(state.board.table, state.home)) return;
+  state.GameInProgress = false;
+  state.SolverUsed = false;
+  state.solver.CancelManoeuvre();
+  Commands& c = state.commands;
+  c.NewGame = true;
+  c.GiveUp = false;
+  c.ShowMe = false;
+  c.Reload = true;
+  c.Replay = true;
+  services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
 }
 
 }  // namespace quarvel

@@ -1,0 +1,108 @@
+#include "solver/tile_homing.h"
+
+#include <array>
+
+#include "core/tile_placement.h"
+#include "solver/ring_procedure.h"
+#include "solver/solver_driver.h"
+
+namespace quarvel {
+namespace {
+
+struct Candidate {
+  std::int16_t direction = kNoMove;  // kNoMove: no candidate in this slot
+  bool reverseAllowed = false;
+};
+
+std::int16_t Reverse(std::int16_t direction) {
+  switch (direction) {
+    case kBlankLeft: return kBlankRight;
+    case kBlankRight: return kBlankLeft;
+    case kBlankUp: return kBlankDown;
+    case kBlankDown: return kBlankUp;
+    default: return kNoMove;
+  }
+}
+
+// The candidate moves, in order, for the blank's position relative to the target cell.
+std::array<Candidate, 3> CandidatesFor(int br, int bc, int xr, int xc) {
+  const Candidate none{};
+  if (bc != xc) {
+    const Candidate sideways{bc < xc ? kBlankRight : kBlankLeft, false};
+    return {sideways, br > 1 ? Candidate{kBlankUp, false} : none, br < 4 ? Candidate{kBlankDown, false} : none};
+  }
+  if (br > xr)
+    return {Candidate{kBlankUp, false}, bc < 4 ? Candidate{kBlankRight, bc == 1} : none,
+            bc > 1 ? Candidate{kBlankLeft, false} : none};
+  if (br < xr)
+    return {Candidate{kBlankDown, false}, bc < 4 ? Candidate{kBlankRight, false} : none,
+            bc > 1 ? Candidate{kBlankLeft, false} : none};
+  return {none, none, none};  // at the target
+}
+
+CellPos Neighbour(int row, int column, std::int16_t direction) {
+  switch (direction) {
+    case kBlankLeft: --column; break;
+    case kBlankRight: ++column; break;
+    case kBlankUp: --row; break;
+    case kBlankDown: ++row; break;
+    default: break;
+  }
+  return {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+}
+
+}  // namespace
+
+bool StepBlankToward(GameState& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
+                     int bound) {
+  std::int16_t& lastMove = state.solver.SolverLastMove;
+  for (const Candidate& candidate : CandidatesFor(blankRow, blankColumn, targetRow, targetColumn)) {
+    if (candidate.direction == kNoMove) continue;
+    if (!candidate.reverseAllowed && candidate.direction == Reverse(lastMove)) continue;
+    const CellPos cell = Neighbour(blankRow, blankColumn, candidate.direction);
+    const int tile = TileAt(state.board.table, cell.Row, cell.Column);
+    if (tile <= bound) continue;
+    MoveTile(state.board, tile);
+    lastMove = candidate.direction;
+    return true;
+  }
+  return false;
+}
+
+void HomeTileStep(GameState& state, Services& services, int target) {
+  const BoardTable& table = state.board.table;
+  const CellPos home = HomeCellOf(target);
+  const CellPos t = table[static_cast<std::size_t>(target)];
+  const CellPos blank = table[kBlank];
+
+  // The cell the target is to enter next, and the ring phase to fall back on.
+  CellPos next = t;
+  std::int16_t stallValue = 0;
+  if (t.Row == home.Row) {
+    next.Column = static_cast<std::int16_t>(t.Column - 1);
+    stallValue = target >= 13 ? 3 : 0;
+  } else if (t.Column == home.Column) {
+    next.Row = static_cast<std::int16_t>(t.Row - 1);
+    stallValue = blank.Row == t.Row && blank.Column == t.Column - 1 ? 1 : 0;
+  } else if (t.Column < home.Column) {
+    next.Column = static_cast<std::int16_t>(t.Column + 1);
+  } else {
+    next.Column = static_cast<std::int16_t>(t.Column - 1);
+  }
+
+  if (blank == next) {
+    MoveTile(state.board, target);
+    state.solver.SolverLastMove = kNoMove;
+    CheckSolverFinish(state, services);
+    return;
+  }
+  if (StepBlankToward(state, blank.Row, blank.Column, next.Row, next.Column, target)) {
+    CheckSolverFinish(state, services);
+    return;
+  }
+  state.solver.RingMode = true;
+  state.solver.SolverStep = stallValue;
+  RingStep(state, services, target);
+}
+
+}  // namespace quarvel
