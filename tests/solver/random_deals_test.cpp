@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "game/new_game.h"
+#include "game/shuffled_random.h"
+#include "game/start_position.h"
+#include "solver_bench.h"
+
+namespace quarvel {
+namespace {
+
+using testing::kGameOverShown;
+using testing::MovedTile;
+
+// The platform generator with a fixed seed, so that the deals repeat from run to run.
+class SeededGenerator : public UniformGenerator {
+ public:
+  explicit SeededGenerator(std::uint64_t seed) : seed_(seed), engine_(seed) {}
+  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+  void ReseedFromClock() override { engine_.seed(seed_); }
+
+ private:
+  std::uint64_t seed_;
+  std::mt19937_64 engine_;
+};
+
+TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWay) {
+  constexpr int kDeals = 2000;
+  constexpr int kPressCap = 5000;
+  SeededGenerator generator(20260101);
+  ShuffledRandomSource random(generator);
+  random.ShuffledRandom(-1);
+
+  int finished = 0, stalled = 0;
+  for (int deal = 0; deal < kDeals; ++deal) {
+    testing::Harness h;
+    GameState state;
+    StartPosition position = ShuffleStartPosition(random);
+    MakeSolvable(position);
+    LayOutBoard(state.board, position);
+    BeginGame(state, h.services, /*saveEnabled=*/true);
+    const Commands during = state.commands;
+
+    int presses = 0;
+    while (state.GameInProgress && presses < kPressCap) {
+      const BoardTable before = state.board.table;
+      const SolverState was = state.solver;
+      const int target = FirstMisplacedTile(before);
+      ShowMe(state, h.services);
+      ++presses;
+      const int moved = MovedTile(before, state.board.table);
+      ASSERT_GE(moved, 0) << "deal " << deal << " press " << presses;
+      const bool scanned = !was.RowEndRotation && !was.RingMode;
+      const bool homing = scanned && !state.solver.RowEndRotation && !state.solver.RingMode;
+      if (homing && moved != 0) {
+        ASSERT_GE(moved, target) << "deal " << deal << " press " << presses;
+      }
+      ASSERT_FALSE(state.solver.RowEndRotation && state.solver.RingMode);
+      ASSERT_EQ(state.GameInProgress, !IsSolved(state.board.table, state.home));
+      for (std::size_t tile = 0; tile < 16; ++tile)
+        ASSERT_EQ(state.board.buttons[tile], CellOrigin(state.board.table[tile].Row, state.board.table[tile].Column));
+    }
+
+    if (state.GameInProgress) {
+      ++stalled;
+      EXPECT_TRUE(h.dialogs.transcript.empty());
+      // The rules stall for ever only inside the ring procedure.
+      EXPECT_TRUE(state.solver.RingMode) << "deal " << deal;
+      continue;
+    }
+    ++finished;
+    EXPECT_EQ(h.dialogs.transcript, std::vector<std::string>{kGameOverShown}) << "deal " << deal;
+    Commands after = during;
+    after.NewGame = after.Reload = after.Replay = true;
+    after.GiveUp = after.ShowMe = false;
+    EXPECT_EQ(state.commands, after);
+    EXPECT_FALSE(state.SolverUsed);
+    EXPECT_FALSE(state.solver.RingMode);
+    EXPECT_FALSE(state.solver.RowEndRotation);
+    EXPECT_EQ(state.solver.SolverLastMove, 0);
+    EXPECT_EQ(state.Text3, "");
+  }
+  EXPECT_EQ(finished + stalled, kDeals);
+  EXPECT_GT(finished, 0);
+  RecordProperty("finished", finished);
+  RecordProperty("stalled", stalled);
+  std::cout << "[ deals    ] " << finished << " finished, " << stalled << " stalled at " << kPressCap
+            << " presses\n";
+}
+
+}  // namespace
+}  // namespace quarvel

@@ -1,0 +1,55 @@
+#pragma once
+// A game in progress on a board given as rows, with "Show Me!" pressed directly.
+#include <string>
+
+#include "core/board.h"
+#include "core/game_state.h"
+#include "solver/solver_driver.h"
+#include "support/board_text.h"
+#include "support/harness.h"
+
+namespace quarvel::testing {
+
+// The tile that moved between two tables: 0 when none did, -1 when the change is not
+// one tile exchanged with the blank.
+inline int MovedTile(const BoardTable& before, const BoardTable& after) {
+  int moved = 0;
+  for (int tile = 1; tile <= 15; ++tile) {
+    if (before[static_cast<std::size_t>(tile)] == after[static_cast<std::size_t>(tile)]) continue;
+    if (moved != 0) return -1;
+    moved = tile;
+  }
+  if (moved == 0) return before[kBlank] == after[kBlank] ? 0 : -1;
+  const auto index = static_cast<std::size_t>(moved);
+  const bool exchanged = after[index] == before[kBlank] && after[kBlank] == before[index];
+  return exchanged ? moved : -1;
+}
+
+struct SolverBench {
+  Harness harness;  // for its scripted services
+  GameState state;
+
+  explicit SolverBench(const std::string& rows, std::int16_t lastMove = 0) {
+    state.board = BoardFromRows(rows);
+    state.GameInProgress = true;
+    state.commands = {.NewGame = false, .GiveUp = true, .HallOfFame = false, .ShowMe = true,
+                      .Reload = false, .Save = true, .Replay = false};
+    state.Text3 = " 00:00:07";
+    state.solver.SolverLastMove = lastMove;
+  }
+
+  // Presses "Show Me!" once; returns the tile that moved as MovedTile does.
+  int Press() {
+    const BoardTable before = state.board.table;
+    ShowMe(state, harness.services);
+    return MovedTile(before, state.board.table);
+  }
+
+  std::string Rows() const { return RowsOf(state.board.table); }
+  const SolverState& solver() const { return state.solver; }
+  const std::vector<std::string>& shown() const { return harness.dialogs.transcript; }
+};
+
+inline const char* const kGameOverShown = "message Game Over!|Game completed with help from Show Me! routine.";
+
+}  // namespace quarvel::testing
