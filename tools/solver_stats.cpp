@@ -1,0 +1,101 @@
+// Deals random games the way New Game does and presses "Show Me!" until each game ends
+// or a press cap is reached; prints how many finish and how many presses they take.
+//   solver_stats [deals=10000] [press cap=5000] [seed=1]
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/game_state.h"
+#include "game/new_game.h"
+#include "game/shuffled_random.h"
+#include "game/start_position.h"
+#include "platform/scripted.h"
+#include "solver/solver_driver.h"
+
+namespace {
+
+using namespace quarvel;
+
+// The platform generator with a fixed seed, so that a run can be repeated.
+class SeededGenerator : public UniformGenerator {
+ public:
+  explicit SeededGenerator(std::uint64_t seed) : seed_(seed), engine_(seed) {}
+  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+  void ReseedFromClock() override { engine_.seed(seed_); }
+
+ private:
+  std::uint64_t seed_;
+  std::mt19937_64 engine_;
+};
+
+// Where a game stood when the cap was reached.
+std::string StallKind(const SolverState& solver) {
+  if (solver.RowEndRotation) return "row-end rotation";
+  if (!solver.RingMode) return "scan";
+  if (solver.SolverStep <= 1) return "ring phase 1-2, target tile " + std::to_string(solver.SolverTile);
+  if (solver.SolverStep >= 5) return "ring phase 6 or more";
+  return "ring phase " + std::to_string(solver.SolverStep + 1);
+}
+
+long Argument(int argc, char** argv, int index, long fallback) {
+  return argc > index ? std::strtol(argv[index], nullptr, 10) : fallback;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long deals = Argument(argc, argv, 1, 10000);
+  const long cap = Argument(argc, argv, 2, 5000);
+  const auto seed = static_cast<std::uint64_t>(Argument(argc, argv, 3, 1));
+
+  SeededGenerator generator(seed);
+  ShuffledRandomSource random(generator);
+  random.ShuffledRandom(-1);  // as start-up does
+  ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
+  ScriptedDialogs dialogs;
+  ScriptedWindowSystem windows;
+  MemoryFileStore files;
+  ScriptedDrawList unused;
+  Services services{clock, dialogs, windows, files, unused};
+
+  std::vector<long> finishedPresses;
+  std::map<std::string, long> stalls;
+  for (long deal = 0; deal < deals; ++deal) {
+    GameState state;
+    StartPosition position = ShuffleStartPosition(random);
+    MakeSolvable(position);
+    LayOutBoard(state.board, position);
+    BeginGame(state, services, /*saveEnabled=*/true);
+    long presses = 0;
+    while (state.GameInProgress && presses < cap) {
+      ShowMe(state, services);
+      ++presses;
+    }
+    if (state.GameInProgress)
+      ++stalls[StallKind(state.solver)];
+    else
+      finishedPresses.push_back(presses);
+  }
+
+  std::sort(finishedPresses.begin(), finishedPresses.end());
+  const long finished = static_cast<long>(finishedPresses.size());
+  std::cout << "deals " << deals << ", press cap " << cap << ", seed " << seed << '\n';
+  std::cout << "finished " << finished << '\n';
+  std::cout << "stalled " << deals - finished << '\n';
+  for (const auto& [kind, count] : stalls) std::cout << "  " << kind << ": " << count << '\n';
+  if (finished > 0) {
+    const std::size_t middle = finishedPresses.size() / 2;
+    const double median = finishedPresses.size() % 2 == 1
+                              ? static_cast<double>(finishedPresses[middle])
+                              : (static_cast<double>(finishedPresses[middle - 1]) +
+                                 static_cast<double>(finishedPresses[middle])) / 2.0;
+    std::cout << "presses of finished games: median " << median << ", worst " << finishedPresses.back()
+              << ", best " << finishedPresses.front() << '\n';
+  }
+  return 0;
+}
