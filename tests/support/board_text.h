@@ -30,7 +30,10 @@ inline std::string RowsOf(const BoardTable& table) {
   std::string text;
   for (int row = 1; row <= 4; ++row) {
     if (row > 1) text += " /";
-    for (int column = 1; column <= 4; ++column) text += " " + std::to_string(TileAt(table, row, column));
+    for (int column = 1; column <= 4; ++column) {
+      text += ' ';  // appended apart: GCC 12 flags "literal + string" falsely in Release
+      text += std::to_string(TileAt(table, row, column));
+    }
   }
   return text.substr(1);
 }
