@@ -42,8 +42,8 @@ std::string CongratulationText(const HoursMinutesSeconds& time) {
   return text;
 }
 
-bool QualifiesForFame(std::int64_t seconds, double timeDays, const GameState& state) {
-  return seconds < 3600 && (timeDays < state.SlowestFameTime || state.FameCount < kMaxFameEntries);
+bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& state) {
+  return hours < 1 && (timeDays < state.SlowestFameTime || state.FameCount < kMaxFameEntries);
 }
 
 void CompleteGame(GameState& state, Services& services) {
@@ -65,8 +65,9 @@ void CompleteGame(GameState& state, Services& services) {
   const std::int64_t seconds = ElapsedSeconds(state, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;
   state.Text3 = FormatClockText(seconds);
-  services.dialogs.ShowMessage("Congratulations!", CongratulationText(SplitSeconds(seconds)));
-  if (!QualifiesForFame(seconds, timeDays, state)) return;
+  const HoursMinutesSeconds time = SplitSeconds(seconds);
+  services.dialogs.ShowMessage("Congratulations!", CongratulationText(time));
+  if (!QualifiesForFame(time.hours, timeDays, state)) return;
 
   const std::string name = AskWinnerName(services.dialogs);
   if (name.empty()) return;

@@ -16,8 +16,9 @@ inline constexpr int kNamePromptTopTwips = 1500;
 // "Congratulations, your winning time was ..." for the split winning time.
 std::string CongratulationText(const HoursMinutesSeconds& time);
 
-// Whether a winning time of `seconds` enters the Hall of Fame.
-bool QualifiesForFame(std::int64_t seconds, double timeDays, const GameState& state);
+// Whether a win of `hours` whole hours (counted in total, never folded into days) and
+// `timeDays` days enters the Hall of Fame.
+bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& state);
 
 // Runs when a player's click has left the board solved.
 void CompleteGame(GameState& state, Services& services);

@@ -35,7 +35,7 @@ void LoadFameSummary(GameState& state, Services& services) {
 }
 
 void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays) {
-  FameEntry entry{name, state.PlayedGameNumber, timeDays, TodayText(services.clock)};
+  FameEntry entry{ToUtf8Lenient(name), state.PlayedGameNumber, timeDays, TodayText(services.clock)};
   std::vector<FameEntry> written;
   services.files.Rewrite(kFameFile, kFameScratchFile, [&](const std::optional<std::string>& old) {
     written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};

@@ -4,6 +4,7 @@ namespace quarvel {
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // byte order mark of some editors
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;

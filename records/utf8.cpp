@@ -58,13 +58,4 @@ std::size_t CountCharacters(std::string_view text) {
   return count;
 }
 
-std::string_view FirstCharacters(std::string_view text, std::size_t count) {
-  std::size_t i = 0;
-  for (; i < text.size() && count > 0; --count) {
-    const std::size_t length = ValidSequenceLength(text, i);
-    i += length > 0 ? length : 1;
-  }
-  return text.substr(0, i);
-}
-
 }  // namespace quarvel

@@ -13,7 +13,4 @@ std::string ToUtf8Lenient(std::string_view bytes);
 // Characters (code points) of valid UTF-8 text; a stray byte counts as one.
 std::size_t CountCharacters(std::string_view text);
 
-// The first `count` characters of the text.
-std::string_view FirstCharacters(std::string_view text, std::size_t count);
-
 }  // namespace quarvel

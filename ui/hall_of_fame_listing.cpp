@@ -8,18 +8,15 @@
 namespace quarvel {
 namespace {
 
-// The text in a column of `width` characters: padded with blanks, and when too long cut
-// and marked with "~" so that one blank still separates it from the next column. Control
-// characters are shown as "?".
+// The text in a column of `width` characters, padded with blanks. A text too long for its
+// column (only a hand-edited file holds one) is shown whole and followed by one blank, so
+// nothing of it is lost and it stays apart from the next column. Control characters are
+// shown as "?".
 std::string Column(const std::string& text, std::size_t width) {
   std::string shown;
   for (char c : text) shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
-  std::size_t length = CountCharacters(shown);
-  if (length >= width) {
-    shown = std::string(FirstCharacters(shown, width - 2)) + "~";
-    length = width - 1;
-  }
-  return shown + std::string(width - length, ' ');
+  const std::size_t length = CountCharacters(shown);
+  return shown + std::string(length < width ? width - length : 1, ' ');
 }
 
 }  // namespace

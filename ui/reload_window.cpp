@@ -34,6 +34,7 @@ bool Program::PickSavedGame(const std::string& entry) {
   if (windows_.visible != WindowId::Reload) return false;
   const auto& list = windows_.savedList;
   if (std::find(list.begin(), list.end(), entry) == list.end()) return false;
+  windows_.comboText = entry;  // the drop-down shows the picked entry
   Run([&] { ReloadPickedGame(entry); });
   return true;
 }
@@ -45,7 +46,6 @@ void Program::ReloadPickedGame(const std::string& entry) {
     services_.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
     return;
   }
-  windows_.comboText = entry;
   state_.Text1 = entry;
   LayOutBoard(state_.board, DecodeGameNumber(*number));
   state_.PlayedGameNumber = std::string(trimmed);
