@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records/saved_games_file.h"
+#include "support/harness.h"
+
+namespace quarvel {
+namespace {
+
+using testing::Harness;
+
+// A started program with a fresh game dealt, so that Save is enabled.
+void StartAndDeal(Harness& h) {
+  ASSERT_TRUE(h.Start());
+  ASSERT_TRUE(h.program.ClickNewGame());
+  ASSERT_TRUE(h.state().commands.Save);
+}
+
+// Saves each number as typed into the game number box, one fresh game each.
+void SaveEach(Harness& h, const std::vector<std::string>& numbers) {
+  for (const std::string& number : numbers) {
+    if (!h.state().commands.NewGame) h.program.ClickGiveUp();
+    ASSERT_TRUE(h.program.ClickNewGame());
+    h.program.TypeGameNumber(number);
+    ASSERT_TRUE(h.program.ClickSave());
+  }
+}
+
+TEST(SavedGamesFile, ShorterFirstThenByCharacterCodeEqualOnesTogether) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"907", "31", "123456789"}, "31\r\n907\r\n123456789\r\n"},
+      {{"10", "9"}, "9\r\n10\r\n"},
+      {{"31", "907", "31"}, "31\r\n31\r\n907\r\n"},
+      {{"0", "10461394943999", "0"}, "0\r\n0\r\n10461394943999\r\n"},
+      {{" 123 "}, "123\r\n"},
+  };
+  for (const auto& [numbers, file] : cases) {
+    Harness h;
+    ASSERT_TRUE(h.Start());
+    SaveEach(h, numbers);
+    EXPECT_EQ(h.files.files.at("saved.dat"), file) << numbers.front();
+  }
+}
+
+TEST(SavedGamesFile, OldFilesOfEveryShapeAreRewrittenWithCrLf) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "55\r\n"},
+      {"10\r\n200", "10\r\n55\r\n200\r\n"},
+      {"10\n200\n", "10\r\n55\r\n200\r\n"},
+      {"10\r200\r", "10\r\n55\r\n200\r\n"},
+      {"55\r\n\r\n7\r\n", "55\r\n7\r\n55\r\n"},  // taken in its own order; empty lines dropped
+  };
+  for (const auto& [old, expected] : cases) {
+    Harness h;
+    h.files.files["saved.dat"] = old;
+    ASSERT_TRUE(h.Start());
+    SaveEach(h, {"55"});
+    EXPECT_EQ(h.files.files.at("saved.dat"), expected) << old;
+  }
+}
+
+TEST(SaveGame, ConfirmsDisablesAndLeavesTheGameAlone) {
+  Harness h;
+  StartAndDeal(h);
+  const GameState before = h.state();
+  ASSERT_TRUE(h.program.ClickSave());
+  EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
+  EXPECT_FALSE(h.state().commands.Save);
+  Commands expected = before.commands;
+  expected.Save = false;
+  EXPECT_EQ(h.state().commands, expected);
+  EXPECT_EQ(h.state().board.table, before.board.table);
+  EXPECT_TRUE(h.state().GameInProgress);
+  EXPECT_FALSE(h.program.ClickSave());  // a second Save of the same game is impossible
+  EXPECT_FALSE(h.files.Exists("temp.dat"));
+}
+
+TEST(SaveGame, RefusesATextThatIsNotAGameNumber) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "\"\" is not a valid game number."},
+      {"   ", "\"\" is not a valid game number."},
+      {" 12a ", "\"12a\" is not a valid game number."},
+      {"-5", "\"-5\" is not a valid game number."},
+      {"1 2", "\"1 2\" is not a valid game number."},
+      {"\t7", "\"\t7\" is not a valid game number."},
+      {"10461394944000", "\"10461394944000\" is not a valid game number."},
+      {"123456789012345", "\"123456789012345\" is not a valid game number."},
+  };
+  for (const auto& [text, message] : cases) {
+    for (bool withFile : {false, true}) {
+      Harness h;
+      if (withFile) h.files.files["saved.dat"] = "31\r\n";
+      StartAndDeal(h);
+      h.program.TypeGameNumber(text);
+      ASSERT_TRUE(h.program.ClickSave());
+      EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{std::string("message Error!|") + message}));
+      EXPECT_TRUE(h.state().commands.Save) << text;
+      EXPECT_EQ(h.files.Exists("saved.dat"), withFile);
+      if (withFile) {
+        EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
+      }
+    }
+  }
+}
+
+TEST(SaveGame, AFailedRewriteIsReportedAndSaveStaysEnabled) {
+  for (const char* failing : {"saved.dat", "temp.dat"}) {
+    Harness h;
+    h.files.files["saved.dat"] = "31\r\n";
+    StartAndDeal(h);
+    h.files.failing.insert(failing);
+    ASSERT_TRUE(h.program.ClickSave());
+    ASSERT_EQ(h.dialogs.transcript.size(), 1u);
+    EXPECT_TRUE(h.dialogs.transcript[0].starts_with("failure Cannot ")) << h.dialogs.transcript[0];
+    EXPECT_NE(h.dialogs.transcript[0].find(failing), std::string::npos);
+    EXPECT_TRUE(h.state().commands.Save);
+    EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
+    // The program goes on.
+    h.files.failing.clear();
+    ASSERT_TRUE(h.program.ClickSave());
+    EXPECT_EQ(h.files.files.at("saved.dat"), "0\r\n31\r\n");
+  }
+}
+
+}  // namespace
+}  // namespace quarvel
