@@ -51,6 +51,7 @@ TEST(FameFileReader, SkipsDamagedLinesAndKeepsTheRest) {
       R"("a","1",0.1)",                 // three fields
       R"("a")",                         // one field
       R"("a","1",0.1,"Jan 01, 2026)",   // unterminated quote
+      R"("a","1",0.1,"d","open)",       // unterminated quote in a fifth field
       R"("a,"1",0.1,"Jan 01, 2026")",   // the quote swallows a comma: fields shift
       R"("a","1",abc,"d")",             // time not a number
       R"("a","1",,"d")",                // empty time

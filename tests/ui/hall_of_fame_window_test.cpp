@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records_support.h"
+#include "ui/hall_of_fame_listing.h"
+
+namespace quarvel {
+namespace {
+
+using testing::DealNearlySolved;
+using testing::Harness;
+using testing::WinAfter;
+
+std::string Blanks(std::size_t n) { return std::string(n, ' '); }
+
+const std::string kHeading = "Name" + Blanks(11) + "Game #" + Blanks(11) + "Time" + Blanks(7) + "Date";
+
+TEST(FameListing, HeadingWordsStandOverTheirColumns) {
+  EXPECT_EQ(kFameListingHeading, kHeading);
+  EXPECT_EQ(kHeading.find("Game #"), 15u);  // column 16
+  EXPECT_EQ(kHeading.find("Time"), 32u);    // column 33
+  EXPECT_EQ(kHeading.find("Date"), 43u);    // column 44
+}
+
+TEST(FameListing, EntryLinesInFixedColumns) {
+  const std::pair<FameEntry, std::string> cases[] = {
+      {{"Fourteen chars", "10461394943999", 103 / 86400.0, "Jan 01, 2026"},
+       "Fourteen chars 10461394943999   01M  43S   Jan 01, 2026"},
+      {{"A", "2", 7 / 86400.0, "Dec 31, 1999"}, "A" + Blanks(14) + "2" + Blanks(15) + " 00M  07S   Dec 31, 1999"},
+      {{"   ", "316", 3599 / 86400.0, "x"}, Blanks(15) + "316" + Blanks(13) + " 59M  59S   x"},
+      {{"J\xC3\xB6rg", "0", 0, ""}, "J\xC3\xB6rg" + Blanks(11) + "0" + Blanks(15) + " 00M  00S   "},
+      // Hand-edited: over-long fields shown whole with one blank after; control characters as "?".
+      {{"Fifteen chars!!", "12345678901234567", 0.0005, "d"},
+       "Fifteen chars!! 12345678901234567  00M  43S   d"},
+      {{"tab\there", "1", 0, "d"}, "tab?here" + Blanks(7) + "1" + Blanks(15) + " 00M  00S   d"},
+  };
+  for (const auto& [entry, line] : cases) {
+    EXPECT_EQ(FameListingLine(entry), line) << entry.Name;
+  }
+  // Column 33 holds the minutes of a well-formed entry.
+  EXPECT_EQ(FameListingLine(cases[0].first).substr(32, 9), "01M  43S ");
+}
+
+TEST(FameListing, HeadingEmptyLineThenOneLinePerEntry) {
+  EXPECT_EQ(BuildFameListing({}), kHeading + "\r\n\r\n");
+  std::vector<FameEntry> thirty(30, FameEntry{"a", "1", 0, "d"});
+  const std::string listing = BuildFameListing(thirty);
+  std::size_t lines = 0;
+  for (std::size_t at = 0; (at = listing.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+  EXPECT_EQ(lines, 32u);
+  EXPECT_TRUE(listing.ends_with("d\r\n"));
+}
+
+TEST(HallOfFameWindow, ButtonFollowsTheFile) {
+  Harness none;
+  ASSERT_TRUE(none.Start());
+  EXPECT_FALSE(none.program.ClickHallOfFame());
+  EXPECT_EQ(none.program.windows().visible, WindowId::Main);
+  DealNearlySolved(none);
+  none.dialogs.answers.push_back("Ann");
+  WinAfter(none, 103);
+  ASSERT_TRUE(none.program.ClickHallOfFame());
+  EXPECT_EQ(none.program.windows().listing,
+            kHeading + "\r\n\r\nAnn" + Blanks(12) + "2" + Blanks(15) + " 01M  43S   Jan 01, 2026\r\n");
+
+  Harness empty;
+  empty.files.files["Fame.dat"] = "";
+  ASSERT_TRUE(empty.Start());
+  ASSERT_TRUE(empty.program.ClickHallOfFame());
+  EXPECT_EQ(empty.program.windows().listing, kHeading + "\r\n\r\n");
+}
+
+TEST(HallOfFameWindow, OpensOverTheMainWindowAndReturns) {
+  Harness h;
+  h.files.files["Fame.dat"] =
+      "\"b\",\"31\",0.001,\"d\"\r\n\"broken\r\n\"c\",\"9\",0.002,\"d\",\"more\"\r\n";
+  ASSERT_TRUE(h.Start());
+  DealNearlySolved(h);
+  const GameState before = h.state();
+  ASSERT_TRUE(h.program.ClickHallOfFame());
+  const WindowsState& w = h.program.windows();
+  EXPECT_EQ(w.visible, WindowId::HallOfFame);
+  const std::string listing = kHeading + "\r\n\r\n" + "b" + Blanks(14) + "31" + Blanks(14) + " 01M  26S   d\r\n" +
+                              "c" + Blanks(14) + "9" + Blanks(15) + " 02M  53S   d\r\n";
+  EXPECT_EQ(w.listing, listing);
+  // The main window's controls cannot be reached while it is hidden.
+  EXPECT_FALSE(h.program.ClickGiveUp());
+  EXPECT_FALSE(h.program.ClickTile(14));
+  EXPECT_FALSE(h.program.ClickHallOfFame());
+  EXPECT_FALSE(h.program.PickSavedGame("31"));
+
+  ASSERT_TRUE(h.program.ReturnToMain());
+  EXPECT_EQ(w.visible, WindowId::Main);
+  EXPECT_TRUE(w.hallOfFameLoaded);
+  EXPECT_FALSE(h.program.ReturnToMain());
+  ASSERT_TRUE(h.program.ClickHallOfFame());  // twice: the same listing, not a doubled one
+  EXPECT_EQ(w.listing, listing);
+  ASSERT_TRUE(h.program.CloseWindow());
+  EXPECT_FALSE(w.hallOfFameLoaded);
+  EXPECT_EQ(w.visible, WindowId::Main);
+  EXPECT_FALSE(h.program.CloseWindow());
+
+  EXPECT_EQ(h.state().board.table, before.board.table);
+  EXPECT_EQ(h.state().commands, before.commands);
+  EXPECT_TRUE(h.state().GameInProgress);
+  EXPECT_TRUE(h.dialogs.transcript.empty());
+}
+
+TEST(HallOfFameWindow, AFileThatCannotBeReadLeavesTheWindowUpEmpty) {
+  for (bool removed : {true, false}) {
+    Harness h;
+    h.files.files["Fame.dat"] = "\"b\",\"31\",0.001,\"d\"\r\n";
+    ASSERT_TRUE(h.Start());
+    ASSERT_TRUE(h.program.ClickHallOfFame());
+    h.program.ReturnToMain();
+    if (removed) h.files.files.erase("Fame.dat");
+    else h.files.failing.insert("Fame.dat");
+    ASSERT_TRUE(h.program.ClickHallOfFame());
+    ASSERT_EQ(h.dialogs.transcript.size(), 1u);
+    EXPECT_EQ(h.dialogs.transcript[0], removed ? "failure Cannot read Fame.dat: the file no longer exists."
+                                               : "failure Cannot read Fame.dat: scripted failure.");
+    EXPECT_EQ(h.program.windows().visible, WindowId::HallOfFame);
+    EXPECT_EQ(h.program.windows().listing, "");
+    EXPECT_TRUE(h.program.ReturnToMain());  // the program goes on
+  }
+}
+
+TEST(StartUp, FailedRecordFilesAreReportedAndStartUpGoesOn) {
+  for (const char* failing : {"HallFame.dat", "Fame.dat"}) {
+    Harness h;
+    h.files.files["Fame.dat"] = "\"b\",\"31\",0.001,\"d\"\r\n";
+    h.files.failing.insert(failing);
+    ASSERT_TRUE(h.Start());
+    ASSERT_EQ(h.dialogs.transcript.size(), 1u);
+    EXPECT_NE(h.dialogs.transcript[0].find(failing), std::string::npos);
+    EXPECT_EQ(h.draws.reseeds, 1);
+    EXPECT_EQ(h.state().FameCount, 0);
+    EXPECT_EQ(h.state().SlowestFameTime, 9999);
+    EXPECT_TRUE(h.program.ClickNewGame());
+  }
+}
+
+}  // namespace
+}  // namespace quarvel

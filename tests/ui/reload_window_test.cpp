@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records_support.h"
+#include "support/board_text.h"
+
+namespace quarvel {
+namespace {
+
+using testing::Harness;
+using testing::RowsOf;
+
+using List = std::vector<std::string>;
+
+TEST(ReloadWindow, RefusedWhenNothingWasSaved) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  const GameState before = h.state();
+  ASSERT_TRUE(h.program.ClickReload());
+  EXPECT_EQ(h.dialogs.transcript, List{"message Error!|No games have yet been saved."});
+  EXPECT_EQ(h.program.windows().visible, WindowId::Main);
+  EXPECT_EQ(h.state().commands, before.commands);
+  EXPECT_FALSE(h.program.PickSavedGame("0"));
+}
+
+TEST(ReloadWindow, ListsTheFileAsItStandsAndEmptiesTheCombo) {
+  Harness h;
+  h.files.files["saved.dat"] = "10\r\n316\n316\r 42 \r\n\r\n";
+  ASSERT_TRUE(h.Start());
+  ASSERT_TRUE(h.program.ClickReload());
+  const WindowsState& w = h.program.windows();
+  EXPECT_EQ(w.visible, WindowId::Reload);
+  EXPECT_EQ(w.savedList, (List{"10", "316", "316", " 42 "}));
+  EXPECT_EQ(w.comboText, "");
+  EXPECT_FALSE(h.program.ClickNewGame());  // the main window is hidden
+  EXPECT_FALSE(h.program.ClickHallOfFame());
+  EXPECT_FALSE(h.program.PickSavedGame("42"));  // not an entry as listed
+
+  // Return and the close box leave the game alone; reopening reads the file afresh.
+  const GameState before = h.state();
+  ASSERT_TRUE(h.program.ReturnToMain());
+  EXPECT_TRUE(w.reloadLoaded);
+  h.files.files["saved.dat"] = "7\r\n";
+  ASSERT_TRUE(h.program.ClickReload());
+  EXPECT_EQ(w.savedList, List{"7"});
+  ASSERT_TRUE(h.program.CloseWindow());
+  EXPECT_FALSE(w.reloadLoaded);
+  EXPECT_EQ(w.visible, WindowId::Main);
+  EXPECT_EQ(h.state().board.table, before.board.table);
+  EXPECT_EQ(h.state().commands, before.commands);
+  EXPECT_EQ(h.state().Text1, before.Text1);
+  EXPECT_TRUE(h.dialogs.transcript.empty());
+}
+
+TEST(ReloadWindow, APickRestartsTheGameAsListed) {
+  Harness h;
+  h.files.files["saved.dat"] = "10\r\n 316 \r\n";
+  ASSERT_TRUE(h.Start());
+  h.program.TypeGameNumber("old");
+  h.clock.Advance(30);
+  ASSERT_TRUE(h.program.ClickReload());
+  ASSERT_TRUE(h.program.PickSavedGame(" 316 "));
+  const GameState& s = h.state();
+  EXPECT_EQ(h.program.windows().visible, WindowId::Main);
+  EXPECT_EQ(h.program.windows().comboText, " 316 ");
+  EXPECT_EQ(s.Text1, " 316 ");
+  EXPECT_EQ(RowsOf(s.board.table), "1 2 3 4 / 5 6 7 8 / 9 10 0 12 / 13 14 11 15");
+  EXPECT_EQ(s.board.buttons[0], (TwipsPoint{3012, 4272}));   // the blank at row 3, column 3
+  EXPECT_EQ(s.board.buttons[11], (TwipsPoint{3012, 4872}));  // tile 11 at row 4, column 3
+  const Commands expected{false, true, false, true, false, false, false};  // Hall of Fame unchanged (no list)
+  EXPECT_EQ(s.commands, expected);
+  EXPECT_TRUE(s.GameInProgress);
+  EXPECT_EQ(s.StartMonotonicMs, 30000);
+  EXPECT_TRUE(h.dialogs.transcript.empty());
+
+  // Won from there, the entry carries the number trimmed.
+  h.dialogs.answers.push_back("Ann");
+  h.clock.Advance(2);
+  h.program.ClickTile(11);
+  h.program.ClickTile(15);
+  EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"316\",2.3148148148148147e-05,\"Jan 01, 2026\"\r\n");
+}
+
+TEST(ReloadWindow, APickThatIsNotAGameNumberIsRefusedAndTheWindowStaysUp) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"abc", "\"abc\" is not a valid game number."},
+      {" 10461394944000", "\"10461394944000\" is not a valid game number."},
+      {"   ", "\"\" is not a valid game number."},
+      {"1,5", "\"1,5\" is not a valid game number."},
+  };
+  for (const auto& [entry, message] : cases) {
+    Harness h;
+    h.files.files["saved.dat"] = std::string("5\r\n") + entry + "\r\n";
+    ASSERT_TRUE(h.Start());
+    const GameState before = h.state();
+    ASSERT_TRUE(h.program.ClickReload());
+    ASSERT_TRUE(h.program.PickSavedGame(entry));
+    EXPECT_EQ(h.dialogs.transcript, List{std::string("message Error!|") + message});
+    EXPECT_EQ(h.program.windows().visible, WindowId::Reload);
+    EXPECT_EQ(h.program.windows().comboText, entry);
+    EXPECT_FALSE(h.state().GameInProgress);
+    EXPECT_EQ(h.state().Text1, before.Text1);
+    EXPECT_EQ(h.state().board.table, before.board.table);
+    EXPECT_EQ(h.state().commands, before.commands);
+    ASSERT_TRUE(h.program.PickSavedGame("5"));  // another pick still works
+    EXPECT_TRUE(h.state().GameInProgress);
+  }
+}
+
+TEST(ReloadWindow, SaveThenReloadListsTheNewNumberInItsPlace) {
+  Harness h;
+  h.files.files["saved.dat"] = "10\r\n";
+  ASSERT_TRUE(h.Start());
+  testing::DealNearlySolved(h);
+  ASSERT_TRUE(h.program.ClickSave());
+  h.program.ClickGiveUp();
+  ASSERT_TRUE(h.program.ClickReload());
+  EXPECT_EQ(h.program.windows().savedList, (List{"2", "10"}));
+  ASSERT_TRUE(h.program.PickSavedGame("2"));
+  EXPECT_EQ(RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 0 14 15");
+  EXPECT_FALSE(h.state().commands.Save);  // a reloaded game cannot be saved again
+}
+
+TEST(ReloadWindow, AnUnreadableFileIsReportedWithTheWindowUp) {
+  Harness h;
+  h.files.files["saved.dat"] = "10\r\n";
+  ASSERT_TRUE(h.Start());
+  h.files.failing.insert("saved.dat");
+  ASSERT_TRUE(h.program.ClickReload());
+  EXPECT_EQ(h.dialogs.transcript, List{"failure Cannot read saved.dat: scripted failure."});
+  EXPECT_EQ(h.program.windows().visible, WindowId::Reload);
+  EXPECT_TRUE(h.program.windows().savedList.empty());
+  EXPECT_TRUE(h.program.ReturnToMain());
+}
+
+}  // namespace
+}  // namespace quarvel
