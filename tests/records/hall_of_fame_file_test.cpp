@@ -144,7 +144,7 @@ TEST(InsertRanked, LandsBeforeTheFirstEqualOrSlowerEntryAtEveryRank) {
 
 TEST(InsertRanked, KeepsAtMostTheLimitDroppingTheSlowest) {
   std::vector<FameEntry> full;
-  for (int k = 1; k <= 30; ++k) full.push_back(Entry("e" + std::to_string(k), k / 100.0));
+  for (int k = 1; k <= 30; ++k) full.push_back(Entry(std::string("e") + std::to_string(k), k / 100.0));
 
   auto faster = full;
   InsertRanked(faster, Entry("new", 0.105), 30);

@@ -18,7 +18,7 @@ std::string Line(const std::string& name, const std::string& time) {
 // Lines ek with the whole-day time k, for k from `first` to `last`: an ascending list.
 std::string Lines(int first, int last) {
   std::string text;
-  for (int k = first; k <= last; ++k) text += Line("e" + std::to_string(k), std::to_string(k));
+  for (int k = first; k <= last; ++k) text += Line(std::string("e") + std::to_string(k), std::to_string(k));
   return text;
 }
 
