@@ -79,6 +79,28 @@ TEST(CompleteGame, AWinWithHelpEndsWithTheGameOverNoticeOnly) {
   EXPECT_TRUE(h.files.files.count("Fame.dat") == 0);
 }
 
+TEST(CompleteGame, HelpThenThePlayersOwnLastMoveStillEndsWithGameOver) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  DealNearlySolved(h);
+  h.clock.Advance(20);
+  ASSERT_TRUE(h.program.ClickShowMe());  // slides 14 home
+  ASSERT_EQ(testing::RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  h.dialogs.answers.push_back("Ann");
+  h.program.ClickTile(15);
+  EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
+  EXPECT_FALSE(h.state().SolverUsed);
+  EXPECT_EQ(h.state().Text3, "");
+  EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
+
+  // The next game, won without help, enters the list again.
+  h.dialogs.transcript.clear();
+  DealNearlySolved(h);
+  WinAfter(h, 5);
+  EXPECT_EQ(h.dialogs.transcript.size(), 2u);
+  EXPECT_EQ(h.files.files.count("Fame.dat"), 1u);
+}
+
 TEST(CompleteGame, AnUnaidedWinIsTimedCongratulatedAndEntered) {
   Harness h;
   ASSERT_TRUE(h.Start());
