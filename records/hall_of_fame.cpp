@@ -23,7 +23,11 @@ std::int16_t CountOf(std::size_t n) {
 void LoadFameSummary(GameState& state, Services& services) {
   state.FameCount = 0;
   state.SlowestFameTime = kNoFameTime;
-  services.files.Remove(kOldFameFile);
+  try {
+    services.files.Remove(kOldFameFile);
+  } catch (const FileFailure& failure) {
+    services.dialogs.ShowFailure(failure.what());  // the list is read all the same
+  }
   const auto content = services.files.Read(kFameFile);
   if (!content) {
     state.commands.HallOfFame = false;
