@@ -48,12 +48,7 @@ bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& stat
 
 void CompleteGame(GameState& state, Services& services) {
   state.GameInProgress = false;
-  Commands& c = state.commands;
-  c.NewGame = true;
-  c.Reload = true;
-  c.Replay = true;
-  c.GiveUp = false;
-  c.ShowMe = false;
+  state.commands.SetBetweenGames();
 
   if (state.SolverUsed) {
     state.SolverUsed = false;

@@ -20,6 +20,15 @@ struct Commands {
   bool Save = false;
   bool Replay = false;
   friend bool operator==(const Commands&, const Commands&) = default;
+
+  // A game has ended or was given up: "Save Game #" and "Hall of Fame" keep their state.
+  void SetBetweenGames() {
+    NewGame = true;
+    GiveUp = false;
+    ShowMe = false;
+    Reload = true;
+    Replay = true;
+  }
 };
 
 // The manoeuvre "Show Me!" carries from one press to the next.

@@ -9,12 +9,7 @@ void GiveUp(GameState& state) {
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();
 
-  Commands& c = state.commands;
-  c.NewGame = true;
-  c.GiveUp = false;
-  c.ShowMe = false;
-  c.Reload = true;
-  c.Replay = true;
+  state.commands.SetBetweenGames();
 
   state.Text3.clear();
   state.board.table = state.home;  // held in memory since start-up

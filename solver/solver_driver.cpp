@@ -74,12 +74,7 @@ void CheckSolverFinish(GameState& state, Services& services) {
   state.GameInProgress = false;
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();
-  Commands& c = state.commands;
-  c.NewGame = true;
-  c.GiveUp = false;
-  c.ShowMe = false;
-  c.Reload = true;
-  c.Replay = true;
+  state.commands.SetBetweenGames();
   services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
 }
 
