@@ -1,0 +1,182 @@
+// The main window driven by clicks and keys: start-up, a dealt game, moves, Give Up, the
+// clock and the two text boxes.
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "qt/qt_harness.h"
+#include "ui/twips.h"
+
+namespace quarvel::testing {
+namespace {
+
+struct Availability {
+  bool newGame, giveUp, hallOfFame, showMe, reload, save, replay;
+};
+
+void ExpectButtons(qt::MainWindow& w, Availability a) {
+  EXPECT_EQ(w.command("Command2")->isEnabled(), a.newGame) << "New Game";
+  EXPECT_EQ(w.command("Command3")->isEnabled(), a.giveUp) << "Give Up";
+  EXPECT_EQ(w.command("Command4")->isEnabled(), a.hallOfFame) << "Hall of Fame";
+  EXPECT_EQ(w.command("Command5")->isEnabled(), a.showMe) << "Show Me!";
+  EXPECT_EQ(w.command("Command6")->isEnabled(), a.reload) << "Reload Saved Game";
+  EXPECT_EQ(w.command("Command7")->isEnabled(), a.save) << "Save Game #";
+  EXPECT_EQ(w.command("Command8")->isEnabled(), a.replay) << "Replay Last Game";
+}
+
+// Where the cell at (row, column) is drawn, in pixels.
+QPoint CellAt(const qt::MainWindow& w, int row, int column) {
+  return {TwipsToPixels(1812 + 600 * (column - 1), w.dpi()), TwipsToPixels(3072 + 600 * (row - 1), w.dpi())};
+}
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+TEST(QtMainWindow, ButtonsAsCreatedAndAfterStartUp) {
+  QtHarness h;
+  ExpectButtons(h.main(), {true, false, true, false, true, false, false});
+  EXPECT_FALSE(h.main().isVisible()) << "shown only once started";
+
+  ASSERT_TRUE(h.frontEnd.Start());
+  EXPECT_TRUE(h.main().isVisible());
+  // No Fame.dat: Hall of Fame off; Reload keeps its initial on.
+  ExpectButtons(h.main(), {true, false, false, false, true, false, false});
+  EXPECT_EQ(h.main().gameNumberBox()->text(), "");
+  EXPECT_EQ(h.main().timeBox()->text(), "");
+  EXPECT_FALSE(h.main().tile(0)->isVisible());
+  EXPECT_TRUE(h.frontEnd.timer().isActive());
+  EXPECT_EQ(h.frontEnd.timer().interval(), 1000);
+
+  // Between games a tile click changes nothing.
+  Click(h.main().tile(12));
+  EXPECT_EQ(h.main().tile(12)->pos(), CellAt(h.main(), 3, 4));
+}
+
+TEST(QtMainWindow, StartUpWithAHallOfFameEnablesItsButton) {
+  QtHarness h;
+  h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  ExpectButtons(h.main(), {true, false, true, false, true, false, false});
+}
+
+TEST(QtMainWindow, NewGameDealsAndATileClickMovesIt) {
+  QtHarness h;
+  h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command2"));
+
+  EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
+  EXPECT_EQ(h.main().timeBox()->text(), "");
+  ExpectButtons(h.main(), {false, true, false, true, false, true, false});
+  EXPECT_EQ(h.main().tile(9)->pos(), CellAt(h.main(), 1, 1));
+  EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 4));
+  EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 3));
+  // The hourglass came and went within the deal.
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+  Click(h.main().tile(9));  // far from the empty cell
+  EXPECT_EQ(h.main().tile(9)->pos(), CellAt(h.main(), 1, 1));
+
+  Click(h.main().tile(8));  // right of the empty cell
+  EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3));
+  EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 4));
+  EXPECT_EQ(h.program.state().board.table[8], (CellPos{4, 3}));
+
+  Click(h.main().tile(6));  // above the empty cell now
+  EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 4, 4));
+}
+
+TEST(QtMainWindow, GiveUpPutsTheTilesBackAndEmptiesTheClock) {
+  QtHarness h;
+  h.draws.fallback = 0.5;
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command2"));
+  h.clock.Advance(3);
+  h.frontEnd.Tick();
+  ASSERT_EQ(h.main().timeBox()->text(), " 00:00:03");
+
+  Click(h.main().command("Command3"));
+  for (int tile = 1; tile <= 15; ++tile)
+    EXPECT_EQ(h.main().tile(tile)->pos(), CellAt(h.main(), (tile - 1) / 4 + 1, (tile - 1) % 4 + 1)) << tile;
+  EXPECT_EQ(h.main().timeBox()->text(), "");
+  ExpectButtons(h.main(), {true, false, false, false, true, true, true});
+}
+
+TEST(QtMainWindow, TheTimerRefreshesTheTimeBoxOnlyDuringAGame) {
+  QtHarness h;
+  ASSERT_TRUE(h.frontEnd.Start());
+  h.clock.Advance(10);
+  h.frontEnd.Tick();
+  EXPECT_EQ(h.main().timeBox()->text(), "");
+
+  Click(h.main().command("Command2"));
+  h.clock.Advance(65);
+  h.frontEnd.Tick();
+  EXPECT_EQ(h.main().timeBox()->text(), " 00:01:05");
+  h.clock.Advance(3600);
+  h.frontEnd.Tick();
+  EXPECT_EQ(h.main().timeBox()->text(), " 01:01:05");
+}
+
+TEST(QtMainWindow, ClicksInTheTextBoxesHandTheFocusToTileOne) {
+  QtHarness h;
+  h.draws.fallback = 0.5;
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command2"));  // tile 1 now stands in row 1, column 2
+  for (QLineEdit* box : {h.main().gameNumberBox(), h.main().timeBox()}) {
+    h.main().command("Command3")->setFocus();
+    Click(box);
+    EXPECT_EQ(h.main().focusWidget(), h.main().tile(1)) << box->objectName().toStdString();
+  }
+  EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
+}
+
+TEST(QtMainWindow, TypingInTheGameNumberBoxKeepsTheCursor) {
+  QtHarness h;
+  ASSERT_TRUE(h.frontEnd.Start());
+  QLineEdit* box = h.main().gameNumberBox();
+  QTest::keyClicks(box, "12345");
+  EXPECT_EQ(h.program.state().Text1, "12345");
+  box->setCursorPosition(2);
+  QTest::keyClicks(box, "9");
+  EXPECT_EQ(h.program.state().Text1, "129345");
+  h.frontEnd.Tick();  // a redraw
+  EXPECT_EQ(box->text(), "129345");
+  EXPECT_EQ(box->cursorPosition(), 3);
+
+  EXPECT_TRUE(h.main().timeBox()->isReadOnly());
+}
+
+TEST(QtMainWindow, ClosingTheMainWindowClosesEverythingAndEndsTheProgram) {
+  QtHarness h;
+  h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command4"));
+  ASSERT_TRUE(h.fame().isVisible());
+  Click(h.fame().returnButton());
+
+  h.main().close();
+  EXPECT_EQ(h.closedCalls, 1);
+  EXPECT_FALSE(h.main().isVisible());
+  EXPECT_FALSE(h.fame().isVisible());
+  EXPECT_FALSE(h.reload().isVisible());
+  EXPECT_FALSE(h.frontEnd.timer().isActive());
+}
+
+TEST(QtWindowSystem, HourglassIsAWaitCursorUntilTheDefaultComesBack) {
+  qt::QtWindowSystem windows;
+  windows.SetPointer(PointerShape::Hourglass);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  windows.SetPointer(PointerShape::Hourglass);
+  windows.SetPointer(PointerShape::Default);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "one restore for repeated hourglasses";
+  windows.SetPointer(PointerShape::Default);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
+}  // namespace quarvel::testing

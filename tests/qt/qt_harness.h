@@ -1,0 +1,65 @@
+#pragma once
+// The Qt windows over a program on scripted services, and a helper that answers modal
+// boxes from inside their event loop.
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "platform/scripted.h"
+#include "support/harness.h"
+#include "ui/qt/front_end.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_window_system.h"
+
+namespace quarvel::testing {
+
+// Program and windows on scripted clock, draws, dialogs and files; the window system is
+// the real one (focus and pointer).
+struct QtHarness {
+  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedDrawList draws;
+  ScriptedDialogs dialogs;
+  qt::QtWindowSystem windowSystem;
+  MemoryFileStore files;
+  Services services{clock, dialogs, windowSystem, files, draws};
+  Program program{services};
+  qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem};
+  int closedCalls = 0;
+
+  QtHarness() {
+    files.files["quarvel.dat"] = kSolvedHomeFile;
+    frontEnd.SetOnClosed([this] { ++closedCalls; });
+  }
+  qt::MainWindow& main() { return frontEnd.mainWindow(); }
+  qt::HallOfFameWindow& fame() { return frontEnd.hallOfFameWindow(); }
+  qt::ReloadWindow& reload() { return frontEnd.reloadWindow(); }
+};
+
+// Hands the modal dialogs that come up while it lives to `handlers`, one each, in order;
+// every handler must close its dialog.
+class ModalResponder {
+ public:
+  using Handler = std::function<void(QDialog&)>;
+  explicit ModalResponder(std::deque<Handler> handlers) : handlers_(std::move(handlers)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible() || handlers_.empty()) return;
+      ++handled_;
+      Handler handle = std::move(handlers_.front());
+      handlers_.pop_front();
+      handle(*dialog);
+    });
+    timer_.start(0);
+  }
+  int handled() const { return handled_; }
+
+ private:
+  std::deque<Handler> handlers_;
+  QTimer timer_;
+  int handled_ = 0;
+};
+
+}  // namespace quarvel::testing

@@ -1,0 +1,147 @@
+// The Hall of Fame and Reload Game windows: listing, list and pick, and which window is
+// up after every way in and out.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "qt/qt_harness.h"
+
+namespace quarvel::testing {
+namespace {
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+// Exactly one of the three windows is shown.
+void ExpectOnlyUp(QtHarness& h, const QWidget& up) {
+  for (const QWidget* window : {static_cast<QWidget*>(&h.main()), static_cast<QWidget*>(&h.fame()),
+                                static_cast<QWidget*>(&h.reload())})
+    EXPECT_EQ(window->isVisible(), window == &up) << window->objectName().toStdString();
+}
+
+TEST(QtHallOfFameWindow, ListsTheFileAndReturnsToTheMainWindow) {
+  QtHarness h;
+  h.files.files["Fame.dat"] =
+      "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
+      "\"Bartholomew Xy\",\"10461394943999\",0.041655092592592594,\"Dec 31, 2025\"\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command4"));
+  ExpectOnlyUp(h, h.fame());
+  EXPECT_EQ(h.fame().listingBox()->toPlainText().toStdString(),
+            "Name           Game #           Time       Date\n"
+            "\n"
+            "Ann            5252855902758    01M  43S   Jan 01, 2026\n"
+            "Bartholomew Xy 10461394943999   59M  59S   Dec 31, 2025\n");
+
+  Click(h.fame().returnButton());
+  ExpectOnlyUp(h, h.main());
+
+  // A new entry since the last showing is listed; the listing is not doubled.
+  h.files.files["Fame.dat"] = "\"Cy\",\"7\",0.00008101851851851852,\"Jan 02, 2026\"\r\n";
+  Click(h.main().command("Command4"));
+  EXPECT_EQ(h.fame().listingBox()->toPlainText().toStdString(),
+            "Name           Game #           Time       Date\n"
+            "\n"
+            "Cy             7                00M  07S   Jan 02, 2026\n");
+  h.fame().close();  // the close box
+  ExpectOnlyUp(h, h.main());
+  EXPECT_EQ(h.program.windows().visible, WindowId::Main);
+}
+
+TEST(QtHallOfFameWindow, IsCentredWhenLoadedAndKeepsItsPlaceWhenOnlyHidden) {
+  QtHarness h;
+  h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command4"));
+  const QRect screen = h.fame().screen()->geometry();
+  const QRect frame = h.fame().frameGeometry();
+  EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
+  EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+
+  h.fame().move(10, 20);  // the player moves it
+  Click(h.fame().returnButton());
+  Click(h.main().command("Command4"));
+  EXPECT_EQ(h.fame().pos(), QPoint(10, 20)) << "hidden, not unloaded: no new centring";
+
+  h.fame().close();
+  Click(h.main().command("Command4"));
+  EXPECT_LE(std::abs(h.fame().frameGeometry().center().x() - screen.center().x()), 1) << "loaded again";
+}
+
+TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
+  QtHarness h;
+  h.files.files["saved.dat"] = "0\r\n5252855902758\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command6"));
+  ExpectOnlyUp(h, h.reload());
+  QComboBox* combo = h.reload().combo();
+  ASSERT_EQ(combo->count(), 2);
+  EXPECT_EQ(combo->itemText(0), "0");
+  EXPECT_EQ(combo->itemText(1), "5252855902758");
+  EXPECT_EQ(combo->currentText(), "");
+
+  // Text typed into the edit field, even a listed number, triggers nothing.
+  combo->setFocus();
+  QTest::keyClicks(combo, "5252855902758");
+  QTest::keyClick(combo, Qt::Key_Return);
+  ExpectOnlyUp(h, h.reload());
+  EXPECT_FALSE(h.program.state().GameInProgress);
+
+  // A pick in the list: the arrow keys move through it, as the drop-down does.
+  combo->setEditText("");
+  combo->setCurrentIndex(0);
+  QTest::keyClick(combo, Qt::Key_Down);
+  ExpectOnlyUp(h, h.main());
+  EXPECT_TRUE(h.program.state().GameInProgress);
+  EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
+  EXPECT_FALSE(h.main().command("Command6")->isEnabled());
+  EXPECT_FALSE(h.main().command("Command7")->isEnabled());
+  EXPECT_TRUE(h.main().command("Command3")->isEnabled());
+  // That game was dealt as 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8; rebuilt from its
+  // number, the blank comes back in the last cell and tile 8 beside it.
+  const auto at = [&](int leftTwips, int topTwips) { return h.main().ToPixels(leftTwips, topTwips); };
+  EXPECT_EQ(h.main().tile(9)->pos(), at(1812, 3072));
+  EXPECT_EQ(h.main().tile(8)->pos(), at(3012, 4872));
+  EXPECT_EQ(h.main().tile(0)->pos(), at(3612, 4872));
+}
+
+TEST(QtReloadWindow, ReturnAndCloseBoxLeaveTheGameAloneAndTheListIsReadAfresh) {
+  QtHarness h;
+  h.files.files["saved.dat"] = "12\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command6"));
+  h.reload().combo()->setEditText("typed");
+  Click(h.reload().returnButton());
+  ExpectOnlyUp(h, h.main());
+  EXPECT_FALSE(h.program.state().GameInProgress);
+
+  h.files.files["saved.dat"] = "12\r\n12\r\n345\r\n";
+  Click(h.main().command("Command6"));
+  EXPECT_EQ(h.reload().combo()->count(), 3);
+  EXPECT_EQ(h.reload().combo()->currentText(), "") << "emptied at every activation";
+
+  h.reload().combo()->setEditText("typed again");
+  h.frontEnd.Tick();
+  EXPECT_EQ(h.reload().combo()->currentText(), "typed again") << "a redraw leaves typing alone";
+
+  h.reload().close();
+  ExpectOnlyUp(h, h.main());
+  EXPECT_EQ(h.program.windows().reloadLoaded, false);
+  Click(h.main().command("Command6"));
+  EXPECT_EQ(h.reload().combo()->currentText(), "");
+}
+
+TEST(QtReloadWindow, NothingSavedIsRefusedWithTheMainWindowStayingUp) {
+  QtHarness h;
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command6"));
+  ExpectOnlyUp(h, h.main());
+  EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|No games have yet been saved."}));
+}
+
+}  // namespace
+}  // namespace quarvel::testing

@@ -1,0 +1,176 @@
+// The windows as built: every control where its twips put it at the screen's resolution,
+// the fonts after substitution, the colours and the tab order.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "qt/qt_harness.h"
+#include "ui/hall_of_fame_window_layout.h"
+#include "ui/main_window_layout.h"
+#include "ui/reload_window_layout.h"
+
+namespace quarvel::testing {
+namespace {
+
+QRect Rect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
+
+void ExpectBuiltFrom(const qt::FormWindow& window, const layout::WindowLayout& spec) {
+  const double dpi = window.dpi();
+  EXPECT_EQ(window.size(), Rect(ToPixels({0, 0, spec.clientWidth, spec.clientHeight}, dpi)).size());
+  EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
+  EXPECT_EQ(window.windowTitle(), "Quarvel Orbix");
+  EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(window.palette().color(QPalette::Window), QColor(192, 192, 192));
+  for (const layout::ControlLayout& control : spec.controls) {
+    const std::string name = layout::ControlName(control);
+    const QWidget* widget = window.control(name);
+    ASSERT_NE(widget, nullptr) << name;
+    EXPECT_EQ(widget->geometry(), Rect(ToPixels(control.rect, dpi))) << name;
+    EXPECT_EQ(widget->isVisibleTo(&window), control.visible) << name;
+  }
+}
+
+TEST(QtWindowLayout, EveryControlSitsWhereItsTwipsSayAtTheScreensResolution) {
+  QtHarness h;
+  const double dpi = h.main().screen()->logicalDotsPerInch();
+  EXPECT_EQ(h.main().dpi(), dpi);
+  // The suite's run on a configured screen names the resolution it must see.
+  if (const QByteArray expected = qgetenv("QUARVEL_EXPECT_DPI"); !expected.isEmpty()) {
+    ASSERT_EQ(dpi, expected.toDouble());
+  }
+  ExpectBuiltFrom(h.main(), layout::kMainWindowLayout);
+  ExpectBuiltFrom(h.fame(), layout::kHallOfFameWindowLayout);
+  ExpectBuiltFrom(h.reload(), layout::kReloadWindowLayout);
+
+  // Spot values worked out by hand for the resolutions the suite runs at.
+  struct Spot {
+    const char* name;
+    QRect at96;
+    QRect at120;
+  };
+  const Spot spots[] = {
+      {"Label3", {72, 5, 262, 33}, {90, 6, 328, 41}},
+      {"Text1", {61, 52, 126, 28}, {76, 65, 158, 35}},
+      {"Command2", {12, 104, 122, 23}, {15, 130, 152, 29}},
+      {"Command1(1)", {121, 205, 40, 40}, {151, 256, 50, 50}},
+      {"Command1(0)", {241, 325, 40, 40}, {301, 406, 50, 50}},
+      {"Text4", {97, 430, 216, 16}, {121, 538, 271, 20}},
+  };
+  if (dpi != 96 && dpi != 120) GTEST_SKIP() << "no hand-worked values for " << dpi << " dpi";
+  EXPECT_EQ(h.main().size(), dpi == 96 ? QSize(401, 472) : QSize(501, 590));
+  for (const Spot& spot : spots)
+    EXPECT_EQ(h.main().control(spot.name)->geometry(), dpi == 96 ? spot.at96 : spot.at120) << spot.name;
+}
+
+TEST(QtWindowLayout, BoardCellsTouchWithoutGapsOrOverlaps) {
+  QtHarness h;
+  for (int tile = 1; tile <= 15; ++tile) {
+    const QRect here = h.main().tile(tile)->geometry();
+    if (tile % 4 != 0 && tile < 15) {
+      EXPECT_EQ(h.main().tile(tile + 1)->geometry().left(), here.right() + 1) << tile;
+    }
+    if (tile <= 11) {
+      EXPECT_EQ(h.main().tile(tile + 4)->geometry().top(), here.bottom() + 1) << tile;
+    }
+  }
+  EXPECT_EQ(h.main().control("Shape1")->geometry(),
+            h.main().tile(1)->geometry().united(h.main().tile(0)->geometry()));
+}
+
+TEST(QtWindowLayout, FontsResolveToTheMetricCompatibleFamilies) {
+  QtHarness h;
+  struct Expected {
+    const QWidget* widget;
+    const char* family;
+    double points;
+    bool italic;
+  };
+  const Expected fonts[] = {
+      {&h.main(), "Liberation Sans", 7.8, false},
+      {h.main().control("Label3"), "Liberation Sans", 19.8, true},
+      {h.main().control("Label1"), "Liberation Sans", 7.8, false},
+      {h.main().gameNumberBox(), "Liberation Sans", 10.8, false},
+      {h.main().timeBox(), "Liberation Sans", 10.8, true},
+      {h.main().command("Command2"), "Liberation Sans", 7.8, false},
+      {h.main().tile(15), "Liberation Sans", 18, false},
+      {h.main().control("Text6"), "Liberation Sans", 9.6, false},
+      {h.fame().control("Label3"), "Liberation Sans", 18, true},
+      {h.fame().listingBox(), "Liberation Mono", 9.6, true},
+      {h.fame().returnButton(), "Liberation Sans", 10.2, false},
+      {h.reload().control("Label1"), "Liberation Sans", 7.8, false},
+  };
+  for (const Expected& e : fonts) {
+    const QFontInfo info(e.widget->font());
+    EXPECT_EQ(info.family(), e.family) << e.widget->objectName().toStdString();
+    EXPECT_DOUBLE_EQ(e.widget->font().pointSizeF(), e.points) << e.widget->objectName().toStdString();
+    EXPECT_TRUE(info.bold()) << e.widget->objectName().toStdString();
+    EXPECT_EQ(info.italic(), e.italic) << e.widget->objectName().toStdString();
+  }
+  EXPECT_TRUE(QFontInfo(h.fame().listingBox()->font()).fixedPitch());
+}
+
+TEST(QtWindowLayout, ColoursCaptionsAndAlignment) {
+  QtHarness h;
+  const auto text = [](const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::WindowText); };
+  EXPECT_EQ(text(h.main().control("Label3")), QColor(0, 0, 255));
+  EXPECT_EQ(text(h.main().control("Label1")), QColor(255, 255, 0));
+  EXPECT_EQ(h.main().gameNumberBox()->palette().color(QPalette::Base), QColor(255, 255, 255));
+  EXPECT_EQ(h.main().gameNumberBox()->palette().color(QPalette::Active, QPalette::Text), QColor(64, 64, 64));
+  EXPECT_EQ(h.main().tile(7)->palette().color(QPalette::Button), QColor(192, 192, 192));
+  EXPECT_EQ(h.main().tile(7)->text(), "7");
+  EXPECT_EQ(h.fame().listingBox()->palette().color(QPalette::Base), QColor(192, 192, 192));
+  EXPECT_TRUE(h.fame().listingBox()->isReadOnly());
+  EXPECT_EQ(h.reload().control("Label1")->palette().color(QPalette::Active, QPalette::WindowText),
+            QColor(255, 255, 0));
+
+  EXPECT_TRUE(qobject_cast<QLabel*>(h.main().control("Label1"))->alignment() & Qt::AlignRight);
+  EXPECT_TRUE(qobject_cast<QLabel*>(h.main().control("Label3"))->alignment() & Qt::AlignHCenter);
+  auto* version = qobject_cast<QLineEdit*>(h.main().control("Text4"));
+  ASSERT_NE(version, nullptr);
+  EXPECT_TRUE(version->text().startsWith("V1.41 "));
+  EXPECT_TRUE(version->alignment() & Qt::AlignHCenter);
+  // The notices fit their boxes.
+  for (const char* name : {"Text4", "Text6"}) {
+    auto* box = qobject_cast<QLineEdit*>(h.main().control(name));
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()), box->width() - 4) << name;
+  }
+  EXPECT_TRUE(h.reload().combo()->isEditable());
+}
+
+std::vector<std::string> TabChain(QWidget& window, QWidget* first) {
+  std::vector<std::string> names;
+  QWidget* widget = first;
+  do {
+    // Widgets that hand their focus to another (a combo box's edit field) are skipped by Tab.
+    if (widget->window() == &window && (widget->focusPolicy() & Qt::TabFocus) && widget != &window &&
+        !widget->focusProxy())
+      names.push_back(widget->objectName().toStdString());
+    widget = widget->nextInFocusChain();
+  } while (widget != first);
+  return names;
+}
+
+TEST(QtWindowLayout, TabOrderFollowsTheTabIndexes) {
+  QtHarness h;
+  const std::vector<std::string> expected = {
+      "Text3",        "Text1",        "Command1(1)",  "Command1(2)",  "Command1(3)",  "Command1(4)",
+      "Command1(5)",  "Command1(6)",  "Command1(7)",  "Command1(8)",  "Command1(9)",  "Command1(10)",
+      "Command1(11)", "Command1(12)", "Command1(0)",  "Command1(13)", "Command1(14)", "Command1(15)",
+      "Command2",     "Command3",     "Command4",     "Command5",     "Command6",     "Command7",
+      "Command8"};
+  EXPECT_EQ(TabChain(h.main(), h.main().timeBox()), expected);
+  // Not tab stops: the notices and the Hall of Fame listing.
+  EXPECT_FALSE(h.main().control("Text4")->focusPolicy() & Qt::TabFocus);
+  EXPECT_FALSE(h.main().control("Text6")->focusPolicy() & Qt::TabFocus);
+  EXPECT_FALSE(h.fame().listingBox()->focusPolicy() & Qt::TabFocus);
+  EXPECT_EQ(TabChain(h.reload(), h.reload().combo()), (std::vector<std::string>{"Combo1", "Command1"}));
+}
+
+}  // namespace
+}  // namespace quarvel::testing

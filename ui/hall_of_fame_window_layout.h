@@ -1,0 +1,25 @@
+#pragma once
+// The Hall of Fame window (Form2): the listing and the way back.
+#include <array>
+
+#include "ui/window_layout.h"
+
+namespace quarvel::layout {
+
+inline constexpr FontSpec kTitleFont{"Arial", 18, true, true};
+inline constexpr FontSpec kReturnFont{"Arial", 10.2, true, false};
+
+inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
+    {.name = "Label3", .kind = ControlKind::Label, .caption = "Hall of Fame", .rect = {1608, 72, 3936, 492},
+     .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
+    {.name = "Text1", .kind = ControlKind::ReadOnlyBox, .rect = {120, 624, 6924, 7440},
+     .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true},
+    {.name = "Command1", .kind = ControlKind::Button, .caption = "Return to Main Screen",
+     .rect = {2292, 8244, 2600, 348}, .font = kReturnFont, .tabIndex = 2, .tabStop = true},
+}};
+
+inline constexpr WindowLayout kHallOfFameWindowLayout{
+    .name = "Form2", .caption = "Quarvel Orbix", .clientWidth = 7188, .clientHeight = 8760,
+    .controls = kHallOfFameWindowControls};
+
+}  // namespace quarvel::layout

@@ -1,0 +1,87 @@
+#pragma once
+// The main window (Form1): the board, the command buttons and the two text boxes.
+#include <array>
+
+#include "core/tile_placement.h"
+#include "ui/window_layout.h"
+
+namespace quarvel::layout {
+
+inline constexpr int kTimerIntervalMs = 1000;  // Timer1
+
+inline constexpr FontSpec kCommandFont{"Arial", 7.8, true, false};
+inline constexpr FontSpec kTileFont{"Arial", 18, true, false};
+inline constexpr FontSpec kNoticeFont{"Arial", 9.6, true, false};
+
+inline constexpr std::string_view kVersionNotice = "V1.41 Quarvel Orbix team";
+inline constexpr std::string_view kContactLine = "Ideas and issues: see README";
+
+// Tile k's button (k = 0 for the blank), drawn on its home cell: tile k on cell k, the
+// blank on cell 16. Tab order runs through tiles 1 to 12, the blank, then 13 to 15.
+constexpr ControlLayout TileLayout(int tile) {
+  const int cell = tile == 0 ? 16 : tile;
+  const int row = (cell - 1) / 4 + 1;
+  const int column = (cell - 1) % 4 + 1;
+  return {
+      .name = "Command1",
+      .index = tile,
+      .kind = ControlKind::Button,
+      .caption = std::array<std::string_view, 16>{"",   "1",  "2",  "3",  "4",  "5",  "6",  "7",
+                                                  "8",  "9",  "10", "11", "12", "13", "14", "15"}
+          [static_cast<std::size_t>(tile)],
+      .rect = {BoardLeft + CellSize * (column - 1), BoardTop + CellSize * (row - 1), CellSize, CellSize},
+      .font = kTileFont,
+      .tabIndex = tile == 0 ? 18 : tile <= 12 ? tile + 5 : tile + 6,
+      .tabStop = true,
+      .visible = tile != 0,
+  };
+}
+
+constexpr ControlLayout CommandLayout(std::string_view name, std::string_view caption, TwipsRect rect, int tab) {
+  return {.name = name, .kind = ControlKind::Button, .caption = caption, .rect = rect, .font = kCommandFont,
+          .tabIndex = tab, .tabStop = true};
+}
+
+inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
+    {.name = "Label3", .kind = ControlKind::Label, .caption = "Quarvel Orbix", .rect = {1080, 72, 3936, 492},
+     .font = {"Arial", 19.8, true, true}, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 29},
+    {.name = "Label1", .kind = ControlKind::Label, .caption = "Game #", .rect = {96, 876, 756, 336},
+     .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 5},
+    {.name = "Text1", .kind = ControlKind::TextBox, .rect = {912, 780, 1896, 420},
+     .font = {"Arial", 10.8, true, false}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 4,
+     .tabStop = true},
+    {.name = "Label2", .kind = ControlKind::Label, .caption = "Time Taken", .rect = {3360, 876, 1116, 336},
+     .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 0},
+    // Written by the clock only; a click hands the focus to the board.
+    {.name = "Text3", .kind = ControlKind::ReadOnlyBox, .rect = {4560, 780, 1320, 420},
+     .font = {"Arial", 10.8, true, true}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 1,
+     .tabStop = true},
+    CommandLayout("Command2", "New Game", {180, 1560, 1824, 348}, 22),
+    CommandLayout("Command8", "Replay Last Game", {2124, 1560, 1824, 348}, 28),
+    CommandLayout("Command6", "Reload Saved Game", {4092, 1560, 1824, 348}, 26),
+    CommandLayout("Command7", "Save Game #", {2124, 2292, 1824, 348}, 27),
+    {.name = "Shape1", .kind = ControlKind::Rectangle, .rect = {1812, 3072, 2400, 2400}, .foreground = kYellow},
+    CommandLayout("Command3", "Give Up", {168, 5904, 1824, 348}, 23),
+    CommandLayout("Command5", "Show Me!", {2124, 5904, 1824, 348}, 25),
+    CommandLayout("Command4", "Hall of Fame", {4080, 5904, 1824, 348}, 24),
+    {.name = "Text4", .kind = ControlKind::ReadOnlyBox, .caption = kVersionNotice, .rect = {1452, 6456, 3250, 240},
+     .font = kNoticeFont, .foreground = kYellow, .alignment = Alignment::Centre, .tabIndex = 2,
+     .border = false},
+    {.name = "Text6", .kind = ControlKind::ReadOnlyBox, .caption = kContactLine, .rect = {888, 6660, 4368, 240},
+     .font = kNoticeFont, .foreground = kYellow, .alignment = Alignment::Centre, .tabIndex = 3,
+     .border = false},
+}};
+
+inline constexpr std::array<ControlLayout, 31> kMainWindowControls = [] {
+  std::array<ControlLayout, 31> controls{};
+  std::size_t next = 0;
+  for (const ControlLayout& control : kMainWindowFixedControls) controls[next++] = control;
+  for (int tile = 0; tile < 16; ++tile) controls[next++] = TileLayout(tile);
+  return controls;
+}();
+
+inline constexpr WindowLayout kMainWindowLayout{
+    .name = "Form1", .caption = "Quarvel Orbix", .clientWidth = 6012, .clientHeight = 7080,
+    .controls = kMainWindowControls};
+
+}  // namespace quarvel::layout

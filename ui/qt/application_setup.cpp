@@ -1,0 +1,17 @@
+#include "ui/qt/application_setup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+namespace quarvel::qt {
+
+void PrepareApplication(QApplication& app) {
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+  app.setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace quarvel::qt

@@ -1,0 +1,12 @@
+#pragma once
+// What the application needs before any window is built.
+class QApplication;
+
+namespace quarvel::qt {
+
+// Maps the layouts' font families to installed metric-compatible ones, fixes the widget
+// style so the colours of the layouts show alike everywhere, and leaves quitting to the
+// main window's close.
+void PrepareApplication(QApplication& app);
+
+}  // namespace quarvel::qt

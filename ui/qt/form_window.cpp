@@ -1,0 +1,138 @@
+#include "ui/qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
+#include "ui/qt/outline_shape.h"
+#include "ui/qt/widget_style.h"
+
+namespace quarvel::qt {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment HorizontalAlignment(layout::Alignment alignment) {
+  switch (alignment) {
+    case layout::Alignment::Centre: return Qt::AlignHCenter;
+    case layout::Alignment::Right: return Qt::AlignRight;
+    case layout::Alignment::Left: break;
+  }
+  return Qt::AlignLeft;
+}
+
+QWidget* CreateControl(const layout::ControlLayout& spec, QWidget* parent) {
+  const QString caption = ToQString(spec.caption);
+  const Qt::Alignment alignment = HorizontalAlignment(spec.alignment);
+  switch (spec.kind) {
+    case layout::ControlKind::Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setAlignment(alignment | Qt::AlignTop);
+      return label;
+    }
+    case layout::ControlKind::TextBox:
+    case layout::ControlKind::ReadOnlyBox: {
+      const bool readOnly = spec.kind == layout::ControlKind::ReadOnlyBox;
+      if (spec.multiLine) {
+        auto* box = new QPlainTextEdit(caption, parent);
+        box->setReadOnly(readOnly);
+        if (!spec.border) box->setFrameShape(QFrame::NoFrame);
+        return box;
+      }
+      auto* box = new QLineEdit(caption, parent);
+      box->setReadOnly(readOnly);
+      box->setAlignment(alignment | Qt::AlignVCenter);
+      box->setFrame(spec.border);
+      return box;
+    }
+    case layout::ControlKind::Button: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case layout::ControlKind::Rectangle: return new OutlineShape(MakeColour(spec.foreground), parent);
+    case layout::ControlKind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      // Text typed into the edit field is never taken as a pick.
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      combo->setCompleter(nullptr);
+      return combo;
+    }
+  }
+  return nullptr;
+}
+
+Qt::FocusPolicy FocusPolicyOf(const layout::ControlLayout& spec) {
+  if (spec.kind == layout::ControlKind::Label || spec.kind == layout::ControlKind::Rectangle) return Qt::NoFocus;
+  return spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const layout::WindowLayout& spec)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowCloseButtonHint),
+      dpi_(screen()->logicalDotsPerInch()) {
+  setObjectName(ToQString(spec.name));
+  setWindowTitle(ToQString(spec.caption));
+  const PixelRect client = quarvel::ToPixels({0, 0, spec.clientWidth, spec.clientHeight}, dpi_);
+  setFixedSize(client.width, client.height);
+  setFont(MakeFont(spec.font));
+  ApplyColours(*this, layout::kBlack, spec.background);
+
+  std::vector<std::pair<int, QWidget*>> tabStops;
+  for (const layout::ControlLayout& item : spec.controls) {
+    QWidget* widget = CreateControl(item, this);
+    const std::string name = layout::ControlName(item);
+    widget->setObjectName(QString::fromStdString(name));
+    const PixelRect place = quarvel::ToPixels(item.rect, dpi_);
+    widget->setGeometry(place.x, place.y, place.width, place.height);
+    widget->setFont(MakeFont(item.font));
+    ApplyColours(*widget, item.foreground, item.background);
+    widget->setFocusPolicy(FocusPolicyOf(item));
+    widget->setVisible(item.visible);
+    if (item.kind == layout::ControlKind::Rectangle) widget->lower();
+    if (item.tabStop) tabStops.emplace_back(item.tabIndex, widget);
+    controls_[name] = widget;
+  }
+  std::stable_sort(tabStops.begin(), tabStops.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabStops.size(); ++i)
+    QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+}
+
+QWidget* FormWindow::control(const std::string& name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+QPoint FormWindow::ToPixels(int leftTwips, int topTwips) const {
+  return {TwipsToPixels(leftTwips, dpi_), TwipsToPixels(topTwips, dpi_)};
+}
+
+void FormWindow::Centre() {
+  const QScreen* where = screen();
+  const QRect area = where->geometry();
+  const QRect outer = frameGeometry();
+  const double screenDpi = where->logicalDotsPerInch();
+  const int left = CentredOffset(PixelsToTwips(area.width(), screenDpi), PixelsToTwips(outer.width(), screenDpi));
+  const int top = CentredOffset(PixelsToTwips(area.height(), screenDpi), PixelsToTwips(outer.height(), screenDpi));
+  move(area.topLeft() + QPoint(TwipsToPixels(left, screenDpi), TwipsToPixels(top, screenDpi)));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (onClose_) onClose_();
+}
+
+}  // namespace quarvel::qt

@@ -1,0 +1,43 @@
+#pragma once
+// A fixed-size top-level window built from its layout table. Controls are looked up by
+// their layout names ("Text1", "Command1(5)").
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "ui/twips.h"
+#include "ui/window_layout.h"
+
+namespace quarvel::qt {
+
+class FormWindow : public QWidget {
+ public:
+  explicit FormWindow(const layout::WindowLayout& layout);
+
+  QWidget* control(const std::string& name) const;
+  template <typename T>
+  T* controlAs(const std::string& name) const {
+    return qobject_cast<T*>(control(name));
+  }
+
+  // The screen's logical resolution the window was built at.
+  double dpi() const { return dpi_; }
+  QPoint ToPixels(int leftTwips, int topTwips) const;
+
+  // Centres the window's outer frame on its screen, computed in twips.
+  void Centre();
+
+  // Runs when the close box is used; the close is accepted.
+  void SetOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  double dpi_;
+  std::map<std::string, QWidget*> controls_;
+  std::function<void()> onClose_;
+};
+
+}  // namespace quarvel::qt

@@ -1,0 +1,139 @@
+#include "ui/qt/front_end.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/main_window_layout.h"
+#include "ui/qt/click_filter.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_window_system.h"
+
+namespace quarvel::qt {
+
+QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem)
+    : program_(program),
+      main_(std::make_unique<MainWindow>()),
+      hallOfFame_(std::make_unique<HallOfFameWindow>()),
+      reload_(std::make_unique<ReloadWindow>()) {
+  if (dialogs) dialogs->SetOwnerHook([this] { return PrepareModal(); });
+  if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
+  timer_.setInterval(layout::kTimerIntervalMs);
+  Connect();
+  main_->Draw(program_.state());
+}
+
+QtFrontEnd::~QtFrontEnd() = default;
+
+void QtFrontEnd::Connect() {
+  Program& p = program_;
+  const auto click = [this](QPushButton* button, std::function<void()> event) {
+    QObject::connect(button, &QPushButton::clicked, button, [this, event] { Forward(event); });
+  };
+  click(main_->command("Command2"), [&p] { p.ClickNewGame(); });
+  click(main_->command("Command3"), [&p] { p.ClickGiveUp(); });
+  click(main_->command("Command4"), [&p] { p.ClickHallOfFame(); });
+  click(main_->command("Command5"), [&p] { p.ClickShowMe(); });
+  click(main_->command("Command6"), [&p] { p.ClickReload(); });
+  click(main_->command("Command7"), [&p] { p.ClickSave(); });
+  click(main_->command("Command8"), [&p] { p.ClickReplay(); });
+  for (int tile = 1; tile < kTileCount; ++tile) click(main_->tile(tile), [&p, tile] { p.ClickTile(tile); });
+  new ClickFilter(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
+  new ClickFilter(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
+  QObject::connect(main_->gameNumberBox(), &QLineEdit::textEdited, main_.get(),
+                   [this, &p](const QString& text) { Forward([&p, &text] { p.TypeGameNumber(text.toStdString()); }); });
+  main_->SetOnClose([this] { CloseMainWindow(); });
+
+  click(hallOfFame_->returnButton(), [&p] { p.ReturnToMain(); });
+  hallOfFame_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+
+  click(reload_->returnButton(), [&p] { p.ReturnToMain(); });
+  QComboBox* combo = reload_->combo();
+  QObject::connect(combo, &QComboBox::activated, combo, [this, &p, combo](int index) {
+    const std::string entry = combo->itemText(index).toStdString();
+    Forward([&p, &entry] { p.PickSavedGame(entry); });
+  });
+  reload_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+
+  QObject::connect(&timer_, &QTimer::timeout, main_.get(), [this] { Tick(); });
+}
+
+bool QtFrontEnd::Start() {
+  busy_ = true;
+  const bool started = program_.Start();
+  busy_ = false;
+  if (!started) return false;
+  started_ = true;
+  Redraw();
+  main_->Centre();
+  timer_.start();
+  return true;
+}
+
+void QtFrontEnd::Tick() {
+  Forward([this] { program_.Tick(); });
+}
+
+void QtFrontEnd::Forward(const std::function<void()>& event) {
+  if (busy_) return;
+  busy_ = true;
+  struct Release {
+    bool& flag;
+    ~Release() { flag = false; }
+  } release{busy_};
+  event();
+  Redraw();
+}
+
+QWidget* QtFrontEnd::PrepareModal() {
+  if (!started_) return nullptr;
+  Redraw();
+  return &WindowOf(program_.windows().visible);
+}
+
+FormWindow& QtFrontEnd::WindowOf(WindowId id) {
+  switch (id) {
+    case WindowId::HallOfFame: return *hallOfFame_;
+    case WindowId::Reload: return *reload_;
+    case WindowId::Main: break;
+  }
+  return *main_;
+}
+
+void QtFrontEnd::Redraw() {
+  const WindowsState& windows = program_.windows();
+  const bool comingUp = windows.visible != drawnVisible_;
+  main_->Draw(program_.state());
+  hallOfFame_->Draw(windows.listing);
+  reload_->Draw(windows.savedList, windows.comboText, comingUp && windows.visible == WindowId::Reload);
+  if (!started_) return;
+
+  // A window being loaded is centred once shown, when its frame is known.
+  const bool centre = (windows.visible == WindowId::HallOfFame && windows.hallOfFameLoaded && !drawnHallOfFameLoaded_) ||
+                      (windows.visible == WindowId::Reload && windows.reloadLoaded && !drawnReloadLoaded_);
+  drawnHallOfFameLoaded_ = windows.hallOfFameLoaded;
+  drawnReloadLoaded_ = windows.reloadLoaded;
+  drawnVisible_ = windows.visible;
+
+  FormWindow& up = WindowOf(windows.visible);
+  for (FormWindow* window : {static_cast<FormWindow*>(main_.get()), static_cast<FormWindow*>(hallOfFame_.get()),
+                             static_cast<FormWindow*>(reload_.get())})
+    if (window != &up && window->isVisible()) window->hide();
+  if (!up.isVisible()) {
+    up.show();
+    up.raise();
+    up.activateWindow();
+  }
+  if (centre) up.Centre();
+}
+
+void QtFrontEnd::CloseMainWindow() {
+  program_.Close();
+  timer_.stop();
+  started_ = false;
+  hallOfFame_->hide();
+  reload_->hide();
+  if (onClosed_) onClosed_();
+}
+
+}  // namespace quarvel::qt

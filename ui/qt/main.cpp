@@ -1,0 +1,29 @@
+// quarvel-orbix: the game in its three windows. It keeps its files in the working folder.
+#include <QApplication>
+
+#include "game/shuffled_random.h"
+#include "platform/system_clock.h"
+#include "records/directory_file_store.h"
+#include "ui/program.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/front_end.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_window_system.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  quarvel::qt::PrepareApplication(app);
+
+  quarvel::SystemClock clock;
+  quarvel::SystemGenerator generator;
+  quarvel::ShuffledRandomSource random(generator);
+  quarvel::DirectoryFileStore files(".");
+  quarvel::qt::QtDialogs dialogs;
+  quarvel::qt::QtWindowSystem windowSystem;
+  quarvel::Program program(quarvel::Services{clock, dialogs, windowSystem, files, random});
+
+  quarvel::qt::QtFrontEnd frontEnd(program, &dialogs, &windowSystem);
+  frontEnd.SetOnClosed([] { QCoreApplication::quit(); });
+  if (!frontEnd.Start()) return 1;
+  return QApplication::exec();
+}

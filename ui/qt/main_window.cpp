@@ -1,0 +1,51 @@
+#include "ui/qt/main_window.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "ui/main_window_layout.h"
+
+namespace quarvel::qt {
+namespace {
+
+// Replaces the text only when it differs, so the cursor of a box being typed into stays.
+void SetTextKeepingCursor(QLineEdit& box, const std::string& text) {
+  const QString value = QString::fromStdString(text);
+  if (box.text() == value) return;
+  const int cursor = box.cursorPosition();
+  box.setText(value);
+  box.setCursorPosition(std::min(cursor, static_cast<int>(value.size())));
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : FormWindow(layout::kMainWindowLayout) {
+  for (int k = 0; k < kTileCount; ++k)
+    tiles_[static_cast<std::size_t>(k)] = controlAs<QPushButton>("Command1(" + std::to_string(k) + ")");
+}
+
+QPushButton* MainWindow::command(const std::string& name) const { return controlAs<QPushButton>(name); }
+QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>("Text1"); }
+QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>("Text3"); }
+
+void MainWindow::Draw(const GameState& state) {
+  for (std::size_t k = 0; k < tiles_.size(); ++k) {
+    const TwipsPoint at = state.board.buttons[k];
+    const PixelRect place = quarvel::ToPixels({at.Left, at.Top, CellSize, CellSize}, dpi());
+    tiles_[k]->setGeometry(place.x, place.y, place.width, place.height);
+  }
+  SetTextKeepingCursor(*gameNumberBox(), state.Text1);
+  SetTextKeepingCursor(*timeBox(), state.Text3);
+
+  const Commands& on = state.commands;
+  command("Command2")->setEnabled(on.NewGame);
+  command("Command3")->setEnabled(on.GiveUp);
+  command("Command4")->setEnabled(on.HallOfFame);
+  command("Command5")->setEnabled(on.ShowMe);
+  command("Command6")->setEnabled(on.Reload);
+  command("Command7")->setEnabled(on.Save);
+  command("Command8")->setEnabled(on.Replay);
+}
+
+}  // namespace quarvel::qt

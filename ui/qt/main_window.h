@@ -1,0 +1,29 @@
+#pragma once
+// The main window (Form1) and how it shows the game state.
+#include <array>
+#include <string>
+
+#include "core/game_state.h"
+#include "ui/qt/form_window.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace quarvel::qt {
+
+class MainWindow : public FormWindow {
+ public:
+  MainWindow();
+
+  QPushButton* tile(int tile) const { return tiles_.at(static_cast<std::size_t>(tile)); }
+  QPushButton* command(const std::string& name) const;  // "Command2" .. "Command8"
+  QLineEdit* gameNumberBox() const;                      // Text1
+  QLineEdit* timeBox() const;                            // Text3
+
+  void Draw(const GameState& state);
+
+ private:
+  std::array<QPushButton*, kTileCount> tiles_{};
+};
+
+}  // namespace quarvel::qt

@@ -1,0 +1,36 @@
+#include "ui/qt/qt_dialogs.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "ui/twips.h"
+
+namespace quarvel::qt {
+
+void QtDialogs::ShowMessage(const std::string& title, const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                  QMessageBox::Ok, Owner());
+  box.exec();
+}
+
+std::optional<std::string> QtDialogs::AskInput(const std::string& title, const std::string& prompt,
+                                               int leftTwips, int topTwips) {
+  QWidget* owner = Owner();
+  QInputDialog dialog(owner);
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setWindowTitle(QString::fromStdString(title));
+  dialog.setLabelText(QString::fromStdString(prompt));
+  dialog.setTextValue(QString());
+  // Placed from the screen's top left, not over the owner.
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  const double dpi = screen->logicalDotsPerInch();
+  dialog.move(screen->geometry().topLeft() + QPoint(TwipsToPixels(leftTwips, dpi), TwipsToPixels(topTwips, dpi)));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
+}
+
+void QtDialogs::ShowFailure(const std::string& text) { ShowMessage("Error!", text); }
+
+}  // namespace quarvel::qt

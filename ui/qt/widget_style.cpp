@@ -1,0 +1,32 @@
+#include "ui/qt/widget_style.h"
+
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+
+namespace quarvel::qt {
+
+QFont MakeFont(const layout::FontSpec& spec) {
+  QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
+  font.setPointSizeF(spec.points);
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  return font;
+}
+
+QColor MakeColour(const layout::Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+void ApplyColours(QWidget& widget, const layout::Rgb& foreground, const layout::Rgb& background) {
+  QPalette palette = widget.palette();
+  const QColor back = MakeColour(background);
+  const QColor text = MakeColour(foreground);
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+    palette.setColor(role, back);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+      palette.setColor(group, role, text);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+}  // namespace quarvel::qt
