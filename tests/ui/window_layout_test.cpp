@@ -1,0 +1,104 @@
+// The three window layout tables: every control inside its window, no stray overlaps,
+// the board's buttons on their cells, and tab indexes that make a clean order.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/tile_placement.h"
+#include "ui/hall_of_fame_window_layout.h"
+#include "ui/main_window_layout.h"
+#include "ui/reload_window_layout.h"
+
+namespace quarvel::layout {
+namespace {
+
+const WindowLayout* const kWindows[] = {&kMainWindowLayout, &kHallOfFameWindowLayout, &kReloadWindowLayout};
+
+bool Overlap(const TwipsRect& a, const TwipsRect& b) {
+  return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
+         b.Top < a.Top + a.Height;
+}
+
+bool OnBoard(const ControlLayout& c) { return c.name == "Command1" || c.name == "Shape1"; }
+
+TEST(WindowLayouts, ControlsLieInsideTheirWindowsWithUniqueNamesAndTabIndexes) {
+  for (const WindowLayout* window : kWindows) {
+    EXPECT_EQ(window->caption, "Quarvel Orbix");
+    EXPECT_EQ(window->background, kLightGrey);
+    std::set<std::string> names;
+    std::set<int> tabs;
+    for (const ControlLayout& c : window->controls) {
+      const std::string name = ControlName(c);
+      EXPECT_TRUE(names.insert(name).second) << window->name << " " << name;
+      if (c.tabIndex != kNoTabIndex) {
+        EXPECT_TRUE(tabs.insert(c.tabIndex).second) << window->name << " " << name;
+      }
+      EXPECT_TRUE(!c.tabStop || c.tabIndex != kNoTabIndex) << name;
+      EXPECT_GE(c.rect.Left, 0) << name;
+      EXPECT_GE(c.rect.Top, 0) << name;
+      EXPECT_LE(c.rect.Left + c.rect.Width, window->clientWidth) << window->name << " " << name;
+      EXPECT_LE(c.rect.Top + c.rect.Height, window->clientHeight) << window->name << " " << name;
+      const std::set<std::string_view> families = {"Arial", "Courier New", "MS Sans Serif"};
+      EXPECT_TRUE(families.count(c.font.family)) << name;
+    }
+  }
+}
+
+TEST(WindowLayouts, OnlyTheBoardAndTheTwoNoticeLinesOverlap) {
+  for (const WindowLayout* window : kWindows) {
+    for (const ControlLayout& a : window->controls) {
+      for (const ControlLayout& b : window->controls) {
+        if (&a >= &b || (OnBoard(a) && OnBoard(b))) continue;
+        const bool notices = a.name == "Text4" && b.name == "Text6";
+        EXPECT_EQ(Overlap(a.rect, b.rect), notices) << window->name << " " << ControlName(a) << " " << ControlName(b);
+      }
+    }
+  }
+}
+
+TEST(MainWindowLayout, TileButtonsStandOnTheirHomeCellsInsideTheFrame) {
+  const ControlLayout* frame = FindControl(kMainWindowLayout, "Shape1");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->rect, (TwipsRect{BoardLeft, BoardTop, 4 * CellSize, 4 * CellSize}));
+  EXPECT_EQ(frame->foreground, kYellow);
+
+  const Board home;
+  for (int tile = 0; tile < 16; ++tile) {
+    const ControlLayout* button = FindControl(kMainWindowLayout, "Command1(" + std::to_string(tile) + ")");
+    ASSERT_NE(button, nullptr) << tile;
+    const TwipsPoint at = home.buttons[static_cast<std::size_t>(tile)];
+    EXPECT_EQ(button->rect, (TwipsRect{at.Left, at.Top, CellSize, CellSize})) << tile;
+    EXPECT_EQ(button->caption, tile == 0 ? "" : std::to_string(tile)) << tile;
+    EXPECT_EQ(button->visible, tile != 0) << tile;
+  }
+  EXPECT_EQ(FindControl(kMainWindowLayout, "Command1(0)")->rect, (TwipsRect{3612, 4872, 600, 600}));
+}
+
+TEST(MainWindowLayout, TabOrderRunsBoxesThenBoardThenCommands) {
+  std::vector<std::pair<int, std::string>> stops;
+  for (const ControlLayout& c : kMainWindowLayout.controls)
+    if (c.tabStop) stops.emplace_back(c.tabIndex, ControlName(c));
+  std::sort(stops.begin(), stops.end());
+  std::vector<std::string> order;
+  for (const auto& stop : stops) order.push_back(stop.second);
+  const std::vector<std::string> expected = {
+      "Text3",        "Text1",        "Command1(1)",  "Command1(2)",  "Command1(3)",  "Command1(4)",
+      "Command1(5)",  "Command1(6)",  "Command1(7)",  "Command1(8)",  "Command1(9)",  "Command1(10)",
+      "Command1(11)", "Command1(12)", "Command1(0)",  "Command1(13)", "Command1(14)", "Command1(15)",
+      "Command2",     "Command3",     "Command4",     "Command5",     "Command6",     "Command7",
+      "Command8"};
+  EXPECT_EQ(order, expected);
+  // The notices keep their indexes but are skipped by Tab.
+  EXPECT_EQ(FindControl(kMainWindowLayout, "Text4")->tabIndex, 2);
+  EXPECT_FALSE(FindControl(kMainWindowLayout, "Text4")->tabStop);
+  EXPECT_FALSE(FindControl(kHallOfFameWindowLayout, "Text1")->tabStop);
+}
+
+TEST(MainWindowLayout, TheVersionNoticeLeadsWithTheVersion) {
+  EXPECT_EQ(FindControl(kMainWindowLayout, "Text4")->caption.substr(0, 6), "V1.41 ");
+  EXPECT_FALSE(FindControl(kMainWindowLayout, "Text6")->caption.empty());
+  EXPECT_EQ(FindControl(kMainWindowLayout, "Unknown"), nullptr);
+}
+
+}  // namespace
+}  // namespace quarvel::layout
