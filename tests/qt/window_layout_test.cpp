@@ -124,6 +124,8 @@ TEST(QtWindowLayout, ColoursCaptionsAndAlignment) {
   EXPECT_EQ(h.main().gameNumberBox()->palette().color(QPalette::Active, QPalette::Text), QColor(64, 64, 64));
   EXPECT_EQ(h.main().tile(7)->palette().color(QPalette::Button), QColor(192, 192, 192));
   EXPECT_EQ(h.main().tile(7)->text(), "7");
+  EXPECT_EQ(h.main().command("Command3")->palette().color(QPalette::Disabled, QPalette::ButtonText),
+            QColor(128, 128, 128));
   EXPECT_EQ(h.fame().listingBox()->palette().color(QPalette::Base), QColor(192, 192, 192));
   EXPECT_TRUE(h.fame().listingBox()->isReadOnly());
   EXPECT_EQ(h.reload().control("Label1")->palette().color(QPalette::Active, QPalette::WindowText),

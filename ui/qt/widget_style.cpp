@@ -5,6 +5,12 @@
 #include <QWidget>
 
 namespace quarvel::qt {
+namespace {
+
+// Greyed, yet legible on the light grey faces.
+const QColor kDisabledText(128, 128, 128);
+
+}  // namespace
 
 QFont MakeFont(const layout::FontSpec& spec) {
   QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
@@ -22,9 +28,11 @@ void ApplyColours(QWidget& widget, const layout::Rgb& foreground, const layout::
   const QColor text = MakeColour(foreground);
   for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
     palette.setColor(role, back);
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-      palette.setColor(group, role, text);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Active, role, text);
+    palette.setColor(QPalette::Inactive, role, text);
+    palette.setColor(QPalette::Disabled, role, kDisabledText);
+  }
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }

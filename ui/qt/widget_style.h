@@ -12,8 +12,8 @@ namespace quarvel::qt {
 QFont MakeFont(const layout::FontSpec& spec);
 QColor MakeColour(const layout::Rgb& rgb);
 
-// Background for every state; text colour for the enabled states only, so disabled
-// controls keep the style's greyed text.
+// Background for every state; the text colour for the enabled states, a mid grey for
+// disabled controls.
 void ApplyColours(QWidget& widget, const layout::Rgb& foreground, const layout::Rgb& background);
 
 }  // namespace quarvel::qt
