@@ -134,6 +134,24 @@ TEST(QtMainWindow, ClicksInTheTextBoxesHandTheFocusToTileOne) {
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
 }
 
+TEST(QtMainWindow, TabMovesFromTheGameNumberBoxToTheBoard) {
+  QtHarness h;
+  ASSERT_TRUE(h.frontEnd.Start());
+  h.main().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&h.main()));
+  h.main().gameNumberBox()->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), h.main().tile(1));
+  h.main().tile(12)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), h.main().tile(13)) << "the invisible blank is passed over";
+  h.main().tile(15)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), h.main().command("Command2")) << "disabled commands are passed over";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), h.main().command("Command6"));
+}
+
 TEST(QtMainWindow, TypingInTheGameNumberBoxKeepsTheCursor) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());

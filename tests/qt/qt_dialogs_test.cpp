@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,6 +66,27 @@ TEST(QtDialogs, AMessageBoxHasItsTitleTextAndOnlyAnOkButtonOverTheWindowThatIsUp
   EXPECT_TRUE(seen.okOnly);
   EXPECT_TRUE(seen.noIcon);
   EXPECT_EQ(seen.owner, &h.frontEnd.mainWindow());
+}
+
+TEST(QtDialogs, TicksWhileABoxHoldsAHandlerAreDropped) {
+  QtDialogsHarness h;
+  h.files.files["quarvel.dat"] = kSolvedHomeFile;
+  ASSERT_TRUE(h.frontEnd.Start());
+  QTest::mouseClick(h.frontEnd.mainWindow().command("Command2"), Qt::LeftButton);
+  QLineEdit* time = h.frontEnd.mainWindow().timeBox();
+
+  QString duringBox = "unset";
+  ModalResponder responder({[&](QDialog& dialog) {
+    h.clock.Advance(5);
+    h.frontEnd.Tick();
+    duringBox = time->text();
+    dialog.accept();
+  }});
+  QTest::mouseClick(h.frontEnd.mainWindow().command("Command7"), Qt::LeftButton);  // "Success!" box
+  ASSERT_EQ(responder.handled(), 1);
+  EXPECT_EQ(duringBox, "");
+  h.frontEnd.Tick();
+  EXPECT_EQ(time->text(), " 00:00:05");
 }
 
 TEST(QtDialogs, AFailureIsShownOverTheWindowAlreadyUp) {
