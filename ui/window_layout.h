@@ -77,7 +77,12 @@ struct WindowLayout {
 // The name a control goes by: "Command1(5)" for an element of a control array.
 inline std::string ControlName(const ControlLayout& control) {
   std::string name(control.name);
-  if (control.index >= 0) name += "(" + std::to_string(control.index) + ")";
+  if (control.index >= 0) {
+    // Appended piece by piece: GCC 12 falsely flags "literal + string" in Release builds.
+    name += '(';
+    name += std::to_string(control.index);
+    name += ')';
+  }
   return name;
 }
 

@@ -21,8 +21,9 @@ void SetTextKeepingCursor(QLineEdit& box, const std::string& text) {
 }  // namespace
 
 MainWindow::MainWindow() : FormWindow(layout::kMainWindowLayout) {
-  for (int k = 0; k < kTileCount; ++k)
-    tiles_[static_cast<std::size_t>(k)] = controlAs<QPushButton>("Command1(" + std::to_string(k) + ")");
+  for (const layout::ControlLayout& control : layout::kMainWindowLayout.controls)
+    if (control.name == "Command1")
+      tiles_.at(static_cast<std::size_t>(control.index)) = controlAs<QPushButton>(layout::ControlName(control));
 }
 
 QPushButton* MainWindow::command(const std::string& name) const { return controlAs<QPushButton>(name); }
