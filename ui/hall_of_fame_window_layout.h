@@ -6,8 +6,8 @@
 
 namespace quarvel::layout {
 
-inline constexpr FontSpec kTitleFont{"Arial", 18, true, true};
-inline constexpr FontSpec kReturnFont{"Arial", 10.2, true, false};
+inline constexpr FontStyle kTitleFont{"Arial", 18, true, true};
+inline constexpr FontStyle kReturnFont{"Arial", 10.2, true, false};
 
 inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
     {.name = "Label3", .kind = ControlKind::Label, .caption = "Hall of Fame", .rect = {1608, 72, 3936, 492},

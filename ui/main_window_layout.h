@@ -9,9 +9,9 @@ namespace quarvel::layout {
 
 inline constexpr int kTimerIntervalMs = 1000;  // Timer1
 
-inline constexpr FontSpec kCommandFont{"Arial", 7.8, true, false};
-inline constexpr FontSpec kTileFont{"Arial", 18, true, false};
-inline constexpr FontSpec kNoticeFont{"Arial", 9.6, true, false};
+inline constexpr FontStyle kCommandFont{"Arial", 7.8, true, false};
+inline constexpr FontStyle kTileFont{"Arial", 18, true, false};
+inline constexpr FontStyle kNoticeFont{"Arial", 9.6, true, false};
 
 inline constexpr std::string_view kVersionNotice = "V1.41 Quarvel Orbix team";
 inline constexpr std::string_view kContactLine = "Ideas and issues: see README";

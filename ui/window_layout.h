@@ -24,7 +24,7 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kYellow{255, 255, 0};
 inline constexpr Rgb kBlue{0, 0, 255};
 
-struct FontSpec {
+struct FontStyle {
   std::string_view family = {};
   double points = 0;
   bool bold = false;
@@ -32,7 +32,7 @@ struct FontSpec {
 };
 
 // The default font of all three windows.
-inline constexpr FontSpec kWindowFont{"MS Sans Serif", 7.8, true, false};
+inline constexpr FontStyle kWindowFont{"MS Sans Serif", 7.8, true, false};
 
 enum class ControlKind {
   Label,
@@ -53,7 +53,7 @@ struct ControlLayout {
   ControlKind kind = ControlKind::Label;
   std::string_view caption = {};
   TwipsRect rect = {};
-  FontSpec font = kWindowFont;
+  FontStyle font = kWindowFont;
   Rgb foreground = kBlack;
   Rgb background = kLightGrey;
   Alignment alignment = Alignment::Left;
@@ -70,7 +70,7 @@ struct WindowLayout {
   int clientWidth = 0;  // twips
   int clientHeight = 0;
   Rgb background = kLightGrey;
-  FontSpec font = kWindowFont;
+  FontStyle font = kWindowFont;
   std::span<const ControlLayout> controls = {};
 };
 

@@ -20,14 +20,14 @@ namespace {
 
 QRect Rect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
 
-void ExpectBuiltFrom(const qt::FormWindow& window, const layout::WindowLayout& spec) {
+void ExpectBuiltFrom(const qt::FormWindow& window, const layout::WindowLayout& table) {
   const double dpi = window.dpi();
-  EXPECT_EQ(window.size(), Rect(ToPixels({0, 0, spec.clientWidth, spec.clientHeight}, dpi)).size());
+  EXPECT_EQ(window.size(), Rect(ToPixels({0, 0, table.clientWidth, table.clientHeight}, dpi)).size());
   EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
   EXPECT_EQ(window.windowTitle(), "Quarvel Orbix");
   EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   EXPECT_EQ(window.palette().color(QPalette::Window), QColor(192, 192, 192));
-  for (const layout::ControlLayout& control : spec.controls) {
+  for (const layout::ControlLayout& control : table.controls) {
     const std::string name = layout::ControlName(control);
     const QWidget* widget = window.control(name);
     ASSERT_NE(widget, nullptr) << name;

@@ -29,10 +29,10 @@ Qt::Alignment HorizontalAlignment(layout::Alignment alignment) {
   return Qt::AlignLeft;
 }
 
-QWidget* CreateControl(const layout::ControlLayout& spec, QWidget* parent) {
-  const QString caption = ToQString(spec.caption);
-  const Qt::Alignment alignment = HorizontalAlignment(spec.alignment);
-  switch (spec.kind) {
+QWidget* CreateControl(const layout::ControlLayout& control, QWidget* parent) {
+  const QString caption = ToQString(control.caption);
+  const Qt::Alignment alignment = HorizontalAlignment(control.alignment);
+  switch (control.kind) {
     case layout::ControlKind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setAlignment(alignment | Qt::AlignTop);
@@ -40,17 +40,17 @@ QWidget* CreateControl(const layout::ControlLayout& spec, QWidget* parent) {
     }
     case layout::ControlKind::TextBox:
     case layout::ControlKind::ReadOnlyBox: {
-      const bool readOnly = spec.kind == layout::ControlKind::ReadOnlyBox;
-      if (spec.multiLine) {
+      const bool readOnly = control.kind == layout::ControlKind::ReadOnlyBox;
+      if (control.multiLine) {
         auto* box = new QPlainTextEdit(caption, parent);
         box->setReadOnly(readOnly);
-        if (!spec.border) box->setFrameShape(QFrame::NoFrame);
+        if (!control.border) box->setFrameShape(QFrame::NoFrame);
         return box;
       }
       auto* box = new QLineEdit(caption, parent);
       box->setReadOnly(readOnly);
       box->setAlignment(alignment | Qt::AlignVCenter);
-      box->setFrame(spec.border);
+      box->setFrame(control.border);
       return box;
     }
     case layout::ControlKind::Button: {
@@ -58,7 +58,7 @@ QWidget* CreateControl(const layout::ControlLayout& spec, QWidget* parent) {
       button->setAutoDefault(false);
       return button;
     }
-    case layout::ControlKind::Rectangle: return new OutlineShape(MakeColour(spec.foreground), parent);
+    case layout::ControlKind::Rectangle: return new OutlineShape(MakeColour(control.foreground), parent);
     case layout::ControlKind::ComboBox: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(true);
@@ -71,27 +71,27 @@ QWidget* CreateControl(const layout::ControlLayout& spec, QWidget* parent) {
   return nullptr;
 }
 
-Qt::FocusPolicy FocusPolicyOf(const layout::ControlLayout& spec) {
-  if (spec.kind == layout::ControlKind::Label || spec.kind == layout::ControlKind::Rectangle) return Qt::NoFocus;
-  return spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+Qt::FocusPolicy FocusPolicyOf(const layout::ControlLayout& control) {
+  if (control.kind == layout::ControlKind::Label || control.kind == layout::ControlKind::Rectangle) return Qt::NoFocus;
+  return control.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
 }  // namespace
 
-FormWindow::FormWindow(const layout::WindowLayout& spec)
+FormWindow::FormWindow(const layout::WindowLayout& table)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                   Qt::WindowCloseButtonHint),
       dpi_(screen()->logicalDotsPerInch()) {
-  setObjectName(ToQString(spec.name));
-  setWindowTitle(ToQString(spec.caption));
-  const PixelRect client = quarvel::ToPixels({0, 0, spec.clientWidth, spec.clientHeight}, dpi_);
+  setObjectName(ToQString(table.name));
+  setWindowTitle(ToQString(table.caption));
+  const PixelRect client = quarvel::ToPixels({0, 0, table.clientWidth, table.clientHeight}, dpi_);
   setFixedSize(client.width, client.height);
-  setFont(MakeFont(spec.font));
-  ApplyColours(*this, layout::kBlack, spec.background);
+  setFont(MakeFont(table.font));
+  ApplyColours(*this, layout::kBlack, table.background);
 
   std::vector<std::pair<int, QWidget*>> tabStops;
-  for (const layout::ControlLayout& item : spec.controls) {
+  for (const layout::ControlLayout& item : table.controls) {
     QWidget* widget = CreateControl(item, this);
     const std::string name = layout::ControlName(item);
     widget->setObjectName(QString::fromStdString(name));

@@ -12,11 +12,11 @@ const QColor kDisabledText(128, 128, 128);
 
 }  // namespace
 
-QFont MakeFont(const layout::FontSpec& spec) {
-  QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
+QFont MakeFont(const layout::FontStyle& style) {
+  QFont font(QString::fromUtf8(style.family.data(), static_cast<qsizetype>(style.family.size())));
+  font.setPointSizeF(style.points);
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
   return font;
 }
 

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace quarvel::qt {
 
-QFont MakeFont(const layout::FontSpec& spec);
+QFont MakeFont(const layout::FontStyle& style);
 QColor MakeColour(const layout::Rgb& rgb);
 
 // Background for every state; the text colour for the enabled states, a mid grey for
