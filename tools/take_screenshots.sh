@@ -6,7 +6,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-program=${1:-$root/build}/ui/qt/quarvel-orbix
+program=$(realpath -m "${1:-$root/build}/ui/qt/quarvel-orbix")
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
 
 if [ -z "${QUARVEL_IN_XVFB:-}" ]; then
@@ -25,6 +25,7 @@ mkdir -p "$root/docs"
 (cd "$folder" && exec "$program") & pid=$!
 trap 'kill $pid 2>/dev/null; rm -rf "$folder"' EXIT
 sleep 2
+kill -0 $pid 2>/dev/null || { echo "the program did not stay up" >&2; exit 1; }
 
 # The window that is up, and its place on the screen (X, Y, WIDTH, HEIGHT).
 up() { xdotool search --onlyvisible --name "Quarvel Orbix" | head -1; }
