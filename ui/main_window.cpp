@@ -46,6 +46,11 @@ bool Program::ClickTile(int tile) {
   return true;
 }
 
+bool Program::PressArrowKey(ArrowKey key) {
+  const int tile = TileForArrow(state_.board.table, key);
+  return tile != kBlank && ClickTile(tile);
+}
+
 bool Program::ClickGameNumberBox() {
   if (!MainWindowUp()) return false;
   services_.windows.FocusTile(1);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "core/arrow_keys.h"
 #include "core/game_state.h"
 #include "core/platform.h"
 #include "ui/window_state.h"
@@ -31,6 +32,8 @@ class Program {
   bool ClickSave();
   bool ClickReplay();
   bool ClickTile(int tile);
+  // An arrow key: a click of the tile it names (TileForArrow); false when it names none.
+  bool PressArrowKey(ArrowKey key);
   bool ClickGameNumberBox();
   bool ClickTimeBox();
   bool TypeGameNumber(const std::string& text);

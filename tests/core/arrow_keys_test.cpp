@@ -1,0 +1,108 @@
+// Keyboard play: which tile an arrow key names, and that a key is a click of that tile.
+#include <gtest/gtest.h>
+
+#include "core/arrow_keys.h"
+#include "support/board_text.h"
+#include "support/harness.h"
+
+namespace quarvel {
+namespace {
+
+using testing::BoardFromRows;
+using testing::Harness;
+using testing::RowsOf;
+
+TEST(TileForArrow, NamesTheNeighbourOppositeTheArrowOrNoneAtAnEdge) {
+  // Empty cell in the middle (row 2, column 3): all four keys name a tile.
+  const BoardTable middle = BoardFromRows("1 2 3 4 / 5 6 0 8 / 9 10 7 11 / 13 14 15 12").table;
+  EXPECT_EQ(TileForArrow(middle, ArrowKey::Up), 7);     // below the empty cell
+  EXPECT_EQ(TileForArrow(middle, ArrowKey::Down), 3);   // above it
+  EXPECT_EQ(TileForArrow(middle, ArrowKey::Left), 8);   // right of it
+  EXPECT_EQ(TileForArrow(middle, ArrowKey::Right), 6);  // left of it
+
+  // Home layout: empty cell at the bottom right.
+  const BoardTable home = SolvedLayout();
+  EXPECT_EQ(TileForArrow(home, ArrowKey::Up), kBlank);
+  EXPECT_EQ(TileForArrow(home, ArrowKey::Left), kBlank);
+  EXPECT_EQ(TileForArrow(home, ArrowKey::Down), 12);
+  EXPECT_EQ(TileForArrow(home, ArrowKey::Right), 15);
+
+  // Top left corner.
+  const BoardTable corner = BoardFromRows("0 1 2 3 / 4 5 6 7 / 8 9 10 11 / 12 13 14 15").table;
+  EXPECT_EQ(TileForArrow(corner, ArrowKey::Down), kBlank);
+  EXPECT_EQ(TileForArrow(corner, ArrowKey::Right), kBlank);
+  EXPECT_EQ(TileForArrow(corner, ArrowKey::Up), 4);
+  EXPECT_EQ(TileForArrow(corner, ArrowKey::Left), 1);
+}
+
+TEST(TileForArrow, TheNamedTileAlwaysMovesInTheArrowsDirection) {
+  // Every empty cell, every key: a named tile is a neighbour and lands on the empty cell.
+  for (int emptyCell = 1; emptyCell <= 16; ++emptyCell) {
+    Board board;
+    int tile = 1;
+    for (int cell = 1; cell <= 16; ++cell) {
+      const CellPos at = CellOf(cell);
+      PlaceTile(board, cell == emptyCell ? kBlank : tile++, at.Row, at.Column);
+    }
+    for (ArrowKey key : {ArrowKey::Up, ArrowKey::Down, ArrowKey::Left, ArrowKey::Right}) {
+      Board moved = board;
+      const int named = TileForArrow(moved.table, key);
+      if (named == kBlank) continue;
+      const CellPos from = moved.table[static_cast<std::size_t>(named)];
+      ASSERT_TRUE(MoveTile(moved, named)) << "cell " << emptyCell;
+      const CellPos to = moved.table[static_cast<std::size_t>(named)];
+      const int dRow = to.Row - from.Row;
+      const int dColumn = to.Column - from.Column;
+      switch (key) {
+        case ArrowKey::Up: EXPECT_TRUE(dRow == -1 && dColumn == 0); break;
+        case ArrowKey::Down: EXPECT_TRUE(dRow == 1 && dColumn == 0); break;
+        case ArrowKey::Left: EXPECT_TRUE(dRow == 0 && dColumn == -1); break;
+        case ArrowKey::Right: EXPECT_TRUE(dRow == 0 && dColumn == 1); break;
+      }
+    }
+  }
+}
+
+TEST(ArrowKeys, AKeyIsAClickOfItsTileWithEveryRuleOfAClick) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  h.files.files["Fame.dat"] = "";
+  // Between games the named tile's click is ignored.
+  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Down));
+  EXPECT_EQ(RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
+
+  h.program.ClickNewGame();
+  h.program.ClickGiveUp();
+  h.program.TypeGameNumber("0");  // the solved arrangement
+  ASSERT_TRUE(h.program.ClickReplay());
+  EXPECT_FALSE(h.program.PressArrowKey(ArrowKey::Up)) << "nothing below the empty cell";
+  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Right));  // 15 slides right
+  EXPECT_EQ(RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  EXPECT_TRUE(h.state().GameInProgress);
+
+  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Down));  // 11 slides down
+  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Up));    // and back up
+
+  // Sliding 15 back left wins the game, with the congratulation and the name prompt.
+  h.dialogs.answers.push_back("Keys");
+  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Left));
+  EXPECT_FALSE(h.state().GameInProgress);
+  ASSERT_FALSE(h.dialogs.transcript.empty());
+  EXPECT_EQ(h.dialogs.transcript.front().rfind("message Congratulations!|", 0), 0u);
+  EXPECT_NE(h.files.files["Fame.dat"].find("\"Keys\",\"0\","), std::string::npos);
+}
+
+TEST(ArrowKeys, IgnoredWhileAnotherWindowIsUp) {
+  Harness h;
+  h.files.files["Fame.dat"] = "";
+  ASSERT_TRUE(h.Start());
+  h.program.ClickNewGame();
+  const std::string dealt = RowsOf(h.state().board.table);
+  ASSERT_TRUE(h.program.ClickHallOfFame());
+  for (ArrowKey key : {ArrowKey::Up, ArrowKey::Down, ArrowKey::Left, ArrowKey::Right})
+    EXPECT_FALSE(h.program.PressArrowKey(key));
+  EXPECT_EQ(RowsOf(h.state().board.table), dealt);
+}
+
+}  // namespace
+}  // namespace quarvel
