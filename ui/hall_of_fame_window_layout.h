@@ -13,7 +13,8 @@ inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
     {.name = "Label3", .kind = ControlKind::Label, .caption = "Hall of Fame", .rect = {1608, 72, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
     {.name = "Text1", .kind = ControlKind::ReadOnlyBox, .rect = {120, 624, 6924, 7440},
-     .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true},
+     .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true,
+     .accessibleName = "Hall of Fame listing"},
     {.name = "Command1", .kind = ControlKind::Button, .caption = "Return to Main Screen",
      .rect = {2292, 8244, 2600, 348}, .font = kReturnFont, .tabIndex = 2, .tabStop = true},
 }};

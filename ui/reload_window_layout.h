@@ -13,7 +13,7 @@ inline constexpr std::array<ControlLayout, 4> kReloadWindowControls{{
     {.name = "Label1", .kind = ControlKind::Label, .caption = "Select Game #", .rect = {1632, 636, 1536, 240},
      .foreground = kYellow, .tabIndex = 1},
     {.name = "Combo1", .kind = ControlKind::ComboBox, .rect = {1632, 924, 3228, 288}, .background = kWhite,
-     .tabIndex = 2, .tabStop = true},
+     .tabIndex = 2, .tabStop = true, .accessibleName = "Saved game number"},
     {.name = "Command1", .kind = ControlKind::Button, .caption = "Return to Main Screen",
      .rect = {1932, 2400, 2600, 348}, .font = kReturnFont, .tabIndex = 3, .tabStop = true},
 }};

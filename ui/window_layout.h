@@ -62,6 +62,8 @@ struct ControlLayout {
   bool visible = true;
   bool multiLine = false;
   bool border = true;  // text boxes: a frame around the text
+  // What a screen reader calls the control when its caption does not say it.
+  std::string_view accessibleName = {};
 };
 
 struct WindowLayout {

@@ -152,6 +152,42 @@ TEST(QtMainWindow, TabMovesFromTheGameNumberBoxToTheBoard) {
   EXPECT_EQ(QApplication::focusWidget(), h.main().command("Command6"));
 }
 
+TEST(QtMainWindow, ArrowKeysSlideTilesSpaceClicksTheFocusedTileTextBoxesKeepTheirArrows) {
+  QtHarness h;
+  h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
+  ASSERT_TRUE(h.frontEnd.Start());
+  h.main().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&h.main()));
+  Click(h.main().command("Command2"));
+  h.main().tile(1)->setFocus();
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);  // 8 slides left
+  EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3));
+  EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 4));
+  EXPECT_EQ(QApplication::focusWidget(), h.main().tile(1)) << "the arrows do not move the focus";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // 6 slides down
+  EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 4, 4));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);  // nothing right of the empty cell
+  EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 3, 4));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::KeypadModifier);  // the keypad's arrows too
+  EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 3, 4));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier);  // not a play key
+  EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 4));
+
+  // Space on a focused tile clicks it.
+  h.main().tile(8)->setFocus();
+  QTest::keyClick(h.main().tile(8), Qt::Key_Space);
+  EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 4));
+
+  // In the game number box the arrows move the cursor.
+  QLineEdit* box = h.main().gameNumberBox();
+  box->setFocus();
+  box->setCursorPosition(5);
+  QTest::keyClick(box, Qt::Key_Left);
+  EXPECT_EQ(box->cursorPosition(), 4);
+  EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 3)) << "no tile moved";
+}
+
 TEST(QtMainWindow, TypingInTheGameNumberBoxKeepsTheCursor) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/tile_placement.h"
+#include "ui/accessible_names.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
 #include "ui/reload_window_layout.h"
@@ -102,3 +103,29 @@ TEST(MainWindowLayout, TheVersionNoticeLeadsWithTheVersion) {
 
 }  // namespace
 }  // namespace quarvel::layout
+
+namespace quarvel {
+namespace {
+
+TEST(AccessibleNames, EveryControlHasOneAndNoTwoAlikeInAWindow) {
+  for (const layout::WindowLayout* window : layout::kWindows) {
+    std::set<std::string_view> names;
+    for (const layout::ControlLayout& c : window->controls) {
+      if (c.name == "Command1" && window == &layout::kMainWindowLayout) continue;  // tiles: named by their cell
+      const std::string_view name = AccessibleNameOf(c);
+      EXPECT_FALSE(name.empty()) << window->name << " " << layout::ControlName(c);
+      EXPECT_TRUE(names.insert(name).second) << window->name << " " << name;
+    }
+  }
+  EXPECT_EQ(AccessibleNameOf(*FindControl(layout::kMainWindowLayout, "Text1")), "Game number");
+  EXPECT_EQ(AccessibleNameOf(*FindControl(layout::kMainWindowLayout, "Command5")), "Show Me!");
+}
+
+TEST(AccessibleNames, ATileSaysItsNumberAndCell) {
+  EXPECT_EQ(TileAccessibleName(7, {2, 3}), "Tile 7, row 2, column 3");
+  EXPECT_EQ(TileAccessibleName(15, {4, 4}), "Tile 15, row 4, column 4");
+  EXPECT_EQ(TileAccessibleName(kBlank, {1, 1}), "Empty cell, row 1, column 1");
+}
+
+}  // namespace
+}  // namespace quarvel

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/accessible_names.h"
 #include "ui/qt/outline_shape.h"
 #include "ui/qt/widget_style.h"
 
@@ -95,6 +96,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
     QWidget* widget = CreateControl(item, this);
     const std::string name = layout::ControlName(item);
     widget->setObjectName(QString::fromStdString(name));
+    widget->setAccessibleName(ToQString(AccessibleNameOf(item)));
     const PixelRect place = quarvel::ToPixels(item.rect, dpi_);
     widget->setGeometry(place.x, place.y, place.width, place.height);
     widget->setFont(MakeFont(item.font));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/main_window_layout.h"
+#include "ui/qt/arrow_key_filter.h"
 #include "ui/qt/click_filter.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
@@ -42,6 +43,7 @@ void QtFrontEnd::Connect() {
   new ClickFilter(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
   QObject::connect(main_->gameNumberBox(), &QLineEdit::textEdited, main_.get(),
                    [this, &p](const QString& text) { Forward([&p, &text] { p.TypeGameNumber(text.toStdString()); }); });
+  new ArrowKeyFilter(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); });
   main_->SetOnClose([this] { CloseMainWindow(); });
 
   click(hallOfFame_->returnButton(), [&p] { p.ReturnToMain(); });

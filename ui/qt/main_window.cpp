@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ui/accessible_names.h"
 #include "ui/main_window_layout.h"
 
 namespace quarvel::qt {
@@ -35,6 +36,8 @@ void MainWindow::Draw(const GameState& state) {
     const TwipsPoint at = state.board.buttons[k];
     const PixelRect place = quarvel::ToPixels({at.Left, at.Top, CellSize, CellSize}, dpi());
     tiles_[k]->setGeometry(place.x, place.y, place.width, place.height);
+    const QString name = QString::fromStdString(TileAccessibleName(static_cast<int>(k), state.board.table[k]));
+    if (tiles_[k]->accessibleName() != name) tiles_[k]->setAccessibleName(name);
   }
   SetTextKeepingCursor(*gameNumberBox(), state.Text1);
   SetTextKeepingCursor(*timeBox(), state.Text3);

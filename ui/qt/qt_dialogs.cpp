@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -12,6 +13,9 @@ namespace quarvel::qt {
 void QtDialogs::ShowMessage(const std::string& title, const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
                   QMessageBox::Ok, Owner());
+  // A screen reader announces the box by its title and reads the message with it.
+  box.setAccessibleName(box.windowTitle());
+  box.setAccessibleDescription(box.text());
   box.exec();
 }
 
@@ -23,6 +27,9 @@ std::optional<std::string> QtDialogs::AskInput(const std::string& title, const s
   dialog.setWindowTitle(QString::fromStdString(title));
   dialog.setLabelText(QString::fromStdString(prompt));
   dialog.setTextValue(QString());
+  dialog.setAccessibleName(dialog.windowTitle());
+  dialog.setAccessibleDescription(dialog.labelText());
+  if (auto* field = dialog.findChild<QLineEdit*>()) field->setAccessibleName(dialog.labelText());
   // Placed from the screen's top left, not over the owner.
   const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
   const double dpi = screen->logicalDotsPerInch();

@@ -1,0 +1,29 @@
+#include "ui/qt/arrow_key_filter.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace quarvel::qt {
+
+ArrowKeyFilter::ArrowKeyFilter(QWidget& window, std::function<void(ArrowKey)> onArrow)
+    : QObject(&window), onArrow_(std::move(onArrow)) {
+  window.installEventFilter(this);
+  // Buttons would otherwise use the arrows to move the focus.
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) button->installEventFilter(this);
+}
+
+bool ArrowKeyFilter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  switch (key->key()) {
+    case Qt::Key_Up: onArrow_(ArrowKey::Up); return true;
+    case Qt::Key_Down: onArrow_(ArrowKey::Down); return true;
+    case Qt::Key_Left: onArrow_(ArrowKey::Left); return true;
+    case Qt::Key_Right: onArrow_(ArrowKey::Right); return true;
+    default: return false;
+  }
+}
+
+}  // namespace quarvel::qt
