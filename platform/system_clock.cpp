@@ -2,8 +2,31 @@
 
 #include <chrono>
 #include <ctime>
+#include <cwchar>
 
 namespace quarvel {
+namespace {
+
+void AppendUtf8(std::string& text, char32_t c) {
+  const auto byte = [&text](char32_t bits) { text += static_cast<char>(bits); };
+  if (c < 0x80) {
+    byte(c);
+  } else if (c < 0x800) {
+    byte(0xC0 | (c >> 6));
+    byte(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    byte(0xE0 | (c >> 12));
+    byte(0x80 | ((c >> 6) & 0x3F));
+    byte(0x80 | (c & 0x3F));
+  } else {
+    byte(0xF0 | (c >> 18));
+    byte(0x80 | ((c >> 12) & 0x3F));
+    byte(0x80 | ((c >> 6) & 0x3F));
+    byte(0x80 | (c & 0x3F));
+  }
+}
+
+}  // namespace
 
 DateTime SystemClock::Now() {
   const std::time_t now = std::time(nullptr);
@@ -23,9 +46,12 @@ std::string SystemClock::MonthAbbreviation(int month) {
   date.tm_year = 100;
   date.tm_mon = month - 1;
   date.tm_mday = 1;
-  char text[64];
-  const std::size_t length = std::strftime(text, sizeof text, "%b", &date);
-  return std::string(text, length);
+  // Wide characters, so the name comes out as UTF-8 whatever the locale's own encoding.
+  wchar_t text[64];
+  const std::size_t length = std::wcsftime(text, sizeof text / sizeof text[0], L"%b", &date);
+  std::string utf8;
+  for (std::size_t i = 0; i < length; ++i) AppendUtf8(utf8, static_cast<char32_t>(text[i]));
+  return utf8;
 }
 
 double SystemGenerator::Next() {

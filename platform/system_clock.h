@@ -6,7 +6,8 @@
 
 namespace quarvel {
 
-// The system's local wall clock, its monotonic clock and the locale's month names.
+// The system's local wall clock, its monotonic clock and the month names of the locale
+// set for the program (LC_TIME), as UTF-8.
 class SystemClock : public Clock {
  public:
   DateTime Now() override;

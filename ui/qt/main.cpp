@@ -1,5 +1,6 @@
 // quarvel-orbix: the game in its three windows. It keeps its files in the working folder.
 #include <QApplication>
+#include <clocale>
 
 #include "game/shuffled_random.h"
 #include "platform/system_clock.h"
@@ -11,6 +12,9 @@
 #include "ui/qt/qt_window_system.h"
 
 int main(int argc, char* argv[]) {
+  // The system's locale: its month names in the Hall of Fame dates. The record files'
+  // numbers are written without the locale (std::to_chars).
+  std::setlocale(LC_ALL, "");
   QApplication app(argc, argv);
   quarvel::qt::PrepareApplication(app);
 
