@@ -127,6 +127,7 @@ void QtFrontEnd::Redraw() {
     up.activateWindow();
   }
   if (centre) up.Centre();
+  if (onRedrawn_) onRedrawn_();
 }
 
 void QtFrontEnd::CloseMainWindow() {

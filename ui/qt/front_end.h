@@ -30,6 +30,9 @@ class QtFrontEnd {
   // Runs when the main window has been closed; the application should end.
   void SetOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
+  // Runs after every redraw of the started windows.
+  void SetOnRedrawn(std::function<void()> onRedrawn) { onRedrawn_ = std::move(onRedrawn); }
+
   // Timer1's tick.
   void Tick();
 
@@ -57,6 +60,7 @@ class QtFrontEnd {
   std::unique_ptr<ReloadWindow> reload_;
   QTimer timer_;
   std::function<void()> onClosed_;
+  std::function<void()> onRedrawn_;
   bool started_ = false;
   bool busy_ = false;
   // What the last redraw showed, to see windows being loaded or coming up.

@@ -10,6 +10,7 @@
 #include "ui/qt/front_end.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
+#include "ui/qt/window_report.h"
 
 int main(int argc, char* argv[]) {
   // The system's locale: its month names in the Hall of Fame dates. The record files'
@@ -28,6 +29,12 @@ int main(int argc, char* argv[]) {
 
   quarvel::qt::QtFrontEnd frontEnd(program, &dialogs, &windowSystem);
   frontEnd.SetOnClosed([] { QCoreApplication::quit(); });
+  // For tests that drive the program from outside: an account of the windows after each
+  // redraw (ui/qt/window_report.h).
+  const QString report = qEnvironmentVariable("QUARVEL_WINDOW_REPORT");
+  const auto writeReport = [&frontEnd, &report] { quarvel::qt::WriteWindowReport(frontEnd, report); };
+  if (!report.isEmpty()) frontEnd.SetOnRedrawn(writeReport);
   if (!frontEnd.Start()) return 1;
+  if (!report.isEmpty()) writeReport();  // once more with the main window centred
   return QApplication::exec();
 }
