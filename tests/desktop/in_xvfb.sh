@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs a command on a fresh Xvfb screen of 1280x1024 at 96 dpi. Exits 77 (a skip for
+# ctest) only when no X server can be started here; missing driving tools are a failure.
+set -u
+if ! command -v xvfb-run >/dev/null || ! command -v Xvfb >/dev/null; then
+  echo "SKIP: Xvfb is not installed" >&2
+  exit 77
+fi
+for tool in xdotool import; do
+  command -v "$tool" >/dev/null || { echo "missing $tool (tools/setup.sh installs it)" >&2; exit 1; }
+done
+screen=(-s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp")
+if ! xvfb-run -a "${screen[@]}" true 2>/dev/null; then
+  echo "SKIP: Xvfb cannot start here" >&2
+  exit 77
+fi
+unset WAYLAND_DISPLAY
+exec xvfb-run -a "${screen[@]}" env QT_QPA_PLATFORM=xcb "$@"

@@ -1,0 +1,383 @@
+// The real program in a real X window (Xvfb): started in a scratch folder, clicked and
+// keyed by screen coordinates worked out from the twips of the layouts, and read back
+// from the screen. Each window is photographed on the way.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "desktop/desktop_driver.h"
+#include "ui/hall_of_fame_window_layout.h"
+#include "ui/main_window_layout.h"
+#include "ui/reload_window_layout.h"
+
+namespace quarvel::desktop {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Setting(const char* name, const std::string& fallback = {}) {
+  const char* value = std::getenv(name);
+  return value && *value ? value : fallback;
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Where a control of a window whose client area starts at `origin` must be.
+QRect Expected(QPoint origin, const TwipsRect& twips, int scale) {
+  const PixelRect at = ToPixels(twips, 96);
+  return {origin.x() + at.x * scale, origin.y() + at.y * scale, at.width * scale, at.height * scale};
+}
+
+::testing::AssertionResult WithinAPixel(const QRect& seen, const QRect& expected, int slack = 1) {
+  if (std::abs(seen.left() - expected.left()) <= slack && std::abs(seen.top() - expected.top()) <= slack &&
+      std::abs(seen.right() - expected.right()) <= slack && std::abs(seen.bottom() - expected.bottom()) <= slack)
+    return ::testing::AssertionSuccess();
+  std::ostringstream text;
+  text << "seen (" << seen.x() << "," << seen.y() << " " << seen.width() << "x" << seen.height() << "), expected ("
+       << expected.x() << "," << expected.y() << " " << expected.width() << "x" << expected.height() << ")";
+  return ::testing::AssertionFailure() << text.str();
+}
+
+QPoint Centre(QPoint origin, const TwipsRect& twips, int scale) { return Expected(origin, twips, scale).center(); }
+
+// Whether the window at `origin` has been painted: tile 1's face, clear of its caption.
+bool Painted(const QImage& screen, QPoint origin, int scale) {
+  const QPoint face = Expected(origin, layout::FindControl(layout::kMainWindowLayout, "Command1(1)")->rect, scale)
+                          .topLeft() + QPoint(5, 5) * scale;
+  return !screen.isNull() && screen.valid(face) && qGray(screen.pixel(face)) > 200;
+}
+
+const TwipsRect& RectOf(const layout::WindowLayout& window, const std::string& control) {
+  return layout::FindControl(window, control)->rect;
+}
+
+// The board as the program says it is: from the tiles' accessible names.
+BoardCells BoardFromNames(const Report& report) {
+  BoardCells cells{};
+  for (int tile = 0; tile < 16; ++tile) {
+    const std::string& name = report.Control("Form1", "Command1(" + std::to_string(tile) + ")").accessibleName;
+    int row = 0, column = 0;
+    if (std::sscanf(name.c_str() + name.find("row"), "row %d, column %d", &row, &column) == 2 && row >= 1 &&
+        row <= 4 && column >= 1 && column <= 4)
+      cells[static_cast<std::size_t>((row - 1) * 4 + column - 1)] = tile;
+  }
+  return cells;
+}
+
+// The middles of the lines of dark text in the drop-down list under a combo box; none
+// while the list is not down.
+std::vector<int> TextLinesBelow(const QImage& screen, const QRect& combo) {
+  std::vector<int> middles;
+  int first = -1;
+  // Down to the end of the list, where the window's grey shows again.
+  for (int y = combo.bottom() + 2; y < screen.height() && screen.pixel(combo.left() + 4, y) != qRgb(192, 192, 192); ++y) {
+    // Text, not the list's border: some dark pixels across the row, not a whole line.
+    int count = 0;
+    const int width = combo.width() / 2;
+    for (int x = combo.left() + 2; x < combo.left() + 2 + width; ++x) count += qGray(screen.pixel(x, y)) < 100;
+    const bool dark = count > 0 && count < width * 2 / 3;
+    if (dark && first < 0) first = y;
+    if (!dark && first >= 0) {
+      middles.push_back((first + y - 1) / 2);
+      first = -1;
+    }
+  }
+  return middles;
+}
+
+class RealWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    program_ = Setting("QUARVEL_PROGRAM");
+    ASSERT_FALSE(program_.empty()) << "QUARVEL_PROGRAM names the program";
+    ASSERT_FALSE(Setting("DISPLAY").empty()) << "run under tests/desktop/in_xvfb.sh";
+    char pattern[] = "/tmp/quarvel-desktop-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    fs::copy_file(Setting("QUARVEL_HOME_FILE"), folder_ / "quarvel.dat");
+    shots_ = Setting("QUARVEL_SCREENSHOT_DIR", fs::current_path().string());
+  }
+  void TearDown() override {
+    if (!folder_.empty() && !HasFailure()) fs::remove_all(folder_);
+    else if (!folder_.empty()) std::cerr << "files kept in " << folder_ << "\n";
+  }
+
+  // The one visible window of the program (there is one at a time), as X has it.
+  XWindow WindowUp(const std::string& title = "Quarvel Orbix") {
+    std::vector<XWindow> up;
+    WaitUntil([&] {
+      up = VisibleWindows(title);
+      return up.size() == 1;
+    });
+    return up.size() == 1 ? up.front() : XWindow{};
+  }
+
+  // Saves the window's picture among the screenshots.
+  void Photograph(const QImage& screen, const QRect& place, const std::string& name) {
+    fs::create_directories(shots_);
+    EXPECT_TRUE(screen.copy(place).save(QString::fromStdString((shots_ / name).string()), "PNG")) << name;
+  }
+
+  // Checks every control's place in the report against the layout's twips, and the
+  // window's client area as the X server has it.
+  void ExpectLaidOut(const Report& report, const std::string& form, const layout::WindowLayout& table,
+                     const XWindow& window, int scale) {
+    const WindowReport& seen = report.windows.at(form);
+    EXPECT_TRUE(seen.shown) << form;
+    const PixelRect client = ToPixels({0, 0, table.clientWidth, table.clientHeight}, 96);
+    EXPECT_TRUE(WithinAPixel(window.place, QRect(window.place.topLeft(), QSize(client.width, client.height) * scale)))
+        << form << " on the X server";
+    EXPECT_EQ(seen.client.topLeft() * scale, window.place.topLeft()) << form;
+    for (const layout::ControlLayout& control : table.controls) {
+      const std::string name = layout::ControlName(control);
+      const auto found = seen.controls.find(name);
+      ASSERT_NE(found, seen.controls.end()) << form << " " << name;
+      const QRect device(found->second.place.topLeft() * scale, found->second.place.size() * scale);
+      if (control.name != "Command1" || form != "Form1") {  // tiles move
+        EXPECT_TRUE(WithinAPixel(device, Expected(window.place.topLeft(), control.rect, scale))) << form << " " << name;
+      }
+      EXPECT_FALSE(found->second.accessibleName.empty()) << form << " " << name;
+    }
+  }
+
+  // Screenshots until the board read from the screen is `rows`; false if it never is.
+  ::testing::AssertionResult BoardShows(const BoardReader& reader, const std::string& rows) {
+    BoardCells seen{};
+    const BoardCells expected = CellsFromRows(rows);
+    if (WaitUntil([&] { return (seen = reader.Read(GrabScreen())) == expected; }))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the screen shows " << RowsOf(seen) << ", not " << rows;
+  }
+
+  std::string program_;
+  fs::path folder_;
+  fs::path shots_;
+};
+
+constexpr const char* kSolved = "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0";
+const layout::WindowLayout& kMain = layout::kMainWindowLayout;
+
+TEST_F(RealWindow, ThreeWindowsLaidOutByTheirTwipsPlayedWithMouseAndKeys) {
+  WriteFile(folder_ / "Fame.dat",
+            "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
+            "\"Bartholomew Xy\",\"10461394943999\",0.0034837962962962963,\"Dec 31, 2025\"\r\n"
+            "\"Cy\",\"7\",0.041655092592592594,\"Jan 02, 2026\"\r\n");
+  WriteFile(folder_ / "saved.dat", "0\r\n9807557760000\r\n5252855902758\r\n");
+  RunningProgram game(program_, folder_, {});
+
+  // The main window: every control where its twips say, the framed ones seen on the screen.
+  Report report;
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report)) << "no main window";
+  ASSERT_EQ(report.scale, 1);
+  XWindow main = WindowUp();
+  ASSERT_FALSE(main.id.empty());
+  // The start-up report comes before centring; the next one after it.
+  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); },
+                                 &report));
+  ExpectLaidOut(report, "Form1", kMain, main, 1);
+  const QPoint origin = main.place.topLeft();
+  QImage screen;
+  ASSERT_TRUE(WaitUntil([&] {
+    screen = GrabScreen();
+    return Painted(screen, origin, 1);
+  })) << "the window was not drawn";
+  Photograph(screen, main.place, "main-window.png");
+  for (const layout::ControlLayout& control : kMain.controls) {
+    const bool framed = control.kind == layout::ControlKind::Button ||
+                        (control.kind != layout::ControlKind::Label && control.border &&
+                         control.kind != layout::ControlKind::Rectangle);
+    if (!framed || !control.visible) continue;
+    const QRect expected = Expected(origin, control.rect, 1);
+    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen, expected, 1), expected)) << "on the screen: " << layout::ControlName(control);
+  }
+  // The yellow frame shows round the empty cell in the bottom right corner.
+  const QRect frame = Expected(origin, RectOf(kMain, "Shape1"), 1);
+  EXPECT_EQ(screen.pixel(frame.right(), frame.bottom() - 10), qRgb(255, 255, 0));
+  EXPECT_EQ(screen.pixel(frame.right() - 10, frame.bottom()), qRgb(255, 255, 0));
+
+  const BoardReader reader(screen, origin, 1);
+  EXPECT_TRUE(BoardShows(reader, kSolved));
+  EXPECT_EQ(RowsOf(BoardFromNames(report)), kSolved);
+
+  // New Game: a dealt board, the same on the screen as in the program's own account.
+  ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report));
+  EXPECT_FALSE(report.Control("Form1", "Command2").enabled);
+  EXPECT_TRUE(report.Control("Form1", "Command3").enabled);
+  EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
+
+  // Give Up, then the Reload Game window with its list dropped down.
+  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));
+  EXPECT_TRUE(BoardShows(reader, kSolved));
+  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report));
+  const XWindow reload = WindowUp();
+  ASSERT_FALSE(reload.id.empty());
+  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form3").client.topLeft() == reload.place.topLeft(); },
+                                 &report));
+  ExpectLaidOut(report, "Form3", layout::kReloadWindowLayout, reload, 1);
+  const TwipsRect& combo = RectOf(layout::kReloadWindowLayout, "Combo1");
+  screen = GrabScreen();
+  const QRect comboPlace = Expected(reload.place.topLeft(), combo, 1);
+  const QRect comboSeen = MeasureFrame(screen, comboPlace, 1);
+  EXPECT_TRUE(WithinAPixel(QRect(comboSeen.left(), comboSeen.top(), comboPlace.width(), comboSeen.height()), comboPlace))
+      << "on the screen: Combo1";
+  ClickAt(comboPlace.topRight() + QPoint(-6, comboPlace.height() / 2));  // the arrow
+  QImage dropped;
+  ASSERT_TRUE(WaitUntil([&] {
+    dropped = GrabScreen();
+    return TextLinesBelow(dropped, comboPlace).size() == 3;
+  })) << "the list did not drop down with its three entries";
+  Photograph(dropped, reload.place, "reload-window.png");
+  // The third entry of the list, found by its line of text on the screen.
+  const std::vector<int> entries = TextLinesBelow(dropped, comboPlace);
+  ClickAt(QPoint(comboPlace.left() + 20, entries[2]));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report)) << "no reload";
+  EXPECT_EQ(report.Control("Form1", "Text1").text, "5252855902758");
+  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0"));
+
+  // Clicks on tiles by their cells, then the arrow keys.
+  ClickAt(reader.CellRect(4 * 2 + 4).center());  // 6, above the empty cell
+  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 0 / 15 4 8 6"));
+  ClickAt(reader.CellRect(1).center());  // 9, far from the empty cell
+  PressKeys("Down");  // 7 slides down
+  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 0 / 13 2 14 7 / 15 4 8 6"));
+  PressKeys("Right");  // 12 slides right
+  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 0 12 / 13 2 14 7 / 15 4 8 6"));
+  PressKeys("Up");  // 14 slides up
+  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 0 7 / 15 4 8 6"));
+  PressKeys("Left");  // 7 slides left
+  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6"));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3"; }))
+      << "the tiles' names follow the moves";
+
+  // The Hall of Fame window during the game.
+  ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
+  const XWindow fame = WindowUp();
+  ASSERT_FALSE(fame.id.empty());
+  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); },
+                                 &report));
+  ExpectLaidOut(report, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
+  EXPECT_NE(report.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
+            std::string::npos);
+  const QRect back = Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Command1"), 1);
+  ASSERT_TRUE(WaitUntil([&] {
+    screen = GrabScreen();
+    return WithinAPixel(MeasureFrame(screen, back, 1), back);
+  })) << "on the screen: Return to Main Screen";
+  Photograph(screen, fame.place, "hall-of-fame-window.png");
+  ClickAt(back.center());
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
+  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6")) << "the game goes on";
+  EXPECT_TRUE(game.Running());
+}
+
+// A game one move from home (number 52: tile 12 under the empty cell), typed into the
+// game number box and replayed, won with the Up key under a German locale.
+TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod) {
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  const std::time_t now = std::time(nullptr);
+  std::tm today{};
+  localtime_r(&now, &today);
+  char month[32];
+  std::strftime(month, sizeof month, "%b", &today);
+  std::setlocale(LC_ALL, "C");
+
+  WriteFile(folder_ / "Fame.dat", "");
+  RunningProgram game(program_, folder_, {{"LC_ALL", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}});
+  Report report;
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report));
+  XWindow main = WindowUp();
+  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); }));
+  const QPoint origin = main.place.topLeft();
+  QImage screen;
+  ASSERT_TRUE(WaitUntil([&] {
+    screen = GrabScreen();
+    return Painted(screen, origin, 1);
+  }));
+  const BoardReader reader(screen, origin, 1);
+
+  ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));  // New Game
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command8").enabled; }));
+  // A click in the box hands the focus to tile 1; Shift+Tab goes back into the box.
+  ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
+  PressKeys("shift+Tab ctrl+a BackSpace");
+  TypeText("52");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Text1").text == "52"; }, &report))
+      << "typed: " << report.Control("Form1", "Text1").text;
+  ClickAt(Centre(origin, RectOf(kMain, "Command8"), 1));  // Replay Last Game
+  ASSERT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
+
+  // A winning time of at least a second, so it has a fraction.
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Text3").text == " 00:00:01"; }));
+  PressKeys("Up");
+  std::vector<XWindow> box;
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Congratulations!")).size() == 1; })) << "no congratulation";
+  Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Congratulations!")).size() == 1; })) << "no name prompt";
+  Shell("xdotool windowfocus --sync " + box.front().id);
+  TypeText("Zoë");
+  PressKeys("Return");
+  ASSERT_TRUE(WaitUntil([&] { return !ReadFile(folder_ / "Fame.dat").empty(); })) << "nothing written";
+
+  // One line: the name as typed, the number, the time in days with a period (plain or
+  // with an exponent), today's date with the locale's month.
+  const std::string entry = ReadFile(folder_ / "Fame.dat");
+  char date[64];
+  std::snprintf(date, sizeof date, "%s %02d, %04d", month, today.tm_mday, today.tm_year + 1900);
+  const std::regex line("\"Zo\xC3\xAB\",\"52\",([0-9]+\\.[0-9]+(e-[0-9]+)?),\"" + std::string(date) + "\"\r\n");
+  std::smatch parts;
+  ASSERT_TRUE(std::regex_match(entry, parts, line)) << entry << " (expected the date " << date << ")";
+  const double days = std::stod(parts[1].str());  // the test runs in the C locale
+  EXPECT_GT(days, 0.5 / 86400) << "the clock showed a second before the winning key";
+  EXPECT_LT(days, 1.0 / 24);
+  EXPECT_EQ(RowsOf(BoardFromNames(game.ReadReport())), kSolved);
+}
+
+// Under a scale factor of 2 the window and every framed control are twice the size in
+// device pixels.
+TEST_F(RealWindow, AScaleFactorOfTwoDoublesEveryControl) {
+  RunningProgram game(program_, folder_, {{"QT_SCALE_FACTOR", "2"}});
+  Report report;
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report));
+  ASSERT_EQ(report.scale, 2);
+  XWindow main = WindowUp();
+  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() * 2 == main.place.topLeft(); },
+                                 &report));
+  ExpectLaidOut(report, "Form1", kMain, main, 2);
+  EXPECT_EQ(main.place.size(), QSize(802, 944));
+  const QPoint origin = main.place.topLeft();
+  QImage screen;
+  ASSERT_TRUE(WaitUntil([&] {
+    screen = GrabScreen();
+    return Painted(screen, origin, 2);
+  }));
+  for (const layout::ControlLayout& control : kMain.controls) {
+    if (control.kind != layout::ControlKind::Button || !control.visible) continue;
+    const QRect expected = Expected(origin, control.rect, 2);
+    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen, expected, 2), expected, 2)) << layout::ControlName(control);
+  }
+  const BoardReader reader(screen, origin, 2);
+  ClickAt(Centre(origin, RectOf(kMain, "Command2"), 2));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report));
+  EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
+}
+
+}  // namespace
+}  // namespace quarvel::desktop
