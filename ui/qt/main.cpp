@@ -1,5 +1,6 @@
 // quarvel-orbix: the game in its three windows. It keeps its files in the working folder.
 #include <QApplication>
+#include <QIcon>
 #include <clocale>
 
 #include "game/shuffled_random.h"
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
   QApplication app(argc, argv);
   quarvel::qt::PrepareApplication(app);
+  // Ties the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Orbix"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quarvel.Orbix")));
 
   quarvel::SystemClock clock;
   quarvel::SystemGenerator generator;
