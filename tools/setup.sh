@@ -13,6 +13,9 @@ build="$root/build/release"
 
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+# Desktop tests: the real window under Xvfb (xdotool, imagemagick), a German locale, the
+# desktop entry and AppStream checks, and the Debian package (dpkg-dev).
+packages+=(xdotool imagemagick locales appstream desktop-file-utils dpkg-dev)
 
 install_missing() {
   local missing=()
@@ -38,7 +41,31 @@ build() {
 install_missing
 build
 
+# Locales for the tests of the program under a non-English locale (skipped without them).
+make_test_locales() {
+  [ "$(id -u)" -eq 0 ] || return 0
+  locale -a 2>/dev/null | grep -qx 'de_DE.utf8' || localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+  locale -a 2>/dev/null | grep -qx 'de_DE.iso88591' || localedef -i de_DE -f ISO-8859-1 de_DE.ISO-8859-1 || true
+}
+
+# As root: the Debian package installed with apt (its dependencies resolved), started, removed.
+check_system_install() {
+  [ "$(id -u)" -eq 0 ] || return 0
+  local out
+  out=$(mktemp -d)
+  chmod 755 "$out"  # readable by apt's download user
+  (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$out"/quarvel-orbix_*.deb >/dev/null
+  local status=0
+  "$root/tests/package/check_package.sh" --system || status=$?
+  dpkg -r quarvel-orbix >/dev/null
+  rm -rf "$out"
+  return $status
+}
+
 if [ "$mode" = test ]; then
+  make_test_locales
+  check_system_install
   cd "$build"
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
   exit
