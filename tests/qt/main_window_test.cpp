@@ -179,6 +179,13 @@ TEST(QtMainWindow, ArrowKeysSlideTilesSpaceClicksTheFocusedTileTextBoxesKeepThei
   QTest::keyClick(h.main().tile(8), Qt::Key_Space);
   EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 4));
 
+  // In the time box, which only shows the clock, they play too.
+  h.main().timeBox()->setFocus();
+  QTest::keyClick(h.main().timeBox(), Qt::Key_Right);  // 4 slides right
+  EXPECT_EQ(h.main().tile(4)->pos(), CellAt(h.main(), 4, 3));
+  QTest::keyClick(h.main().timeBox(), Qt::Key_Left);  // and back
+  EXPECT_EQ(h.main().tile(4)->pos(), CellAt(h.main(), 4, 2));
+
   // In the game number box the arrows move the cursor.
   QLineEdit* box = h.main().gameNumberBox();
   box->setFocus();

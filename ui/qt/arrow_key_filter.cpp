@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace quarvel::qt {
@@ -9,8 +10,11 @@ namespace quarvel::qt {
 ArrowKeyFilter::ArrowKeyFilter(QWidget& window, std::function<void(ArrowKey)> onArrow)
     : QObject(&window), onArrow_(std::move(onArrow)) {
   window.installEventFilter(this);
-  // Buttons would otherwise use the arrows to move the focus.
+  // Buttons would otherwise use the arrows to move the focus, and boxes that only show
+  // text (the clock) to move a cursor nobody needs.
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) button->installEventFilter(this);
+  for (QLineEdit* box : window.findChildren<QLineEdit*>())
+    if (box->isReadOnly()) box->installEventFilter(this);
 }
 
 bool ArrowKeyFilter::eventFilter(QObject*, QEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
-// Takes the arrow keys on a window's buttons (and on the window itself) for keyboard
-// play. Text boxes keep their arrows for the cursor.
+// Takes the arrow keys on a window's buttons, its read-only boxes and the window itself
+// for keyboard play. Boxes the player types into keep their arrows for the cursor.
 #include <QObject>
 #include <functional>
 
@@ -12,7 +12,7 @@ namespace quarvel::qt {
 
 class ArrowKeyFilter : public QObject {
  public:
-  // Owned by `window`; sees the buttons the window holds when it is made.
+  // Owned by `window`; sees the controls the window holds when it is made.
   ArrowKeyFilter(QWidget& window, std::function<void(ArrowKey)> onArrow);
 
  protected:
