@@ -1,5 +1,6 @@
 #include "console/script_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -61,24 +62,41 @@ std::optional<std::int64_t> WholeNumber(std::string_view text, std::int64_t low,
 
 // Digits, an optional point, an optional exponent; a value in [0, 1).
 std::optional<double> RandomValue(std::string_view text) {
-  std::size_t i = 0, digits = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  std::size_t i = 0, digits = 0, integerDigits = 0;
+  std::optional<std::size_t> firstNonZero;  // among all digits
+  const auto scanDigits = [&] {
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+      if (!firstNonZero && text[i] != '0') firstNonZero = digits;
+  };
+  scanDigits();
+  integerDigits = digits;
   if (i < text.size() && text[i] == '.') ++i;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  scanDigits();
   if (digits == 0) return std::nullopt;
+  std::int64_t exponent = 0;  // saturated far beyond the range of a double
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
+    const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     const std::size_t start = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+      exponent = std::min<std::int64_t>(exponent * 10 + (text[i] - '0'), 1'000'000'000);
     if (i == start) return std::nullopt;
+    if (negative) exponent = -exponent;
   }
   if (i != text.size()) return std::nullopt;
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (end != text.data() + text.size()) return std::nullopt;
-  if (error == std::errc::result_out_of_range) value = 0;  // underflow to zero; overflow fails below
-  else if (error != std::errc()) return std::nullopt;
+  if (error == std::errc::result_out_of_range) {
+    // Out of range either way: the value is at least 1 exactly when its leading digit
+    // stands at the units place or above.
+    const auto leading = static_cast<std::int64_t>(integerDigits) - static_cast<std::int64_t>(firstNonZero.value_or(0)) - 1;
+    if (leading + exponent >= 0) return std::nullopt;
+    value = 0;  // too small for a double
+  } else if (error != std::errc()) {
+    return std::nullopt;
+  }
   if (!(value >= 0 && value < 1)) return std::nullopt;
   return value;
 }

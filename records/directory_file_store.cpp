@@ -12,8 +12,12 @@
 namespace quarvel {
 namespace {
 
+[[noreturn]] void Fail(const std::string& action, const std::string& name, const std::string& reason) {
+  throw FileFailure("Cannot " + action + " " + name + ": " + reason + ".");
+}
+
 [[noreturn]] void Fail(const std::string& action, const std::string& name, int error) {
-  throw FileFailure("Cannot " + action + " " + name + ": " + std::strerror(error) + ".");
+  Fail(action, name, std::string(std::strerror(error)));
 }
 
 class Descriptor {
@@ -69,11 +73,16 @@ bool DirectoryFileStore::Exists(const std::string& name) {
 }
 
 std::optional<std::string> DirectoryFileStore::Read(const std::string& name) {
-  Descriptor fd(::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking, so that a named pipe in the file's place cannot hold the game up.
+  Descriptor fd(::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) {
     if (errno == ENOENT) return std::nullopt;
     Fail("read", name, errno);
   }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) Fail("read", name, errno);
+  if (S_ISDIR(info.st_mode)) Fail("read", name, EISDIR);
+  if (!S_ISREG(info.st_mode)) Fail("read", name, "it is not a regular file");
   std::string content;
   char buffer[65536];
   for (;;) {
@@ -93,7 +102,10 @@ void DirectoryFileStore::Rewrite(const std::string& name, const std::string& scr
   const std::string content = change(Read(name));
 
   const std::string scratchPath = PathOf(scratch);
-  Descriptor fd(::open(scratchPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  // A scratch file left by an interrupted rewrite is replaced, whatever its permissions
+  // and wherever else it is linked.
+  if (::unlink(scratchPath.c_str()) != 0 && errno != ENOENT) Fail("create", scratch, errno);
+  Descriptor fd(::open(scratchPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
   if (fd.get() < 0) Fail("create", scratch, errno);
   try {
     WriteAll(fd.get(), content, scratch);

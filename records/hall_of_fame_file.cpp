@@ -26,6 +26,8 @@ std::optional<std::vector<std::string>> SplitFields(std::string_view line) {
       const std::size_t comma = line.find(',', pos);
       std::string_view field = line.substr(pos, comma == std::string_view::npos ? line.npos : comma - pos);
       while (!field.empty() && IsBlank(field.back())) field.remove_suffix(1);
+      // A quote inside a bare field could not be written back between quotes.
+      if (field.find('"') != std::string_view::npos) return std::nullopt;
       fields.emplace_back(field);
       pos = comma;
     }
@@ -43,17 +45,28 @@ std::optional<double> ParseTime(std::string_view text) {
   return value;
 }
 
+bool IsBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+// One line as an entry; nothing when it is damaged.
+std::optional<FameEntry> ParseFameLine(std::string_view line) {
+  auto fields = SplitFields(line);
+  if (!fields || fields->size() < 4) return std::nullopt;
+  auto time = ParseTime((*fields)[2]);
+  if (!time) return std::nullopt;
+  return FameEntry{std::move((*fields)[0]), std::move((*fields)[1]), *time, std::move((*fields)[3])};
+}
+
+void AppendFameLine(std::string& text, const FameEntry& e) {
+  text += '"' + e.Name + "\",\"" + e.GameNumber + "\"," + FormatFameTime(e.Time) + ",\"" + e.Date + "\"\r\n";
+}
+
 }  // namespace
 
 std::vector<FameEntry> ParseFameFile(std::string_view text) {
   std::vector<FameEntry> entries;
   for (std::string_view line : SplitLines(text)) {
-    if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
-    auto fields = SplitFields(line);
-    if (!fields || fields->size() < 4) continue;
-    auto time = ParseTime((*fields)[2]);
-    if (!time) continue;
-    entries.push_back({std::move((*fields)[0]), std::move((*fields)[1]), *time, std::move((*fields)[3])});
+    if (IsBlankLine(line)) continue;
+    if (auto entry = ParseFameLine(line)) entries.push_back(std::move(*entry));
   }
   return entries;
 }
@@ -66,10 +79,32 @@ std::string FormatFameTime(double days) {
 
 std::string FormatFameFile(const std::vector<FameEntry>& entries) {
   std::string text;
-  for (const FameEntry& e : entries) {
-    text += '"' + e.Name + "\",\"" + e.GameNumber + "\"," + FormatFameTime(e.Time) + ",\"" + e.Date + "\"\r\n";
-  }
+  for (const FameEntry& e : entries) AppendFameLine(text, e);
   return text;
+}
+
+FameRewrite InsertIntoFameFile(std::string_view text, const FameEntry& entry, std::size_t limit) {
+  FameRewrite result;
+  bool inserted = false;
+  const auto write = [&](const FameEntry& e) {
+    AppendFameLine(result.text, e);
+    result.entries.push_back(e);
+  };
+  for (std::string_view line : SplitLines(text)) {
+    if (IsBlankLine(line)) continue;
+    const auto old = ParseFameLine(line);
+    if (!old) {
+      result.text.append(line).append("\r\n");
+      continue;
+    }
+    if (!inserted && result.entries.size() < limit && entry.Time <= old->Time) {
+      write(entry);
+      inserted = true;
+    }
+    if (result.entries.size() < limit) write(*old);
+  }
+  if (!inserted && result.entries.size() < limit) write(entry);
+  return result;
 }
 
 void InsertRanked(std::vector<FameEntry>& entries, FameEntry entry, std::size_t limit) {
