@@ -3,6 +3,10 @@
 # game (play) or runs the whole test suite headless (test).
 #   tools/setup.sh play    install what is missing, build in Release, start the game
 #   tools/setup.sh test    install what is missing, build, run every test without a display
+#                          (the golden console cases also under valgrind), then build again
+#                          with clang under AddressSanitizer and UndefinedBehaviorSanitizer
+#                          and run every logic and console test there, and each fuzz
+#                          target for a few seconds
 set -euo pipefail
 
 mode=${1:-}
@@ -10,12 +14,15 @@ case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build/release"
+sanitized="$root/build/sanitize"
 
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
 # Desktop tests: the real window under Xvfb (xdotool, imagemagick), a German locale, the
 # desktop entry and AppStream checks, and the Debian package (dpkg-dev).
 packages+=(xdotool imagemagick locales appstream desktop-file-utils dpkg-dev)
+# The sanitised build, the fuzz targets (libFuzzer) and the memory checks.
+[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev valgrind)
 
 install_missing() {
   local missing=()
@@ -66,8 +73,13 @@ check_system_install() {
 if [ "$mode" = test ]; then
   make_test_locales
   check_system_install
-  cd "$build"
-  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+  (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+  echo "== The logic and console tests and the fuzz targets under AddressSanitizer and UndefinedBehaviorSanitizer"
+  cmake -S "$root" -B "$sanitized" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+        -DQUARVEL_BUILD_GUI=OFF -DQUARVEL_FUZZ=ON -DQUARVEL_FUZZ_SECONDS=5 >/dev/null
+  cmake --build "$sanitized" -j "$(nproc)"
+  cd "$sanitized"
+  ctest --output-on-failure -j "$(nproc)"
   exit
 fi
 

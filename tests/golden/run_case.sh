@@ -3,6 +3,8 @@
 # optionally files/ (copied into the working folder before the run; without it only
 # quarvel.dat is), expected-files/ (compared with the working folder after the run),
 # expected-stderr.txt and status (the expected exit status, 0 when absent).
+# QUARVEL_RUNNER, when set, is a command the console runs under (e.g. valgrind and its
+# options).
 set -u
 console=$1 quarvel_dat=$2 case_dir=$3
 work=$(mktemp -d)
@@ -12,7 +14,8 @@ if [ -d "$case_dir/files" ]; then
 else
   cp "$quarvel_dat" "$work/quarvel.dat"
 fi
-( cd "$work" && "$console" < "$case_dir/script.txt" > "$work/.stdout" 2> "$work/.stderr"; echo $? > "$work/.status" )
+# shellcheck disable=SC2086 # QUARVEL_RUNNER is a command with its words
+( cd "$work" && ${QUARVEL_RUNNER:-} "$console" < "$case_dir/script.txt" > "$work/.stdout" 2> "$work/.stderr"; echo $? > "$work/.status" )
 status=$(cat "$work/.status")
 expected_status=$(cat "$case_dir/status" 2>/dev/null || echo 0)
 fail=0
