@@ -26,6 +26,15 @@ std::vector<std::string_view> DamagedLines(std::string_view text) {
   return damaged;
 }
 
+// A field as its column shows it: control characters as "?", padded with blanks to the
+// column's width, or followed by one blank when it is as wide or wider.
+std::string Padded(const std::string& field, std::size_t width) {
+  std::string shown;
+  for (char c : field) shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  const std::size_t length = quarvel::CountCharacters(shown);
+  return shown + std::string(length < width ? width - length : 1, ' ');
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -36,13 +45,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto entries = ParseFameFile(text);
   Require(ParseFameFile(FormatFameFile(entries)) == entries);
 
+  // Each listing line: the name and the number each padded to its column or followed by one
+  // blank, the time in minutes and seconds, the date.
   const std::string listing = BuildFameListing(entries);
   const auto lines = SplitLines(listing);
   Require(lines.size() == entries.size() + 2);
-  for (std::size_t i = 2; i < lines.size(); ++i) {
-    const std::string_view line = lines[i];
-    const std::string_view time = line.substr(FirstCharacters(line, 31).size(), 12);
-    Require(time.size() == 12 && time[0] == ' ' && time[3] == 'M' && time[8] == 'S');
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::string expected = Padded(entries[i].Name, 15) + Padded(entries[i].GameNumber, 16);
+    const std::string_view line = lines[i + 2];
+    Require(line.starts_with(expected) && line.ends_with(entries[i].Date));
+    const std::string_view time = line.substr(expected.size(), line.size() - expected.size() - entries[i].Date.size());
+    Require(time.size() == 12 && time[0] == ' ' && time[3] == 'M' && time.substr(4, 2) == "  " && time[8] == 'S' &&
+            time.substr(9) == "   ");
   }
 
   // A winner's entry: the same list as the plain ranked insertion, every damaged line kept.
