@@ -84,7 +84,8 @@ TEST(BadFameFile, DamagedLinesAreSkippedWhenReadAndKeptWhenRewritten) {
 
 TEST(BadFameFile, MoreThanThirtyEntriesAreListedAndTheRewriteKeepsTheThirtyFastest) {
   std::string file;
-  for (int i = 1; i <= 35; ++i) file += FameLine("P" + std::to_string(i), std::to_string(i), i / 86400.0, "Jan 01, 2026");
+  for (int i = 1; i <= 35; ++i)
+    file += FameLine(std::string("P").append(std::to_string(i)), std::to_string(i), i / 86400.0, "Jan 01, 2026");
   DataFolder data(Files{{kFameFile, file}});
   DiskHarness h(data.folder.path());
   ASSERT_TRUE(h.program.Start());

@@ -15,27 +15,30 @@ namespace {
 
 constexpr int kRounds = 200;  // saves and entries by each writer
 
+std::string LogName(int id) { return std::string("log").append(std::to_string(id)); }
+std::string ErrorsName(int id) { return std::string("stderr").append(std::to_string(id)); }
+
 TEST(TwoGamesInOneFolder, NoSavedNumberAndNoHallOfFameEntryIsLost) {
   TempFolder data, work;
   std::vector<std::unique_ptr<Child>> writers;
   for (int id = 0; id < 2; ++id)
     writers.push_back(std::make_unique<Child>(
         std::vector<std::string>{RECORD_WRITER, data.path(), "both", std::to_string(kRounds),
-                                 std::to_string(1000 + id), std::to_string(id), work / ("log" + std::to_string(id)),
+                                 std::to_string(1000 + id), std::to_string(id), work / LogName(id),
                                  "--wait", "--check"},
-        work / ("stderr" + std::to_string(id))));
+        work / ErrorsName(id)));
   for (auto& w : writers) ASSERT_EQ(w->ReadLine(), "ready");
   for (auto& w : writers) w->Send('g');  // both start at once
   for (int id = 0; id < 2; ++id) {
     const int status = writers[static_cast<std::size_t>(id)]->Wait();
     EXPECT_EQ(status, 0) << "writer " << id << ": " << DescribeStatus(status) << "\n"
-                         << ReadFile(work / ("stderr" + std::to_string(id))).value_or("");
+                         << ReadFile(work / ErrorsName(id)).value_or("");
   }
 
   std::vector<std::string> numbers;
   std::vector<LoggedOperation> entries;
   for (int id = 0; id < 2; ++id)
-    for (const LoggedOperation& op : ParseWriterLog(ReadFile(work / ("log" + std::to_string(id))).value_or("")))
+    for (const LoggedOperation& op : ParseWriterLog(ReadFile(work / LogName(id)).value_or("")))
       (op.save ? numbers.push_back(op.number) : entries.push_back(op));
   ASSERT_EQ(numbers.size(), 2u * kRounds);
   ASSERT_EQ(entries.size(), 2u * kRounds);

@@ -114,7 +114,7 @@ int Run(int argc, char** argv) {
         do time = static_cast<double>(2 * fractions(random) + static_cast<std::uint64_t>(id & 1)) / 48e9;
         while (!usedTimes.insert(time).second);
       }
-      const std::string name = "P" + std::to_string(id) + "-" + std::to_string(round);
+      const std::string name = std::string("P").append(std::to_string(id)).append("-").append(std::to_string(round));
       state.PlayedGameNumber = std::to_string(numbers(random));
       WriteLine(log, "fame " + name + " " + state.PlayedGameNumber + " " + FormatFameTime(time));
       InsertFameEntry(state, services, name, time);
