@@ -42,9 +42,10 @@ void InsertFameEntry(GameState& state, Services& services, const std::string& na
   FameEntry entry{ToUtf8Lenient(name), state.PlayedGameNumber, timeDays, TodayText(services.clock)};
   std::vector<FameEntry> written;
   services.files.Rewrite(kFameFile, kFameScratchFile, [&](const std::optional<std::string>& old) {
-    FameRewrite rewrite = InsertIntoFameFile(old ? ToUtf8Lenient(*old) : std::string(), entry, kMaxFameEntries);
-    written = std::move(rewrite.entries);
-    return std::move(rewrite.text);
+    // Lines that cannot be read as entries are dropped here.
+    written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};
+    InsertRanked(written, entry, kMaxFameEntries);
+    return FormatFameFile(written);
   });
   state.FameCount = CountOf(written.size());
   state.SlowestFameTime = written.back().Time;

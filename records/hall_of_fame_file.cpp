@@ -83,30 +83,6 @@ std::string FormatFameFile(const std::vector<FameEntry>& entries) {
   return text;
 }
 
-FameRewrite InsertIntoFameFile(std::string_view text, const FameEntry& entry, std::size_t limit) {
-  FameRewrite result;
-  bool inserted = false;
-  const auto write = [&](const FameEntry& e) {
-    AppendFameLine(result.text, e);
-    result.entries.push_back(e);
-  };
-  for (std::string_view line : SplitLines(text)) {
-    if (IsBlankLine(line)) continue;
-    const auto old = ParseFameLine(line);
-    if (!old) {
-      result.text.append(line).append("\r\n");
-      continue;
-    }
-    if (!inserted && result.entries.size() < limit && entry.Time <= old->Time) {
-      write(entry);
-      inserted = true;
-    }
-    if (result.entries.size() < limit) write(*old);
-  }
-  if (!inserted && result.entries.size() < limit) write(entry);
-  return result;
-}
-
 void InsertRanked(std::vector<FameEntry>& entries, FameEntry entry, std::size_t limit) {
   auto at = entries.begin();
   while (at != entries.end() && !(entry.Time <= at->Time)) ++at;

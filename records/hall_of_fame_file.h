@@ -29,17 +29,6 @@ std::string FormatFameFile(const std::vector<FameEntry>& entries);
 // The shortest decimal form that reads back as exactly the same double.
 std::string FormatFameTime(double days);
 
-// A rewritten Fame.dat: its text and the entries it holds, in order.
-struct FameRewrite {
-  std::string text;
-  std::vector<FameEntry> entries;
-};
-
-// Fame.dat with a winner's entry put before the first entry whose time is equal or
-// greater; entries beyond `limit` are dropped. Damaged lines are kept unchanged in their
-// places so that a rewrite never loses what it cannot read; blank lines are dropped.
-FameRewrite InsertIntoFameFile(std::string_view text, const FameEntry& entry, std::size_t limit);
-
 // Places an entry before the first one whose time is equal or greater and keeps at most
 // `limit` entries.
 void InsertRanked(std::vector<FameEntry>& entries, FameEntry entry, std::size_t limit);

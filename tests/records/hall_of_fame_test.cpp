@@ -145,12 +145,11 @@ TEST(InsertFameEntry, RewriteNormalisesTheOldLines) {
   GameState state;
   h.files.files["Fame.dat"] =
       "\"a\",\"1\",0.25,\"d1\",\"extra\",9\n"   // fields beyond the fourth
-      "\"broken\",\"2\"\r"                       // damaged: kept as it stands
+      "\"broken\",\"2\"\r"                       // damaged: dropped
       "  \"J\xF6rg\" ,  12 ,.5 ,\"d2\"";         // Latin-1, blanks, no line end
   const Inserted r = Insert(h, state, "N\xC3\xA9", 0.3);
   EXPECT_EQ(r.file,
             "\"a\",\"1\",0.25,\"d1\"\r\n"
-            "\"broken\",\"2\"\r\n"
             "\"N\xC3\xA9\",\"316\",0.3,\"Jan 01, 2026\"\r\n"
             "\"J\xC3\xB6rg\",\"12\",0.5,\"d2\"\r\n");
   EXPECT_EQ(r.count, 3);
