@@ -16,13 +16,17 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build/release"
 sanitized="$root/build/sanitize"
 
-packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
-# Desktop tests: the real window under Xvfb (xdotool, imagemagick), a German locale, the
-# desktop entry and AppStream checks, and the Debian package (dpkg-dev).
-packages+=(xdotool imagemagick locales appstream desktop-file-utils dpkg-dev)
-# The sanitised build, the fuzz targets (libFuzzer) and the memory checks.
-[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev valgrind)
+# What building and playing need.
+packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2)
+if [ "$mode" = test ]; then
+  # The unit, widget and benchmark libraries.
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+  # Desktop tests: the real window under Xvfb (xdotool, imagemagick), a German locale, the
+  # desktop entry and AppStream checks, and the Debian package (dpkg-dev).
+  packages+=(xvfb xauth xdotool imagemagick locales appstream desktop-file-utils dpkg-dev)
+  # The sanitised build, the fuzz targets (libFuzzer) and the memory checks.
+  packages+=(clang libclang-rt-14-dev valgrind)
+fi
 
 install_missing() {
   local missing=()
@@ -41,7 +45,9 @@ install_missing() {
 }
 
 build() {
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  local tests=OFF
+  [ "$mode" = test ] && tests=ON
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUARVEL_BUILD_TESTS=$tests >/dev/null
   cmake --build "$build" -j "$(nproc)"
 }
 
