@@ -8,6 +8,7 @@
 #include "records/directory_file_store.h"
 #include "ui/program.h"
 #include "ui/qt/application_setup.h"
+#include "ui/qt/first_paint_probe.h"
 #include "ui/qt/front_end.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
@@ -40,5 +41,6 @@ int main(int argc, char* argv[]) {
   if (!report.isEmpty()) frontEnd.SetOnRedrawn(writeReport);
   if (!frontEnd.Start()) return 1;
   if (!report.isEmpty()) writeReport();  // once more with the main window centred
+  quarvel::qt::ReportFirstPaint(frontEnd.mainWindow());
   return QApplication::exec();
 }

@@ -1,0 +1,252 @@
+// Start-up of quarvel-orbix beside a bare Qt Widgets window: each run forks and execs the
+// program with QUARVEL_FIRST_PAINT_FD set to the write end of a pipe; the program writes a
+// line there once its main window is first painted, then quits. The time is the monotonic
+// clock from just before fork to the line's arrival; the memory is the child's peak
+// resident set (ru_maxrss from wait4). The two programs alternate run by run, and which of
+// them goes first alternates too. Then the same for the game with a saved.dat of 10^3 to
+// 10^6 lines in its data folder.
+//
+//   quarvel_startup_bench --program PATH --bare PATH [--platform offscreen] [--runs 21]
+//                         [--scaling-runs 11] [--no-scaling]
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+  double ms = 0;
+  long maxRssKiB = 0;
+};
+
+struct Options {
+  std::string program;
+  std::string bare;
+  std::string platform = "offscreen";
+  int runs = 21;
+  int scalingRuns = 11;
+  bool scaling = true;
+};
+
+double NowMs() {
+  timespec t{};
+  ::clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+[[noreturn]] void Die(const std::string& what) {
+  std::cerr << "quarvel_startup_bench: " << what << '\n';
+  std::exit(1);
+}
+
+// One launch in `folder`; nothing when the child did not report its first paint.
+std::optional<Run> Launch(const std::string& path, const Options& options, const fs::path& folder,
+                          const fs::path& errorLog) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) Die("pipe: " + std::string(std::strerror(errno)));
+  const int readEnd = pipeFds[0];
+  const int writeEnd = pipeFds[1];
+  ::fcntl(readEnd, F_SETFD, FD_CLOEXEC);
+  const std::string fdValue = std::to_string(writeEnd);
+  const std::string dataHome = folder.parent_path().string();
+
+  const double start = NowMs();
+  const pid_t pid = ::fork();
+  if (pid < 0) Die("fork: " + std::string(std::strerror(errno)));
+  if (pid == 0) {
+    ::setenv("QUARVEL_FIRST_PAINT_FD", fdValue.c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", options.platform.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);  // the data folder, wherever the game looks
+    if (::chdir(folder.c_str()) != 0) ::_exit(126);
+    const int devNull = ::open("/dev/null", O_WRONLY);
+    const int log = ::open(errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (devNull >= 0) ::dup2(devNull, STDOUT_FILENO);
+    if (log >= 0) ::dup2(log, STDERR_FILENO);
+    ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(writeEnd);
+
+  std::string received;
+  double painted = -1;
+  for (;;) {
+    pollfd watch{readEnd, POLLIN, 0};
+    const int ready = ::poll(&watch, 1, 60000);
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) {
+      ::kill(pid, SIGKILL);  // hung: no paint within a minute
+      break;
+    }
+    char buffer[64];
+    const ssize_t n = ::read(readEnd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    received.append(buffer, static_cast<std::size_t>(n));
+    if (received.find('\n') != std::string::npos) {
+      painted = NowMs();
+      break;
+    }
+  }
+  ::close(readEnd);
+
+  int status = 0;
+  rusage usage{};
+  while (::wait4(pid, &status, 0, &usage) < 0)
+    if (errno != EINTR) Die("wait4: " + std::string(std::strerror(errno)));
+  if (painted < 0 || received != "painted\n") return std::nullopt;
+  return Run{painted - start, usage.ru_maxrss};
+}
+
+Run LaunchOrDie(const std::string& path, const Options& options, const fs::path& folder) {
+  const fs::path errorLog = folder.parent_path() / "stderr.txt";
+  if (auto run = Launch(path, options, folder, errorLog)) return *run;
+  std::ifstream log(errorLog);
+  std::stringstream text;
+  text << log.rdbuf();
+  Die(path + " did not report its first paint; its error output:\n" + text.str());
+}
+
+template <typename T>
+T Median(std::vector<T> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  if (values.size() % 2 == 1) return values[middle];
+  return (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Summary {
+  double medianMs = 0;
+  double minMs = 0;
+  double maxMs = 0;
+  double medianRssMiB = 0;
+};
+
+Summary Summarise(const std::vector<Run>& runs) {
+  std::vector<double> ms;
+  std::vector<double> rss;
+  for (const Run& run : runs) {
+    ms.push_back(run.ms);
+    rss.push_back(static_cast<double>(run.maxRssKiB) / 1024.0);
+  }
+  return {Median(ms), *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
+          Median(rss)};
+}
+
+void PrintRow(const std::string& name, const Summary& s) {
+  std::printf("  %-34s %9.1f ms  (min %6.1f, max %6.1f)  %8.1f MiB\n", name.c_str(), s.medianMs, s.minMs, s.maxMs,
+              s.medianRssMiB);
+}
+
+// saved.dat is written by a short-lived child, so the launcher stays small: a forked
+// child starts from the launcher's peak memory, which would count in its ru_maxrss.
+void WriteSavedGamesApart(const fs::path& folder, std::int64_t lines) {
+  const pid_t pid = ::fork();
+  if (pid < 0) Die("fork: " + std::string(std::strerror(errno)));
+  if (pid == 0) {
+    quarvel::bench::WriteSavedGames(folder, lines);
+    ::_exit(0);
+  }
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0)
+    if (errno != EINTR) Die("waitpid: " + std::string(std::strerror(errno)));
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) Die("could not write saved.dat");
+}
+
+Options ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const auto value = [&]() -> std::string {
+      if (i + 1 >= argc) Die("missing value after " + arg);
+      return argv[++i];
+    };
+    if (arg == "--program") options.program = value();
+    else if (arg == "--bare") options.bare = value();
+    else if (arg == "--platform") options.platform = value();
+    else if (arg == "--runs") options.runs = std::atoi(value().c_str());
+    else if (arg == "--scaling-runs") options.scalingRuns = std::atoi(value().c_str());
+    else if (arg == "--no-scaling") options.scaling = false;
+    else Die("unknown argument " + arg);
+  }
+  if (options.program.empty() || options.bare.empty()) Die("--program and --bare are required");
+  if (options.runs < 1 || options.scalingRuns < 1) Die("run counts must be positive");
+  return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options = ParseOptions(argc, argv);
+  options.program = fs::absolute(options.program).string();  // runs start in the data folder
+  options.bare = fs::absolute(options.bare).string();
+  char pattern[] = "/tmp/quarvel-startup-XXXXXX";
+  if (!::mkdtemp(pattern)) Die("mkdtemp: " + std::string(std::strerror(errno)));
+  const fs::path root = pattern;
+  const fs::path folder = root / "quarvel-orbix";
+  fs::create_directories(folder);
+  std::ofstream(folder / "quarvel.dat", std::ios::binary) << quarvel::bench::kHomePositions;
+
+  std::printf("Start-up until the main window is first painted, QT_QPA_PLATFORM=%s\n", options.platform.c_str());
+  std::printf("  %d runs each, alternating, after one discarded warm-up run each; medians\n", options.runs);
+
+  LaunchOrDie(options.program, options, folder);
+  LaunchOrDie(options.bare, options, folder);
+  std::vector<Run> game;
+  std::vector<Run> bare;
+  for (int i = 0; i < options.runs; ++i) {
+    if (i % 2 == 0) {
+      game.push_back(LaunchOrDie(options.program, options, folder));
+      bare.push_back(LaunchOrDie(options.bare, options, folder));
+    } else {
+      bare.push_back(LaunchOrDie(options.bare, options, folder));
+      game.push_back(LaunchOrDie(options.program, options, folder));
+    }
+  }
+  const Summary g = Summarise(game);
+  const Summary b = Summarise(bare);
+  PrintRow("quarvel-orbix", g);
+  PrintRow("bare Qt window (bench/bare_window)", b);
+  std::printf("  ratio quarvel-orbix / bare: time %.2f, peak memory %.2f\n", g.medianMs / b.medianMs,
+              g.medianRssMiB / b.medianRssMiB);
+
+  if (options.scaling) {
+    std::printf("\nStart-up of quarvel-orbix with a saved.dat of N lines, %d runs each, medians\n",
+                options.scalingRuns);
+    PrintRow("no saved.dat (above)", g);
+    for (std::int64_t lines = 1000; lines <= 1000000; lines *= 10) {
+      WriteSavedGamesApart(folder, lines);
+      std::vector<Run> runs;
+      for (int i = 0; i < options.scalingRuns; ++i) runs.push_back(LaunchOrDie(options.program, options, folder));
+      PrintRow("saved.dat of " + std::to_string(lines) + " lines", Summarise(runs));
+    }
+  }
+
+  rusage self{};
+  ::getrusage(RUSAGE_SELF, &self);
+  std::printf("  (the launcher's own peak, which a forked child starts from: %.1f MiB)\n",
+              static_cast<double>(self.ru_maxrss) / 1024.0);
+  fs::remove_all(root);
+  return 0;
+}
