@@ -1,5 +1,6 @@
 #include "ui/qt/widget_style.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
@@ -10,10 +11,17 @@ namespace {
 // Greyed, yet legible on the light grey faces.
 const QColor kDisabledText(128, 128, 128);
 
+// The family when it is installed, else its substitute. Asking Qt for a family the system
+// lacks costs a fontconfig fallback query for every style of it, most of start-up.
+QString InstalledFamily(const QString& family) {
+  static const QStringList installed = QFontDatabase::families();
+  return installed.contains(family, Qt::CaseInsensitive) ? family : QFont::substitute(family);
+}
+
 }  // namespace
 
 QFont MakeFont(const layout::FontStyle& style) {
-  QFont font(QString::fromUtf8(style.family.data(), static_cast<qsizetype>(style.family.size())));
+  QFont font(InstalledFamily(QString::fromUtf8(style.family.data(), static_cast<qsizetype>(style.family.size()))));
   font.setPointSizeF(style.points);
   font.setBold(style.bold);
   font.setItalic(style.italic);
