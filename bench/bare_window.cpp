@@ -2,24 +2,33 @@
 // the same number and kinds of controls in the same places, and nothing else (default
 // style, fonts and colours; no game, no files, no other windows). It signals its first
 // paint the same way quarvel-orbix does.
+//   quarvel_bare_window [--game-fonts]
+// --game-fonts gives the window and its controls the game's fonts, to tell how much of
+// the game's start-up is the cost of its fonts.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+#include <cstring>
 
 #include "ui/main_window_layout.h"
+#include "ui/qt/application_setup.h"
 #include "ui/qt/first_paint_probe.h"
+#include "ui/qt/widget_style.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  const bool gameFonts = argc > 1 && std::strcmp(argv[1], "--game-fonts") == 0;
+  if (gameFonts) quarvel::qt::PrepareApplication(app);  // the font substitutes
   QWidget window;
   window.setWindowTitle(QStringLiteral("Bare window"));
   const double dpi = window.screen()->logicalDotsPerInch();
   const quarvel::layout::WindowLayout& form = quarvel::layout::kMainWindowLayout;
   const quarvel::PixelRect client = quarvel::ToPixels({0, 0, form.clientWidth, form.clientHeight}, dpi);
   window.setFixedSize(client.width, client.height);
+  if (gameFonts) window.setFont(quarvel::qt::MakeFont(form.font));
 
   for (const quarvel::layout::ControlLayout& control : form.controls) {
     const QString caption = QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
@@ -35,6 +44,7 @@ int main(int argc, char* argv[]) {
     if (!widget) continue;
     const quarvel::PixelRect place = quarvel::ToPixels(control.rect, dpi);
     widget->setGeometry(place.x, place.y, place.width, place.height);
+    if (gameFonts) widget->setFont(quarvel::qt::MakeFont(control.font));
     widget->setVisible(control.visible);
   }
 

@@ -2,9 +2,10 @@
 // program with QUARVEL_FIRST_PAINT_FD set to the write end of a pipe; the program writes a
 // line there once its main window is first painted, then quits. The time is the monotonic
 // clock from just before fork to the line's arrival; the memory is the child's peak
-// resident set (ru_maxrss from wait4). The two programs alternate run by run, and which of
-// them goes first alternates too. Then the same for the game with a saved.dat of 10^3 to
-// 10^6 lines in its data folder.
+// resident set (ru_maxrss from wait4). The programs take turns run by run, and which of
+// them goes first rotates too. A third series, the bare window with the game's fonts,
+// tells how much of the difference the fonts make. Then the game alone with a saved.dat of
+// 10^3 to 10^6 lines in its data folder.
 //
 //   quarvel_startup_bench --program PATH --bare PATH [--platform offscreen] [--runs 21]
 //                         [--scaling-runs 11] [--no-scaling]
@@ -41,6 +42,13 @@ struct Run {
   long maxRssKiB = 0;
 };
 
+// A program to launch, with its arguments.
+struct Command {
+  std::string label;
+  std::string path;
+  std::vector<std::string> arguments;
+};
+
 struct Options {
   std::string program;
   std::string bare;
@@ -62,8 +70,12 @@ double NowMs() {
 }
 
 // One launch in `folder`; nothing when the child did not report its first paint.
-std::optional<Run> Launch(const std::string& path, const Options& options, const fs::path& folder,
+std::optional<Run> Launch(const Command& command, const Options& options, const fs::path& folder,
                           const fs::path& errorLog) {
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(command.path.c_str()));
+  for (const std::string& argument : command.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
   int pipeFds[2];
   if (::pipe(pipeFds) != 0) Die("pipe: " + std::string(std::strerror(errno)));
   const int readEnd = pipeFds[0];
@@ -84,7 +96,7 @@ std::optional<Run> Launch(const std::string& path, const Options& options, const
     const int log = ::open(errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (devNull >= 0) ::dup2(devNull, STDOUT_FILENO);
     if (log >= 0) ::dup2(log, STDERR_FILENO);
-    ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    ::execv(command.path.c_str(), argv.data());
     ::_exit(127);
   }
   ::close(writeEnd);
@@ -119,13 +131,13 @@ std::optional<Run> Launch(const std::string& path, const Options& options, const
   return Run{painted - start, usage.ru_maxrss};
 }
 
-Run LaunchOrDie(const std::string& path, const Options& options, const fs::path& folder) {
+Run LaunchOrDie(const Command& command, const Options& options, const fs::path& folder) {
   const fs::path errorLog = folder.parent_path() / "stderr.txt";
-  if (auto run = Launch(path, options, folder, errorLog)) return *run;
+  if (auto run = Launch(command, options, folder, errorLog)) return *run;
   std::ifstream log(errorLog);
   std::stringstream text;
   text << log.rdbuf();
-  Die(path + " did not report its first paint; its error output:\n" + text.str());
+  Die(command.path + " did not report its first paint; its error output:\n" + text.str());
 }
 
 template <typename T>
@@ -155,7 +167,7 @@ Summary Summarise(const std::vector<Run>& runs) {
 }
 
 void PrintRow(const std::string& name, const Summary& s) {
-  std::printf("  %-34s %9.1f ms  (min %6.1f, max %6.1f)  %8.1f MiB\n", name.c_str(), s.medianMs, s.minMs, s.maxMs,
+  std::printf("  %-44s %7.1f ms  (min %6.1f, max %6.1f)  %6.1f MiB\n", name.c_str(), s.medianMs, s.minMs, s.maxMs,
               s.medianRssMiB);
 }
 
@@ -204,42 +216,58 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/quarvel-startup-XXXXXX";
   if (!::mkdtemp(pattern)) Die("mkdtemp: " + std::string(std::strerror(errno)));
   const fs::path root = pattern;
-  const fs::path folder = root / "quarvel-orbix";
-  fs::create_directories(folder);
-  std::ofstream(folder / "quarvel.dat", std::ios::binary) << quarvel::bench::kHomePositions;
+  // Data folders named as the game's own, each under a folder that stands for XDG_DATA_HOME.
+  const fs::path folder = root / "plain" / "quarvel-orbix";
+  const fs::path savedFolder = root / "saved" / "quarvel-orbix";
+  for (const fs::path& f : {folder, savedFolder}) {
+    fs::create_directories(f);
+    std::ofstream(f / "quarvel.dat", std::ios::binary) << quarvel::bench::kHomePositions;
+  }
 
   std::printf("Start-up until the main window is first painted, QT_QPA_PLATFORM=%s\n", options.platform.c_str());
-  std::printf("  %d runs each, alternating, after one discarded warm-up run each; medians\n", options.runs);
+  std::printf("  %d runs each, taking turns in rotating order, after one discarded warm-up run each; medians\n",
+              options.runs);
 
-  LaunchOrDie(options.program, options, folder);
-  LaunchOrDie(options.bare, options, folder);
-  std::vector<Run> game;
-  std::vector<Run> bare;
-  for (int i = 0; i < options.runs; ++i) {
-    if (i % 2 == 0) {
-      game.push_back(LaunchOrDie(options.program, options, folder));
-      bare.push_back(LaunchOrDie(options.bare, options, folder));
-    } else {
-      bare.push_back(LaunchOrDie(options.bare, options, folder));
-      game.push_back(LaunchOrDie(options.program, options, folder));
+  const std::vector<Command> commands = {
+      {"quarvel-orbix", options.program, {}},
+      {"bare Qt window (bench/bare_window.cpp)", options.bare, {}},
+      {"bare Qt window with the game's fonts", options.bare, {"--game-fonts"}},
+  };
+  for (const Command& command : commands) LaunchOrDie(command, options, folder);
+  std::vector<std::vector<Run>> runs(commands.size());
+  for (int i = 0; i < options.runs; ++i)
+    for (std::size_t k = 0; k < commands.size(); ++k) {
+      const std::size_t which = (k + static_cast<std::size_t>(i)) % commands.size();
+      runs[which].push_back(LaunchOrDie(commands[which], options, folder));
     }
+  std::vector<Summary> summaries;
+  for (std::size_t k = 0; k < commands.size(); ++k) {
+    summaries.push_back(Summarise(runs[k]));
+    PrintRow(commands[k].label, summaries.back());
   }
-  const Summary g = Summarise(game);
-  const Summary b = Summarise(bare);
-  PrintRow("quarvel-orbix", g);
-  PrintRow("bare Qt window (bench/bare_window)", b);
-  std::printf("  ratio quarvel-orbix / bare: time %.2f, peak memory %.2f\n", g.medianMs / b.medianMs,
+  const Summary& g = summaries[0];
+  const Summary& b = summaries[1];
+  const Summary& f = summaries[2];
+  std::printf("  ratio quarvel-orbix / bare window: time %.2f, peak memory %.2f\n", g.medianMs / b.medianMs,
               g.medianRssMiB / b.medianRssMiB);
+  std::printf("  ratio bare window with the game's fonts / bare window: time %.2f, peak memory %.2f\n",
+              f.medianMs / b.medianMs, f.medianRssMiB / b.medianRssMiB);
 
   if (options.scaling) {
-    std::printf("\nStart-up of quarvel-orbix with a saved.dat of N lines, %d runs each, medians\n",
+    std::printf("\nStart-up of quarvel-orbix with a saved.dat of N lines, %d runs each taking turns with runs\n"
+                "without saved.dat; medians\n",
                 options.scalingRuns);
-    PrintRow("no saved.dat (above)", g);
     for (std::int64_t lines = 1000; lines <= 1000000; lines *= 10) {
-      WriteSavedGamesApart(folder, lines);
-      std::vector<Run> runs;
-      for (int i = 0; i < options.scalingRuns; ++i) runs.push_back(LaunchOrDie(options.program, options, folder));
-      PrintRow("saved.dat of " + std::to_string(lines) + " lines", Summarise(runs));
+      WriteSavedGamesApart(savedFolder, lines);
+      std::vector<Run> with;
+      std::vector<Run> without;
+      for (int i = 0; i < options.scalingRuns; ++i) {
+        with.push_back(LaunchOrDie(commands[0], options, savedFolder));
+        without.push_back(LaunchOrDie(commands[0], options, folder));
+      }
+      const Summary w = Summarise(with);
+      PrintRow("saved.dat of " + std::to_string(lines) + " lines", w);
+      PrintRow("  no saved.dat, taking turns with it", Summarise(without));
     }
   }
 
