@@ -39,6 +39,7 @@ namespace fs = std::filesystem;
 
 struct Run {
   double ms = 0;
+  double cpuMs = 0;  // user and system time of the whole run, first paint and exit included
   long maxRssKiB = 0;
 };
 
@@ -128,7 +129,8 @@ std::optional<Run> Launch(const Command& command, const Options& options, const 
   while (::wait4(pid, &status, 0, &usage) < 0)
     if (errno != EINTR) Die("wait4: " + std::string(std::strerror(errno)));
   if (painted < 0 || received != "painted\n") return std::nullopt;
-  return Run{painted - start, usage.ru_maxrss};
+  const auto millis = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+  return Run{painted - start, millis(usage.ru_utime) + millis(usage.ru_stime), usage.ru_maxrss};
 }
 
 Run LaunchOrDie(const Command& command, const Options& options, const fs::path& folder) {
@@ -152,23 +154,30 @@ struct Summary {
   double medianMs = 0;
   double minMs = 0;
   double maxMs = 0;
+  double medianCpuMs = 0;
   double medianRssMiB = 0;
 };
 
 Summary Summarise(const std::vector<Run>& runs) {
   std::vector<double> ms;
+  std::vector<double> cpu;
   std::vector<double> rss;
   for (const Run& run : runs) {
     ms.push_back(run.ms);
+    cpu.push_back(run.cpuMs);
     rss.push_back(static_cast<double>(run.maxRssKiB) / 1024.0);
   }
-  return {Median(ms), *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
+  return {Median(ms), *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()), Median(cpu),
           Median(rss)};
 }
 
+void PrintHeader() {
+  std::printf("  %-44s %10s %22s %9s %10s\n", "", "to paint", "(min, max)", "cpu", "peak RSS");
+}
+
 void PrintRow(const std::string& name, const Summary& s) {
-  std::printf("  %-44s %7.1f ms  (min %6.1f, max %6.1f)  %6.1f MiB\n", name.c_str(), s.medianMs, s.minMs, s.maxMs,
-              s.medianRssMiB);
+  std::printf("  %-44s %7.1f ms  (min %6.1f, max %6.1f) %6.1f ms %6.1f MiB\n", name.c_str(), s.medianMs, s.minMs,
+              s.maxMs, s.medianCpuMs, s.medianRssMiB);
 }
 
 // saved.dat is written by a short-lived child, so the launcher stays small: a forked
@@ -241,6 +250,7 @@ int main(int argc, char** argv) {
       runs[which].push_back(LaunchOrDie(commands[which], options, folder));
     }
   std::vector<Summary> summaries;
+  PrintHeader();
   for (std::size_t k = 0; k < commands.size(); ++k) {
     summaries.push_back(Summarise(runs[k]));
     PrintRow(commands[k].label, summaries.back());
@@ -248,15 +258,16 @@ int main(int argc, char** argv) {
   const Summary& g = summaries[0];
   const Summary& b = summaries[1];
   const Summary& f = summaries[2];
-  std::printf("  ratio quarvel-orbix / bare window: time %.2f, peak memory %.2f\n", g.medianMs / b.medianMs,
-              g.medianRssMiB / b.medianRssMiB);
-  std::printf("  ratio bare window with the game's fonts / bare window: time %.2f, peak memory %.2f\n",
-              f.medianMs / b.medianMs, f.medianRssMiB / b.medianRssMiB);
+  std::printf("  ratio quarvel-orbix / bare window: time %.2f, cpu %.2f, peak memory %.2f\n", g.medianMs / b.medianMs,
+              g.medianCpuMs / b.medianCpuMs, g.medianRssMiB / b.medianRssMiB);
+  std::printf("  ratio bare window with the game's fonts / bare window: time %.2f, cpu %.2f, peak memory %.2f\n",
+              f.medianMs / b.medianMs, f.medianCpuMs / b.medianCpuMs, f.medianRssMiB / b.medianRssMiB);
 
   if (options.scaling) {
     std::printf("\nStart-up of quarvel-orbix with a saved.dat of N lines, %d runs each taking turns with runs\n"
                 "without saved.dat; medians\n",
                 options.scalingRuns);
+    PrintHeader();
     for (std::int64_t lines = 1000; lines <= 1000000; lines *= 10) {
       WriteSavedGamesApart(savedFolder, lines);
       std::vector<Run> with;
