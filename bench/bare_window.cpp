@@ -15,7 +15,7 @@
 
 #include "ui/main_window_layout.h"
 #include "ui/qt/application_setup.h"
-#include "ui/qt/first_paint_probe.h"
+#include "ui/qt/first_paint.h"
 #include "ui/qt/widget_style.h"
 
 int main(int argc, char* argv[]) {
