@@ -11,7 +11,7 @@ startup=$2
 qt=${3:-}
 game=${4:-}
 bare=${5:-}
-runs=${QUARVEL_BENCH_RUNS:-21}
+runs=${QUARVEL_BENCH_RUNS:-51}
 
 echo "== Machine"
 lscpu | sed -n 's/^Model name: *//p' | head -1 | sed 's/^/  CPU: /'
