@@ -30,8 +30,7 @@ QFont MakeFont(const layout::FontStyle& style) {
 
 QColor MakeColour(const layout::Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-void ApplyColours(QWidget& widget, const layout::Rgb& foreground, const layout::Rgb& background) {
-  QPalette palette = widget.palette();
+QPalette ColouredPalette(QPalette palette, const layout::Rgb& foreground, const layout::Rgb& background) {
   const QColor back = MakeColour(background);
   const QColor text = MakeColour(foreground);
   for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
@@ -41,7 +40,12 @@ void ApplyColours(QWidget& widget, const layout::Rgb& foreground, const layout::
     palette.setColor(QPalette::Inactive, role, text);
     palette.setColor(QPalette::Disabled, role, kDisabledText);
   }
-  widget.setPalette(palette);
+  return palette;
+}
+
+void ApplyColours(QWidget& widget, const layout::Rgb& foreground, const layout::Rgb& background) {
+  const QPalette palette = ColouredPalette(widget.palette(), foreground, background);
+  if (palette != widget.palette()) widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
 
