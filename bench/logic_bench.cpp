@@ -1,57 +1,42 @@
-// Micro-benchmarks of the game logic: game numbers, the solved test, a click, the
-// Hall of Fame listing, and Save / Reload over growing saved.dat files.
+// Micro-benchmarks of the game logic: game numbers, the solved test, a tile click, a press
+// of "Show Me!", a whole game solved press by press, the Hall of Fame listing, and Save,
+// the Reload Game window and start-up over saved.dat files of growing size.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <random>
+#include <string>
+#include <vector>
 
+#include "bench/bench_support.h"
 #include "core/tile_moves.h"
 #include "game/game_number.h"
+#include "game/new_game.h"
+#include "game/shuffled_random.h"
 #include "game/start_position.h"
 #include "platform/scripted.h"
 #include "records/directory_file_store.h"
 #include "records/hall_of_fame_file.h"
+#include "solver/solver_driver.h"
 #include "ui/hall_of_fame_listing.h"
 #include "ui/program.h"
 
 namespace quarvel {
 namespace {
 
-const char* kHome =
-    "4,4\r\n1,1\r\n1,2\r\n1,3\r\n1,4\r\n2,1\r\n2,2\r\n2,3\r\n2,4\r\n3,1\r\n3,2\r\n3,3\r\n3,4\r\n4,1\r\n4,2\r\n4,3\r\n";
+using bench::FreshFolder;
 
-// A program on scripted services over a real data folder.
+// A program on scripted dialogs and clock over a real data folder, dealing seeded games.
 struct Bench {
   ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
-  ScriptedDrawList draws;
+  bench::SeededGenerator generator{1};
+  ShuffledRandomSource random{generator};
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   DirectoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, draws};
+  Services services{clock, dialogs, windowSystem, files, random};
   Program program{services};
-  explicit Bench(const std::string& folder) : files(folder) {}
+  explicit Bench(const std::filesystem::path& folder) : files(folder.string()) {}
 };
-
-std::filesystem::path FreshFolder(const std::string& name) {
-  auto folder = std::filesystem::temp_directory_path() / ("quarvel-bench-" + name);
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder / "quarvel.dat", std::ios::binary) << kHome;
-  return folder;
-}
-
-void WriteSavedGames(const std::filesystem::path& folder, std::int64_t lines) {
-  std::ofstream out(folder / "saved.dat", std::ios::binary);
-  std::mt19937_64 rng(1);
-  std::vector<std::string> numbers;
-  for (std::int64_t i = 0; i < lines; ++i) numbers.push_back(std::to_string(rng() % kLargestGameNumber));
-  std::sort(numbers.begin(), numbers.end(), [](const auto& a, const auto& b) {
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-  });
-  for (const auto& n : numbers) out << n << "\r\n";
-}
 
 void BM_EncodeGameNumber(benchmark::State& state) {
   const StartPosition p = DecodeGameNumber(5252855902758);
@@ -82,38 +67,131 @@ BENCHMARK(BM_MakeSolvable);
 void BM_IsSolved(benchmark::State& state) {
   const BoardTable home = SolvedLayout();
   BoardTable board = home;
-  for (auto _ : state) benchmark::DoNotOptimize(IsSolved(board, home));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(board);
+    benchmark::DoNotOptimize(IsSolved(board, home));
+  }
 }
 BENCHMARK(BM_IsSolved);
 
+// One click of a tile beside the blank during a game, through the main window's handler.
 void BM_TileClick(benchmark::State& state) {
   Bench b(FreshFolder("click"));
   b.program.Start();
-  b.draws.fallback = 0.5;
   b.program.ClickNewGame();
-  // Tile 8 beside the blank: each click slides it there and back.
-  for (auto _ : state) b.program.ClickTile(8);
+  const int tile = bench::TileBesideBlank(b.program.state().board.table);
+  const BoardTable before = b.program.state().board.table;
+  b.program.ClickTile(tile);
+  if (b.program.state().board.table == before || !b.program.state().GameInProgress)
+    state.SkipWithError("the click did not move the tile");
+  for (auto _ : state) b.program.ClickTile(tile);
 }
 BENCHMARK(BM_TileClick);
 
-void BM_FameListingOf30(benchmark::State& state) {
+// One press of "Show Me!"; a game that ends is followed by a new one, untimed.
+void BM_ShowMePress(benchmark::State& state) {
+  Bench b(FreshFolder("showme"));
+  b.program.Start();
+  b.program.ClickNewGame();
+  int presses = 0;
+  for (auto _ : state) {
+    b.program.ClickShowMe();
+    if (!b.program.state().GameInProgress || ++presses == 5000) {
+      state.PauseTiming();
+      if (b.program.state().GameInProgress) b.program.ClickGiveUp();
+      b.dialogs.transcript.clear();
+      b.program.ClickNewGame();
+      presses = 0;
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_ShowMePress);
+
+// Dealt games that "Show Me!" takes to the end, as game numbers.
+std::vector<std::string> GamesTheSolverFinishes(int count) {
+  bench::SeededGenerator generator(7);
+  ShuffledRandomSource random(generator);
+  random.ShuffledRandom(-1);
+  ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
+  ScriptedDialogs dialogs;
+  ScriptedWindowSystem windows;
+  MemoryFileStore files;
+  Services services{clock, dialogs, windows, files, random};
+  std::vector<std::string> numbers;
+  while (static_cast<int>(numbers.size()) < count) {
+    StartPosition dealt = ShuffleStartPosition(random);
+    MakeSolvable(dealt);
+    const std::string number = EncodeGameNumber(dealt);
+    GameState game;
+    LayOutBoard(game.board, DecodeGameNumber(*ParseGameNumber(number)));  // as a replay lays it out
+    BeginGame(game, services, /*saveEnabled=*/false);
+    for (int presses = 0; game.GameInProgress && presses < 5000; ++presses) ShowMe(game, services);
+    if (!game.GameInProgress) numbers.push_back(number);
+  }
+  return numbers;
+}
+
+// A whole game solved by "Show Me!" press by press, from the deal to the end.
+void BM_WholeGameByShowMe(benchmark::State& state) {
+  const std::vector<std::string> games = GamesTheSolverFinishes(32);
+  Bench b(FreshFolder("whole-game"));
+  b.program.Start();
+  b.program.ClickNewGame();
+  b.program.ClickGiveUp();  // "Replay Last Game" is available from now on
+  std::size_t next = 0;
+  std::int64_t presses = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    b.dialogs.transcript.clear();
+    b.program.TypeGameNumber(games[next++ % games.size()]);
+    b.program.ClickReplay();
+    if (!b.program.state().GameInProgress) state.SkipWithError("the replay did not start a game");
+    state.ResumeTiming();
+    while (b.program.ClickShowMe()) ++presses;
+  }
+  state.counters["presses/game"] = static_cast<double>(presses) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_WholeGameByShowMe)->Unit(benchmark::kMicrosecond);
+
+std::vector<FameEntry> ThirtyEntries() {
   std::vector<FameEntry> entries;
   for (int i = 0; i < 30; ++i)
     entries.push_back({"Player " + std::to_string(i), std::to_string(1000000 + i * 7919), (60.0 + i) / 86400.0,
                        "Jan 07, 2026"});
-  const std::string file = FormatFameFile(entries);
+  return entries;
+}
+
+void BM_FameListingOf30(benchmark::State& state) {
+  const std::string file = FormatFameFile(ThirtyEntries());
   for (auto _ : state) benchmark::DoNotOptimize(BuildFameListing(ParseFameFile(file)));
 }
 BENCHMARK(BM_FameListingOf30);
 
-void BM_SaveIntoSavedGames(benchmark::State& state) {
-  const auto folder = FreshFolder("save");
-  WriteSavedGames(folder, state.range(0));
+// The Hall of Fame window's handler with 30 entries in Fame.dat: the file read and listed.
+void BM_OpenHallOfFameWindow(benchmark::State& state) {
+  const auto folder = FreshFolder("fame");
+  bench::WriteFile(folder / "Fame.dat", FormatFameFile(ThirtyEntries()));
   Bench b(folder);
   b.program.Start();
-  b.draws.fallback = 0.5;
+  for (auto _ : state) {
+    b.program.ClickHallOfFame();
+    b.program.ReturnToMain();
+  }
+}
+BENCHMARK(BM_OpenHallOfFameWindow);
+
+// "Save Game #" into a saved.dat of N lines, put back to N lines between the timed saves.
+void BM_SaveIntoSavedGames(benchmark::State& state) {
+  const auto folder = FreshFolder("save");
+  const std::string text = bench::SavedGamesText(state.range(0));
+  bench::WriteFile(folder / "saved.dat", text);
+  Bench b(folder);
+  b.program.Start();
   for (auto _ : state) {
     state.PauseTiming();
+    bench::WriteFile(folder / "saved.dat", text);
+    b.dialogs.transcript.clear();
     b.program.ClickNewGame();
     state.ResumeTiming();
     b.program.ClickSave();
@@ -124,9 +202,11 @@ void BM_SaveIntoSavedGames(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveIntoSavedGames)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
 
+// The Reload Game window's handlers: saved.dat read and listed (the Qt combo box is
+// measured in quarvel_qt_bench).
 void BM_OpenReloadWindow(benchmark::State& state) {
   const auto folder = FreshFolder("reload");
-  WriteSavedGames(folder, state.range(0));
+  bench::WriteSavedGames(folder, state.range(0));
   Bench b(folder);
   b.program.Start();
   for (auto _ : state) {
@@ -136,9 +216,10 @@ void BM_OpenReloadWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenReloadWindow)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
 
+// The main window's start-up handler with a saved.dat of N lines (only its existence counts).
 void BM_StartUpWithSavedGames(benchmark::State& state) {
   const auto folder = FreshFolder("startup");
-  WriteSavedGames(folder, state.range(0));
+  bench::WriteSavedGames(folder, state.range(0));
   for (auto _ : state) {
     Bench b(folder);
     benchmark::DoNotOptimize(b.program.Start());

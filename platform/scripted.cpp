@@ -49,6 +49,7 @@ std::optional<std::string> ScriptedDialogs::AskInput(const std::string& title, c
 void ScriptedDialogs::ShowFailure(const std::string& text) { transcript.push_back("failure " + text); }
 
 std::optional<std::string> MemoryFileStore::Read(const std::string& name) {
+  operations.push_back("read " + name);
   if (failing.count(name)) throw FileFailure("Cannot read " + name + ": scripted failure.");
   auto it = files.find(name);
   if (it == files.end()) return std::nullopt;
@@ -56,12 +57,14 @@ std::optional<std::string> MemoryFileStore::Read(const std::string& name) {
 }
 
 void MemoryFileStore::Rewrite(const std::string& name, const std::string& scratch, const Change& change) {
+  operations.push_back("rewrite " + name);
   if (failing.count(scratch)) throw FileFailure("Cannot create " + scratch + ": scripted failure.");
   std::string content = change(Read(name));
   files[name] = std::move(content);
 }
 
 void MemoryFileStore::Remove(const std::string& name) {
+  operations.push_back("remove " + name);
   if (failing.count(name)) throw FileFailure("Cannot delete " + name + ": scripted failure.");
   files.erase(name);
 }

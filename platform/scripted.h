@@ -88,8 +88,14 @@ class MemoryFileStore : public FileStore {
  public:
   std::map<std::string, std::string> files;
   std::set<std::string> failing;
+  // Every operation asked for, in order: "exists NAME", "read NAME", "rewrite NAME",
+  // "remove NAME".
+  std::vector<std::string> operations;
 
-  bool Exists(const std::string& name) override { return files.count(name) > 0; }
+  bool Exists(const std::string& name) override {
+    operations.push_back("exists " + name);
+    return files.count(name) > 0;
+  }
   std::optional<std::string> Read(const std::string& name) override;
   void Rewrite(const std::string& name, const std::string& scratch, const Change& change) override;
   void Remove(const std::string& name) override;

@@ -2,7 +2,6 @@
 
 #include "game/game_number.h"
 #include "records/saved_games_file.h"
-#include "records/utf8.h"
 
 namespace quarvel {
 
@@ -13,9 +12,7 @@ void SaveGame(GameState& state, Services& services) {
     return;
   }
   services.files.Rewrite(kSavedGamesFile, kSavedGamesScratchFile, [&](const std::optional<std::string>& old) {
-    auto numbers = old ? ParseSavedGames(ToUtf8Lenient(*old)) : std::vector<std::string>{};
-    InsertSavedGame(numbers, number);
-    return FormatSavedGames(numbers);
+    return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
   });
   services.dialogs.ShowMessage("Success!", "Game # successfully saved.");
   state.commands.Save = false;

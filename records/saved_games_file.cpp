@@ -1,8 +1,10 @@
 #include "records/saved_games_file.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "records/text_lines.h"
+#include "records/utf8.h"
 
 namespace quarvel {
 namespace {
@@ -11,6 +13,23 @@ namespace {
 bool SortsBefore(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return a.size() < b.size();
   return a < b;
+}
+
+// Where the number's line goes in a file as Save writes it; nothing for any other file.
+std::optional<std::size_t> SpliceOffset(std::string_view text, std::string_view number) {
+  std::optional<std::size_t> at;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\r', start);
+    if (end == std::string_view::npos || end == start || end + 1 >= text.size() || text[end + 1] != '\n')
+      return std::nullopt;  // a blank line, a line without CR LF, or the file ends after CR
+    const std::string_view line = text.substr(start, end - start);
+    for (const char c : line)
+      if (c == '\n' || static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+    if (!at && SortsBefore(number, line)) at = start;
+    start = end + 2;
+  }
+  return at ? *at : text.size();
 }
 
 }  // namespace
@@ -39,6 +58,18 @@ void InsertSavedGame(std::vector<std::string>& numbers, const std::string& numbe
   auto at = std::find_if(numbers.begin(), numbers.end(),
                          [&](const std::string& line) { return SortsBefore(number, line); });
   numbers.insert(at, number);
+}
+
+std::string InsertIntoSavedGamesText(std::string_view text, const std::string& number) {
+  if (const auto at = SpliceOffset(text, number)) {
+    std::string spliced;
+    spliced.reserve(text.size() + number.size() + 2);
+    spliced.append(text.substr(0, *at)).append(number).append("\r\n").append(text.substr(*at));
+    return spliced;
+  }
+  auto numbers = ParseSavedGames(ToUtf8Lenient(text));
+  InsertSavedGame(numbers, number);
+  return FormatSavedGames(numbers);
 }
 
 }  // namespace quarvel

@@ -19,4 +19,10 @@ std::string FormatSavedGames(const std::vector<std::string>& numbers);
 // Inserts a number after every line that is not greater, so equal numbers stand together.
 void InsertSavedGame(std::vector<std::string>& numbers, const std::string& number);
 
+// The file text after saving `number` into a saved.dat holding `text` (its bytes as read):
+// always FormatSavedGames of the lines of ToUtf8Lenient(text) with the number inserted.
+// A file as Save writes it (ASCII, every line non-empty and ended by CR LF) gets the new
+// line spliced in without being taken apart, so a Save costs one pass over the bytes.
+std::string InsertIntoSavedGamesText(std::string_view text, const std::string& number);
+
 }  // namespace quarvel

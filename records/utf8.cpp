@@ -36,6 +36,14 @@ std::string ToUtf8Lenient(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size();) {
+    // A run of ASCII, all of most files, is copied in one piece.
+    std::size_t end = i;
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+    if (end > i) {
+      text.append(bytes.substr(i, end - i));
+      i = end;
+      continue;
+    }
     const std::size_t length = ValidSequenceLength(bytes, i);
     if (length > 0) {
       text.append(bytes.substr(i, length));

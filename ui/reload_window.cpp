@@ -25,9 +25,11 @@ void Program::ShowReloadWindow() {
   // Activate: the list is filled afresh and the edit field emptied.
   windows_.savedList.clear();
   windows_.comboText.clear();
+  ++windows_.savedListVersion;
   const auto content = services_.files.Read(kSavedGamesFile);
   if (!content) throw FileFailure("Cannot read saved.dat: the file no longer exists.");
   windows_.savedList = ParseSavedGames(ToUtf8Lenient(*content));
+  ++windows_.savedListVersion;
 }
 
 bool Program::PickSavedGame(const std::string& entry) {

@@ -1,5 +1,6 @@
 #pragma once
 // What the Hall of Fame and Reload Game windows show, and which window is up.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct WindowsState {
   // Reload Game window.
   bool reloadLoaded = false;
   std::vector<std::string> savedList;
+  // Goes up whenever savedList is filled afresh, so a front end can tell a new list from
+  // the one it shows without comparing every entry.
+  std::uint64_t savedListVersion = 0;
   std::string comboText;
 };
 

@@ -75,6 +75,31 @@ TEST(TileClick, MovesOnlyNeighboursClearsTheManoeuvreAndWinsOnce) {
   EXPECT_EQ(w.dialogs.transcript.size(), shown);
 }
 
+TEST(TileClick, NoFileIsTouchedTheHomePositionsAreHeldInMemory) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  ReplayNumber(h, "5252855902758");
+  const auto fileOperations = [&h] { return ::testing::PrintToString(h.files.operations); };
+  h.files.operations.clear();
+  for (int i = 0; i < 3000; ++i) h.program.ClickTile(1 + (i * 7 + i / 15) % 15);  // movable or not
+  ASSERT_TRUE(h.state().GameInProgress);
+  for (int i = 0; i < 40; ++i) h.program.ClickShowMe();
+  ASSERT_TRUE(h.state().GameInProgress);
+  EXPECT_TRUE(h.files.operations.empty()) << fileOperations();
+
+  // quarvel.dat gone after start-up: the winning click is still told by the positions read then.
+  h.files.files.erase("quarvel.dat");
+  ReplayNumber(h, "0");
+  h.files.operations.clear();
+  h.program.ClickTile(15);
+  EXPECT_TRUE(h.files.operations.empty()) << fileOperations();
+  h.program.ClickTile(15);
+  EXPECT_FALSE(h.state().GameInProgress);
+  EXPECT_EQ(h.dialogs.transcript.front().rfind("message Congratulations!|", 0), 0u);
+  for (const std::string& operation : h.files.operations)
+    EXPECT_EQ(operation.find("quarvel.dat"), std::string::npos) << fileOperations();
+}
+
 TEST(TileClick, AnyClickDuringAGameEndsTheSolverManoeuvre) {
   Harness h;
   GameState s;

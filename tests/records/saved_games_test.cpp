@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "records/saved_games_file.h"
+#include "records/utf8.h"
 #include "support/harness.h"
 
 namespace quarvel {
@@ -58,6 +60,47 @@ TEST(SavedGamesFile, OldFilesOfEveryShapeAreRewrittenWithCrLf) {
     ASSERT_TRUE(h.Start());
     SaveEach(h, {"55"});
     EXPECT_EQ(h.files.files.at("saved.dat"), expected) << old;
+  }
+}
+
+// Save splices its line into a file it wrote itself; any file must come out exactly as if
+// it had been read line by line and written again.
+std::string RewrittenLineByLine(const std::string& text, const std::string& number) {
+  auto numbers = ParseSavedGames(ToUtf8Lenient(text));
+  InsertSavedGame(numbers, number);
+  return FormatSavedGames(numbers);
+}
+
+TEST(SavedGamesFile, SplicedSaveMatchesALineByLineRewrite) {
+  const std::pair<const char*, const char*> spliced[] = {
+      {"10\r\n200\r\n", "9\r\n10\r\n200\r\n"},
+      {"8\r\n9\r\n9\r\n10\r\n", "8\r\n9\r\n9\r\n9\r\n10\r\n"},
+      {"1\r\n2\r\n", "1\r\n2\r\n9\r\n"},
+      {"", "9\r\n"},
+  };
+  for (const auto& [text, expected] : spliced) EXPECT_EQ(InsertIntoSavedGamesText(text, "9"), expected) << text;
+
+  // Random files: numbers, blank and unterminated lines, every kind of line end, bytes
+  // that are not ASCII, a byte order mark.
+  const char* pieces[] = {"7", "9", "10", "31", "123456", "10461394943999", "\r\n", "\r\n", "\r\n",
+                          "\r", "\n", " ", "\xE9", "\xC3\xA9", "\xEF\xBB\xBF"};
+  const char* numbers[] = {"0", "9", "10", "31", "55", "10461394943999"};
+  std::mt19937 rng(20260107);
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    const int count = static_cast<int>(rng() % 12);
+    const bool tidy = rng() % 2 == 0;  // half of them as Save writes them
+    for (int i = 0; i < count; ++i) {
+      if (tidy) {
+        text += pieces[rng() % 6];
+        text += "\r\n";
+      } else {
+        text += pieces[rng() % std::size(pieces)];
+      }
+    }
+    const std::string number = numbers[rng() % std::size(numbers)];
+    ASSERT_EQ(InsertIntoSavedGamesText(text, number), RewrittenLineByLine(text, number))
+        << "number " << number << " into " << ::testing::PrintToString(text);
   }
 }
 

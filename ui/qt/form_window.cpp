@@ -1,5 +1,6 @@
 #include "ui/qt/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "ui/accessible_names.h"
@@ -89,7 +91,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
   const PixelRect client = quarvel::ToPixels({0, 0, table.clientWidth, table.clientHeight}, dpi_);
   setFixedSize(client.width, client.height);
   setFont(MakeFont(table.font));
-  ApplyColours(*this, layout::kBlack, table.background);
+  SetWindowColours(table.background);
 
   std::vector<std::pair<int, QWidget*>> tabStops;
   for (const layout::ControlLayout& item : table.controls) {
@@ -111,6 +113,25 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tabStops.size(); ++i)
     QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+}
+
+// The windows take their colours from a palette registered for their class, not from one
+// set on each window. A palette set on a window is copied into each of its controls, and
+// the style, which keeps drawn button faces by palette, would then draw every button's face
+// afresh; controls in the window's own colours share the class's palette instead.
+void FormWindow::SetWindowColours(const layout::Rgb& background) {
+  static std::optional<layout::Rgb> registered;
+  if (!registered) {
+    QApplication::setPalette(ColouredPalette(QApplication::palette(), layout::kBlack, background),
+                             staticMetaObject.className());
+    registered = background;
+  }
+  if (*registered != background) {  // a window in other colours than the first
+    ApplyColours(*this, layout::kBlack, background);
+    return;
+  }
+  setPalette(QPalette());  // resolved again, now that the window is a FormWindow
+  setAutoFillBackground(true);
 }
 
 QWidget* FormWindow::control(const std::string& name) const {

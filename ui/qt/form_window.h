@@ -12,6 +12,8 @@
 namespace quarvel::qt {
 
 class FormWindow : public QWidget {
+  Q_OBJECT  // its class name carries the windows' palette (SetWindowColours)
+
  public:
   explicit FormWindow(const layout::WindowLayout& layout);
 
@@ -35,6 +37,8 @@ class FormWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void SetWindowColours(const layout::Rgb& background);
+
   double dpi_;
   std::map<std::string, QWidget*> controls_;
   std::function<void()> onClose_;

@@ -14,9 +14,7 @@ namespace quarvel::qt {
 
 QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem)
     : program_(program),
-      main_(std::make_unique<MainWindow>()),
-      hallOfFame_(std::make_unique<HallOfFameWindow>()),
-      reload_(std::make_unique<ReloadWindow>()) {
+      main_(std::make_unique<MainWindow>()) {
   if (dialogs) dialogs->SetOwnerHook([this] { return PrepareModal(); });
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
   timer_.setInterval(layout::kTimerIntervalMs);
@@ -46,18 +44,42 @@ void QtFrontEnd::Connect() {
   new ArrowKeyFilter(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); });
   main_->SetOnClose([this] { CloseMainWindow(); });
 
-  click(hallOfFame_->returnButton(), [&p] { p.ReturnToMain(); });
-  hallOfFame_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+  QObject::connect(&timer_, &QTimer::timeout, main_.get(), [this] { Tick(); });
+}
 
-  click(reload_->returnButton(), [&p] { p.ReturnToMain(); });
+void QtFrontEnd::ConnectHallOfFame() {
+  Program& p = program_;
+  QPushButton* button = hallOfFame_->returnButton();
+  QObject::connect(button, &QPushButton::clicked, button, [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
+  hallOfFame_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+}
+
+void QtFrontEnd::ConnectReload() {
+  Program& p = program_;
+  QPushButton* button = reload_->returnButton();
+  QObject::connect(button, &QPushButton::clicked, button, [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
   QComboBox* combo = reload_->combo();
   QObject::connect(combo, &QComboBox::activated, combo, [this, &p, combo](int index) {
     const std::string entry = combo->itemText(index).toStdString();
     Forward([&p, &entry] { p.PickSavedGame(entry); });
   });
   reload_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+}
 
-  QObject::connect(&timer_, &QTimer::timeout, main_.get(), [this] { Tick(); });
+HallOfFameWindow& QtFrontEnd::hallOfFameWindow() {
+  if (!hallOfFame_) {
+    hallOfFame_ = std::make_unique<HallOfFameWindow>();
+    ConnectHallOfFame();
+  }
+  return *hallOfFame_;
+}
+
+ReloadWindow& QtFrontEnd::reloadWindow() {
+  if (!reload_) {
+    reload_ = std::make_unique<ReloadWindow>();
+    ConnectReload();
+  }
+  return *reload_;
 }
 
 bool QtFrontEnd::Start() {
@@ -95,8 +117,8 @@ QWidget* QtFrontEnd::PrepareModal() {
 
 FormWindow& QtFrontEnd::WindowOf(WindowId id) {
   switch (id) {
-    case WindowId::HallOfFame: return *hallOfFame_;
-    case WindowId::Reload: return *reload_;
+    case WindowId::HallOfFame: return hallOfFameWindow();
+    case WindowId::Reload: return reloadWindow();
     case WindowId::Main: break;
   }
   return *main_;
@@ -106,8 +128,10 @@ void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
   main_->Draw(program_.state());
-  hallOfFame_->Draw(windows.listing);
-  reload_->Draw(windows.savedList, windows.comboText, comingUp && windows.visible == WindowId::Reload);
+  if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
+  if (reload_ || windows.visible == WindowId::Reload)
+    reloadWindow().Draw(windows.savedList, windows.savedListVersion, windows.comboText,
+                        comingUp && windows.visible == WindowId::Reload);
   if (!started_) return;
 
   // A window being loaded is centred once shown, when its frame is known.
@@ -120,7 +144,7 @@ void QtFrontEnd::Redraw() {
   FormWindow& up = WindowOf(windows.visible);
   for (FormWindow* window : {static_cast<FormWindow*>(main_.get()), static_cast<FormWindow*>(hallOfFame_.get()),
                              static_cast<FormWindow*>(reload_.get())})
-    if (window != &up && window->isVisible()) window->hide();
+    if (window && window != &up && window->isVisible()) window->hide();
   if (!up.isVisible()) {
     up.show();
     up.raise();
@@ -134,8 +158,8 @@ void QtFrontEnd::CloseMainWindow() {
   program_.Close();
   timer_.stop();
   started_ = false;
-  hallOfFame_->hide();
-  reload_->hide();
+  if (hallOfFame_) hallOfFame_->hide();
+  if (reload_) reload_->hide();
   if (onClosed_) onClosed_();
 }
 

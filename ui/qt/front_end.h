@@ -41,8 +41,9 @@ class QtFrontEnd {
   QWidget* PrepareModal();
 
   MainWindow& mainWindow() { return *main_; }
-  HallOfFameWindow& hallOfFameWindow() { return *hallOfFame_; }
-  ReloadWindow& reloadWindow() { return *reload_; }
+  // The other two windows are built when first needed, which keeps start-up short.
+  HallOfFameWindow& hallOfFameWindow();
+  ReloadWindow& reloadWindow();
   const QTimer& timer() const { return timer_; }
 
  private:
@@ -53,6 +54,8 @@ class QtFrontEnd {
   FormWindow& WindowOf(WindowId id);
   void CloseMainWindow();
   void Connect();
+  void ConnectHallOfFame();
+  void ConnectReload();
 
   Program& program_;
   std::unique_ptr<MainWindow> main_;

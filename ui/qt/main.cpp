@@ -8,6 +8,7 @@
 #include "records/directory_file_store.h"
 #include "ui/program.h"
 #include "ui/qt/application_setup.h"
+#include "ui/qt/first_paint.h"
 #include "ui/qt/front_end.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
@@ -21,7 +22,6 @@ int main(int argc, char* argv[]) {
   quarvel::qt::PrepareApplication(app);
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Orbix"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quarvel.Orbix")));
 
   quarvel::SystemClock clock;
   quarvel::SystemGenerator generator;
@@ -40,5 +40,11 @@ int main(int argc, char* argv[]) {
   if (!report.isEmpty()) frontEnd.SetOnRedrawn(writeReport);
   if (!frontEnd.Start()) return 1;
   if (!report.isEmpty()) writeReport();  // once more with the main window centred
+  // The icon themes are searched once the main window is on the screen: reading their
+  // indexes takes about as long as building the window.
+  quarvel::qt::AfterFirstPaint(frontEnd.mainWindow(), [] {
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quarvel.Orbix")));
+  });
+  quarvel::qt::ReportFirstPaint(frontEnd.mainWindow());  // set last, so it runs first
   return QApplication::exec();
 }

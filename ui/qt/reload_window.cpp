@@ -3,8 +3,10 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringListModel>
 
 #include "ui/reload_window_layout.h"
 
@@ -27,7 +29,12 @@ class ReturnKeyBlocker : public QObject {
 
 }  // namespace
 
-ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout) {
+ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(new QStringListModel(this)) {
+  // The entries as one list handed over at once, rather than an item object per entry:
+  // tens of thousands of saved games fill the box in milliseconds and in little memory.
+  combo()->setModel(items_);
+  // Every entry is one line in one font, so the drop-down need not measure each of them.
+  if (auto* list = qobject_cast<QListView*>(combo()->view())) list->setUniformItemSizes(true);
   // Keys reach the edit field directly or through the combo box.
   auto* blocker = new ReturnKeyBlocker(combo());
   combo()->installEventFilter(blocker);
@@ -37,13 +44,17 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout) {
 QComboBox* ReloadWindow::combo() const { return controlAs<QComboBox>("Combo1"); }
 QPushButton* ReloadWindow::returnButton() const { return controlAs<QPushButton>("Command1"); }
 
-void ReloadWindow::Draw(const std::vector<std::string>& list, const std::string& text, bool refresh) {
+void ReloadWindow::Draw(const std::vector<std::string>& list, std::uint64_t listVersion, const std::string& text,
+                        bool refresh) {
   QComboBox& box = *combo();
   const QSignalBlocker quiet(box);
-  if (list != drawnList_) {
-    drawnList_ = list;
-    box.clear();
-    for (const std::string& entry : list) box.addItem(QString::fromStdString(entry));
+  if (listVersion != drawnVersion_) {
+    drawnVersion_ = listVersion;
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(list.size()));
+    for (const std::string& entry : list)
+      entries.append(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    items_->setStringList(std::move(entries));
     box.setCurrentIndex(-1);
     refresh = true;
   }

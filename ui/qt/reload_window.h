@@ -1,5 +1,6 @@
 #pragma once
 // The Reload Game window (Form3): the saved game numbers in an editable combo box.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 
 class QComboBox;
 class QPushButton;
+class QStringListModel;
 
 namespace quarvel::qt {
 
@@ -17,12 +19,14 @@ class ReloadWindow : public FormWindow {
   QComboBox* combo() const;           // Combo1
   QPushButton* returnButton() const;  // Command1
 
-  // `refresh` redraws the edit field even when its text did not change, wiping what the
-  // player typed there (the window was activated).
-  void Draw(const std::vector<std::string>& list, const std::string& text, bool refresh);
+  // The list is drawn again only when its version differs from the one shown. `refresh`
+  // redraws the edit field even when its text did not change, wiping what the player typed
+  // there (the window was activated).
+  void Draw(const std::vector<std::string>& list, std::uint64_t listVersion, const std::string& text, bool refresh);
 
  private:
-  std::vector<std::string> drawnList_;
+  QStringListModel* items_;
+  std::uint64_t drawnVersion_ = 0;
   std::string drawnText_;
 };
 

@@ -2,6 +2,7 @@
 // Fonts and colours of the layouts as Qt values.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 #include "ui/window_layout.h"
 
@@ -12,8 +13,12 @@ namespace quarvel::qt {
 QFont MakeFont(const layout::FontStyle& style);
 QColor MakeColour(const layout::Rgb& rgb);
 
-// Background for every state; the text colour for the enabled states, a mid grey for
-// disabled controls.
+// `base` with the background for every state, and the text colour for the enabled states
+// and a mid grey for disabled controls.
+QPalette ColouredPalette(QPalette base, const layout::Rgb& foreground, const layout::Rgb& background);
+
+// The widget in these colours, its background filled. A widget that has them already,
+// from its window, keeps the palette it shares with the window.
 void ApplyColours(QWidget& widget, const layout::Rgb& foreground, const layout::Rgb& background);
 
 }  // namespace quarvel::qt

@@ -1,0 +1,79 @@
+#pragma once
+// Shared by the benchmarks: data folders holding quarvel.dat and saved.dat files of any
+// number of lines, a seeded random generator, and helpers that find a tile to click.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/board.h"
+#include "core/platform.h"
+#include "game/game_number.h"
+
+namespace quarvel::bench {
+
+inline const char* kHomePositions =
+    "4,4\r\n1,1\r\n1,2\r\n1,3\r\n1,4\r\n2,1\r\n2,2\r\n2,3\r\n2,4\r\n3,1\r\n3,2\r\n3,3\r\n3,4\r\n4,1\r\n4,2\r\n4,3\r\n";
+
+// An empty folder under the temporary directory holding quarvel.dat only.
+inline std::filesystem::path FreshFolder(const std::string& name) {
+  auto folder = std::filesystem::temp_directory_path() / ("quarvel-bench-" + name);
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "quarvel.dat", std::ios::binary) << kHomePositions;
+  return folder;
+}
+
+// The text of a saved.dat of `lines` random game numbers in the file's order (numbers
+// have no leading zeros, so ascending values are the file's order).
+inline std::string SavedGamesText(std::int64_t lines) {
+  std::mt19937_64 rng(1);
+  std::vector<std::uint64_t> numbers(static_cast<std::size_t>(lines));
+  for (auto& n : numbers) n = rng() % (kLargestGameNumber + 1);
+  std::sort(numbers.begin(), numbers.end());
+  std::string text;
+  text.reserve(numbers.size() * 16);
+  for (const std::uint64_t n : numbers) {
+    text += std::to_string(n);
+    text += "\r\n";
+  }
+  return text;
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+inline void WriteSavedGames(const std::filesystem::path& folder, std::int64_t lines) {
+  WriteFile(folder / "saved.dat", SavedGamesText(lines));
+}
+
+// The platform generator with a fixed seed, so runs deal the same games.
+class SeededGenerator : public UniformGenerator {
+ public:
+  explicit SeededGenerator(std::uint64_t seed) : seed_(seed), engine_(seed) {}
+  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+  void ReseedFromClock() override { engine_.seed(seed_); }
+
+ private:
+  std::uint64_t seed_;
+  std::mt19937_64 engine_;
+};
+
+// A tile beside the blank: clicking it slides it over, and clicking it again slides it back.
+inline int TileBesideBlank(const BoardTable& board) {
+  const CellPos blank = board[kBlank];
+  const int steps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+  for (const auto& step : steps) {
+    const int row = blank.Row + step[0];
+    const int column = blank.Column + step[1];
+    if (row >= 1 && row <= 4 && column >= 1 && column <= 4) return TileAt(board, row, column);
+  }
+  std::abort();  // a 4 x 4 board always has a neighbour
+}
+
+}  // namespace quarvel::bench

@@ -1,0 +1,175 @@
+// Micro-benchmarks of the Qt windows (offscreen unless QT_QPA_PLATFORM says otherwise):
+// one tile click and one "Show Me!" press sent to the main window as mouse events, with the
+// handler, the redraw and QWidget::repaint() of the whole window; the Reload Game window
+// opened over saved.dat files of growing size, its combo box filled and the window painted;
+// and a tile click once that window has listed N entries.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "bench/bench_support.h"
+#include "game/shuffled_random.h"
+#include "platform/scripted.h"
+#include "records/directory_file_store.h"
+#include "ui/program.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/front_end.h"
+#include "ui/qt/qt_window_system.h"
+
+namespace quarvel {
+namespace {
+
+// The program and its windows over a real data folder; message boxes are scripted so that
+// nothing waits for a player.
+struct QtBench {
+  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  bench::SeededGenerator generator{1};
+  ShuffledRandomSource random{generator};
+  ScriptedDialogs dialogs;
+  qt::QtWindowSystem windowSystem;
+  DirectoryFileStore files;
+  Services services{clock, dialogs, windowSystem, files, random};
+  Program program{services};
+  qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem};
+
+  explicit QtBench(const std::filesystem::path& folder) : files(folder.string()) {
+    frontEnd.Start();
+    QCoreApplication::processEvents();
+  }
+  qt::MainWindow& main() { return frontEnd.mainWindow(); }
+};
+
+// A left click as the window system delivers it: press, then release, at the centre.
+void SendClick(QWidget& widget) {
+  const QPointF local(widget.width() / 2.0, widget.height() / 2.0);
+  const QPointF global = widget.mapToGlobal(local);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &release);
+}
+
+// The click, then the whole window painted again and the events it left behind handled.
+[[gnu::noinline]] void ClickAndRepaint(QWidget& button, QWidget& window) {
+  SendClick(button);
+  window.repaint();
+  QCoreApplication::processEvents();
+}
+
+void ClickTileBesideBlank(benchmark::State& state, QtBench& b) {
+  const int tile = bench::TileBesideBlank(b.program.state().board.table);
+  QPushButton& button = *b.main().tile(tile);
+  const BoardTable before = b.program.state().board.table;
+  ClickAndRepaint(button, b.main());
+  if (b.program.state().board.table == before) state.SkipWithError("the click did not move the tile");
+  for (auto _ : state) ClickAndRepaint(button, b.main());
+}
+
+void BM_QtTileClick(benchmark::State& state) {
+  QtBench b(bench::FreshFolder("qt-click"));
+  ClickAndRepaint(*b.main().command("Command2"), b.main());  // New Game
+  ClickTileBesideBlank(state, b);
+}
+BENCHMARK(BM_QtTileClick)->Unit(benchmark::kMicrosecond);
+
+void BM_QtShowMePress(benchmark::State& state) {
+  QtBench b(bench::FreshFolder("qt-showme"));
+  QPushButton& newGame = *b.main().command("Command2");
+  QPushButton& showMe = *b.main().command("Command5");
+  ClickAndRepaint(newGame, b.main());
+  int presses = 0;
+  for (auto _ : state) {
+    ClickAndRepaint(showMe, b.main());
+    if (!b.program.state().GameInProgress || ++presses == 5000) {
+      state.PauseTiming();
+      if (b.program.state().GameInProgress) ClickAndRepaint(*b.main().command("Command3"), b.main());
+      b.dialogs.transcript.clear();
+      ClickAndRepaint(newGame, b.main());
+      presses = 0;
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_QtShowMePress)->Unit(benchmark::kMicrosecond);
+
+// "Reload Saved Game" clicked in a freshly started program with a saved.dat of N lines,
+// until the Reload Game window is up, its combo box filled and the window painted.
+void BM_QtOpenReloadWindow(benchmark::State& state) {
+  const auto folder = bench::FreshFolder("qt-reload");
+  bench::WriteSavedGames(folder, state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto b = std::make_unique<QtBench>(folder);
+    QPushButton& reload = *b->main().command("Command6");
+    state.ResumeTiming();
+    SendClick(reload);
+    b->frontEnd.reloadWindow().repaint();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    if (b->frontEnd.reloadWindow().combo()->count() != state.range(0)) state.SkipWithError("the list is incomplete");
+    b.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_QtOpenReloadWindow)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
+
+// The Reload Game window's drop-down list opened and painted over N entries, each time
+// just after the window has been filled again (nothing laid out yet).
+void BM_QtReloadDropDown(benchmark::State& state) {
+  const auto folder = bench::FreshFolder("qt-drop-down");
+  bench::WriteSavedGames(folder, state.range(0));
+  QtBench b(folder);
+  qt::ReloadWindow& reload = b.frontEnd.reloadWindow();
+  QComboBox& combo = *reload.combo();
+  for (auto _ : state) {
+    state.PauseTiming();
+    ClickAndRepaint(*b.main().command("Command6"), b.main());
+    state.ResumeTiming();
+    combo.showPopup();
+    combo.view()->window()->repaint();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    combo.hidePopup();
+    ClickAndRepaint(*reload.returnButton(), reload);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_QtReloadDropDown)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// A tile click after the Reload Game window has listed N entries: what the window holds
+// must not slow the game down.
+void BM_QtTileClickAfterReload(benchmark::State& state) {
+  const auto folder = bench::FreshFolder("qt-click-after-reload");
+  bench::WriteSavedGames(folder, state.range(0));
+  QtBench b(folder);
+  ClickAndRepaint(*b.main().command("Command6"), b.main());
+  ClickAndRepaint(*b.frontEnd.reloadWindow().returnButton(), b.frontEnd.reloadWindow());
+  ClickAndRepaint(*b.main().command("Command2"), b.main());
+  ClickTileBesideBlank(state, b);
+}
+BENCHMARK(BM_QtTileClickAfterReload)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quarvel
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform's notices ("does not support raise()") would bury the figures.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  QApplication app(argc, argv);
+  quarvel::qt::PrepareApplication(app);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
