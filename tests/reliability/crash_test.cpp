@@ -107,7 +107,10 @@ void ExpectFameFile(const std::string& content, const FameModel& model, int kill
 bool SameEntries(const std::vector<StrictFameLine>& file, const FameModel& model) {
   if (file.size() != model.entries.size()) return false;
   for (std::size_t i = 0; i < file.size(); ++i)
-    if (file[i].name != model.entries[i].name || file[i].time != model.entries[i].time) return false;
+    // Names repeat from one writer to the next, so the number tells entries apart too.
+    if (file[i].name != model.entries[i].name || file[i].number != model.entries[i].number ||
+        file[i].time != model.entries[i].time)
+      return false;
   return true;
 }
 
