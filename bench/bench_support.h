@@ -13,6 +13,7 @@
 #include "core/board.h"
 #include "core/platform.h"
 #include "game/game_number.h"
+#include "platform/scripted.h"
 
 namespace quarvel::bench {
 
@@ -51,18 +52,6 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& text
 inline void WriteSavedGames(const std::filesystem::path& folder, std::int64_t lines) {
   WriteFile(folder / "saved.dat", SavedGamesText(lines));
 }
-
-// The platform generator with a fixed seed, so runs deal the same games.
-class SeededGenerator : public UniformGenerator {
- public:
-  explicit SeededGenerator(std::uint64_t seed) : seed_(seed), engine_(seed) {}
-  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  void ReseedFromClock() override { engine_.seed(seed_); }
-
- private:
-  std::uint64_t seed_;
-  std::mt19937_64 engine_;
-};
 
 // A tile beside the blank: clicking it slides it over, and clicking it again slides it back.
 inline int TileBesideBlank(const BoardTable& board) {

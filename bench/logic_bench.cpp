@@ -28,7 +28,7 @@ using bench::FreshFolder;
 // A program on scripted dialogs and clock over a real data folder, dealing seeded games.
 struct Bench {
   ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
-  bench::SeededGenerator generator{1};
+  SeededGenerator generator{1};
   ShuffledRandomSource random{generator};
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
@@ -110,7 +110,7 @@ BENCHMARK(BM_ShowMePress);
 
 // Dealt games that "Show Me!" takes to the end, as game numbers.
 std::vector<std::string> GamesTheSolverFinishes(int count) {
-  bench::SeededGenerator generator(7);
+  SeededGenerator generator(7);
   ShuffledRandomSource random(generator);
   random.ShuffledRandom(-1);
   ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));

@@ -30,7 +30,7 @@ namespace {
 // nothing waits for a player.
 struct QtBench {
   ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
-  bench::SeededGenerator generator{1};
+  SeededGenerator generator{1};
   ShuffledRandomSource random{generator};
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;

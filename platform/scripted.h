@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "platform/system_clock.h"
 
 namespace quarvel {
 
@@ -29,6 +30,18 @@ class ScriptedClock : public Clock {
  private:
   DateTime wall_;
   std::int64_t monotonicMs_ = 0;
+};
+
+// The system's generator with a fixed seed, so that runs deal the same games.
+class SeededGenerator : public UniformGenerator {
+ public:
+  explicit SeededGenerator(std::uint64_t seed) : seed_(seed), engine_(seed) {}
+  double Next() override { return UnitInterval(engine_()); }
+  void ReseedFromClock() override { engine_.seed(seed_); }
+
+ private:
+  std::uint64_t seed_;
+  std::mt19937_64 engine_;
 };
 
 // Hands out queued values, then falls back to a fixed value.

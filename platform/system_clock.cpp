@@ -54,10 +54,7 @@ std::string SystemClock::MonthAbbreviation(int month) {
   return utf8;
 }
 
-double SystemGenerator::Next() {
-  // 53 random bits scaled into [0, 1): never 1.0.
-  return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
-}
+double SystemGenerator::Next() { return UnitInterval(engine_()); }
 
 void SystemGenerator::ReseedFromClock() {
   const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();

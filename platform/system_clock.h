@@ -15,6 +15,9 @@ class SystemClock : public Clock {
   std::string MonthAbbreviation(int month) override;
 };
 
+// 53 random bits scaled into [0, 1): never 1.0.
+inline double UnitInterval(std::uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
+
 // A 64-bit Mersenne Twister, reseeded from the clock.
 class SystemGenerator : public UniformGenerator {
  public:

@@ -21,18 +21,6 @@ namespace {
 
 using namespace quarvel;
 
-// The platform generator with a fixed seed, so that a run can be repeated.
-class SeededGenerator : public UniformGenerator {
- public:
-  explicit SeededGenerator(std::uint64_t seed) : seed_(seed), engine_(seed) {}
-  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  void ReseedFromClock() override { engine_.seed(seed_); }
-
- private:
-  std::uint64_t seed_;
-  std::mt19937_64 engine_;
-};
-
 // Where a game stood when the cap was reached.
 std::string StallKind(const SolverState& solver) {
   if (solver.RowEndRotation) return "row-end rotation";

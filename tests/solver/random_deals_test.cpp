@@ -13,18 +13,6 @@ namespace {
 using testing::kGameOverShown;
 using testing::MovedTile;
 
-// The platform generator with a fixed seed, so that the deals repeat from run to run.
-class SeededGenerator : public UniformGenerator {
- public:
-  explicit SeededGenerator(std::uint64_t seed) : seed_(seed), engine_(seed) {}
-  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  void ReseedFromClock() override { engine_.seed(seed_); }
-
- private:
-  std::uint64_t seed_;
-  std::mt19937_64 engine_;
-};
-
 TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWay) {
   constexpr int kDeals = 2000;
   constexpr int kPressCap = 5000;
