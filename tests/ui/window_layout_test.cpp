@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/tile_placement.h"
+#include "support/main_window_tab_order.h"
 #include "ui/accessible_names.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
@@ -82,12 +83,7 @@ TEST(MainWindowLayout, TabOrderRunsBoxesThenBoardThenCommands) {
   std::sort(stops.begin(), stops.end());
   std::vector<std::string> order;
   for (const auto& stop : stops) order.push_back(stop.second);
-  const std::vector<std::string> expected = {
-      "Text3",        "Text1",        "Command1(1)",  "Command1(2)",  "Command1(3)",  "Command1(4)",
-      "Command1(5)",  "Command1(6)",  "Command1(7)",  "Command1(8)",  "Command1(9)",  "Command1(10)",
-      "Command1(11)", "Command1(12)", "Command1(0)",  "Command1(13)", "Command1(14)", "Command1(15)",
-      "Command2",     "Command3",     "Command4",     "Command5",     "Command6",     "Command7",
-      "Command8"};
+  const std::vector<std::string>& expected = testing::kMainWindowTabOrder;
   EXPECT_EQ(order, expected);
   // The notices keep their indexes but are skipped by Tab.
   EXPECT_EQ(FindControl(kMainWindowLayout, "Text4")->tabIndex, 2);
