@@ -1,0 +1,144 @@
+#include "solver/shortest/pattern_database.h"
+
+#include <chrono>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace quarvel::shortest {
+namespace {
+
+constexpr unsigned kBoardMask = 0xFFFF;
+constexpr std::uint8_t kUnknown = 0xFF;
+
+// Cells next to any of the given ones, on the 4 x 4 board.
+unsigned Neighbours(unsigned cells) {
+  return (((cells << 1) & 0xEEEE) | ((cells >> 1) & 0x7777) | (cells << 4) | (cells >> 4)) & kBoardMask;
+}
+
+// The free cells the empty cell can reach from `from` without moving a group tile.
+unsigned Region(unsigned from, unsigned freeCells) {
+  unsigned region = 1u << from;
+  for (;;) {
+    const unsigned grown = (region | Neighbours(region)) & freeCells;
+    if (grown == region) return region;
+    region = grown;
+  }
+}
+
+// Whether the cells of each 16-bit mask are all connected, one bit per mask.
+std::vector<std::uint64_t> ConnectedMasks() {
+  std::vector<std::uint64_t> connected(65536 / 64);
+  for (unsigned mask = 1; mask <= kBoardMask; ++mask)
+    if (Region(static_cast<unsigned>(std::countr_zero(mask)), mask) == mask) connected[mask / 64] |= std::uint64_t{1} << (mask % 64);
+  return connected;
+}
+
+std::size_t TableSize(int k) {
+  std::size_t size = 1;
+  for (int i = 0; i < k; ++i) size *= static_cast<std::size_t>(16 - i);
+  return size;
+}
+
+// A search state packed in 32 bits: the group's cells, 4 bits each, then the empty cell.
+struct Packed {
+  static std::uint32_t Pack(const std::uint8_t* cells, int k, unsigned blank) {
+    std::uint32_t word = blank;
+    for (int i = k; i-- > 0;) word = (word << 4) | cells[i];
+    return word;
+  }
+  static unsigned Unpack(std::uint32_t word, std::uint8_t* cells, int k) {
+    for (int i = 0; i < k; ++i, word >>= 4) cells[i] = static_cast<std::uint8_t>(word & 15);
+    return word & 15;
+  }
+};
+
+}  // namespace
+
+PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles) : count_(static_cast<int>(tiles.size())) {
+  const int k = count_;
+  for (int i = 0; i < k; ++i) tiles_[static_cast<std::size_t>(i)] = tiles[static_cast<std::size_t>(i)];
+  table_.assign(TableSize(k), kUnknown);
+
+  // Visited (placement, empty cell) pairs, the empty cell counted among the free cells.
+  const auto freeCount = static_cast<std::size_t>(16 - k);
+  std::vector<std::uint64_t> seen((table_.size() * freeCount + 63) / 64);
+  const auto markRegion = [&](std::uint32_t rank, unsigned region, unsigned freeCells) {
+    const std::size_t base = rank * freeCount;
+    for (unsigned r = region; r != 0; r &= r - 1) {
+      const unsigned cell = static_cast<unsigned>(std::countr_zero(r));
+      const std::size_t bit = base + static_cast<std::size_t>(BitCount16(freeCells & ((1u << cell) - 1)));
+      seen[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
+  };
+  const auto isSeen = [&](std::uint32_t rank, unsigned cell, unsigned freeCells) {
+    const std::size_t bit =
+        rank * freeCount + static_cast<std::size_t>(BitCount16(freeCells & ((1u << cell) - 1)));
+    return (seen[bit / 64] >> (bit % 64)) & 1;
+  };
+
+  const std::vector<std::uint64_t> connected = ConnectedMasks();
+  std::array<std::uint8_t, kMaxGroupTiles> cells{};
+  unsigned occupied = 0;
+  for (int i = 0; i < k; ++i) {
+    cells[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(tiles_[static_cast<std::size_t>(i)] - 1);
+    occupied |= 1u << cells[static_cast<std::size_t>(i)];
+  }
+  const std::uint32_t goalRank = RankCells(cells.data(), k);
+  table_[goalRank] = 0;
+  markRegion(goalRank, Region(15, ~occupied & kBoardMask), ~occupied & kBoardMask);
+
+  std::vector<std::uint32_t> frontier{Packed::Pack(cells.data(), k, 15)}, next;
+  for (std::uint8_t depth = 0; !frontier.empty(); ++depth) {
+    next.clear();
+    for (const std::uint32_t word : frontier) {
+      const unsigned blank = Packed::Unpack(word, cells.data(), k);
+      occupied = 0;
+      for (int i = 0; i < k; ++i) occupied |= 1u << cells[static_cast<std::size_t>(i)];
+      const unsigned region = Region(blank, ~occupied & kBoardMask);
+      // Each group tile beside the region may slide into it, leaving its cell empty.
+      for (int i = 0; i < k; ++i) {
+        const unsigned from = cells[static_cast<std::size_t>(i)];
+        for (unsigned targets = Neighbours(1u << from) & region; targets != 0; targets &= targets - 1) {
+          const auto to = static_cast<std::uint8_t>(std::countr_zero(targets));
+          cells[static_cast<std::size_t>(i)] = to;
+          const std::uint32_t rank = RankCells(cells.data(), k);
+          const unsigned freeCells = ~(occupied ^ (1u << from) ^ (1u << to)) & kBoardMask;
+          // Mostly the free cells are all connected; then the placement's distance alone
+          // tells whether it was reached, and the visited pairs need no look.
+          const bool known = table_[rank] != kUnknown;
+          const bool oneRegion = (connected[freeCells / 64] >> (freeCells % 64)) & 1;
+          if (!(known && oneRegion) && !isSeen(rank, from, freeCells)) {
+            markRegion(rank, Region(from, freeCells), freeCells);
+            if (!known) table_[rank] = static_cast<std::uint8_t>(depth + 1);
+            next.push_back(Packed::Pack(cells.data(), k, from));
+          }
+          cells[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(from);
+        }
+      }
+    }
+    frontier.swap(next);
+  }
+}
+
+const PatternTables& Tables() {
+  static std::once_flag once;
+  static std::optional<PatternTables> tables;
+  std::call_once(once, [] {
+    const auto start = std::chrono::steady_clock::now();
+    const auto group = [](std::size_t g) {
+      return std::span<const std::uint8_t>(kGroups[g].data(), static_cast<std::size_t>(kGroupSizes[g]));
+    };
+    // The two large tables are built side by side.
+    std::optional<PatternDatabase> first;
+    std::thread builder([&] { first.emplace(group(0)); });
+    PatternDatabase second(group(1));
+    PatternDatabase third(group(2));
+    builder.join();
+    tables.emplace(PatternTables{{std::move(*first), std::move(second), std::move(third)}, 0});
+    tables->buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  });
+  return *tables;
+}
+
+}  // namespace quarvel::shortest

@@ -1,0 +1,74 @@
+#pragma once
+// Pattern databases: for a group of tiles, the fewest moves of those tiles that bring
+// them home from any placement, the other tiles moving at no cost. A group tile moves
+// into the empty cell, so where group tiles wall off empty cells the distance depends on
+// the empty cell's side; the table keeps the smallest. Groups that share no tile add up
+// to a lower bound of the distance to the goal.
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace quarvel::shortest {
+
+inline constexpr int kMaxGroupTiles = 6;
+
+// Bits set in a 16-bit mask, by table: without a popcount instruction in the baseline
+// instruction set, std::popcount is a library call.
+inline constexpr std::array<std::uint8_t, 256> kBitsInByte = [] {
+  std::array<std::uint8_t, 256> bits{};
+  for (unsigned b = 0; b < 256; ++b) bits[b] = static_cast<std::uint8_t>(std::popcount(b));
+  return bits;
+}();
+inline unsigned BitCount16(unsigned mask) { return kBitsInByte[mask & 0xFF] + kBitsInByte[(mask >> 8) & 0xFF]; }
+
+// The rank of k distinct cells in order, from 0 to 16 x 15 x ... x (16 - k + 1) - 1.
+inline std::uint32_t RankCells(const std::uint8_t* cells, int k) {
+  std::uint32_t rank = 0;
+  unsigned used = 0;
+  for (int i = 0; i < k; ++i) {
+    const unsigned cell = cells[i];
+    const unsigned digit = cell - BitCount16(used & ((1u << cell) - 1));
+    rank = rank * static_cast<std::uint32_t>(16 - i) + digit;
+    used |= 1u << cell;
+  }
+  return rank;
+}
+
+class PatternDatabase {
+ public:
+  // Builds the table by a breadth-first search back from the goal placement.
+  explicit PatternDatabase(std::span<const std::uint8_t> tiles);
+
+  std::span<const std::uint8_t> tiles() const { return {tiles_.data(), static_cast<std::size_t>(count_)}; }
+  // Moves of the group's tiles needed from the placement of the given rank.
+  std::uint8_t Distance(std::uint32_t rank) const { return table_[rank]; }
+  std::size_t bytes() const { return table_.size(); }
+
+ private:
+  std::array<std::uint8_t, kMaxGroupTiles> tiles_{};
+  int count_ = 0;
+  std::vector<std::uint8_t> table_;
+};
+
+// The tiles in three groups of 6, 6 and 3.
+inline constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3> kGroups{{
+    {1, 5, 6, 9, 10, 13},
+    {7, 8, 11, 12, 14, 15},
+    {2, 3, 4, 0, 0, 0},
+}};
+inline constexpr std::array<int, 3> kGroupSizes{6, 6, 3};
+
+struct PatternTables {
+  std::array<PatternDatabase, 3> groups;
+  double buildSeconds = 0;
+  std::size_t bytes() const { return groups[0].bytes() + groups[1].bytes() + groups[2].bytes(); }
+};
+
+// The three tables, built on first use (once, whichever thread asks first; the others
+// wait for it).
+const PatternTables& Tables();
+
+}  // namespace quarvel::shortest

@@ -1,0 +1,26 @@
+#pragma once
+// The shortest solution of a position: iterative-deepening A* over single-tile moves,
+// guided by the larger of two additive pattern-database estimates (the 6-6-3 groups on
+// the position and on its reflection about the main diagonal).
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "solver/shortest/puzzle_cells.h"
+
+namespace quarvel::shortest {
+
+struct ShortestSolution {
+  std::vector<int> tiles;  // the tiles to slide into the empty cell, in order
+  std::uint64_t nodes = 0;  // positions expanded by the search
+};
+
+// The position must be solvable (IsSolvable). Returns nothing when `cancel` was set
+// before the search ended. Builds the pattern tables on first use.
+std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel = nullptr);
+
+// The search's estimate of the moves the position needs: never more than the true number.
+int EstimateMoves(const Cells& cells);
+
+}  // namespace quarvel::shortest

@@ -1,0 +1,310 @@
+// The shortest-solution search against breadth-first distances, its estimate's bounds,
+// cancellation, and the worker thread that runs it for the window.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <random>
+#include <unordered_map>
+#include <vector>
+
+#include "solver/shortest/pattern_database.h"
+#include "solver/shortest/shortest_search.h"
+#include "solver/shortest/shortest_solution_worker.h"
+
+namespace quarvel::shortest {
+namespace {
+
+#ifdef QUARVEL_SANITIZED_BUILD
+constexpr int kBreadthFirstDepth = 10;
+constexpr int kRandomPositions = 4;
+#else
+constexpr int kBreadthFirstDepth = 15;
+constexpr int kRandomPositions = 30;
+#endif
+
+std::uint64_t Key(const Cells& cells) {
+  std::uint64_t key = 0;
+  for (std::uint8_t v : cells) key = (key << 4) | v;
+  return key;
+}
+
+// The tiles that may slide into the empty cell.
+std::vector<int> MovableTiles(const Cells& cells) {
+  std::vector<int> tiles;
+  for (int tile = 1; tile <= 15; ++tile) {
+    Cells copy = cells;
+    if (SlideTile(copy, tile)) tiles.push_back(tile);
+  }
+  return tiles;
+}
+
+// Plays the tiles in order; fails the test on a tile that cannot move.
+Cells Replay(Cells cells, const std::vector<int>& tiles) {
+  for (const int tile : tiles) EXPECT_TRUE(SlideTile(cells, tile)) << "tile " << tile << " cannot move";
+  return cells;
+}
+
+// For each side (the position, its reflection) and group: the group's distance in the
+// tables, and whether the cells its tiles leave free are all connected. Where they are
+// not, the table holds the smallest distance over the sides of the wall, which may jump
+// by more than one on a move.
+struct GroupView {
+  int distance;
+  bool open;
+};
+std::array<GroupView, 6> Groups(const Cells& position) {
+  std::array<GroupView, 6> views{};
+  std::size_t v = 0;
+  for (const Cells& cells : {position, Reflected(position)})
+    for (std::size_t g = 0; g < kGroups.size(); ++g, ++v) {
+      const auto size = static_cast<std::size_t>(kGroupSizes[g]);
+      std::array<std::uint8_t, kMaxGroupTiles> at{};
+      std::array<bool, 16> free{};
+      for (std::size_t c = 0; c < 16; ++c) {
+        const auto found = std::find(kGroups[g].begin(), kGroups[g].begin() + kGroupSizes[g], cells[c]);
+        free[c] = cells[c] == 0 || found == kGroups[g].begin() + kGroupSizes[g];
+        if (!free[c]) at[static_cast<std::size_t>(found - kGroups[g].begin())] = static_cast<std::uint8_t>(c);
+      }
+      std::array<bool, 16> reached{};
+      std::vector<int> stack{static_cast<int>(std::find(free.begin(), free.end(), true) - free.begin())};
+      reached[static_cast<std::size_t>(stack.back())] = true;
+      while (!stack.empty()) {
+        const int c = stack.back();
+        stack.pop_back();
+        for (const int n : {c - 4, c + 4, c % 4 ? c - 1 : -1, c % 4 != 3 ? c + 1 : -1})
+          if (n >= 0 && n < 16 && free[static_cast<std::size_t>(n)] && !reached[static_cast<std::size_t>(n)]) {
+            reached[static_cast<std::size_t>(n)] = true;
+            stack.push_back(n);
+          }
+      }
+      views[v] = {Tables().groups[g].Distance(RankCells(at.data(), static_cast<int>(size))), free == reached};
+    }
+  return views;
+}
+
+// Checks one move: every group whose free cells stay connected changes its distance by
+// at most one; the estimate too when all do. Returns the number of groups checked.
+int ExpectConsistentMove(const Cells& before, const Cells& after) {
+  const auto a = Groups(before), b = Groups(after);
+  int checked = 0;
+  bool allOpen = true;
+  for (std::size_t v = 0; v < a.size(); ++v) {
+    if (!a[v].open || !b[v].open) {
+      allOpen = false;
+      continue;
+    }
+    EXPECT_LE(std::abs(a[v].distance - b[v].distance), 1) << "group " << v % 3 << " side " << v / 3;
+    ++checked;
+  }
+  if (allOpen) {
+    EXPECT_LE(std::abs(EstimateMoves(before) - EstimateMoves(after)), 1);
+  }
+  return checked;
+}
+
+Cells RandomSolvable(std::mt19937_64& rng) {
+  Cells cells;
+  do {
+    cells = GoalCells();
+    std::shuffle(cells.begin(), cells.end(), rng);
+  } while (!IsSolvable(cells));
+  return cells;
+}
+
+TEST(ShortestSolution, TablesFitTheMemoryBudget) {
+  const PatternTables& tables = Tables();
+  EXPECT_EQ(tables.groups[0].bytes(), 16u * 15 * 14 * 13 * 12 * 11);
+  EXPECT_EQ(tables.groups[2].bytes(), 16u * 15 * 14);
+  EXPECT_LE(tables.bytes(), 16u << 20);
+  EXPECT_EQ(&tables, &Tables()) << "built once";
+}
+
+TEST(ShortestSolution, SolvabilityAndPermutations) {
+  EXPECT_TRUE(IsSolvable(GoalCells()));
+  Cells swapped = GoalCells();
+  std::swap(swapped[13], swapped[14]);  // tiles 14 and 15 exchanged
+  EXPECT_TRUE(IsPermutation(swapped));
+  EXPECT_FALSE(IsSolvable(swapped));
+  Cells moved = GoalCells();
+  ASSERT_TRUE(SlideTile(moved, 12));  // the empty cell one row up
+  EXPECT_TRUE(IsSolvable(moved));
+  Cells twice = GoalCells();
+  twice[0] = 2;
+  EXPECT_FALSE(IsPermutation(twice));
+  EXPECT_FALSE(IsSolvable(twice));
+  EXPECT_EQ(Reflected(Reflected(swapped)), swapped);
+}
+
+// Every position within the depth, found by breadth-first search from the goal.
+TEST(ShortestSolution, LengthsEqualBreadthFirstDistancesNearTheGoal) {
+  std::unordered_map<std::uint64_t, int> distance{{Key(GoalCells()), 0}};
+  std::vector<Cells> layer{GoalCells()};
+  std::vector<int> countAtDepth{1};
+  for (int depth = 1; depth <= kBreadthFirstDepth; ++depth) {
+    std::vector<Cells> next;
+    for (const Cells& cells : layer)
+      for (const int tile : MovableTiles(cells)) {
+        Cells moved = cells;
+        SlideTile(moved, tile);
+        if (distance.emplace(Key(moved), depth).second) next.push_back(moved);
+      }
+    layer.swap(next);
+    countAtDepth.push_back(static_cast<int>(layer.size()));
+    for (const Cells& cells : layer) {
+      const auto solution = SolveShortest(cells);
+      ASSERT_TRUE(solution);
+      ASSERT_EQ(static_cast<int>(solution->tiles.size()), depth);
+      ASSERT_EQ(Replay(cells, solution->tiles), GoalCells());
+      ASSERT_LE(EstimateMoves(cells), depth);
+      ASSERT_LE(EstimateMoves(Reflected(cells)), depth);
+    }
+  }
+  // The known numbers of positions at depths 1 to 5 from the goal.
+  EXPECT_EQ(std::vector<int>(countAtDepth.begin(), countAtDepth.begin() + 6), (std::vector<int>{1, 2, 4, 10, 24, 54}));
+  EXPECT_EQ(SolveShortest(GoalCells())->tiles.size(), 0u);
+}
+
+// Along a shortest solution the distance of every position is known: the moves left.
+TEST(ShortestSolution, RandomPositionsReplayAndTheEstimateIsAdmissibleAndConsistent) {
+  std::mt19937_64 rng(13);
+  for (int n = 0; n < kRandomPositions; ++n) {
+    const Cells start = RandomSolvable(rng);
+    const auto solution = SolveShortest(start);
+    ASSERT_TRUE(solution);
+    const auto length = static_cast<int>(solution->tiles.size());
+    EXPECT_GE(length, 30) << "random positions lie far from the goal";
+    EXPECT_LE(length, 80);
+    EXPECT_GT(solution->nodes, 0u);
+    EXPECT_EQ(Replay(start, solution->tiles), GoalCells());
+    Cells cells = start;
+    int estimate = EstimateMoves(cells);
+    for (int moved = 0; moved < length; ++moved) {
+      ASSERT_LE(estimate, length - moved);
+      const Cells before = cells;
+      SlideTile(cells, solution->tiles[static_cast<std::size_t>(moved)]);
+      ExpectConsistentMove(before, cells);
+      estimate = EstimateMoves(cells);
+    }
+    EXPECT_EQ(estimate, 0);
+  }
+}
+
+TEST(ShortestSolution, EstimateChangesByAtMostOnePerMoveOnRandomWalksWhereNoCellIsWalledOff) {
+  std::mt19937_64 rng(7);
+  Cells cells = GoalCells();
+  int estimate = 0;
+  int checked = 0;
+  for (int step = 1; step <= 2000; ++step) {
+    const std::vector<int> tiles = MovableTiles(cells);
+    const Cells before = cells;
+    SlideTile(cells, tiles[rng() % tiles.size()]);
+    checked += ExpectConsistentMove(before, cells);
+    const int next = EstimateMoves(cells);
+    ASSERT_LE(next, step);
+    estimate = next;
+  }
+  EXPECT_GT(estimate, 20) << "the walk went far";
+  EXPECT_GT(checked, 5000) << "most groups leave their free cells connected";
+}
+
+TEST(ShortestSolution, ACancelledSearchGivesNothing) {
+  std::mt19937_64 rng(21);
+  const std::atomic<bool> cancelled{true};
+  // Deep enough for the search to look at its flag.
+  Cells start;
+  do {
+    start = RandomSolvable(rng);
+  } while (SolveShortest(start)->nodes < 20000);
+  EXPECT_FALSE(SolveShortest(start, &cancelled));
+}
+
+// A search that waits until it is released or cancelled.
+struct BlockingSolve {
+  std::mutex mutex;
+  std::condition_variable changed;
+  int started = 0;
+  int cancelled = 0;
+  bool released = false;
+
+  ShortestSolutionWorker::Solve Function() {
+    return [this](const Cells&, const std::atomic<bool>& cancel) -> std::optional<int> {
+      std::unique_lock lock(mutex);
+      ++started;
+      changed.notify_all();
+      while (!released && !cancel) changed.wait_for(lock, std::chrono::milliseconds(1));
+      if (cancel) {
+        ++cancelled;
+        changed.notify_all();
+        return std::nullopt;
+      }
+      return 42;
+    };
+  }
+  void WaitFor(int& counter, int value) {
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(10), [&] { return counter >= value; }));
+  }
+};
+
+TEST(ShortestSolutionWorker, ANewRequestCancelsTheOneUnderWay) {
+  BlockingSolve solve;
+  std::mutex mutex;
+  std::condition_variable doneChanged;
+  std::vector<std::pair<std::uint64_t, int>> done;
+  {
+    ShortestSolutionWorker worker(
+        [&](std::uint64_t tag, int length) {
+          std::lock_guard lock(mutex);
+          done.emplace_back(tag, length);
+          doneChanged.notify_all();
+        },
+        solve.Function());
+    worker.Request(1, GoalCells());
+    solve.WaitFor(solve.started, 1);
+    worker.Request(2, GoalCells());
+    solve.WaitFor(solve.cancelled, 1);
+    solve.WaitFor(solve.started, 2);
+    {
+      std::lock_guard lock(solve.mutex);
+      solve.released = true;
+    }
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(doneChanged.wait_for(lock, std::chrono::seconds(10), [&] { return !done.empty(); }));
+  }
+  EXPECT_EQ(done, (std::vector<std::pair<std::uint64_t, int>>{{2, 42}}));
+}
+
+TEST(ShortestSolutionWorker, EndingTheWorkerCancelsItsSearch) {
+  BlockingSolve solve;
+  int doneCalls = 0;
+  {
+    ShortestSolutionWorker worker([&](std::uint64_t, int) { ++doneCalls; }, solve.Function());
+    worker.Request(1, GoalCells());
+    solve.WaitFor(solve.started, 1);
+  }  // would hang here if the search were not cancelled
+  EXPECT_EQ(solve.cancelled, 1);
+  EXPECT_EQ(doneCalls, 0);
+}
+
+TEST(ShortestSolutionWorker, TheRealSearchReportsTheLength) {
+  std::mutex mutex;
+  std::condition_variable doneChanged;
+  std::optional<int> length;
+  ShortestSolutionWorker worker([&](std::uint64_t, int n) {
+    std::lock_guard lock(mutex);
+    length = n;
+    doneChanged.notify_all();
+  });
+  Cells cells = GoalCells();
+  for (const int tile : {12, 11, 10, 14}) ASSERT_TRUE(SlideTile(cells, tile));
+  worker.Request(7, cells);
+  std::unique_lock lock(mutex);
+  ASSERT_TRUE(doneChanged.wait_for(lock, std::chrono::seconds(30), [&] { return length.has_value(); }));
+  EXPECT_EQ(length, 4);
+}
+
+}  // namespace
+}  // namespace quarvel::shortest
