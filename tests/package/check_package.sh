@@ -87,11 +87,14 @@ for file in usr/bin/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/sh
             usr/share/applications/org.quarvel.Orbix.desktop usr/share/metainfo/org.quarvel.Orbix.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/org.quarvel.Orbix.svg \
             usr/share/icons/hicolor/48x48/apps/org.quarvel.Orbix.png \
-            usr/share/icons/hicolor/256x256/apps/org.quarvel.Orbix.png usr/share/man/man6/quarvel-orbix.6.gz; do
+            usr/share/icons/hicolor/256x256/apps/org.quarvel.Orbix.png usr/share/man/man6/quarvel-orbix.6.gz \
+            usr/bin/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/bin/quarvel-orbix" ] || fail "the launcher is not executable"
 zcat "$root/usr/share/man/man6/quarvel-orbix.6.gz" | grep -q '^\.SH KEYS' || fail "the man page has no KEYS section"
+[ "$("$root/usr/bin/quarvel-solve" --length '1 2 3 4 5 6 7 8 9 10 11 12 0 13 14 15')" = 3 ] ||
+  fail "the installed quarvel-solve does not answer"
 echo "package $(basename "$deb"): contents and dependencies as expected"
 
 check_starts "$root"
