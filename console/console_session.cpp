@@ -3,11 +3,20 @@
 #include <sstream>
 
 #include "console/script_reader.h"
+#include "solver/shortest/board_cells.h"
+#include "solver/shortest/shortest_search.h"
 
 namespace quarvel::console {
 namespace {
 
 constexpr CivilTime kConsoleStart{2026, 1, 1, 9, 0, 0};
+
+// The shortest command's line for the board as it stands.
+std::string ShortestLine(const BoardTable& table) {
+  const shortest::Cells cells = shortest::CellsOf(table);
+  if (!shortest::IsSolvable(cells)) return "shortest none";  // only from an altered quarvel.dat
+  return "shortest " + shortest::SolutionText(shortest::SolveShortest(cells)->tiles);
+}
 
 }  // namespace
 
@@ -80,6 +89,7 @@ void ConsoleSession::Execute(const Command& c) {
   else if (n == "answer") dialogs_.QueueAnswer(c.strings.front());
   else if (n == "cancel") dialogs_.QueueAnswer(std::nullopt);
   else if (n == "dump") out_ << Dump(program_);
+  else if (n == "shortest") out_ << ShortestLine(program_.state().board.table) << '\n';
   if (!received) out_ << "ignored " << c.text << '\n';
 }
 

@@ -119,7 +119,7 @@ std::optional<DateTime> Moment(std::string_view date, std::string_view time) {
 }
 
 const char* const kPlainCommands[] = {"new",  "giveup", "fame",  "showme", "reload", "save", "replay", "text1",
-                                      "text3", "return", "close", "tick",   "cancel", "dump"};
+                                      "text3", "return", "close", "tick",   "cancel", "dump", "shortest"};
 
 }  // namespace
 

@@ -41,12 +41,10 @@ class Solver {
       return;
     }
     const auto solution = shortest::SolveShortest(std::get<shortest::Cells>(position));
-    out_ << solution->tiles.size();
-    if (!lengthOnly_) {
-      out_ << ':';
-      for (const int tile : solution->tiles) out_ << ' ' << tile;
-    }
-    out_ << '\n';
+    if (lengthOnly_)
+      out_ << solution->tiles.size() << '\n';
+    else
+      out_ << shortest::SolutionText(solution->tiles) << '\n';
     out_.flush();
   }
 

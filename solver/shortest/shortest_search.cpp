@@ -169,6 +169,12 @@ std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::ato
   return Search(Tables(), start, cancel).Run();
 }
 
+std::string SolutionText(const std::vector<int>& tiles) {
+  std::string text = std::to_string(tiles.size()) + ":";
+  for (const int tile : tiles) text.append(" ").append(std::to_string(tile));
+  return text;
+}
+
 int EstimateMoves(const Cells& cells) { return EstimateOf(Tables(), cells).Value(); }
 
 }  // namespace quarvel::shortest

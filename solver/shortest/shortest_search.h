@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "solver/shortest/puzzle_cells.h"
@@ -19,6 +20,9 @@ struct ShortestSolution {
 // The position must be solvable (IsSolvable). Returns nothing when `cancel` was set
 // before the search ended. Builds the pattern tables on first use.
 std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel = nullptr);
+
+// "N: T1 T2 ... TN", the length and the tiles; "0:" for no move.
+std::string SolutionText(const std::vector<int>& tiles);
 
 // The search's estimate of the moves the position needs: never more than the true number.
 int EstimateMoves(const Cells& cells);
