@@ -56,6 +56,7 @@ void CompleteGame(GameState& state, Services& services) {
     return;
   }
 
+  state.WonByPlayer = true;
   state.EndTime = services.clock.Now();
   const std::int64_t seconds = ElapsedSeconds(state, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;

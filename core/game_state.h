@@ -68,6 +68,13 @@ struct GameState {
   Commands commands;
   // The game number box, trimmed, as it stood when the current game began.
   std::string PlayedGameNumber;
+
+  // The current or last game: how many games have begun (it names the game), the board it
+  // began from, the tiles the player moved in it, and whether the player won it unhelped.
+  std::uint64_t GamesBegun = 0;
+  BoardTable StartTable = SolvedLayout();
+  std::int32_t MovesMade = 0;
+  bool WonByPlayer = false;
 };
 
 }  // namespace quarvel

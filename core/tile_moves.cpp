@@ -8,7 +8,7 @@ namespace quarvel {
 void ClickTile(GameState& state, Services& services, int tile) {
   if (!state.GameInProgress) return;
   state.solver.CancelManoeuvre();
-  MoveTile(state.board, tile);
+  if (MoveTile(state.board, tile)) ++state.MovesMade;
   if (IsSolved(state.board.table, state.home)) CompleteGame(state, services);
 }
 

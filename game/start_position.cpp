@@ -47,6 +47,10 @@ void LayOutBoard(Board& board, const StartPosition& position) {
 
 void BeginGame(GameState& state, Services& services, bool saveEnabled) {
   state.GameInProgress = true;
+  ++state.GamesBegun;
+  state.StartTable = state.board.table;
+  state.MovesMade = 0;
+  state.WonByPlayer = false;
   Commands& c = state.commands;
   c.NewGame = false;
   c.GiveUp = true;

@@ -4,17 +4,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "solver/shortest/board_cells.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
 #include "ui/qt/click_filter.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
+#include "ui/shortest_note.h"
 
 namespace quarvel::qt {
 
 QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem)
     : program_(program),
-      main_(std::make_unique<MainWindow>()) {
+      main_(std::make_unique<MainWindow>()),
+      worker_(MakeWorker({})) {
   if (dialogs) dialogs->SetOwnerHook([this] { return PrepareModal(); });
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
   timer_.setInterval(layout::kTimerIntervalMs);
@@ -23,6 +26,41 @@ QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* win
 }
 
 QtFrontEnd::~QtFrontEnd() = default;
+
+std::unique_ptr<shortest::ShortestSolutionWorker> QtFrontEnd::MakeWorker(
+    shortest::ShortestSolutionWorker::Solve solve) {
+  // The length comes back on the worker's thread and is handed to the window's thread;
+  // a length for a game that is no longer the current one is dropped there.
+  QWidget* context = main_.get();
+  return std::make_unique<shortest::ShortestSolutionWorker>(
+      [this, context](std::uint64_t game, int length) {
+        QMetaObject::invokeMethod(
+            context,
+            [this, game, length] {
+              if (game != requestedGame_) return;
+              shortestLength_ = length;
+              main_->SetGameNumberNote(ShortestSolutionNote(program_.state(), shortestLength_));
+            },
+            Qt::QueuedConnection);
+      },
+      std::move(solve));
+}
+
+void QtFrontEnd::UseShortestSolver(shortest::ShortestSolutionWorker::Solve solve) {
+  worker_.reset();
+  worker_ = MakeWorker(std::move(solve));
+  requestedGame_ = 0;
+  shortestLength_.reset();
+}
+
+void QtFrontEnd::RequestShortestSolution() {
+  const GameState& state = program_.state();
+  if (state.GamesBegun == requestedGame_) return;
+  requestedGame_ = state.GamesBegun;
+  shortestLength_.reset();
+  const shortest::Cells start = shortest::CellsOf(state.StartTable);
+  if (shortest::IsSolvable(start)) worker_->Request(requestedGame_, start);
+}
 
 void QtFrontEnd::Connect() {
   Program& p = program_;
@@ -127,7 +165,9 @@ FormWindow& QtFrontEnd::WindowOf(WindowId id) {
 void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
+  RequestShortestSolution();
   main_->Draw(program_.state());
+  main_->SetGameNumberNote(ShortestSolutionNote(program_.state(), shortestLength_));
   if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
   if (reload_ || windows.visible == WindowId::Reload)
     reloadWindow().Draw(windows.savedList, windows.savedListVersion, windows.comboText,
@@ -156,6 +196,7 @@ void QtFrontEnd::Redraw() {
 
 void QtFrontEnd::CloseMainWindow() {
   program_.Close();
+  worker_->Cancel();
   timer_.stop();
   started_ = false;
   if (hallOfFame_) hallOfFame_->hide();

@@ -4,7 +4,9 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "solver/shortest/shortest_solution_worker.h"
 #include "ui/program.h"
 #include "ui/qt/hall_of_fame_window.h"
 #include "ui/qt/main_window.h"
@@ -36,6 +38,10 @@ class QtFrontEnd {
   // Timer1's tick.
   void Tick();
 
+  // Replaces the search behind the game number box's note on the shortest solution
+  // (tests give one they can hold back).
+  void UseShortestSolver(shortest::ShortestSolutionWorker::Solve solve);
+
   // Brings the windows in line with the state; returns the window that is up (nullptr
   // before start-up), the owner of a modal box about to be shown.
   QWidget* PrepareModal();
@@ -56,6 +62,9 @@ class QtFrontEnd {
   void Connect();
   void ConnectHallOfFame();
   void ConnectReload();
+  // Asks for the shortest solution of a game that has begun since the last redraw.
+  void RequestShortestSolution();
+  std::unique_ptr<shortest::ShortestSolutionWorker> MakeWorker(shortest::ShortestSolutionWorker::Solve solve);
 
   Program& program_;
   std::unique_ptr<MainWindow> main_;
@@ -70,6 +79,11 @@ class QtFrontEnd {
   WindowId drawnVisible_ = WindowId::Main;
   bool drawnHallOfFameLoaded_ = false;
   bool drawnReloadLoaded_ = false;
+  // The game whose shortest solution was asked for, and its length once known.
+  std::uint64_t requestedGame_ = 0;
+  std::optional<int> shortestLength_;
+  // Last, so that its thread ends before the windows go.
+  std::unique_ptr<shortest::ShortestSolutionWorker> worker_;
 };
 
 }  // namespace quarvel::qt

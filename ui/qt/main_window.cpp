@@ -31,6 +31,13 @@ QPushButton* MainWindow::command(const std::string& name) const { return control
 QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>("Text1"); }
 QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>("Text3"); }
 
+void MainWindow::SetGameNumberNote(const std::string& note) {
+  const QString text = QString::fromStdString(note);
+  QLineEdit* box = gameNumberBox();
+  if (box->toolTip() != text) box->setToolTip(text);
+  if (box->accessibleDescription() != text) box->setAccessibleDescription(text);
+}
+
 void MainWindow::Draw(const GameState& state) {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
     const TwipsPoint at = state.board.buttons[k];

@@ -21,6 +21,8 @@ class MainWindow : public FormWindow {
   QLineEdit* timeBox() const;                            // Text3
 
   void Draw(const GameState& state);
+  // The game number box's tooltip and accessible description.
+  void SetGameNumberNote(const std::string& note);
 
  private:
   std::array<QPushButton*, kTileCount> tiles_{};

@@ -1,0 +1,78 @@
+// The moves a game counts and the note on the shortest solution that the game number box
+// shows: for the game that began last, with the player's moves once the player won it.
+#include <gtest/gtest.h>
+
+#include "game/game_number.h"
+#include "support/harness.h"
+#include "ui/shortest_note.h"
+
+namespace quarvel::testing {
+namespace {
+
+// A game two moves from the goal (12 moved down, then 11 right), begun by Replay.
+void BeginTwoMovesFromHome(Harness& h) {
+  h.draws.fallback = 0.5;
+  ASSERT_TRUE(h.program.ClickNewGame());
+  ASSERT_TRUE(h.program.ClickGiveUp());
+  StartPosition start = SolvedStartPosition();
+  start[15] = 12;
+  start[11] = 11;
+  start[10] = kBlankValue;
+  ASSERT_TRUE(h.program.TypeGameNumber(EncodeGameNumber(start)));
+  ASSERT_TRUE(h.program.ClickReplay());
+}
+
+TEST(ShortestNote, CountsTheTilesThePlayerMovedAndTheWin) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  EXPECT_EQ(ShortestSolutionNote(h.state(), 30), "") << "no game has begun";
+  BeginTwoMovesFromHome(h);
+  EXPECT_EQ(h.state().GamesBegun, 2u);
+  EXPECT_EQ(h.state().MovesMade, 0);
+  EXPECT_EQ(ShortestSolutionNote(h.state(), std::nullopt), "") << "length not known yet";
+  EXPECT_EQ(ShortestSolutionNote(h.state(), 2), "The shortest solution of this game takes 2 moves.");
+
+  h.program.ClickTile(1);  // cannot move: not counted
+  h.program.ClickTile(7);
+  h.program.ClickTile(7);
+  h.program.ClickTile(11);
+  EXPECT_EQ(h.state().MovesMade, 3);
+  h.program.ClickTile(12);
+  EXPECT_FALSE(h.state().GameInProgress);
+  EXPECT_TRUE(h.state().WonByPlayer);
+  EXPECT_EQ(ShortestSolutionNote(h.state(), 2), "You solved it in 4 moves; the shortest solution takes 2.");
+  h.program.ClickTile(12);  // between games: ignored, not counted
+  EXPECT_EQ(h.state().MovesMade, 4);
+
+  // The next game starts afresh.
+  ASSERT_TRUE(h.program.ClickNewGame());
+  EXPECT_EQ(h.state().GamesBegun, 3u);
+  EXPECT_EQ(h.state().MovesMade, 0);
+  EXPECT_FALSE(h.state().WonByPlayer);
+  EXPECT_EQ(ShortestSolutionNote(h.state(), 1), "The shortest solution of this game takes 1 move.");
+}
+
+TEST(ShortestNote, AGameFinishedWithHelpOrGivenUpIsNoWinByThePlayer) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  BeginTwoMovesFromHome(h);
+  const BoardTable start = h.state().board.table;
+  EXPECT_EQ(h.state().StartTable, start);
+  h.program.ClickTile(11);
+  EXPECT_EQ(h.state().StartTable, start) << "the start stays as the game began";
+  ASSERT_TRUE(h.program.ClickShowMe());
+  ASSERT_FALSE(h.state().GameInProgress) << "Show Me! made the last move";
+  EXPECT_FALSE(h.state().WonByPlayer);
+  EXPECT_EQ(ShortestSolutionNote(h.state(), 2), "The shortest solution of this game takes 2 moves.");
+
+  ASSERT_TRUE(h.program.ClickReplay());
+  ASSERT_TRUE(h.program.ClickShowMe());  // help (11 slides home), then the player finishes
+  ASSERT_TRUE(h.state().GameInProgress);
+  h.program.ClickTile(12);
+  EXPECT_FALSE(h.state().GameInProgress);
+  EXPECT_EQ(h.dialogs.transcript.back(), "message Game Over!|Game completed with help from Show Me! routine.");
+  EXPECT_FALSE(h.state().WonByPlayer);
+}
+
+}  // namespace
+}  // namespace quarvel::testing
