@@ -2,15 +2,16 @@
 # Runs every benchmark and prints every figure: start-up beside a bare Qt window
 # (offscreen, then under Xvfb when it is installed), start-up with growing saved.dat
 # files, the logic micro-benchmarks and the Qt window micro-benchmarks.
-#   run_benchmarks.sh LOGIC_BENCH STARTUP_BENCH [QT_BENCH GAME BARE_WINDOW]
+#   run_benchmarks.sh LOGIC_BENCH STARTUP_BENCH SHORTEST_BENCH [QT_BENCH GAME BARE_WINDOW]
 # Started by `cmake --build <build> --target bench` and by tools/bench.sh.
 set -euo pipefail
 
 logic=$1
 startup=$2
-qt=${3:-}
-game=${4:-}
-bare=${5:-}
+shortest=$3
+qt=${4:-}
+game=${5:-}
+bare=${6:-}
 runs=${QUARVEL_BENCH_RUNS:-51}
 
 echo "== Machine"
@@ -31,6 +32,10 @@ if [ -n "$game" ]; then
   fi
   echo
 fi
+
+echo "== Shortest solutions (quarvel_shortest_bench)"
+"$shortest"
+echo
 
 echo "== Logic micro-benchmarks (quarvel_logic_bench)"
 "$logic"
