@@ -166,6 +166,7 @@ class Search {
 }  // namespace
 
 std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel) {
+  if (start == GoalCells()) return ShortestSolution{};  // no tables needed
   return Search(Tables(), start, cancel).Run();
 }
 
