@@ -55,7 +55,7 @@ struct Packed {
 
 }  // namespace
 
-PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles) : count_(static_cast<int>(tiles.size())) {
+PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std::atomic<bool>* cancel) : count_(static_cast<int>(tiles.size())) {
   const int k = count_;
   for (int i = 0; i < k; ++i) tiles_[static_cast<std::size_t>(i)] = tiles[static_cast<std::size_t>(i)];
   table_.assign(TableSize(k), kUnknown);
@@ -91,7 +91,9 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles) : count_(s
   std::vector<std::uint32_t> frontier{Packed::Pack(cells.data(), k, 15)}, next;
   for (std::uint8_t depth = 0; !frontier.empty(); ++depth) {
     next.clear();
+    std::size_t expanded = 0;
     for (const std::uint32_t word : frontier) {
+      if ((++expanded & 0xFFFF) == 0 && cancel && cancel->load(std::memory_order_relaxed)) throw Cancelled{};
       const unsigned blank = Packed::Unpack(word, cells.data(), k);
       occupied = 0;
       for (int i = 0; i < k; ++i) occupied |= 1u << cells[static_cast<std::size_t>(i)];
@@ -121,24 +123,45 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles) : count_(s
   }
 }
 
-const PatternTables& Tables() {
+const PatternTables* TablesUnlessCancelled(const std::atomic<bool>* cancel) {
   static std::once_flag once;
   static std::optional<PatternTables> tables;
-  std::call_once(once, [] {
-    const auto start = std::chrono::steady_clock::now();
-    const auto group = [](std::size_t g) {
-      return std::span<const std::uint8_t>(kGroups[g].data(), static_cast<std::size_t>(kGroupSizes[g]));
-    };
-    // The two large tables are built side by side.
-    std::optional<PatternDatabase> first;
-    std::thread builder([&] { first.emplace(group(0)); });
-    PatternDatabase second(group(1));
-    PatternDatabase third(group(2));
-    builder.join();
-    tables.emplace(PatternTables{{std::move(*first), std::move(second), std::move(third)}, 0});
-    tables->buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  });
-  return *tables;
+  try {
+    // A build that throws leaves the flag unset, for the next call to build again.
+    std::call_once(once, [cancel] {
+      const auto start = std::chrono::steady_clock::now();
+      const auto group = [](std::size_t g) {
+        return std::span<const std::uint8_t>(kGroups[g].data(), static_cast<std::size_t>(kGroupSizes[g]));
+      };
+      // The two large tables are built side by side.
+      std::optional<PatternDatabase> first;
+      bool firstCancelled = false;
+      std::thread builder([&] {
+        try {
+          first.emplace(group(0), cancel);
+        } catch (const PatternDatabase::Cancelled&) {
+          firstCancelled = true;
+        }
+      });
+      std::optional<PatternDatabase> second, third;
+      try {
+        second.emplace(group(1), cancel);
+        third.emplace(group(2), cancel);
+      } catch (const PatternDatabase::Cancelled&) {
+        builder.join();
+        throw;
+      }
+      builder.join();
+      if (firstCancelled) throw PatternDatabase::Cancelled{};
+      tables.emplace(PatternTables{{std::move(*first), std::move(*second), std::move(*third)}, 0});
+      tables->buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    });
+  } catch (const PatternDatabase::Cancelled&) {
+    return nullptr;
+  }
+  return &*tables;
 }
+
+const PatternTables& Tables() { return *TablesUnlessCancelled(nullptr); }
 
 }  // namespace quarvel::shortest

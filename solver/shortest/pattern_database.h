@@ -5,6 +5,7 @@
 // the empty cell's side; the table keeps the smallest. Groups that share no tile add up
 // to a lower bound of the distance to the goal.
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -39,8 +40,11 @@ inline std::uint32_t RankCells(const std::uint8_t* cells, int k) {
 
 class PatternDatabase {
  public:
+  // Thrown by the constructor when its cancel flag is set during the build.
+  struct Cancelled {};
+
   // Builds the table by a breadth-first search back from the goal placement.
-  explicit PatternDatabase(std::span<const std::uint8_t> tiles);
+  explicit PatternDatabase(std::span<const std::uint8_t> tiles, const std::atomic<bool>* cancel = nullptr);
 
   std::span<const std::uint8_t> tiles() const { return {tiles_.data(), static_cast<std::size_t>(count_)}; }
   // Moves of the group's tiles needed from the placement of the given rank.
@@ -70,5 +74,8 @@ struct PatternTables {
 // The three tables, built on first use (once, whichever thread asks first; the others
 // wait for it).
 const PatternTables& Tables();
+// The same, or nullptr when `cancel` was set while this call was building them (the
+// next call builds them afresh).
+const PatternTables* TablesUnlessCancelled(const std::atomic<bool>* cancel);
 
 }  // namespace quarvel::shortest

@@ -167,7 +167,9 @@ class Search {
 
 std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel) {
   if (start == GoalCells()) return ShortestSolution{};  // no tables needed
-  return Search(Tables(), start, cancel).Run();
+  const PatternTables* tables = TablesUnlessCancelled(cancel);
+  if (!tables) return std::nullopt;
+  return Search(*tables, start, cancel).Run();
 }
 
 std::string SolutionText(const std::vector<int>& tiles) {

@@ -1,5 +1,6 @@
 #include "solver/shortest/shortest_solution_worker.h"
 
+#include "solver/shortest/pattern_database.h"
 #include "solver/shortest/shortest_search.h"
 
 namespace quarvel::shortest {
@@ -7,7 +8,8 @@ namespace quarvel::shortest {
 ShortestSolutionWorker::ShortestSolutionWorker(Done done, Solve solve)
     : done_(std::move(done)), solve_(std::move(solve)) {
   if (!solve_)
-    solve_ = [](const Cells& start, const std::atomic<bool>& cancel) -> std::optional<int> {
+    solve_ = [this](const Cells& start, const std::atomic<bool>& cancel) -> std::optional<int> {
+      if (!TablesUnlessCancelled(&stopping_)) return std::nullopt;
       const auto solution = SolveShortest(start, &cancel);
       if (!solution) return std::nullopt;
       return static_cast<int>(solution->tiles.size());

@@ -41,7 +41,9 @@ class ShortestSolutionWorker {
   std::condition_variable wake_;
   std::optional<std::pair<std::uint64_t, Cells>> pending_;
   std::atomic<bool> cancel_{false};
-  bool stopping_ = false;
+  // Set when the worker ends: stops even the first build of the tables, which a new
+  // request lets go on.
+  std::atomic<bool> stopping_{false};
   std::thread thread_;  // last, so that it starts once everything else is ready
 };
 

@@ -122,6 +122,13 @@ TEST(ShortestSolution, TablesFitTheMemoryBudget) {
   EXPECT_EQ(&tables, &Tables()) << "built once";
 }
 
+TEST(ShortestSolution, ABuildOfATableStopsWhenCancelled) {
+  const std::atomic<bool> cancelled{true};
+  const std::span<const std::uint8_t> group(kGroups[0].data(), static_cast<std::size_t>(kGroupSizes[0]));
+  EXPECT_THROW(PatternDatabase(group, &cancelled), PatternDatabase::Cancelled);
+  EXPECT_EQ(TablesUnlessCancelled(&cancelled), &Tables()) << "once built, the tables are there";
+}
+
 TEST(ShortestSolution, SolvabilityAndPermutations) {
   EXPECT_TRUE(IsSolvable(GoalCells()));
   Cells swapped = GoalCells();
