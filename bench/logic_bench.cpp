@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "core/tile_moves.h"
 #include "game/game_number.h"
 #include "game/new_game.h"
 #include "game/shuffled_random.h"
 #include "game/start_position.h"
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "records/hall_of_fame_file.h"
 #include "solver/solver_driver.h"
 #include "ui/hall_of_fame_listing.h"
 #include "ui/program.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 namespace {

@@ -16,8 +16,8 @@
 
 #include "bench/bench_support.h"
 #include "game/shuffled_random.h"
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "ui/program.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/front_end.h"

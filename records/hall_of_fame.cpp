@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "core/game_completion.h"
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
+#include "ui/game_completion.h"
 
 namespace quarvel {
 namespace {

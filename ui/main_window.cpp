@@ -1,12 +1,12 @@
 // The main window's event handlers.
-#include "core/tile_moves.h"
 #include "game/game_clock.h"
 #include "game/give_up.h"
 #include "game/new_game.h"
 #include "game/replay.h"
-#include "records/saved_games.h"
 #include "solver/solver_driver.h"
 #include "ui/program.h"
+#include "ui/save_game.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/date_time.h"
-#include "core/tile_moves.h"
 #include "game/game_number.h"
 #include "support/board_text.h"
 #include "support/harness.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 namespace {

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "records/directory_file_store.h"
+#include "platform/directory_file_store.h"
 
 namespace quarvel {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "reliability/processes.h"
 #include "ui/program.h"
 

@@ -19,13 +19,13 @@
 #include <string>
 #include <vector>
 
-#include "core/game_completion.h"
 #include "game/game_number.h"
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
-#include "records/saved_games.h"
+#include "ui/game_completion.h"
+#include "ui/save_game.h"
 
 namespace quarvel {
 namespace {

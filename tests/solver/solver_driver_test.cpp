@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/tile_moves.h"
 #include "game/give_up.h"
 #include "solver/solver_driver.h"
 #include "solver_bench.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 namespace {

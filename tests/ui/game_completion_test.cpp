@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game_completion.h"
 #include "records_support.h"
 #include "support/board_text.h"
+#include "ui/game_completion.h"
 
 namespace quarvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "records/saved_games.h"
+#include "ui/save_game.h"
 
 #include "game/game_number.h"
 #include "records/saved_games_file.h"

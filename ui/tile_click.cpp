@@ -1,7 +1,7 @@
-#include "core/tile_moves.h"
+#include "ui/tile_click.h"
 
-#include "core/game_completion.h"
 #include "core/tile_placement.h"
+#include "ui/game_completion.h"
 
 namespace quarvel {
 

@@ -1,4 +1,4 @@
-#include "records/directory_file_store.h"
+#include "platform/directory_file_store.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -1,4 +1,4 @@
-#include "core/game_completion.h"
+#include "ui/game_completion.h"
 
 #include "game/game_clock.h"
 #include "records/hall_of_fame.h"
