@@ -4,7 +4,6 @@
 
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
-#include "ui/game_completion.h"
 
 namespace quarvel {
 namespace {

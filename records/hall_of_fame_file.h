@@ -10,6 +10,9 @@ inline constexpr const char* kFameFile = "Fame.dat";
 inline constexpr const char* kFameScratchFile = "Temp.dat";
 inline constexpr const char* kOldFameFile = "HallFame.dat";
 
+// The list keeps the fastest entries up to this many.
+inline constexpr int kMaxFameEntries = 30;
+
 struct FameEntry {
   std::string Name;
   std::string GameNumber;

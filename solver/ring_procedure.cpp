@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "core/tile_placement.h"
-#include "solver/solver_driver.h"
+#include "solver/home_cells.h"
 
 namespace quarvel {
 namespace {
@@ -34,7 +34,7 @@ int CounterClockwiseRingTile(const BoardTable& table) {
   return blank.Column < 4 ? TileAt(table, 4, blank.Column + 1) : TileAt(table, 3, 4);
 }
 
-void RingStep(GameState& state, Services& services, int a) {
+void RingStep(GameState& state, int a) {
   SolverState& solver = state.solver;
   const BoardTable& table = state.board.table;
 
@@ -111,7 +111,6 @@ void RingStep(GameState& state, Services& services, int a) {
   // Phase 6 and on: no move.
 
   if (moved != 0) MoveTile(state.board, moved);
-  CheckSolverFinish(state, services);
 }
 
 }  // namespace quarvel

@@ -1,7 +1,7 @@
 #include "solver/row_end_rotation.h"
 
 #include "core/tile_placement.h"
-#include "solver/tile_homing.h"
+#include "solver/blank_move.h"
 
 namespace quarvel {
 

@@ -1,6 +1,7 @@
 #include "solver/solver_driver.h"
 
 #include "core/tile_placement.h"
+#include "solver/home_cells.h"
 #include "solver/ring_procedure.h"
 #include "solver/row_end_rotation.h"
 #include "solver/tile_homing.h"
@@ -25,18 +26,6 @@ bool LastRowTestHolds(const BoardTable& table, int target) {
 
 }  // namespace
 
-CellPos HomeCellOf(int tile) { return CellOf(tile); }
-
-bool IsHome(const BoardTable& table, int tile) {
-  return table[static_cast<std::size_t>(tile)] == HomeCellOf(tile);
-}
-
-int FirstMisplacedTile(const BoardTable& table) {
-  for (int tile = 1; tile <= 15; ++tile)
-    if (!IsHome(table, tile)) return tile;
-  return 0;
-}
-
 void ShowMe(GameState& state, Services& services) {
   state.SolverUsed = true;
   state.Text3.clear();
@@ -56,17 +45,24 @@ void ShowMe(GameState& state, Services& services) {
 
   if (solver.RowEndRotation || solver.RingMode) {
     if (solver.RowEndRotation) RowEndStep(state, solver.SolverTile);
-    if (solver.RingMode) RingStep(state, services, solver.SolverTile);
+    if (solver.RingMode) {
+      RingStep(state, solver.SolverTile);
+      CheckSolverFinish(state, services);
+    }
     return;
   }
 
   if (LastRowTestHolds(table, target)) {
     solver.SolverStep = 3;
     solver.RingMode = true;
-    RingStep(state, services, target);
-    return;
+    RingStep(state, target);
+  } else if (const auto stalledAt = HomeTileStep(state, target)) {
+    // The approach found no permitted move: the ring procedure takes the press.
+    solver.RingMode = true;
+    solver.SolverStep = *stalledAt;
+    RingStep(state, target);
   }
-  HomeTileStep(state, services, target);
+  CheckSolverFinish(state, services);
 }
 
 void CheckSolverFinish(GameState& state, Services& services) {

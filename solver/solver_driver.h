@@ -8,15 +8,6 @@
 
 namespace quarvel {
 
-// Home cell of tile 1..15, computed from its number.
-CellPos HomeCellOf(int tile);
-
-// Whether tile 1..15 stands in its home cell.
-bool IsHome(const BoardTable& table, int tile);
-
-// The first of tiles 1..15 not in its home cell; 0 when all are home.
-int FirstMisplacedTile(const BoardTable& table);
-
 // Click of "Show Me!".
 void ShowMe(GameState& state, Services& services);
 

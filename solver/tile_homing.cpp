@@ -3,8 +3,7 @@
 #include <array>
 
 #include "core/tile_placement.h"
-#include "solver/ring_procedure.h"
-#include "solver/solver_driver.h"
+#include "solver/home_cells.h"
 
 namespace quarvel {
 namespace {
@@ -69,7 +68,7 @@ bool StepBlankToward(GameState& state, int blankRow, int blankColumn, int target
   return false;
 }
 
-void HomeTileStep(GameState& state, Services& services, int target) {
+std::optional<std::int16_t> HomeTileStep(GameState& state, int target) {
   const BoardTable& table = state.board.table;
   const CellPos home = HomeCellOf(target);
   const CellPos t = table[static_cast<std::size_t>(target)];
@@ -93,16 +92,10 @@ void HomeTileStep(GameState& state, Services& services, int target) {
   if (blank == next) {
     MoveTile(state.board, target);
     state.solver.SolverLastMove = kNoMove;
-    CheckSolverFinish(state, services);
-    return;
+    return std::nullopt;
   }
-  if (StepBlankToward(state, blank.Row, blank.Column, next.Row, next.Column, target)) {
-    CheckSolverFinish(state, services);
-    return;
-  }
-  state.solver.RingMode = true;
-  state.solver.SolverStep = stallValue;
-  RingStep(state, services, target);
+  if (StepBlankToward(state, blank.Row, blank.Column, next.Row, next.Column, target)) return std::nullopt;
+  return stallValue;
 }
 
 }  // namespace quarvel

@@ -2,6 +2,7 @@
 
 #include "game/game_clock.h"
 #include "records/hall_of_fame.h"
+#include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
 
 namespace quarvel {

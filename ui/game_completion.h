@@ -9,7 +9,6 @@
 
 namespace quarvel {
 
-inline constexpr int kMaxFameEntries = 30;
 inline constexpr int kNamePromptLeftTwips = 6000;
 inline constexpr int kNamePromptTopTwips = 1500;
 

@@ -4,6 +4,7 @@
 
 #include "core/board.h"
 #include "core/game_state.h"
+#include "solver/home_cells.h"
 #include "solver/solver_driver.h"
 #include "support/board_text.h"
 #include "support/harness.h"
