@@ -3,10 +3,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
 #include "ui/qt/click_filter.h"
+#include "ui/qt/event_filter.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
 
@@ -37,11 +39,12 @@ void QtFrontEnd::Connect() {
   click(main_->command("Command7"), [&p] { p.ClickSave(); });
   click(main_->command("Command8"), [&p] { p.ClickReplay(); });
   for (int tile = 1; tile < kTileCount; ++tile) click(main_->tile(tile), [&p, tile] { p.ClickTile(tile); });
-  new ClickFilter(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
-  new ClickFilter(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
+  InstallOwnedFilter<ClickFilter>(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
+  InstallOwnedFilter<ClickFilter>(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
   QObject::connect(main_->gameNumberBox(), &QLineEdit::textEdited, main_.get(),
                    [this, &p](const QString& text) { Forward([&p, &text] { p.TypeGameNumber(text.toStdString()); }); });
-  new ArrowKeyFilter(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); });
+  InstallOwnedFilter<ArrowKeyFilter>(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); })
+      .WatchControls(*main_);
   main_->SetOnClose([this] { CloseMainWindow(); });
 
   QObject::connect(&timer_, &QTimer::timeout, main_.get(), [this] { Tick(); });
@@ -83,10 +86,10 @@ ReloadWindow& QtFrontEnd::reloadWindow() {
 }
 
 bool QtFrontEnd::Start() {
-  busy_ = true;
-  const bool started = program_.Start();
-  busy_ = false;
-  if (!started) return false;
+  {
+    const QScopedValueRollback busy(busy_, true);
+    if (!program_.Start()) return false;
+  }
   started_ = true;
   Redraw();
   main_->Centre();
@@ -100,11 +103,7 @@ void QtFrontEnd::Tick() {
 
 void QtFrontEnd::Forward(const std::function<void()>& event) {
   if (busy_) return;
-  busy_ = true;
-  struct Release {
-    bool& flag;
-    ~Release() { flag = false; }
-  } release{busy_};
+  const QScopedValueRollback busy(busy_, true);
   event();
   Redraw();
 }

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QStringListModel>
 
+#include "ui/qt/event_filter.h"
 #include "ui/reload_window_layout.h"
 
 namespace quarvel::qt {
@@ -16,9 +17,6 @@ namespace {
 // Eats Return and Enter in the combo box's edit field: the combo box would otherwise take
 // a typed text that matches an entry as a pick, and only picks in the list count.
 class ReturnKeyBlocker : public QObject {
- public:
-  using QObject::QObject;
-
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
@@ -36,9 +34,7 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(n
   // Every entry is one line in one font, so the drop-down need not measure each of them.
   if (auto* list = qobject_cast<QListView*>(combo()->view())) list->setUniformItemSizes(true);
   // Keys reach the edit field directly or through the combo box.
-  auto* blocker = new ReturnKeyBlocker(combo());
-  combo()->installEventFilter(blocker);
-  combo()->lineEdit()->installEventFilter(blocker);
+  combo()->lineEdit()->installEventFilter(&InstallOwnedFilter<ReturnKeyBlocker>(*combo()));
 }
 
 QComboBox* ReloadWindow::combo() const { return controlAs<QComboBox>("Combo1"); }
