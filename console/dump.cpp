@@ -27,9 +27,9 @@ std::string Dump(const Program& program) {
   std::ostringstream out;
 
   out << "board";
-  for (int row = 1; row <= 4; ++row) {
+  for (int row = 1; row <= kBoardSide; ++row) {
     if (row > 1) out << " /";
-    for (int column = 1; column <= 4; ++column) out << ' ' << TileAt(s.board.table, row, column);
+    for (int column = 1; column <= kBoardSide; ++column) out << ' ' << TileAt(s.board.table, row, column);
   }
   out << "\nbuttons";
   for (const TwipsPoint& p : s.board.buttons) out << ' ' << p.Left << ',' << p.Top;
@@ -42,7 +42,7 @@ std::string Dump(const Program& program) {
   const SolverState& v = s.solver;
   out << "state GameInProgress=" << Flag(s.GameInProgress) << " SolverUsed=" << Flag(s.SolverUsed)
       << " RowEndRotation=" << Flag(v.RowEndRotation) << " RingMode=" << Flag(v.RingMode)
-      << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile << " SolverLastMove=" << v.SolverLastMove
+      << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile << " SolverLastMove=" << static_cast<int>(v.SolverLastMove)
       << '\n';
   char slowest[40];
   std::snprintf(slowest, sizeof slowest, "%.10g", s.SlowestFameTime);

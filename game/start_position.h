@@ -9,9 +9,9 @@
 namespace quarvel {
 
 // Cells 1..16 in reading order at indexes 0..15; value v in 1..15 is tile v, 16 the blank.
-using StartPosition = std::array<std::int16_t, 16>;
+using StartPosition = std::array<std::int16_t, kCellCount>;
 
-inline constexpr std::int16_t kBlankValue = 16;
+inline constexpr std::int16_t kBlankValue = kCellCount;
 
 StartPosition SolvedStartPosition();
 

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "core/game_state.h"
-#include "solver/blank_move.h"
 
 namespace quarvel {
 

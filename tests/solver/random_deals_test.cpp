@@ -66,7 +66,7 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
     EXPECT_FALSE(state.SolverUsed);
     EXPECT_FALSE(state.solver.RingMode);
     EXPECT_FALSE(state.solver.RowEndRotation);
-    EXPECT_EQ(state.solver.SolverLastMove, 0);
+    EXPECT_EQ(state.solver.SolverLastMove, BlankMove::None);
     EXPECT_EQ(state.Text3, "");
   }
   EXPECT_EQ(finished + stalled, kDeals);

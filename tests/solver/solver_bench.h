@@ -30,7 +30,7 @@ struct SolverBench {
   Harness harness;  // for its scripted services
   GameState state;
 
-  explicit SolverBench(const std::string& rows, std::int16_t lastMove = 0) {
+  explicit SolverBench(const std::string& rows, BlankMove lastMove = BlankMove::None) {
     state.board = BoardFromRows(rows);
     state.GameInProgress = true;
     state.commands = {.NewGame = false, .GiveUp = true, .HallOfFame = false, .ShowMe = true,

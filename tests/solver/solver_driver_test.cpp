@@ -14,7 +14,7 @@ using testing::SolverBench;
 TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMoves) {
   // Tile 8's approach stalls with the blank at row 2 column 4; the ring procedure then
   // names a tile that is not next to the blank, press after press.
-  SolverBench bench("1 2 3 4 / 5 6 7 0 / 9 10 8 11 / 12 13 14 15", /*lastMove=*/3);
+  SolverBench bench("1 2 3 4 / 5 6 7 0 / 9 10 8 11 / 12 13 14 15", BlankMove::Up);
   const std::string start = bench.Rows();
   for (int press = 1; press <= 5; ++press) {
     bench.state.Text3 = " 00:01:00";
@@ -24,7 +24,7 @@ TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMo
     EXPECT_TRUE(bench.solver().RingMode);
     EXPECT_EQ(bench.solver().SolverStep, 1);  // phase 2, repeated
     EXPECT_EQ(bench.solver().SolverTile, 8);
-    EXPECT_EQ(bench.solver().SolverLastMove, 3);
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Up);
   }
   EXPECT_EQ(bench.Rows(), start);
   EXPECT_TRUE(bench.state.GameInProgress);
@@ -32,7 +32,7 @@ TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMo
 }
 
 TEST(ShowMe, WithAllTilesHomeOnlyMarksTheGameAndEmptiesTheTimeBox) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0", /*lastMove=*/2);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0", BlankMove::Right);
   bench.state.solver.SolverStep = 5;
   bench.state.solver.SolverTile = 7;
   const Commands commands = bench.state.commands;
@@ -45,13 +45,13 @@ TEST(ShowMe, WithAllTilesHomeOnlyMarksTheGameAndEmptiesTheTimeBox) {
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverStep, 5);
   EXPECT_EQ(bench.solver().SolverTile, 7);
-  EXPECT_EQ(bench.solver().SolverLastMove, 2);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Right);
   EXPECT_TRUE(bench.shown().empty());
 }
 
 TEST(ShowMe, RowEndTestNeedsTheTileBelowItsHomeWithTheBlankToItsLeft) {
   {  // tile 4 below its home cell, blank to its left: the rotation starts and moves at once
-    SolverBench bench("1 2 3 5 / 6 7 0 4 / 8 9 10 11 / 12 13 14 15", 4);
+    SolverBench bench("1 2 3 5 / 6 7 0 4 / 8 9 10 11 / 12 13 14 15", BlankMove::Down);
     EXPECT_EQ(bench.Press(), 7);  // the tile at row 2 column 2 moves right
     EXPECT_TRUE(bench.solver().RowEndRotation);
     EXPECT_EQ(bench.solver().SolverStep, 1);
@@ -61,7 +61,7 @@ TEST(ShowMe, RowEndTestNeedsTheTileBelowItsHomeWithTheBlankToItsLeft) {
     SolverBench bench("1 2 3 5 / 6 7 8 4 / 9 10 11 0 / 12 13 14 15");
     EXPECT_EQ(bench.Press(), 11);
     EXPECT_FALSE(bench.solver().RowEndRotation);
-    EXPECT_EQ(bench.solver().SolverLastMove, 1);
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Left);
   }
   {  // tile 8 and tile 12 in the same situation
     SolverBench eight("1 2 3 4 / 5 6 7 9 / 10 11 0 8 / 12 13 14 15");
@@ -88,15 +88,15 @@ TEST(ShowMe, LastRowTestNeedsAHigherTileBesideTheBlankInTheCorner) {
     EXPECT_EQ(bench.solver().SolverTile, 13);
   }
   {  // 13 is not greater than 13: the homing step moves 13 left
-    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 14 15", 2);
+    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 14 15", BlankMove::Right);
     EXPECT_EQ(bench.Press(), 13);
     EXPECT_FALSE(bench.solver().RingMode);
-    EXPECT_EQ(bench.solver().SolverLastMove, 0);
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   }
 }
 
 TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15", 2);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15", BlankMove::Right);
   bench.state.solver.SolverStep = 7;
   bench.state.solver.SolverTile = 5;
   EXPECT_EQ(bench.Press(), 15);
@@ -105,7 +105,7 @@ TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
   EXPECT_EQ(bench.state.Text3, "");
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
-  EXPECT_EQ(bench.solver().SolverLastMove, 0);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.solver().SolverStep, 7);
   EXPECT_EQ(bench.solver().SolverTile, 5);
   const Commands expected{.NewGame = true, .GiveUp = false, .HallOfFame = false, .ShowMe = false,
@@ -122,9 +122,9 @@ TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
 
 TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
   {  // scan mode: the approach's last direction is forgotten
-    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12", 1);
+    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12", BlankMove::Left);
     ClickTile(bench.state, bench.harness.services, 1);  // cannot move
-    EXPECT_EQ(bench.solver().SolverLastMove, 0);
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   }
   {  // row-end rotation abandoned after three moves, by a click that moves nothing
     SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15");
@@ -151,14 +151,14 @@ TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
 }
 
 TEST(ShowMe, GiveUpDuringAManoeuvreClearsItButKeepsStepAndTile) {
-  SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", 3);
+  SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", BlankMove::Up);
   for (int press = 0; press < 5; ++press) bench.Press();
   GiveUp(bench.state);
   EXPECT_FALSE(bench.state.GameInProgress);
   EXPECT_FALSE(bench.state.SolverUsed);
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
-  EXPECT_EQ(bench.solver().SolverLastMove, 0);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.solver().SolverStep, 5);
   EXPECT_EQ(bench.solver().SolverTile, 4);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
