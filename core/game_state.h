@@ -59,8 +59,6 @@ struct GameState {
 
   bool GameInProgress = false;
   bool SolverUsed = false;
-  DateTime StartTime = 0;            // wall clock, for dates
-  DateTime EndTime = 0;
   std::int64_t StartMonotonicMs = 0;  // durations are measured on the monotonic clock
   std::int16_t FameCount = 0;
   double SlowestFameTime = kNoFameTime;

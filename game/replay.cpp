@@ -1,20 +1,26 @@
 #include "game/replay.h"
 
+#include <utility>
+
 #include "game/game_number.h"
 #include "game/start_position.h"
 
 namespace quarvel {
 
-void ReplayLastGame(GameState& state, Services& services) {
-  const std::string_view trimmed = TrimBlanks(state.Text1);
+bool StartNumberedGame(GameState& state, Services& services, std::string text) {
+  const std::string_view trimmed = TrimBlanks(text);
   const auto number = ParseGameNumber(trimmed);
   if (!number) {
     services.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
-    return;
+    return false;
   }
-  LayOutBoard(state.board, DecodeGameNumber(*number));
   state.PlayedGameNumber = std::string(trimmed);
+  state.Text1 = std::move(text);
+  LayOutBoard(state.board, DecodeGameNumber(*number));
   BeginGame(state, services, /*saveEnabled=*/false);
+  return true;
 }
+
+void ReplayLastGame(GameState& state, Services& services) { StartNumberedGame(state, services, state.Text1); }
 
 }  // namespace quarvel

@@ -55,7 +55,6 @@ void BeginGame(GameState& state, Services& services, bool saveEnabled) {
   c.Save = saveEnabled;
   c.Replay = false;
   services.windows.SetPointer(PointerShape::Default);
-  state.StartTime = services.clock.Now();
   state.StartMonotonicMs = services.clock.MonotonicMs();
 }
 

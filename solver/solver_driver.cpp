@@ -26,16 +26,14 @@ bool LastRowTestHolds(const BoardTable& table, int target) {
 
 }  // namespace
 
-void ShowMe(GameState& state, Services& services) {
-  state.SolverUsed = true;
-  state.Text3.clear();
+bool MakeSolverMove(GameState& state) {
   SolverState& solver = state.solver;
   const BoardTable& table = state.board.table;
 
   int target = 0;
   if (!solver.RowEndRotation && !solver.RingMode) {
     target = FirstMisplacedTile(table);
-    if (target == 0) return;  // nothing to solve: the press changes nothing more
+    if (target == 0) return false;  // nothing to solve: the press changes nothing more
     if (RowEndTestHolds(table, target)) {
       solver.SolverStep = 0;
       solver.RowEndRotation = true;
@@ -45,11 +43,9 @@ void ShowMe(GameState& state, Services& services) {
 
   if (solver.RowEndRotation || solver.RingMode) {
     if (solver.RowEndRotation) RowEndStep(state, solver.SolverTile);
-    if (solver.RingMode) {
-      RingStep(state, solver.SolverTile);
-      CheckSolverFinish(state, services);
-    }
-    return;
+    if (!solver.RingMode) return false;
+    RingStep(state, solver.SolverTile);
+    return true;
   }
 
   if (LastRowTestHolds(table, target)) {
@@ -62,11 +58,20 @@ void ShowMe(GameState& state, Services& services) {
     solver.SolverStep = *stalledAt;
     RingStep(state, target);
   }
-  CheckSolverFinish(state, services);
+  return true;
+}
+
+void ShowMe(GameState& state, Services& services) {
+  state.SolverUsed = true;
+  state.Text3.clear();
+  if (MakeSolverMove(state)) CheckSolverFinish(state, services);
 }
 
 void CheckSolverFinish(GameState& state, Services& services) {
-  if (!IsSolved(state.board.table, state.home)) return;
+  if (IsSolved(state.board.table, state.home)) EndAssistedGame(state, services);
+}
+
+void EndAssistedGame(GameState& state, Services& services) {
   state.GameInProgress = false;
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();

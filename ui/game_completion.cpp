@@ -4,6 +4,7 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
+#include "solver/solver_driver.h"
 
 namespace quarvel {
 namespace {
@@ -48,16 +49,13 @@ bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& stat
 }
 
 void CompleteGame(GameState& state, Services& services) {
+  if (state.SolverUsed) {
+    EndAssistedGame(state, services);
+    return;
+  }
   state.GameInProgress = false;
   state.commands.SetBetweenGames();
 
-  if (state.SolverUsed) {
-    state.SolverUsed = false;
-    services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
-    return;
-  }
-
-  state.EndTime = services.clock.Now();
   const std::int64_t seconds = ElapsedSeconds(state, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;
   state.Text3 = FormatClockText(seconds);

@@ -1,8 +1,7 @@
 // The Reload Game window's event handlers.
 #include <algorithm>
 
-#include "game/game_number.h"
-#include "game/start_position.h"
+#include "game/replay.h"
 #include "records/saved_games_file.h"
 #include "records/utf8.h"
 #include "ui/program.h"
@@ -42,17 +41,7 @@ bool Program::PickSavedGame(const std::string& entry) {
 }
 
 void Program::ReloadPickedGame(const std::string& entry) {
-  const std::string_view trimmed = TrimBlanks(entry);
-  const auto number = ParseGameNumber(trimmed);
-  if (!number) {
-    services_.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
-    return;
-  }
-  state_.Text1 = entry;
-  LayOutBoard(state_.board, DecodeGameNumber(*number));
-  state_.PlayedGameNumber = std::string(trimmed);
-  BeginGame(state_, services_, /*saveEnabled=*/false);
-  windows_.visible = WindowId::Main;
+  if (StartNumberedGame(state_, services_, entry)) windows_.visible = WindowId::Main;
 }
 
 }  // namespace quarvel

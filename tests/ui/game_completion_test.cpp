@@ -65,14 +65,12 @@ TEST(CompleteGame, AWinWithHelpEndsWithTheGameOverNoticeOnly) {
   state.GameInProgress = true;
   state.SolverUsed = true;
   state.Text3 = "";
-  state.EndTime = 12;
   state.commands = {false, true, false, true, false, true, false};
   h.clock.Advance(60);
   CompleteGame(state, h.services);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
   EXPECT_FALSE(state.SolverUsed);
   EXPECT_FALSE(state.GameInProgress);
-  EXPECT_EQ(state.EndTime, 12);
   EXPECT_EQ(state.Text3, "");
   const Commands expected{true, false, false, false, true, true, true};  // Save and Hall of Fame kept
   EXPECT_EQ(state.commands, expected);
@@ -111,7 +109,6 @@ TEST(CompleteGame, AnUnaidedWinIsTimedCongratulatedAndEntered) {
             (Transcript{Congratulation(" 1 minute 43 seconds."), std::string(kNamePrompt) + "Ann"}));
   const GameState& s = h.state();
   EXPECT_EQ(s.Text3, " 00:01:43");
-  EXPECT_DOUBLE_EQ(s.EndTime, ToDateTime({2026, 1, 1, 9, 1, 43}));
   const Commands expected{true, false, true, false, true, true, true};  // Save kept from New Game
   EXPECT_EQ(s.commands, expected);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
