@@ -27,7 +27,7 @@ using bench::FreshFolder;
 
 // A program on scripted dialogs and clock over a real data folder, dealing seeded games.
 struct Bench {
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{bench::ScriptedStart()};
   SeededGenerator generator{1};
   ShuffledRandomSource random{generator};
   ScriptedDialogs dialogs;
@@ -113,7 +113,7 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
   SeededGenerator generator(7);
   ShuffledRandomSource random(generator);
   random.ShuffledRandom(-1);
-  ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
+  ScriptedClock clock(bench::ScriptedStart());
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windows;
   MemoryFileStore files;

@@ -25,7 +25,7 @@ struct DataFolder {
   TempFolder folder;
   DataFolder() : DataFolder(Files{}) {}
   explicit DataFolder(const Files& files) {
-    WriteFile(folder / kHomePositionsFile, kHomePositions);
+    WriteFile(folder / kHomePositionsFile, kSolvedHomeFile);
     for (const auto& [name, content] : files) WriteFile(folder / name, content);
   }
   std::string operator/(const std::string& name) const { return folder / name; }
@@ -200,7 +200,7 @@ TEST(BadSavedFile, AMillionLinesAreListedAndKept) {
 }
 
 TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
-  const std::string good = kHomePositions;
+  const std::string good = kSolvedHomeFile;
   std::string duplicate = good;
   duplicate.replace(duplicate.find("1,2"), 3, "1,1");
   const std::vector<std::string> bad = {"", "4,4\r\n1,1\r\n", good.substr(0, good.size() - 5),
@@ -228,7 +228,7 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
 
 TEST(BadHomePositions, NumbersAfterTheThirtySecondAreIgnored) {
   DataFolder data;
-  WriteFile(data / kHomePositionsFile, std::string(kHomePositions) + "9,9\r\n1,1\r\nanything");
+  WriteFile(data / kHomePositionsFile, std::string(kSolvedHomeFile) + "9,9\r\n1,1\r\nanything");
   DiskHarness h(data.folder.path());
   EXPECT_TRUE(h.program.Start());
   EXPECT_TRUE(h.dialogs.transcript.empty());
@@ -340,7 +340,7 @@ class ScopedTmpfs {
 const std::string kAnnLine = FameLine("Ann", "1", 0.001, "Jan 01, 2026");
 
 void WriteRecords(const TempFolder& folder) {
-  WriteFile(folder / kHomePositionsFile, kHomePositions);
+  WriteFile(folder / kHomePositionsFile, kSolvedHomeFile);
   WriteFile(folder / kFameFile, kAnnLine);
   WriteFile(folder / kSavedGamesFile, "5\r\n");
 }

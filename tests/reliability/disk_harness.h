@@ -6,17 +6,15 @@
 #include "platform/directory_file_store.h"
 #include "platform/scripted.h"
 #include "reliability/processes.h"
+#include "support/fixtures.h"
 #include "ui/program.h"
 
 namespace quarvel::testing {
 
-inline const char* kHomePositions =
-    "4,4\r\n1,1\r\n1,2\r\n1,3\r\n1,4\r\n2,1\r\n2,2\r\n2,3\r\n2,4\r\n3,1\r\n3,2\r\n3,3\r\n3,4\r\n4,1\r\n4,2\r\n4,3\r\n";
-
 struct DiskHarness {
   explicit DiskHarness(const std::string& folder) : files(folder), folder_(folder) {}
 
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{ScriptedStart()};
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   ScriptedDrawList draws;

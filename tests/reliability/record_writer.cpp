@@ -26,6 +26,7 @@
 #include "records/hall_of_fame_file.h"
 #include "ui/game_completion.h"
 #include "ui/save_game.h"
+#include "support/fixtures.h"
 
 namespace quarvel {
 namespace {
@@ -76,7 +77,7 @@ int Run(int argc, char** argv) {
   if (log < 0) Die("cannot open the log");
   ::alarm(300);  // a writer that hangs on a lock ends with SIGALRM, not silently
 
-  ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
+  ScriptedClock clock(testing::ScriptedStart());
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windows;
   ScriptedDrawList draws;
