@@ -15,9 +15,9 @@
 #include "platform/directory_file_store.h"
 #include "platform/scripted.h"
 #include "records/hall_of_fame_file.h"
-#include "solver/solver_driver.h"
 #include "ui/hall_of_fame_listing.h"
 #include "ui/program.h"
+#include "ui/show_me.h"
 #include "ui/tile_click.h"
 
 namespace quarvel {
@@ -125,8 +125,9 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
     const std::string number = EncodeGameNumber(dealt);
     GameState game;
     LayOutBoard(game.board, DecodeGameNumber(*ParseGameNumber(number)));  // as a replay lays it out
-    BeginGame(game, services, /*saveEnabled=*/false);
-    for (int presses = 0; game.GameInProgress && presses < 5000; ++presses) ShowMe(game, services);
+    MainWindowState window;
+    BeginGame(game, services);
+    for (int presses = 0; game.GameInProgress && presses < 5000; ++presses) ShowMe(game, window, services);
     if (!game.GameInProgress) numbers.push_back(number);
   }
   return numbers;

@@ -23,6 +23,7 @@ const char* WindowName(WindowId id) {
 
 std::string Dump(const Program& program) {
   const GameState& s = program.state();
+  const MainWindowState& m = program.mainWindow();
   const WindowsState& w = program.windows();
   std::ostringstream out;
 
@@ -33,9 +34,9 @@ std::string Dump(const Program& program) {
   }
   out << "\nbuttons";
   for (const TwipsPoint& p : s.board.buttons) out << ' ' << p.Left << ',' << p.Top;
-  out << "\ngame " << Quote(s.Text1) << "\ntime " << Quote(s.Text3) << '\n';
+  out << "\ngame " << Quote(m.Text1) << "\ntime " << Quote(m.Text3) << '\n';
 
-  const Commands& c = s.commands;
+  const Commands& c = m.commands;
   out << "commands New=" << OnOff(c.NewGame) << " GiveUp=" << OnOff(c.GiveUp)
       << " HallOfFame=" << OnOff(c.HallOfFame) << " ShowMe=" << OnOff(c.ShowMe) << " Reload=" << OnOff(c.Reload)
       << " Save=" << OnOff(c.Save) << " Replay=" << OnOff(c.Replay) << '\n';

@@ -1,6 +1,6 @@
 #pragma once
-// The state the handlers of all three windows share, and the main window's controls
-// that they write.
+// The game's state the handlers of all three windows share: the board, the home layout,
+// the game flags, the solver's manoeuvre, the clock and the Hall of Fame summary.
 #include <cstdint>
 #include <string>
 
@@ -9,27 +9,6 @@
 #include "core/tile_placement.h"
 
 namespace quarvel {
-
-// Enabled state of the main window's command buttons, as created.
-struct Commands {
-  bool NewGame = true;
-  bool GiveUp = false;
-  bool HallOfFame = true;
-  bool ShowMe = false;
-  bool Reload = true;
-  bool Save = false;
-  bool Replay = false;
-  friend bool operator==(const Commands&, const Commands&) = default;
-
-  // A game has ended or was given up: "Save Game #" and "Hall of Fame" keep their state.
-  void SetBetweenGames() {
-    NewGame = true;
-    GiveUp = false;
-    ShowMe = false;
-    Reload = true;
-    Replay = true;
-  }
-};
 
 // The direction of the solver's last blank move. The numbers are those the record of a
 // game's state has always shown (the console's dump prints them).
@@ -63,11 +42,6 @@ struct GameState {
   std::int16_t FameCount = 0;
   double SlowestFameTime = kNoFameTime;
   SolverState solver;
-
-  // Main window controls.
-  std::string Text1;  // game number box
-  std::string Text3;  // time box
-  Commands commands;
   // The game number box, trimmed, as it stood when the current game began.
   std::string PlayedGameNumber;
 };

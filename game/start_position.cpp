@@ -45,15 +45,8 @@ void LayOutBoard(Board& board, const StartPosition& position) {
   }
 }
 
-void BeginGame(GameState& state, Services& services, bool saveEnabled) {
+void BeginGame(GameState& state, Services& services) {
   state.GameInProgress = true;
-  Commands& c = state.commands;
-  c.NewGame = false;
-  c.GiveUp = true;
-  c.ShowMe = true;
-  c.Reload = false;
-  c.Save = saveEnabled;
-  c.Replay = false;
   services.windows.SetPointer(PointerShape::Default);
   state.StartMonotonicMs = services.clock.MonotonicMs();
 }

@@ -21,7 +21,7 @@ void MakeSolvable(StartPosition& position);
 // Places all 16 tile buttons on their cells and fills the board table.
 void LayOutBoard(Board& board, const StartPosition& position);
 
-// Starts the game laid out on the board: flags, buttons, pointer and start time.
-void BeginGame(GameState& state, Services& services, bool saveEnabled);
+// Starts the game laid out on the board: the flag, the pointer and the start time.
+void BeginGame(GameState& state, Services& services);
 
 }  // namespace quarvel

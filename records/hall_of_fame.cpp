@@ -19,7 +19,7 @@ std::int16_t CountOf(std::size_t n) {
 
 }  // namespace
 
-void LoadFameSummary(GameState& state, Services& services) {
+bool LoadFameSummary(GameState& state, Services& services) {
   state.FameCount = 0;
   state.SlowestFameTime = kNoFameTime;
   try {
@@ -28,13 +28,11 @@ void LoadFameSummary(GameState& state, Services& services) {
     services.dialogs.ShowFailure(failure.what());  // the list is read all the same
   }
   const auto content = services.files.Read(kFameFile);
-  if (!content) {
-    state.commands.HallOfFame = false;
-    return;
-  }
+  if (!content) return false;
   const auto entries = ParseFameFile(ToUtf8Lenient(*content));
   state.FameCount = CountOf(entries.size());
   state.SlowestFameTime = entries.empty() ? 0 : entries.back().Time;
+  return true;
 }
 
 void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays) {
@@ -48,7 +46,6 @@ void InsertFameEntry(GameState& state, Services& services, const std::string& na
   });
   state.FameCount = CountOf(written.size());
   state.SlowestFameTime = written.back().Time;
-  state.commands.HallOfFame = true;
 }
 
 }  // namespace quarvel

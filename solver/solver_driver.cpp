@@ -61,22 +61,4 @@ bool MakeSolverMove(GameState& state) {
   return true;
 }
 
-void ShowMe(GameState& state, Services& services) {
-  state.SolverUsed = true;
-  state.Text3.clear();
-  if (MakeSolverMove(state)) CheckSolverFinish(state, services);
-}
-
-void CheckSolverFinish(GameState& state, Services& services) {
-  if (IsSolved(state.board.table, state.home)) EndAssistedGame(state, services);
-}
-
-void EndAssistedGame(GameState& state, Services& services) {
-  state.GameInProgress = false;
-  state.SolverUsed = false;
-  state.solver.CancelManoeuvre();
-  state.commands.SetBetweenGames();
-  services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
-}
-
 }  // namespace quarvel

@@ -4,7 +4,6 @@
 // rotation or the ring procedure.
 #include "core/board.h"
 #include "core/game_state.h"
-#include "core/platform.h"
 
 namespace quarvel {
 
@@ -12,14 +11,6 @@ namespace quarvel {
 // ring procedure, the rules whose moves may leave the board solved.
 bool MakeSolverMove(GameState& state);
 
-// Click of "Show Me!": one press, then the solved test when the press asks for it.
-void ShowMe(GameState& state, Services& services);
 
-// Ends the game when a solver move has left the board solved; otherwise does nothing.
-void CheckSolverFinish(GameState& state, Services& services);
-
-// Ends a game the solver helped with, whoever made the last move: no time, no Hall of
-// Fame, the "Game Over!" notice.
-void EndAssistedGame(GameState& state, Services& services);
 
 }  // namespace quarvel

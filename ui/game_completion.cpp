@@ -4,7 +4,6 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
-#include "solver/solver_driver.h"
 
 namespace quarvel {
 namespace {
@@ -20,7 +19,7 @@ std::string AskWinnerName(Dialogs& dialogs) {
   for (;;) {
     auto answer = dialogs.AskInput(
         "Congratulations!", "Please provide your name (max. 14 characters) for the Hall of Fame.",
-        kNamePromptLeftTwips, kNamePromptTopTwips);
+        kNamePromptPosition.Left, kNamePromptPosition.Top);
     if (!answer) return {};
     if (CountCharacters(*answer) >= 15) {
       dialogs.ShowMessage("Error!", "The name you provide must contain fewer than 15 characters.");
@@ -48,17 +47,17 @@ bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& stat
   return hours < 1 && (timeDays < state.SlowestFameTime || state.FameCount < kMaxFameEntries);
 }
 
-void CompleteGame(GameState& state, Services& services) {
+void CompleteGame(GameState& state, MainWindowState& window, Services& services) {
   if (state.SolverUsed) {
-    EndAssistedGame(state, services);
+    EndAssistedGame(state, window, services);
     return;
   }
   state.GameInProgress = false;
-  state.commands.SetBetweenGames();
+  window.commands.SetBetweenGames();
 
   const std::int64_t seconds = ElapsedSeconds(state, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;
-  state.Text3 = FormatClockText(seconds);
+  window.Text3 = FormatClockText(seconds);
   const HoursMinutesSeconds time = SplitSeconds(seconds);
   services.dialogs.ShowMessage("Congratulations!", CongratulationText(time));
   if (!QualifiesForFame(time.hours, timeDays, state)) return;
@@ -66,6 +65,15 @@ void CompleteGame(GameState& state, Services& services) {
   const std::string name = AskWinnerName(services.dialogs);
   if (name.empty()) return;
   InsertFameEntry(state, services, name, timeDays);
+  window.commands.HallOfFame = true;
+}
+
+void EndAssistedGame(GameState& state, MainWindowState& window, Services& services) {
+  state.GameInProgress = false;
+  state.SolverUsed = false;
+  state.solver.CancelManoeuvre();
+  window.commands.SetBetweenGames();
+  services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
 }
 
 }  // namespace quarvel

@@ -6,11 +6,9 @@
 #include "core/date_time.h"
 #include "core/game_state.h"
 #include "core/platform.h"
+#include "ui/window_state.h"
 
 namespace quarvel {
-
-inline constexpr int kNamePromptLeftTwips = 6000;
-inline constexpr int kNamePromptTopTwips = 1500;
 
 // "Congratulations, your winning time was ..." for the split winning time.
 std::string CongratulationText(const HoursMinutesSeconds& time);
@@ -20,6 +18,10 @@ std::string CongratulationText(const HoursMinutesSeconds& time);
 bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& state);
 
 // Runs when a player's click has left the board solved.
-void CompleteGame(GameState& state, Services& services);
+void CompleteGame(GameState& state, MainWindowState& window, Services& services);
+
+// Ends a game the solver helped with, whoever made the last move: no time, no Hall of
+// Fame, the "Game Over!" notice.
+void EndAssistedGame(GameState& state, MainWindowState& window, Services& services);
 
 }  // namespace quarvel

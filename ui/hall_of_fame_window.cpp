@@ -7,7 +7,7 @@
 namespace quarvel {
 
 bool Program::ClickHallOfFame() {
-  if (!MainWindowUp() || !state_.commands.HallOfFame) return false;
+  if (!MainWindowUp() || !main_.commands.HallOfFame) return false;
   Run([&] { ShowHallOfFame(); });
   return true;
 }

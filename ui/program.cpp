@@ -28,13 +28,15 @@ bool Program::Start() {
   state_.home = *home;
   state_.board.table = *home;
 
-  Run([&] { LoadFameSummary(state_, services_); });
+  Run([&] {
+    if (!LoadFameSummary(state_, services_)) main_.commands.HallOfFame = false;
+  });
   services_.random.ShuffledRandom(-1);
   state_.GameInProgress = false;
   state_.SolverUsed = false;
   state_.solver.CancelManoeuvre();
   Run([&] {
-    if (services_.files.Exists(kSavedGamesFile)) state_.commands.Reload = true;
+    if (services_.files.Exists(kSavedGamesFile)) main_.commands.Reload = true;
   });
   return true;
 }

@@ -1,7 +1,6 @@
 // The Reload Game window's event handlers.
 #include <algorithm>
 
-#include "game/replay.h"
 #include "records/saved_games_file.h"
 #include "records/utf8.h"
 #include "ui/program.h"
@@ -9,7 +8,7 @@
 namespace quarvel {
 
 bool Program::ClickReload() {
-  if (!MainWindowUp() || !state_.commands.Reload) return false;
+  if (!MainWindowUp() || !main_.commands.Reload) return false;
   Run([&] { ShowReloadWindow(); });
   return true;
 }
@@ -41,7 +40,7 @@ bool Program::PickSavedGame(const std::string& entry) {
 }
 
 void Program::ReloadPickedGame(const std::string& entry) {
-  if (StartNumberedGame(state_, services_, entry)) windows_.visible = WindowId::Main;
+  if (StartGameFromText(entry)) windows_.visible = WindowId::Main;
 }
 
 }  // namespace quarvel

@@ -5,8 +5,8 @@
 
 namespace quarvel {
 
-void SaveGame(GameState& state, Services& services) {
-  const std::string number(TrimBlanks(state.Text1));
+void SaveGame(MainWindowState& window, Services& services) {
+  const std::string number(TrimBlanks(window.Text1));
   if (!ParseGameNumber(number)) {
     services.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(number));
     return;
@@ -15,7 +15,7 @@ void SaveGame(GameState& state, Services& services) {
     return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
   });
   services.dialogs.ShowMessage("Success!", "Game # successfully saved.");
-  state.commands.Save = false;
+  window.commands.Save = false;
 }
 
 }  // namespace quarvel

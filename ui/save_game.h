@@ -1,10 +1,10 @@
 #pragma once
-#include "core/game_state.h"
 #include "core/platform.h"
+#include "ui/window_state.h"
 
 namespace quarvel {
 
 // Click of "Save Game #": stores the game number box's number in saved.dat.
-void SaveGame(GameState& state, Services& services);
+void SaveGame(MainWindowState& window, Services& services);
 
 }  // namespace quarvel

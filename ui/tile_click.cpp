@@ -5,11 +5,11 @@
 
 namespace quarvel {
 
-void ClickTile(GameState& state, Services& services, int tile) {
+void ClickTile(GameState& state, MainWindowState& window, Services& services, int tile) {
   if (!state.GameInProgress) return;
   state.solver.CancelManoeuvre();
   MoveTile(state.board, tile);
-  if (IsSolved(state.board.table, state.home)) CompleteGame(state, services);
+  if (IsSolved(state.board.table, state.home)) CompleteGame(state, window, services);
 }
 
 }  // namespace quarvel

@@ -30,8 +30,8 @@ struct Summary {
 
 Summary Load(Harness& h) {
   GameState state;
-  LoadFameSummary(state, h.services);
-  return {state.FameCount, state.SlowestFameTime, state.commands.HallOfFame};
+  const bool listed = LoadFameSummary(state, h.services);
+  return {state.FameCount, state.SlowestFameTime, listed};
 }
 
 TEST(LoadFameSummary, CountsEntriesAndTakesTheLastTime) {
@@ -64,7 +64,7 @@ TEST(LoadFameSummary, DeletesHallFameDatWithOrWithoutAList) {
     if (withList) h.files.files["Fame.dat"] = Lines(1, 1);
     ASSERT_TRUE(h.Start());
     EXPECT_FALSE(h.files.Exists("HallFame.dat"));
-    EXPECT_EQ(h.state().commands.HallOfFame, withList);
+    EXPECT_EQ(h.window().commands.HallOfFame, withList);
     EXPECT_TRUE(h.dialogs.transcript.empty());
   }
 }
@@ -78,7 +78,6 @@ struct Inserted {
 Inserted Insert(Harness& h, GameState& state, const std::string& name, double time) {
   state.PlayedGameNumber = "316";
   InsertFameEntry(state, h.services, name, time);
-  EXPECT_TRUE(state.commands.HallOfFame);
   return {h.files.files.at("Fame.dat"), state.FameCount, state.SlowestFameTime};
 }
 
@@ -168,14 +167,12 @@ TEST(InsertFameEntry, AFailedRewriteChangesNothing) {
   GameState state;
   h.files.files["Fame.dat"] = Lines(1, 2);
   LoadFameSummary(state, h.services);
-  state.commands.HallOfFame = false;
   h.files.failing.insert("Temp.dat");
   state.PlayedGameNumber = "316";
   EXPECT_THROW(InsertFameEntry(state, h.services, "Ann", 0.0001), FileFailure);
   EXPECT_EQ(h.files.files["Fame.dat"], Lines(1, 2));
   EXPECT_EQ(state.FameCount, 2);
   EXPECT_EQ(state.SlowestFameTime, 2);
-  EXPECT_FALSE(state.commands.HallOfFame);
 }
 
 }  // namespace

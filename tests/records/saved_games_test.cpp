@@ -17,13 +17,13 @@ using testing::Harness;
 void StartAndDeal(Harness& h) {
   ASSERT_TRUE(h.Start());
   ASSERT_TRUE(h.program.ClickNewGame());
-  ASSERT_TRUE(h.state().commands.Save);
+  ASSERT_TRUE(h.window().commands.Save);
 }
 
 // Saves each number as typed into the game number box, one fresh game each.
 void SaveEach(Harness& h, const std::vector<std::string>& numbers) {
   for (const std::string& number : numbers) {
-    if (!h.state().commands.NewGame) h.program.ClickGiveUp();
+    if (!h.window().commands.NewGame) h.program.ClickGiveUp();
     ASSERT_TRUE(h.program.ClickNewGame());
     h.program.TypeGameNumber(number);
     ASSERT_TRUE(h.program.ClickSave());
@@ -108,12 +108,13 @@ TEST(SaveGame, ConfirmsDisablesAndLeavesTheGameAlone) {
   Harness h;
   StartAndDeal(h);
   const GameState before = h.state();
+  const MainWindowState beforeWindow = h.window();
   ASSERT_TRUE(h.program.ClickSave());
   EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
-  EXPECT_FALSE(h.state().commands.Save);
-  Commands expected = before.commands;
+  EXPECT_FALSE(h.window().commands.Save);
+  Commands expected = beforeWindow.commands;
   expected.Save = false;
-  EXPECT_EQ(h.state().commands, expected);
+  EXPECT_EQ(h.window().commands, expected);
   EXPECT_EQ(h.state().board.table, before.board.table);
   EXPECT_TRUE(h.state().GameInProgress);
   EXPECT_FALSE(h.program.ClickSave());  // a second Save of the same game is impossible
@@ -139,7 +140,7 @@ TEST(SaveGame, RefusesATextThatIsNotAGameNumber) {
       h.program.TypeGameNumber(text);
       ASSERT_TRUE(h.program.ClickSave());
       EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{std::string("message Error!|") + message}));
-      EXPECT_TRUE(h.state().commands.Save) << text;
+      EXPECT_TRUE(h.window().commands.Save) << text;
       EXPECT_EQ(h.files.Exists("saved.dat"), withFile);
       if (withFile) {
         EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
@@ -158,7 +159,7 @@ TEST(SaveGame, AFailedRewriteIsReportedAndSaveStaysEnabled) {
     ASSERT_EQ(h.dialogs.transcript.size(), 1u);
     EXPECT_TRUE(h.dialogs.transcript[0].starts_with("failure Cannot ")) << h.dialogs.transcript[0];
     EXPECT_NE(h.dialogs.transcript[0].find(failing), std::string::npos);
-    EXPECT_TRUE(h.state().commands.Save);
+    EXPECT_TRUE(h.window().commands.Save);
     EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
     // The program goes on.
     h.files.failing.clear();

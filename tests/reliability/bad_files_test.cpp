@@ -252,7 +252,7 @@ TEST(DataFolder, RecordFilesReplacedByFoldersAreReportedAndNothingElseIsTouched)
   h.program.ReturnToMain();
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
-  EXPECT_TRUE(h.state().commands.Save);  // the number can still be saved once the folder is gone
+  EXPECT_TRUE(h.window().commands.Save);  // the number can still be saved once the folder is gone
   h.Win("Kim", 5);
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{
                               "Cannot delete HallFame.dat: Is a directory.",
@@ -349,7 +349,7 @@ void WriteRecords(const TempFolder& folder) {
 void ExpectRewritesRefused(const TempFolder& folder, DiskHarness& h, const std::string& reason) {
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
-  EXPECT_TRUE(h.state().commands.Save);
+  EXPECT_TRUE(h.window().commands.Save);
   h.Win("Kim", 5);
   const auto failures = h.Failures();
   ASSERT_GE(failures.size(), 2u);

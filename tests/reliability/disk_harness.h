@@ -24,6 +24,7 @@ struct DiskHarness {
 
   std::string Path(const std::string& name) const { return folder_ + "/" + name; }
   const GameState& state() const { return program.state(); }
+  const MainWindowState& window() const { return program.mainWindow(); }
 
   // Wins the solved-arrangement game in `seconds` and answers the name box with `name`.
   void Win(const std::string& name, int seconds) {

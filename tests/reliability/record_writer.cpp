@@ -84,6 +84,7 @@ int Run(int argc, char** argv) {
   DirectoryFileStore files(folder);
   Services services{clock, dialogs, windows, files, draws};
   GameState state;
+  MainWindowState mainWindow;
   std::mt19937_64 random(seed);
   std::uniform_int_distribution<std::uint64_t> numbers(0, kLargestGameNumber);
   std::uniform_int_distribution<std::uint64_t> seconds(0, 3599);
@@ -101,9 +102,9 @@ int Run(int argc, char** argv) {
     if (saves) {
       const std::string number = std::to_string(numbers(random));
       WriteLine(log, "save " + number);
-      state.Text1 = " " + number + " ";
-      state.commands.Save = true;
-      SaveGame(state, services);
+      mainWindow.Text1 = " " + number + " ";
+      mainWindow.commands.Save = true;
+      SaveGame(mainWindow, services);
       if (dialogs.transcript.empty() || dialogs.transcript.back() != "message Success!|Game # successfully saved.")
         Die("Save did not confirm");
     }

@@ -62,18 +62,19 @@ TEST(QualifiesForFame, UnderAnHourAndFasterThanTheSlowestOrRoomLeft) {
 TEST(CompleteGame, AWinWithHelpEndsWithTheGameOverNoticeOnly) {
   Harness h;
   GameState state;
+  MainWindowState window;
   state.GameInProgress = true;
   state.SolverUsed = true;
-  state.Text3 = "";
-  state.commands = {false, true, false, true, false, true, false};
+  window.Text3 = "";
+  window.commands = {false, true, false, true, false, true, false};
   h.clock.Advance(60);
-  CompleteGame(state, h.services);
+  CompleteGame(state, window, h.services);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
   EXPECT_FALSE(state.SolverUsed);
   EXPECT_FALSE(state.GameInProgress);
-  EXPECT_EQ(state.Text3, "");
+  EXPECT_EQ(window.Text3, "");
   const Commands expected{true, false, false, false, true, true, true};  // Save and Hall of Fame kept
-  EXPECT_EQ(state.commands, expected);
+  EXPECT_EQ(window.commands, expected);
   EXPECT_TRUE(h.files.files.count("Fame.dat") == 0);
 }
 
@@ -88,7 +89,7 @@ TEST(CompleteGame, HelpThenThePlayersOwnLastMoveStillEndsWithGameOver) {
   h.program.ClickTile(15);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
   EXPECT_FALSE(h.state().SolverUsed);
-  EXPECT_EQ(h.state().Text3, "");
+  EXPECT_EQ(h.window().Text3, "");
   EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
 
   // The next game, won without help, enters the list again.
@@ -108,16 +109,16 @@ TEST(CompleteGame, AnUnaidedWinIsTimedCongratulatedAndEntered) {
   EXPECT_EQ(h.dialogs.transcript,
             (Transcript{Congratulation(" 1 minute 43 seconds."), std::string(kNamePrompt) + "Ann"}));
   const GameState& s = h.state();
-  EXPECT_EQ(s.Text3, " 00:01:43");
+  EXPECT_EQ(h.window().Text3, " 00:01:43");
   const Commands expected{true, false, true, false, true, true, true};  // Save kept from New Game
-  EXPECT_EQ(s.commands, expected);
+  EXPECT_EQ(h.window().commands, expected);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
   EXPECT_EQ(s.FameCount, 1);
   EXPECT_EQ(s.SlowestFameTime, 103 / 86400.0);
   // The final time stays in the box.
   h.clock.Advance(5);
   h.program.Tick();
-  EXPECT_EQ(h.state().Text3, " 00:01:43");
+  EXPECT_EQ(h.window().Text3, " 00:01:43");
 }
 
 TEST(CompleteGame, DurationsComeFromTheMonotonicClockInTotalHours) {
@@ -139,7 +140,7 @@ TEST(CompleteGame, DurationsComeFromTheMonotonicClockInTotalHours) {
     EXPECT_EQ(h.dialogs.transcript.size(), asked ? 2u : 1u) << seconds;
     EXPECT_EQ(h.files.files.count("Fame.dat"), asked ? 1u : 0u);
     if (seconds == 24 * 3600 + 5 * 60) {
-      EXPECT_EQ(h.state().Text3, " 24:05:00");
+      EXPECT_EQ(h.window().Text3, " 24:05:00");
     }
     if (asked) {
       EXPECT_TRUE(h.files.files.at("Fame.dat").ends_with(",\"Jun 01, 2020\"\r\n"));
@@ -187,10 +188,10 @@ TEST(CompleteGame, NamePrompt) {
     EXPECT_EQ(h.dialogs.transcript, expected);
     if (c.stored.empty()) {
       EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
-      EXPECT_FALSE(h.state().commands.HallOfFame);
+      EXPECT_FALSE(h.window().commands.HallOfFame);
     } else {
       EXPECT_EQ(h.files.files.at("Fame.dat"), "\"" + c.stored + "\",\"2\",8.101851851851852e-05,\"Jan 01, 2026\"\r\n");
-      EXPECT_TRUE(h.state().commands.HallOfFame);
+      EXPECT_TRUE(h.window().commands.HallOfFame);
     }
   }
 }
@@ -230,7 +231,7 @@ TEST(CompleteGame, TheEntryKeepsTheNumberTheGameBeganWith) {
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 1);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",1.1574074074074073e-05,\"Jan 01, 2026\"\r\n");
-  EXPECT_EQ(h.state().Text1, "12345");
+  EXPECT_EQ(h.window().Text1, "12345");
 }
 
 TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
@@ -243,10 +244,10 @@ TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
   WinAfter(h, 10);
   ASSERT_EQ(h.dialogs.transcript.size(), 3u);
   EXPECT_EQ(h.dialogs.transcript[2], "failure Cannot read Fame.dat: scripted failure.");
-  EXPECT_EQ(h.state().Text3, " 00:00:10");
+  EXPECT_EQ(h.window().Text3, " 00:00:10");
   EXPECT_EQ(h.state().FameCount, 0);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "");
-  EXPECT_TRUE(h.state().commands.NewGame);
+  EXPECT_TRUE(h.window().commands.NewGame);
 }
 
 }  // namespace

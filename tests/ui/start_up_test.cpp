@@ -21,9 +21,9 @@ TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
   EXPECT_FALSE(s.GameInProgress);
   Commands expected;
   expected.HallOfFame = false;  // no Fame.dat
-  EXPECT_EQ(s.commands, expected);
-  EXPECT_EQ(s.Text1, "");
-  EXPECT_EQ(s.Text3, "");
+  EXPECT_EQ(h.window().commands, expected);
+  EXPECT_EQ(h.window().Text1, "");
+  EXPECT_EQ(h.window().Text3, "");
   // Clicks between games are received and ignored.
   EXPECT_TRUE(h.program.ClickTile(12));
   EXPECT_EQ(RowsOf(s.board.table), kSolved);

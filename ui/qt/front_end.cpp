@@ -21,7 +21,7 @@ QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* win
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
   timer_.setInterval(layout::kTimerIntervalMs);
   Connect();
-  main_->Draw(program_.state());
+  main_->Draw(program_.state(), program_.mainWindow());
 }
 
 QtFrontEnd::~QtFrontEnd() = default;
@@ -126,7 +126,7 @@ FormWindow& QtFrontEnd::WindowOf(WindowId id) {
 void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
-  main_->Draw(program_.state());
+  main_->Draw(program_.state(), program_.mainWindow());
   if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
   if (reload_ || windows.visible == WindowId::Reload)
     reloadWindow().Draw(windows.savedList, windows.savedListVersion, windows.comboText,
