@@ -9,9 +9,8 @@ namespace quarvel {
 namespace {
 
 using testing::Harness;
+using testing::kSolved;
 using testing::RowsOf;
-
-constexpr const char* kSolved = "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0";
 
 TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
   Harness h;
