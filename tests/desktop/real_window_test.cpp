@@ -162,6 +162,63 @@ class RealWindow : public ::testing::Test {
     return ::testing::AssertionFailure() << "the screen shows " << RowsOf(seen) << ", not " << rows;
   }
 
+  // The records the windows show: three Hall of Fame entries and three saved games.
+  void WriteRecords() {
+    WriteFile(folder_ / "Fame.dat",
+              "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
+              "\"Bartholomew Xy\",\"10461394943999\",0.0034837962962962963,\"Dec 31, 2025\"\r\n"
+              "\"Cy\",\"7\",0.041655092592592594,\"Jan 02, 2026\"\r\n");
+    WriteFile(folder_ / "saved.dat", "0\r\n9807557760000\r\n5252855902758\r\n");
+  }
+
+  // Waits until the main window is up, centred and drawn at a scale of 1: `report` is the
+  // account made after centring, `screen` the screen with the window on it.
+  ::testing::AssertionResult MainWindowDrawn(RunningProgram& game, Report& report, XWindow& main, QImage& screen) {
+    if (!game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report))
+      return ::testing::AssertionFailure() << "no main window";
+    if (report.scale != 1) return ::testing::AssertionFailure() << "scale " << report.scale;
+    main = WindowUp();
+    if (main.id.empty()) return ::testing::AssertionFailure() << "no main window on the X server";
+    // The start-up report comes before centring; the next one after it.
+    if (!game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); },
+                            &report))
+      return ::testing::AssertionFailure() << "the main window was not centred";
+    if (!WaitUntil([&] {
+          screen = GrabScreen();
+          return Painted(screen, main.place.topLeft(), 1);
+        }))
+      return ::testing::AssertionFailure() << "the window was not drawn";
+    return ::testing::AssertionSuccess();
+  }
+
+  // Opens the Reload Game window and waits until it is up and centred.
+  ::testing::AssertionResult ReloadWindowUp(RunningProgram& game, QPoint origin, Report& report, XWindow& reload) {
+    ClickAt(Centre(origin, RectOf(layout::kMainWindowLayout, "Command6"), 1));
+    if (!game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report))
+      return ::testing::AssertionFailure() << "no Reload Game window";
+    reload = WindowUp();
+    if (reload.id.empty()) return ::testing::AssertionFailure() << "no Reload Game window on the X server";
+    if (!game.WaitForReport([&](const Report& r) { return r.windows.at("Form3").client.topLeft() == reload.place.topLeft(); },
+                            &report))
+      return ::testing::AssertionFailure() << "the Reload Game window was not centred";
+    return ::testing::AssertionSuccess();
+  }
+
+  // Drops the Reload Game window's list down and waits until its three entries show:
+  // the place of the combo box, the screen and the entries' lines on it.
+  ::testing::AssertionResult DroppedDown(const XWindow& reload, QRect& comboPlace, QImage& dropped,
+                                         std::vector<int>& entries) {
+    comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+    ClickAt(comboPlace.topRight() + QPoint(-6, comboPlace.height() / 2));  // the arrow
+    if (!WaitUntil([&] {
+          dropped = GrabScreen();
+          return TextLinesBelow(dropped, comboPlace).size() == 3;
+        }))
+      return ::testing::AssertionFailure() << "the list did not drop down with its three entries";
+    entries = TextLinesBelow(dropped, comboPlace);
+    return ::testing::AssertionSuccess();
+  }
+
   std::string program_;
   fs::path folder_;
   fs::path shots_;
@@ -170,30 +227,16 @@ class RealWindow : public ::testing::Test {
 constexpr const char* kSolved = "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0";
 const layout::WindowLayout& kMain = layout::kMainWindowLayout;
 
-TEST_F(RealWindow, ThreeWindowsLaidOutByTheirTwipsPlayedWithMouseAndKeys) {
-  WriteFile(folder_ / "Fame.dat",
-            "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
-            "\"Bartholomew Xy\",\"10461394943999\",0.0034837962962962963,\"Dec 31, 2025\"\r\n"
-            "\"Cy\",\"7\",0.041655092592592594,\"Jan 02, 2026\"\r\n");
-  WriteFile(folder_ / "saved.dat", "0\r\n9807557760000\r\n5252855902758\r\n");
+// The main window: every control where its twips say, the framed ones seen on the screen.
+TEST_F(RealWindow, TheMainWindowIsLaidOutByItsTwips) {
+  WriteRecords();
   RunningProgram game(program_, folder_, {});
-
-  // The main window: every control where its twips say, the framed ones seen on the screen.
   Report report;
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report)) << "no main window";
-  ASSERT_EQ(report.scale, 1);
-  XWindow main = WindowUp();
-  ASSERT_FALSE(main.id.empty());
-  // The start-up report comes before centring; the next one after it.
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); },
-                                 &report));
+  XWindow main;
+  QImage screen;
+  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
   ExpectLaidOut(report, "Form1", kMain, main, 1);
   const QPoint origin = main.place.topLeft();
-  QImage screen;
-  ASSERT_TRUE(WaitUntil([&] {
-    screen = GrabScreen();
-    return Painted(screen, origin, 1);
-  })) << "the window was not drawn";
   Photograph(screen, main.place, "main-window.png");
   for (const layout::ControlLayout& control : kMain.controls) {
     const bool framed = control.kind == layout::ControlKind::Button ||
@@ -211,45 +254,71 @@ TEST_F(RealWindow, ThreeWindowsLaidOutByTheirTwipsPlayedWithMouseAndKeys) {
   const BoardReader reader(screen, origin, 1);
   EXPECT_TRUE(BoardShows(reader, kSolved));
   EXPECT_EQ(RowsOf(BoardFromNames(report)), kSolved);
+}
 
-  // New Game: a dealt board, the same on the screen as in the program's own account.
+// New Game: a dealt board, the same on the screen as in the program's own account; Give
+// Up puts the tiles back.
+TEST_F(RealWindow, NewGameDealsWhatTheScreenShowsAndGiveUpPutsTheTilesBack) {
+  RunningProgram game(program_, folder_, {});
+  Report report;
+  XWindow main;
+  QImage screen;
+  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
+  const QPoint origin = main.place.topLeft();
+  const BoardReader reader(screen, origin, 1);
   ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report));
   EXPECT_FALSE(report.Control("Form1", "Command2").enabled);
   EXPECT_TRUE(report.Control("Form1", "Command3").enabled);
   EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
-
-  // Give Up, then the Reload Game window with its list dropped down.
   ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));
   EXPECT_TRUE(BoardShows(reader, kSolved));
-  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report));
-  const XWindow reload = WindowUp();
-  ASSERT_FALSE(reload.id.empty());
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form3").client.topLeft() == reload.place.topLeft(); },
-                                 &report));
+}
+
+// The Reload Game window laid out by its twips, its list dropped down and photographed.
+TEST_F(RealWindow, TheReloadWindowIsLaidOutAndDropsItsListDown) {
+  WriteRecords();
+  RunningProgram game(program_, folder_, {});
+  Report report;
+  XWindow main;
+  QImage screen;
+  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
+  XWindow reload;
+  ASSERT_TRUE(ReloadWindowUp(game, main.place.topLeft(), report, reload));
   ExpectLaidOut(report, "Form3", layout::kReloadWindowLayout, reload, 1);
-  const TwipsRect& combo = RectOf(layout::kReloadWindowLayout, "Combo1");
-  screen = GrabScreen();
-  const QRect comboPlace = Expected(reload.place.topLeft(), combo, 1);
-  const QRect comboSeen = MeasureFrame(screen, comboPlace, 1);
+  const QRect comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+  const QRect comboSeen = MeasureFrame(GrabScreen(), comboPlace, 1);
   EXPECT_TRUE(WithinAPixel(QRect(comboSeen.left(), comboSeen.top(), comboPlace.width(), comboSeen.height()), comboPlace))
       << "on the screen: Combo1";
-  ClickAt(comboPlace.topRight() + QPoint(-6, comboPlace.height() / 2));  // the arrow
+  QRect place;
   QImage dropped;
-  ASSERT_TRUE(WaitUntil([&] {
-    dropped = GrabScreen();
-    return TextLinesBelow(dropped, comboPlace).size() == 3;
-  })) << "the list did not drop down with its three entries";
+  std::vector<int> entries;
+  ASSERT_TRUE(DroppedDown(reload, place, dropped, entries));
   Photograph(dropped, reload.place, "reload-window.png");
+}
+
+// A game picked from the drop-down list, then played by clicks on tiles and the arrow keys.
+TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
+  WriteRecords();
+  RunningProgram game(program_, folder_, {});
+  Report report;
+  XWindow main;
+  QImage screen;
+  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
+  const QPoint origin = main.place.topLeft();
+  const BoardReader reader(screen, origin, 1);
+  XWindow reload;
+  ASSERT_TRUE(ReloadWindowUp(game, origin, report, reload));
+  QRect comboPlace;
+  QImage dropped;
+  std::vector<int> entries;
+  ASSERT_TRUE(DroppedDown(reload, comboPlace, dropped, entries));
   // The third entry of the list, found by its line of text on the screen.
-  const std::vector<int> entries = TextLinesBelow(dropped, comboPlace);
   ClickAt(QPoint(comboPlace.left() + 20, entries[2]));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report)) << "no reload";
   EXPECT_EQ(report.Control("Form1", "Text1").text, "5252855902758");
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0"));
 
-  // Clicks on tiles by their cells, then the arrow keys.
   ClickAt(reader.CellRect(4 * 2 + 4).center());  // 6, above the empty cell
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 0 / 15 4 8 6"));
   ClickAt(reader.CellRect(1).center());  // 9, far from the empty cell
@@ -263,9 +332,17 @@ TEST_F(RealWindow, ThreeWindowsLaidOutByTheirTwipsPlayedWithMouseAndKeys) {
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6"));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3"; }))
       << "the tiles' names follow the moves";
+}
 
-  // The Hall of Fame window during the game.
-  ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
+// The Hall of Fame window laid out by its twips, listing the file, and the way back.
+TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
+  WriteRecords();
+  RunningProgram game(program_, folder_, {});
+  Report report;
+  XWindow main;
+  QImage screen;
+  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
+  ClickAt(Centre(main.place.topLeft(), RectOf(kMain, "Command4"), 1));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
   const XWindow fame = WindowUp();
   ASSERT_FALSE(fame.id.empty());
@@ -282,7 +359,6 @@ TEST_F(RealWindow, ThreeWindowsLaidOutByTheirTwipsPlayedWithMouseAndKeys) {
   Photograph(screen, fame.place, "hall-of-fame-window.png");
   ClickAt(back.center());
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
-  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6")) << "the game goes on";
   EXPECT_TRUE(game.Running());
 }
 
