@@ -114,29 +114,29 @@ TEST(InsertFameEntry, RanksTiesCapAndUpdatesTheSummary) {
   EXPECT_EQ(r.slowest, 0.005);
 }
 
-TEST(InsertFameEntry, FullListDropsPlace31) {
-  Harness h;
-  GameState state;
-  h.files.files["Fame.dat"] = Lines(1, 30);
-  LoadFameSummary(state, h.services);
-  ASSERT_EQ(state.FameCount, 30);
-  ASSERT_EQ(state.SlowestFameTime, 30);
-
-  const Inserted r = Insert(h, state, "new", 1.5);
-  EXPECT_EQ(r.file, Lines(1, 1) + "\"new\",\"316\",1.5,\"Jan 01, 2026\"\r\n" + Lines(2, 29));
-  EXPECT_EQ(r.count, 30);
-  EXPECT_EQ(r.slowest, 29);
-}
-
-TEST(InsertFameEntry, TwentyNinePlusASlowerOneMakesThirty) {
-  Harness h;
-  GameState state;
-  h.files.files["Fame.dat"] = Lines(1, 29);
-  LoadFameSummary(state, h.services);
-  const Inserted r = Insert(h, state, "slow", 40);
-  EXPECT_EQ(r.file, Lines(1, 29) + "\"slow\",\"316\",40,\"Jan 01, 2026\"\r\n");
-  EXPECT_EQ(r.count, 30);
-  EXPECT_EQ(r.slowest, 40);
+TEST(InsertFameEntry, AFullListDropsPlace31AndTwentyNineGrowToThirty) {
+  const struct {
+    int lines;
+    const char* name;
+    double time;
+    std::string file;
+    double slowest;
+  } cases[] = {
+      {30, "new", 1.5, Lines(1, 1) + "\"new\",\"316\",1.5,\"Jan 01, 2026\"\r\n" + Lines(2, 29), 29},
+      {29, "slow", 40, Lines(1, 29) + "\"slow\",\"316\",40,\"Jan 01, 2026\"\r\n", 40},
+  };
+  for (const auto& c : cases) {
+    Harness h;
+    GameState state;
+    h.files.files["Fame.dat"] = Lines(1, c.lines);
+    LoadFameSummary(state, h.services);
+    ASSERT_EQ(state.FameCount, c.lines);
+    ASSERT_EQ(state.SlowestFameTime, c.lines);
+    const Inserted r = Insert(h, state, c.name, c.time);
+    EXPECT_EQ(r.file, c.file) << c.lines;
+    EXPECT_EQ(r.count, 30) << c.lines;
+    EXPECT_EQ(r.slowest, c.slowest) << c.lines;
+  }
 }
 
 TEST(InsertFameEntry, RewriteNormalisesTheOldLines) {
