@@ -1,5 +1,5 @@
 #pragma once
-// The end of a game won by the player.
+// The end of a game: won by the player, or completed with the help of "Show Me!".
 #include <cstdint>
 #include <string>
 
