@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 
@@ -111,6 +112,7 @@ class RealWindow : public ::testing::Test {
     shots_ = Setting("QUARVEL_SCREENSHOT_DIR", fs::current_path().string());
   }
   void TearDown() override {
+    game_.reset();  // the program ends before its folder goes
     if (!folder_.empty() && !HasFailure()) fs::remove_all(folder_);
     else if (!folder_.empty()) std::cerr << "files kept in " << folder_ << "\n";
   }
@@ -219,9 +221,22 @@ class RealWindow : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
+  // Starts the program, with the records of WriteRecords or none, and waits until its
+  // main window is up, centred and drawn (game_, report_, main_, screen_).
+  ::testing::AssertionResult StartWithMainWindow(bool withRecords) {
+    if (withRecords) WriteRecords();
+    game_.emplace(program_, folder_.string(), std::vector<std::pair<std::string, std::string>>{});
+    return MainWindowDrawn(*game_, report_, main_, screen_);
+  }
+
   std::string program_;
   fs::path folder_;
   fs::path shots_;
+  // The program a test started with StartWithMainWindow, and what it showed.
+  std::optional<RunningProgram> game_;
+  Report report_;
+  XWindow main_;
+  QImage screen_;
 };
 
 constexpr const char* kSolved = "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0";
@@ -229,63 +244,49 @@ const layout::WindowLayout& kMain = layout::kMainWindowLayout;
 
 // The main window: every control where its twips say, the framed ones seen on the screen.
 TEST_F(RealWindow, TheMainWindowIsLaidOutByItsTwips) {
-  WriteRecords();
-  RunningProgram game(program_, folder_, {});
-  Report report;
-  XWindow main;
-  QImage screen;
-  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
-  ExpectLaidOut(report, "Form1", kMain, main, 1);
-  const QPoint origin = main.place.topLeft();
-  Photograph(screen, main.place, "main-window.png");
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
+  ExpectLaidOut(report_, "Form1", kMain, main_, 1);
+  const QPoint origin = main_.place.topLeft();
+  Photograph(screen_, main_.place, "main-window.png");
   for (const layout::ControlLayout& control : kMain.controls) {
     const bool framed = control.kind == layout::ControlKind::Button ||
                         (control.kind != layout::ControlKind::Label && control.border &&
                          control.kind != layout::ControlKind::Rectangle);
     if (!framed || !control.visible) continue;
     const QRect expected = Expected(origin, control.rect, 1);
-    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen, expected, 1), expected)) << "on the screen: " << layout::ControlName(control);
+    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen_, expected, 1), expected)) << "on the screen: " << layout::ControlName(control);
   }
   // The yellow frame shows round the empty cell in the bottom right corner.
   const QRect frame = Expected(origin, RectOf(kMain, "Shape1"), 1);
-  EXPECT_EQ(screen.pixel(frame.right(), frame.bottom() - 10), qRgb(255, 255, 0));
-  EXPECT_EQ(screen.pixel(frame.right() - 10, frame.bottom()), qRgb(255, 255, 0));
+  EXPECT_EQ(screen_.pixel(frame.right(), frame.bottom() - 10), qRgb(255, 255, 0));
+  EXPECT_EQ(screen_.pixel(frame.right() - 10, frame.bottom()), qRgb(255, 255, 0));
 
-  const BoardReader reader(screen, origin, 1);
+  const BoardReader reader(screen_, origin, 1);
   EXPECT_TRUE(BoardShows(reader, kSolved));
-  EXPECT_EQ(RowsOf(BoardFromNames(report)), kSolved);
+  EXPECT_EQ(RowsOf(BoardFromNames(report_)), kSolved);
 }
 
 // New Game: a dealt board, the same on the screen as in the program's own account; Give
 // Up puts the tiles back.
 TEST_F(RealWindow, NewGameDealsWhatTheScreenShowsAndGiveUpPutsTheTilesBack) {
-  RunningProgram game(program_, folder_, {});
-  Report report;
-  XWindow main;
-  QImage screen;
-  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
-  const QPoint origin = main.place.topLeft();
-  const BoardReader reader(screen, origin, 1);
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/false));
+  const QPoint origin = main_.place.topLeft();
+  const BoardReader reader(screen_, origin, 1);
   ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report));
-  EXPECT_FALSE(report.Control("Form1", "Command2").enabled);
-  EXPECT_TRUE(report.Control("Form1", "Command3").enabled);
-  EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report_));
+  EXPECT_FALSE(report_.Control("Form1", "Command2").enabled);
+  EXPECT_TRUE(report_.Control("Form1", "Command3").enabled);
+  EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report_))));
   ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));
   EXPECT_TRUE(BoardShows(reader, kSolved));
 }
 
 // The Reload Game window laid out by its twips, its list dropped down and photographed.
 TEST_F(RealWindow, TheReloadWindowIsLaidOutAndDropsItsListDown) {
-  WriteRecords();
-  RunningProgram game(program_, folder_, {});
-  Report report;
-  XWindow main;
-  QImage screen;
-  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
   XWindow reload;
-  ASSERT_TRUE(ReloadWindowUp(game, main.place.topLeft(), report, reload));
-  ExpectLaidOut(report, "Form3", layout::kReloadWindowLayout, reload, 1);
+  ASSERT_TRUE(ReloadWindowUp(*game_, main_.place.topLeft(), report_, reload));
+  ExpectLaidOut(report_, "Form3", layout::kReloadWindowLayout, reload, 1);
   const QRect comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
   const QRect comboSeen = MeasureFrame(GrabScreen(), comboPlace, 1);
   EXPECT_TRUE(WithinAPixel(QRect(comboSeen.left(), comboSeen.top(), comboPlace.width(), comboSeen.height()), comboPlace))
@@ -299,24 +300,19 @@ TEST_F(RealWindow, TheReloadWindowIsLaidOutAndDropsItsListDown) {
 
 // A game picked from the drop-down list, then played by clicks on tiles and the arrow keys.
 TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
-  WriteRecords();
-  RunningProgram game(program_, folder_, {});
-  Report report;
-  XWindow main;
-  QImage screen;
-  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
-  const QPoint origin = main.place.topLeft();
-  const BoardReader reader(screen, origin, 1);
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
+  const QPoint origin = main_.place.topLeft();
+  const BoardReader reader(screen_, origin, 1);
   XWindow reload;
-  ASSERT_TRUE(ReloadWindowUp(game, origin, report, reload));
+  ASSERT_TRUE(ReloadWindowUp(*game_, origin, report_, reload));
   QRect comboPlace;
   QImage dropped;
   std::vector<int> entries;
   ASSERT_TRUE(DroppedDown(reload, comboPlace, dropped, entries));
   // The third entry of the list, found by its line of text on the screen.
   ClickAt(QPoint(comboPlace.left() + 20, entries[2]));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report)) << "no reload";
-  EXPECT_EQ(report.Control("Form1", "Text1").text, "5252855902758");
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report_)) << "no reload";
+  EXPECT_EQ(report_.Control("Form1", "Text1").text, "5252855902758");
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0"));
 
   ClickAt(reader.CellRect(4 * 2 + 4).center());  // 6, above the empty cell
@@ -330,36 +326,31 @@ TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 0 7 / 15 4 8 6"));
   PressKeys("Left");  // 7 slides left
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6"));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3"; }))
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3"; }))
       << "the tiles' names follow the moves";
 }
 
 // The Hall of Fame window laid out by its twips, listing the file, and the way back.
 TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
-  WriteRecords();
-  RunningProgram game(program_, folder_, {});
-  Report report;
-  XWindow main;
-  QImage screen;
-  ASSERT_TRUE(MainWindowDrawn(game, report, main, screen));
-  ClickAt(Centre(main.place.topLeft(), RectOf(kMain, "Command4"), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
+  ClickAt(Centre(main_.place.topLeft(), RectOf(kMain, "Command4"), 1));
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report_));
   const XWindow fame = WindowUp();
   ASSERT_FALSE(fame.id.empty());
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); },
-                                 &report));
-  ExpectLaidOut(report, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
-  EXPECT_NE(report.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
+  ASSERT_TRUE(game_->WaitForReport([&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); },
+                                 &report_));
+  ExpectLaidOut(report_, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
+  EXPECT_NE(report_.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
             std::string::npos);
   const QRect back = Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Command1"), 1);
   ASSERT_TRUE(WaitUntil([&] {
-    screen = GrabScreen();
-    return WithinAPixel(MeasureFrame(screen, back, 1), back);
+    screen_ = GrabScreen();
+    return WithinAPixel(MeasureFrame(screen_, back, 1), back);
   })) << "on the screen: Return to Main Screen";
-  Photograph(screen, fame.place, "hall-of-fame-window.png");
+  Photograph(screen_, fame.place, "hall-of-fame-window.png");
   ClickAt(back.center());
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
-  EXPECT_TRUE(game.Running());
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
+  EXPECT_TRUE(game_->Running());
 }
 
 // A game one move from home (number 52: tile 12 under the empty cell), typed into the
