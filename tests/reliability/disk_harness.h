@@ -6,6 +6,7 @@
 #include "platform/scripted.h"
 #include "records/directory_file_store.h"
 #include "reliability/processes.h"
+#include "support/deal_draws.h"
 #include "ui/program.h"
 
 namespace quarvel::testing {
@@ -38,10 +39,10 @@ struct DiskHarness {
     dialogs.answers.push_back(name);
     program.ClickTile(15);
   }
-  // Deals a game, types `number` over its number and clicks "Save Game #".
+  // Deals the game of `number` and clicks "Save Game #".
   void Save(const std::string& number) {
+    draws.values = DrawsDealing(number);
     program.ClickNewGame();
-    program.TypeGameNumber(number);
     program.ClickSave();
     program.ClickGiveUp();
   }

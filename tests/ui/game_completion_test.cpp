@@ -245,7 +245,7 @@ TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 10);
   ASSERT_EQ(h.dialogs.transcript.size(), 3u);
-  EXPECT_EQ(h.dialogs.transcript[2], "failure Cannot read Fame.dat: scripted failure.");
+  EXPECT_EQ(h.dialogs.transcript[2], "failure Your entry was not recorded in Fame.dat. Cannot read Fame.dat: scripted failure.");
   EXPECT_EQ(h.state().Text3, " 00:00:10");
   EXPECT_EQ(h.state().FameCount, 0);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "");
