@@ -34,9 +34,9 @@ void SaveEach(Harness& h, const std::vector<std::string>& numbers) {
 
 TEST(SavedGamesFile, ShorterFirstThenByCharacterCodeEqualOnesTogether) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
-      {{"907", "31", "123456789"}, "31\r\n907\r\n123456789\r\n"},
+      {{"907", "32", "123456789"}, "32\r\n907\r\n123456789\r\n"},
       {{"10", "9"}, "9\r\n10\r\n"},
-      {{"31", "907", "31"}, "31\r\n31\r\n907\r\n"},
+      {{"32", "907", "32"}, "32\r\n32\r\n907\r\n"},
       {{"0", "10461394943999", "0"}, "0\r\n0\r\n10461394943999\r\n"},
   };
   for (const auto& [numbers, file] : cases) {
