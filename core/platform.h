@@ -84,9 +84,11 @@ class FileStore {
   virtual ~FileStore() = default;
   virtual bool Exists(const std::string& name) = 0;
   // The whole content; nothing when the file does not exist. A file larger than `limit`
-  // bytes is not read: it fails as too large.
-  virtual std::optional<std::string> Read(const std::string& name, std::uint64_t limit) = 0;
-  std::optional<std::string> Read(const std::string& name) { return Read(name, kNoLimit); }
+  // bytes is not read: it fails as too large. A symbolic link fails too, unless
+  // `followLinks` (for files the program only reads).
+  virtual std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) = 0;
+  std::optional<std::string> Read(const std::string& name, std::uint64_t limit) { return Read(name, limit, false); }
+  std::optional<std::string> Read(const std::string& name) { return Read(name, kNoLimit, false); }
   // Rewrites a file as one step that other processes cannot interleave: `change` gets the
   // current content (nothing when the file does not exist; a file larger than `limit`
   // fails as too large) and returns the new content, which is written to `scratch` and

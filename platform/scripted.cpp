@@ -48,7 +48,7 @@ std::optional<std::string> ScriptedDialogs::AskInput(const std::string& title, c
 
 void ScriptedDialogs::ShowFailure(const std::string& text) { transcript.push_back("failure " + text); }
 
-std::optional<std::string> MemoryFileStore::Read(const std::string& name, std::uint64_t limit) {
+std::optional<std::string> MemoryFileStore::Read(const std::string& name, std::uint64_t limit, bool) {
   operations.push_back("read " + name);
   if (failing.count(name)) throw FileFailure("Cannot read " + name + ": scripted failure.");
   auto it = files.find(name);

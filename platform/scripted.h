@@ -109,7 +109,7 @@ class MemoryFileStore : public FileStore {
     operations.push_back("exists " + name);
     return files.count(name) > 0;
   }
-  std::optional<std::string> Read(const std::string& name, std::uint64_t limit) override;
+  std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) override;
   void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
                const Change& change) override;
   void Remove(const std::string& name) override;

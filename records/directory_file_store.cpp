@@ -142,10 +142,11 @@ bool DirectoryFileStore::Exists(const std::string& name) {
 }
 
 std::optional<std::string> DirectoryFileStore::ReadRecord(const std::string& name, std::uint64_t limit,
-                                                          struct stat* info) {
+                                                          bool followLinks, struct stat* info) {
   // Non-blocking, so that a named pipe in the file's place cannot hold the game up; a
   // symbolic link is not followed.
-  Descriptor fd(*calls_, calls_->Open(PathOf(name), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0));
+  Descriptor fd(*calls_,
+                calls_->Open(PathOf(name), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW), 0));
   if (fd.get() < 0) {
     if (errno == ENOENT) return std::nullopt;
     Fail("read", name, errno);
@@ -162,22 +163,18 @@ std::optional<std::string> DirectoryFileStore::ReadRecord(const std::string& nam
     content.resize(static_cast<std::size_t>(info->st_size));
     std::size_t filled = 0;
     for (;;) {
-      if (filled == content.size()) {
-        if (content.size() >= limit) {
-          char probe;
-          const ssize_t n = ::read(fd.get(), &probe, 1);
-          if (n < 0 && errno == EINTR) continue;
-          if (n < 0) Fail("read", name, errno);
-          if (n == 0) break;
-          tooLarge();
-        }
-        content.resize(std::min<std::uint64_t>(limit, content.size() + 65536));
-      }
-      const ssize_t n = ::read(fd.get(), content.data() + filled, content.size() - filled);
+      char more[65536];
+      const bool full = filled == content.size();
+      char* into = full ? more : content.data() + filled;
+      const ssize_t n = ::read(fd.get(), into, full ? sizeof more : content.size() - filled);
       if (n == 0) break;
       if (n < 0) {
         if (errno == EINTR) continue;
         Fail("read", name, errno);
+      }
+      if (full) {
+        if (content.size() + static_cast<std::uint64_t>(n) > limit) tooLarge();
+        content.append(more, static_cast<std::size_t>(n));
       }
       filled += static_cast<std::size_t>(n);
     }
@@ -188,9 +185,9 @@ std::optional<std::string> DirectoryFileStore::ReadRecord(const std::string& nam
   return content;
 }
 
-std::optional<std::string> DirectoryFileStore::Read(const std::string& name, std::uint64_t limit) {
+std::optional<std::string> DirectoryFileStore::Read(const std::string& name, std::uint64_t limit, bool followLinks) {
   struct stat info {};
-  return ReadRecord(name, limit, &info);
+  return ReadRecord(name, limit, followLinks, &info);
 }
 
 void DirectoryFileStore::Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
@@ -199,7 +196,7 @@ void DirectoryFileStore::Rewrite(const std::string& name, const std::string& scr
   struct stat old {};
   std::string content;
   {
-    std::optional<std::string> current = ReadRecord(name, limit, &old);
+    std::optional<std::string> current = ReadRecord(name, limit, /*followLinks=*/false, &old);
     const bool existed = current.has_value();
     try {
       content = change(current);

@@ -36,7 +36,7 @@ class DirectoryFileStore : public FileStore {
                               FileSystemCalls* calls = nullptr);
 
   bool Exists(const std::string& name) override;
-  std::optional<std::string> Read(const std::string& name, std::uint64_t limit) override;
+  std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) override;
   void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
                const Change& change) override;
   void Remove(const std::string& name) override;
@@ -45,7 +45,8 @@ class DirectoryFileStore : public FileStore {
 
  private:
   std::string PathOf(const std::string& name) const;
-  std::optional<std::string> ReadRecord(const std::string& name, std::uint64_t limit, struct ::stat* info);
+  std::optional<std::string> ReadRecord(const std::string& name, std::uint64_t limit, bool followLinks,
+                                        struct ::stat* info);
   std::string folder_;
   std::chrono::milliseconds lockWait_;
   FileSystemCalls* calls_;

@@ -1,5 +1,6 @@
 #pragma once
 // The program on a data folder on disk, with scripted clock and dialogs.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ inline const char* kHomePositions =
     "4,4\r\n1,1\r\n1,2\r\n1,3\r\n1,4\r\n2,1\r\n2,2\r\n2,3\r\n2,4\r\n3,1\r\n3,2\r\n3,3\r\n3,4\r\n4,1\r\n4,2\r\n4,3\r\n";
 
 struct DiskHarness {
-  explicit DiskHarness(const std::string& folder) : files(folder), folder_(folder) {}
+  explicit DiskHarness(const std::string& folder, std::chrono::milliseconds lockWait = std::chrono::seconds(3))
+      : files(folder, lockWait), folder_(folder) {}
 
   ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
   ScriptedDialogs dialogs;
