@@ -8,7 +8,6 @@
 
 #include "platform/scripted.h"
 #include "records/hall_of_fame_file.h"
-#include "records/text_lines.h"
 #include "records/utf8.h"
 #include "ui/program.h"
 
@@ -36,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Program program(Services{clock, dialogs, windows, files, draws});
   Require(program.Start());
   // Game 0, the solved arrangement, won by a tile there and back.
+  Require(program.ClickNewGame() && program.ClickGiveUp());
   program.TypeGameNumber("0");
   Require(program.ClickReplay());
   clock.Advance(5);
@@ -55,7 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto entries = ParseFameFile(file->second);
   Require(entries.size() == 1 && entries[0].Name == stored && entries[0].GameNumber == "0");
   Require(program.ClickHallOfFame());
-  const auto lines = SplitLines(program.windows().listing);
-  Require(lines.size() == 3 && lines[2].starts_with(stored));
+  // The listing's third line, split at CR LF as the window shows it (a file's reader would
+  // drop a byte order mark at the start of the line, which is the name's here).
+  std::string_view listing = program.windows().listing;
+  for (int line = 0; line < 2; ++line) listing.remove_prefix(listing.find("\r\n") + 2);
+  Require(listing.starts_with(stored) && listing.ends_with("\r\n") && listing.find("\r\n") == listing.size() - 2);
   return 0;
 }
