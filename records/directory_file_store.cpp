@@ -9,6 +9,9 @@
 #include <cstring>
 #include <filesystem>
 #include <new>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -69,17 +72,48 @@ class FolderLock {
     struct stat info {};
     if (::fstat(fd_.get(), &info) != 0) Fail("open", kLockFile, errno);
     if (!S_ISREG(info.st_mode)) Fail("open", kLockFile, "it is not a regular file");
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    while (::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
-      if (errno == EINTR) continue;
-      if (errno != EWOULDBLOCK) Fail("lock", kLockFile, errno);
-      if (std::chrono::steady_clock::now() >= deadline)
-        throw FileFailure("The data folder is in use by another program.");
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    int result;
+    while ((result = ::flock(fd_.get(), LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
     }
+    if (result == 0) return;
+    if (errno != EWOULDBLOCK) Fail("lock", kLockFile, errno);
+    WaitBounded(wait);
   }
 
  private:
+  // A blocking wait, so that the system queues this game among the others waiting, run by
+  // a helper thread on a duplicate of the descriptor so that it can be given up after
+  // `wait`. A helper that gets the lock after that lets it go at once: its descriptor is
+  // then the last one open on the lock file.
+  struct Attempt {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool finished = false;
+    int error = 0;
+  };
+  void WaitBounded(std::chrono::milliseconds wait) {
+    const int helperFd = ::fcntl(fd_.get(), F_DUPFD_CLOEXEC, 0);
+    if (helperFd < 0) Fail("lock", kLockFile, errno);
+    auto attempt = std::make_shared<Attempt>();
+    std::thread([attempt, helperFd] {
+      int result;
+      while ((result = ::flock(helperFd, LOCK_EX)) != 0 && errno == EINTR) {
+      }
+      const int error = result == 0 ? 0 : errno;
+      {
+        std::lock_guard<std::mutex> lock(attempt->mutex);
+        attempt->finished = true;
+        attempt->error = error;
+      }
+      attempt->changed.notify_all();
+      ::close(helperFd);
+    }).detach();
+    std::unique_lock<std::mutex> lock(attempt->mutex);
+    if (!attempt->changed.wait_for(lock, wait, [&] { return attempt->finished; }))
+      throw FileFailure("The data folder is in use by another program.");
+    if (attempt->error != 0) Fail("lock", kLockFile, attempt->error);
+  }
+
   Descriptor fd_;
 };
 
