@@ -4,7 +4,7 @@
 
 namespace quarvel {
 
-// Click of "Save Game #": stores the game number box's number in saved.dat.
+// Click of "Save Game #": stores the number of the game on the board in saved.dat.
 void SaveGame(GameState& state, Services& services);
 
 }  // namespace quarvel

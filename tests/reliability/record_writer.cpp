@@ -100,7 +100,7 @@ int Run(int argc, char** argv) {
     if (saves) {
       const std::string number = std::to_string(numbers(random));
       WriteLine(log, "save " + number);
-      state.Text1 = " " + number + " ";
+      state.PlayedGameNumber = number;
       state.commands.Save = true;
       SaveGame(state, services);
       if (dialogs.transcript.empty() || dialogs.transcript.back() != "message Success!|Game # successfully saved.")
