@@ -12,6 +12,10 @@ namespace quarvel {
 // whether there is a list (Fame.dat exists).
 bool LoadFameSummary(GameState& state, Services& services);
 
+// At a win: the count and the slowest time read again from Fame.dat, which another game
+// may have changed since start-up. A file that cannot be read leaves them as they were.
+void RefreshFameSummary(GameState& state, Services& services);
+
 // Writes the winner at its rank into Fame.dat.
 void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays);
 

@@ -29,6 +29,10 @@ std::string AskWinnerName(Dialogs& dialogs) {
       dialogs.ShowMessage("Error!", "The name you provide must not contain double quotes.");
       continue;
     }
+    if (HasControlCharacter(*answer)) {
+      dialogs.ShowMessage("Error!", "The name you provide must not contain line breaks or other control characters.");
+      continue;
+    }
     return *answer;
   }
 }
@@ -60,6 +64,7 @@ void CompleteGame(GameState& state, MainWindowState& window, Services& services)
   window.Text3 = FormatClockText(seconds);
   const HoursMinutesSeconds time = SplitSeconds(seconds);
   services.dialogs.ShowMessage("Congratulations!", CongratulationText(time));
+  RefreshFameSummary(state, services);
   if (!QualifiesForFame(time.hours, timeDays, state)) return;
 
   const std::string name = AskWinnerName(services.dialogs);

@@ -16,7 +16,7 @@ void Program::ShowHallOfFame() {
   windows_.visible = WindowId::HallOfFame;
   windows_.hallOfFameLoaded = true;
   windows_.listing.clear();
-  const auto content = services_.files.Read(kFameFile);
+  const auto content = services_.files.Read(kFameFile, kFameFileLimit);
   if (!content) throw FileFailure("Cannot read Fame.dat: the file no longer exists.");
   windows_.listing = BuildFameListing(ParseFameFile(ToUtf8Lenient(*content)));
 }

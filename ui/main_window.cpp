@@ -39,7 +39,7 @@ bool Program::ClickShowMe() {
 
 bool Program::ClickSave() {
   if (!MainWindowUp() || !main_.commands.Save) return false;
-  Run([&] { SaveGame(main_, services_); });
+  Run([&] { SaveGame(state_, main_, services_); });
   return true;
 }
 

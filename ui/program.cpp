@@ -1,5 +1,7 @@
 #include "ui/program.h"
 
+#include <new>
+
 #include "core/home_positions_file.h"
 #include "records/hall_of_fame.h"
 #include "records/saved_games_file.h"
@@ -11,18 +13,22 @@ void Program::Run(const std::function<void()>& handler) {
     handler();
   } catch (const FileFailure& failure) {
     services_.dialogs.ShowFailure(failure.what());
+  } catch (const std::bad_alloc&) {
+    // Reported like a failed file: the handler stops and the game goes on.
+    services_.dialogs.ShowFailure("There is not enough memory to finish this action.");
   }
 }
 
 bool Program::Start() {
   std::optional<BoardTable> home;
   try {
-    if (auto text = services_.files.Read(kHomePositionsFile)) home = ParseHomePositions(*text);
+    if (auto text = services_.files.Read(kHomePositionsFile, kHomePositionsFileLimit, /*followLinks=*/true)) home = ParseHomePositions(*text);
   } catch (const FileFailure&) {
     // Unreadable counts as missing.
+  } catch (const std::bad_alloc&) {
   }
   if (!home) {
-    services_.dialogs.ShowMessage("Error!", kHomePositionsDamaged);
+    services_.dialogs.ShowMessage("Error!", HomePositionsDamagedMessage(services_.files.Folder()));
     return false;
   }
   state_.home = *home;

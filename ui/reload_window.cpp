@@ -24,7 +24,7 @@ void Program::ShowReloadWindow() {
   windows_.savedList.clear();
   windows_.comboText.clear();
   ++windows_.savedListVersion;
-  const auto content = services_.files.Read(kSavedGamesFile);
+  const auto content = services_.files.Read(kSavedGamesFile, kSavedGamesFileLimit);
   if (!content) throw FileFailure("Cannot read saved.dat: the file no longer exists.");
   windows_.savedList = ParseSavedGames(ToUtf8Lenient(*content));
   ++windows_.savedListVersion;

@@ -1,18 +1,21 @@
 #pragma once
 // The program on a data folder on disk, with scripted clock and dialogs.
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "platform/directory_file_store.h"
 #include "platform/scripted.h"
 #include "reliability/processes.h"
+#include "support/deal_draws.h"
 #include "support/fixtures.h"
 #include "ui/program.h"
 
 namespace quarvel::testing {
 
 struct DiskHarness {
-  explicit DiskHarness(const std::string& folder) : files(folder), folder_(folder) {}
+  explicit DiskHarness(const std::string& folder, std::chrono::milliseconds lockWait = std::chrono::seconds(3))
+      : files(folder, lockWait), folder_(folder) {}
 
   ScriptedClock clock{ScriptedStart()};
   ScriptedDialogs dialogs;
@@ -37,10 +40,10 @@ struct DiskHarness {
     dialogs.answers.push_back(name);
     program.ClickTile(15);
   }
-  // Deals a game, types `number` over its number and clicks "Save Game #".
+  // Deals the game of `number` and clicks "Save Game #".
   void Save(const std::string& number) {
+    draws.values = DrawsDealing(number);
     program.ClickNewGame();
-    program.TypeGameNumber(number);
     program.ClickSave();
     program.ClickGiveUp();
   }

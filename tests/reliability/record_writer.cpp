@@ -102,9 +102,9 @@ int Run(int argc, char** argv) {
     if (saves) {
       const std::string number = std::to_string(numbers(random));
       WriteLine(log, "save " + number);
-      mainWindow.Text1 = " " + number + " ";
+      state.PlayedGameNumber = number;
       mainWindow.commands.Save = true;
-      SaveGame(mainWindow, services);
+      SaveGame(state, mainWindow, services);
       if (dialogs.transcript.empty() || dialogs.transcript.back() != "message Success!|Game # successfully saved.")
         Die("Save did not confirm");
     }

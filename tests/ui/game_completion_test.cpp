@@ -159,6 +159,8 @@ TEST(CompleteGame, NamePrompt) {
   const std::string p = kNamePrompt;
   const std::string tooLong = "message Error!|The name you provide must contain fewer than 15 characters.";
   const std::string quote = "message Error!|The name you provide must not contain double quotes.";
+  const std::string control =
+      "message Error!|The name you provide must not contain line breaks or other control characters.";
   const std::string e14(14, 'e'), e15(15, 'e');
   std::string accents14, accents15;  // two bytes a character
   for (int k = 0; k < 14; ++k) accents14 += "\xC3\xA9";
@@ -176,6 +178,17 @@ TEST(CompleteGame, NamePrompt) {
       {{" Ann "}, {p + " Ann "}, " Ann "},
       {{accents14}, {p + accents14}, accents14},
       {{accents15, e14}, {p + accents15, tooLong, p + e14}, e14},
+      // Control characters and line breaks: a crafted name must not forge a line.
+      {{"x\rCheat,1,0,Z,", "Bo"}, {p + "x\rCheat,1,0,Z,", control, p + "Bo"}, "Bo"},
+      {{"a\nb", "a\tb", std::string("a\0b", 3), "a\x7F", "Bo"},
+       {p + "a\nb", control, p + "a\tb", control, p + std::string("a\0b", 3), control, p + "a\x7F", control, p + "Bo"},
+       "Bo"},
+      {{"a\xC2\x85", "a\x85", "a\xE2\x80\xA8" "b", "a\xE2\x80\xA9", "Bo"},  // NEL, NEL as Latin-1, U+2028, U+2029
+       {p + "a\xC2\x85", control, p + "a\x85", control, p + "a\xE2\x80\xA8" "b", control, p + "a\xE2\x80\xA9", control,
+        p + "Bo"},
+       "Bo"},
+      {{"a\"\r", "Bo"}, {p + "a\"\r", quote, p + "Bo"}, "Bo"},  // the quote is tested first
+      {{"\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, {p + "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"},
   };
   for (const NameCase& c : cases) {
     Harness h;
@@ -194,6 +207,34 @@ TEST(CompleteGame, NamePrompt) {
       EXPECT_TRUE(h.window().commands.HallOfFame);
     }
   }
+}
+
+// Another game filled the list after start-up: the win reads the list again, so a time
+// that no longer qualifies asks for no name; a list emptied meanwhile lets any time in.
+TEST(CompleteGame, TheQualifyingTestReadsTheListAsItStandsNow) {
+  std::string full;
+  for (int k = 1; k <= 30; ++k) full += "\"e\",\"1\"," + std::to_string(k) + "e-05,\"Jan 01, 2026\"\r\n";
+  Harness h;
+  h.files.files["Fame.dat"] = "\"e\",\"1\",1e-05,\"Jan 01, 2026\"\r\n";
+  ASSERT_TRUE(h.Start());
+  ASSERT_EQ(h.state().FameCount, 1);
+  h.files.files["Fame.dat"] = full;  // meanwhile, by another game
+  DealNearlySolved(h);
+  h.dialogs.answers.push_back("Ann");
+  WinAfter(h, 100);  // slower than all 30
+  EXPECT_EQ(h.dialogs.transcript, Transcript{Congratulation(" 1 minute 40 seconds.")});
+  EXPECT_EQ(h.state().FameCount, 30);
+  EXPECT_EQ(h.files.files.at("Fame.dat"), full);
+
+  Harness emptied;
+  emptied.files.files["Fame.dat"] = full;
+  ASSERT_TRUE(emptied.Start());
+  emptied.files.files.erase("Fame.dat");
+  DealNearlySolved(emptied);
+  emptied.dialogs.answers.push_back("Ann");
+  WinAfter(emptied, 100);
+  EXPECT_EQ(emptied.dialogs.transcript.size(), 2u);
+  EXPECT_EQ(emptied.files.files.at("Fame.dat"), "\"Ann\",\"2\",0.0011574074074074073,\"Jan 01, 2026\"\r\n");
 }
 
 TEST(CompleteGame, AFullListTakesOnlyAStrictlyFasterTime) {
@@ -243,7 +284,7 @@ TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 10);
   ASSERT_EQ(h.dialogs.transcript.size(), 3u);
-  EXPECT_EQ(h.dialogs.transcript[2], "failure Cannot read Fame.dat: scripted failure.");
+  EXPECT_EQ(h.dialogs.transcript[2], "failure Your entry was not recorded in Fame.dat. Cannot read Fame.dat: scripted failure.");
   EXPECT_EQ(h.window().Text3, " 00:00:10");
   EXPECT_EQ(h.state().FameCount, 0);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "");

@@ -36,7 +36,7 @@ TEST(StartUp, RefusesAMissingOrDamagedHomePositionsFile) {
     EXPECT_FALSE(h.Start());
     ASSERT_EQ(h.dialogs.transcript.size(), 1u);
     EXPECT_EQ(h.dialogs.transcript[0],
-              "message Error!|The file quarvel.dat is missing or damaged; Quarvel Orbix cannot start.");
+              "message Error!|The file quarvel.dat in /memory is missing or damaged; Quarvel Orbix cannot start.");
   }
   Harness unreadable;
   unreadable.files.failing.insert("quarvel.dat");
