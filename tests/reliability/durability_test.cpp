@@ -8,7 +8,7 @@
 
 #include <map>
 
-#include "records/directory_file_store.h"
+#include "platform/directory_file_store.h"
 #include "reliability/processes.h"
 
 namespace quarvel::testing {
