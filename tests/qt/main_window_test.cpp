@@ -200,10 +200,10 @@ TEST(QtMainWindow, TypingInTheGameNumberBoxKeepsTheCursor) {
   ASSERT_TRUE(h.frontEnd.Start());
   QLineEdit* box = h.main().gameNumberBox();
   QTest::keyClicks(box, "12345");
-  EXPECT_EQ(h.program.state().Text1, "12345");
+  EXPECT_EQ(h.program.mainWindow().Text1, "12345");
   box->setCursorPosition(2);
   QTest::keyClicks(box, "9");
-  EXPECT_EQ(h.program.state().Text1, "129345");
+  EXPECT_EQ(h.program.mainWindow().Text1, "129345");
   h.frontEnd.Tick();  // a redraw
   EXPECT_EQ(box->text(), "129345");
   EXPECT_EQ(box->cursorPosition(), 3);

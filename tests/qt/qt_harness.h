@@ -20,7 +20,7 @@ namespace quarvel::testing {
 // Program and windows on scripted clock, draws, dialogs and files; the window system is
 // the real one (focus and pointer).
 struct QtHarness {
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{ScriptedStart()};
   ScriptedDrawList draws;
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;

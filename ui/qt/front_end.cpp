@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
 #include "ui/qt/click_filter.h"
+#include "ui/qt/event_filter.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
 
@@ -30,7 +32,7 @@ QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* win
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
   timer_.setInterval(layout::kTimerIntervalMs);
   Connect();
-  main_->Draw(program_.state());
+  main_->Draw(program_.state(), program_.mainWindow());
 }
 
 QtFrontEnd::~QtFrontEnd() = default;
@@ -48,11 +50,12 @@ void QtFrontEnd::Connect() {
   click(main_->command("Command7"), [&p] { p.ClickSave(); });
   click(main_->command("Command8"), [&p] { p.ClickReplay(); });
   for (int tile = 1; tile < kTileCount; ++tile) click(main_->tile(tile), [&p, tile] { p.ClickTile(tile); });
-  new ClickFilter(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
-  new ClickFilter(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
+  InstallOwnedFilter<ClickFilter>(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
+  InstallOwnedFilter<ClickFilter>(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
   QObject::connect(main_->gameNumberBox(), &QLineEdit::textEdited, main_.get(),
                    [this, &p](const QString& text) { Forward([&p, &text] { p.TypeGameNumber(text.toStdString()); }); });
-  new ArrowKeyFilter(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); });
+  InstallOwnedFilter<ArrowKeyFilter>(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); })
+      .WatchControls(*main_);
   main_->SetOnClose([this] { CloseMainWindow(); });
   // Ctrl+N is New Game and Enter in the "Game #" box Replay Last Game, each only when its
   // button is enabled (the handlers refuse otherwise); Ctrl+Q is the close box.
@@ -110,10 +113,10 @@ ReloadWindow& QtFrontEnd::reloadWindow() {
 }
 
 bool QtFrontEnd::Start() {
-  busy_ = true;
-  const bool started = program_.Start();
-  busy_ = false;
-  if (!started) return false;
+  {
+    const QScopedValueRollback busy(busy_, true);
+    if (!program_.Start()) return false;
+  }
   started_ = true;
   Redraw();
   main_->Centre();
@@ -127,11 +130,7 @@ void QtFrontEnd::Tick() {
 
 void QtFrontEnd::Forward(const std::function<void()>& event) {
   if (busy_) return;
-  busy_ = true;
-  struct Release {
-    bool& flag;
-    ~Release() { flag = false; }
-  } release{busy_};
+  const QScopedValueRollback busy(busy_, true);
   event();
   Redraw();
 }
@@ -154,7 +153,7 @@ FormWindow& QtFrontEnd::WindowOf(WindowId id) {
 void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
-  main_->Draw(program_.state());
+  main_->Draw(program_.state(), program_.mainWindow());
   if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
   if (reload_ || windows.visible == WindowId::Reload)
     reloadWindow().Draw(windows.savedList, windows.savedListVersion, windows.comboText,

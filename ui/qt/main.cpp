@@ -4,8 +4,8 @@
 #include <clocale>
 
 #include "game/shuffled_random.h"
+#include "platform/directory_file_store.h"
 #include "platform/system_clock.h"
-#include "records/directory_file_store.h"
 #include "ui/program.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/first_paint.h"

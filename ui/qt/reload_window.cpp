@@ -9,6 +9,7 @@
 #include <QStringListModel>
 #include <functional>
 
+#include "ui/qt/event_filter.h"
 #include "ui/reload_window_layout.h"
 
 namespace quarvel::qt {
@@ -19,7 +20,7 @@ namespace {
 // its own.
 class EnterKeyFilter : public QObject {
  public:
-  EnterKeyFilter(QObject* parent, std::function<void()> onEnter) : QObject(parent), onEnter_(std::move(onEnter)) {}
+  explicit EnterKeyFilter(std::function<void()> onEnter) : onEnter_(std::move(onEnter)) {}
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
@@ -43,11 +44,10 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(n
   // Every entry is one line in one font, so the drop-down need not measure each of them.
   if (auto* list = qobject_cast<QListView*>(combo()->view())) list->setUniformItemSizes(true);
   // Keys reach the edit field directly or through the combo box.
-  auto* enter = new EnterKeyFilter(combo(), [this] {
+  auto& enter = InstallOwnedFilter<EnterKeyFilter>(*combo(), [this] {
     if (onEnter_) onEnter_();
   });
-  combo()->installEventFilter(enter);
-  combo()->lineEdit()->installEventFilter(enter);
+  combo()->lineEdit()->installEventFilter(&enter);
 }
 
 QComboBox* ReloadWindow::combo() const { return controlAs<QComboBox>("Combo1"); }
