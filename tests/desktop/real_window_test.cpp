@@ -417,6 +417,80 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   EXPECT_EQ(RowsOf(BoardFromNames(game.ReadReport())), kSolved);
 }
 
+// The command keys as a player presses them: Ctrl+N, Escape and Enter in the Reload Game
+// and Hall of Fame windows, Enter in the game number box, Ctrl+Q.
+TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
+  WriteFile(folder_ / "Fame.dat", "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
+  WriteFile(folder_ / "saved.dat", "0\r\n52\r\n");
+  RunningProgram game(program_, folder_, {});
+  Report report;
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report));
+  XWindow main = WindowUp();
+  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); }));
+  const QPoint origin = main.place.topLeft();
+  QImage screen;
+  ASSERT_TRUE(WaitUntil([&] {
+    screen = GrabScreen();
+    return Painted(screen, origin, 1);
+  }));
+  const BoardReader reader(screen, origin, 1);
+  const auto onlyUp = [&game](const std::string& window) {
+    return game.WaitForReport([window](const Report& r) {
+      for (const char* form : {"Form1", "Form2", "Form3"})
+        if (r.Shown(form) != (window == form)) return false;
+      return true;
+    });
+  };
+
+  ClickAt(reader.CellRect(1).center());  // the focus on the board
+  PressKeys("ctrl+n");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }, &report))
+      << "Ctrl+N dealt no game";
+  EXPECT_FALSE(report.Control("Form1", "Text1").text.empty());
+  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command6").enabled; }));
+
+  // Reload Game: Escape leaves it; Enter after a listed number typed in the box reloads it.
+  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ASSERT_TRUE(onlyUp("Form3"));
+  const XWindow reload = WindowUp();
+  const QRect combo = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+  ClickAt(combo.center() - QPoint(combo.width() / 4, 0));  // into the edit field
+  PressKeys("Escape");
+  ASSERT_TRUE(onlyUp("Form1")) << "Escape did not leave the Reload Game window";
+  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ASSERT_TRUE(onlyUp("Form3"));
+  ClickAt(combo.center() - QPoint(combo.width() / 4, 0));
+  TypeText("52");
+  PressKeys("Return");
+  ASSERT_TRUE(onlyUp("Form1")) << "Enter did not pick the typed entry";
+  EXPECT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
+
+  // Hall of Fame: Escape, then the keypad's Enter, each back to the game.
+  for (const char* key : {"Escape", "KP_Enter"}) {
+    ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
+    ASSERT_TRUE(onlyUp("Form2"));
+    const XWindow fame = WindowUp();
+    ClickAt(Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Text1"), 1).center());
+    PressKeys(key);
+    ASSERT_TRUE(onlyUp("Form1")) << key << " did not leave the Hall of Fame";
+  }
+
+  // Enter in the game number box between games: Replay Last Game.
+  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command8").enabled; }));
+  EXPECT_TRUE(BoardShows(reader, kSolved));
+  ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
+  PressKeys("shift+Tab");  // from tile 1 back into the box
+  PressKeys("Return");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }))
+      << "Enter in the box did not replay";
+  EXPECT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
+
+  PressKeys("ctrl+q");
+  EXPECT_TRUE(WaitUntil([&] { return !game.Running(); })) << "Ctrl+Q did not end the program";
+}
+
 // Under a scale factor of 2 the window and every framed control are twice the size in
 // device pixels.
 TEST_F(RealWindow, AScaleFactorOfTwoDoublesEveryControl) {

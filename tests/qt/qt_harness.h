@@ -3,6 +3,7 @@
 // boxes from inside their event loop.
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -34,6 +35,12 @@ struct QtHarness {
     frontEnd.SetOnClosed([this] { ++closedCalls; });
   }
   qt::MainWindow& main() { return frontEnd.mainWindow(); }
+  // Waits until `window` is the active window, as it is for a player's keys; the window
+  // keys are taken only there.
+  static bool Active(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  }
   qt::HallOfFameWindow& fame() { return frontEnd.hallOfFameWindow(); }
   qt::ReloadWindow& reload() { return frontEnd.reloadWindow(); }
 };

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
@@ -13,6 +14,16 @@
 #include "ui/qt/qt_window_system.h"
 
 namespace quarvel::qt {
+namespace {
+
+// A key the window takes wherever its focus is; not while a modal box is up.
+void OnKey(QWidget& window, const QKeySequence& keys, std::function<void()> action) {
+  auto* shortcut = new QShortcut(keys, &window);
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, &window, std::move(action));
+}
+
+}  // namespace
 
 QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem)
     : program_(program),
@@ -46,6 +57,12 @@ void QtFrontEnd::Connect() {
   InstallOwnedFilter<ArrowKeyFilter>(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); })
       .WatchControls(*main_);
   main_->SetOnClose([this] { CloseMainWindow(); });
+  // Ctrl+N is New Game and Enter in the "Game #" box Replay Last Game, each only when its
+  // button is enabled (the handlers refuse otherwise); Ctrl+Q is the close box.
+  OnKey(*main_, QKeySequence(Qt::CTRL | Qt::Key_N), [this, &p] { Forward([&p] { p.ClickNewGame(); }); });
+  QObject::connect(main_->gameNumberBox(), &QLineEdit::returnPressed, main_.get(),
+                   [this, &p] { Forward([&p] { p.ClickReplay(); }); });
+  OnKey(*main_, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { main_->close(); });
 
   QObject::connect(&timer_, &QTimer::timeout, main_.get(), [this] { Tick(); });
 }
@@ -55,6 +72,9 @@ void QtFrontEnd::ConnectHallOfFame() {
   QPushButton* button = hallOfFame_->returnButton();
   QObject::connect(button, &QPushButton::clicked, button, [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
   hallOfFame_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+  // Escape and Enter are "Return to Main Screen".
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+    OnKey(*hallOfFame_, QKeySequence(key), [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
 }
 
 void QtFrontEnd::ConnectReload() {
@@ -67,6 +87,13 @@ void QtFrontEnd::ConnectReload() {
     Forward([&p, &entry] { p.PickSavedGame(entry); });
   });
   reload_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+  // Escape is "Return to Main Screen"; Enter in the box picks the entry typed there, which
+  // the handler takes only when the list holds it.
+  OnKey(*reload_, QKeySequence(Qt::Key_Escape), [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
+  reload_->SetOnEnter([this, &p, combo] {
+    const std::string entry = combo->currentText().toStdString();
+    Forward([&p, &entry] { p.PickSavedGame(entry); });
+  });
 }
 
 HallOfFameWindow& QtFrontEnd::hallOfFameWindow() {
