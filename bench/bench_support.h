@@ -14,18 +14,19 @@
 #include "core/platform.h"
 #include "game/game_number.h"
 #include "platform/scripted.h"
+#include "tests/support/fixtures.h"
 
 namespace quarvel::bench {
 
-inline const char* kHomePositions =
-    "4,4\r\n1,1\r\n1,2\r\n1,3\r\n1,4\r\n2,1\r\n2,2\r\n2,3\r\n2,4\r\n3,1\r\n3,2\r\n3,3\r\n3,4\r\n4,1\r\n4,2\r\n4,3\r\n";
+using testing::kSolvedHomeFile;
+using testing::ScriptedStart;
 
 // An empty folder under the temporary directory holding quarvel.dat only.
 inline std::filesystem::path FreshFolder(const std::string& name) {
   auto folder = std::filesystem::temp_directory_path() / ("quarvel-bench-" + name);
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  std::ofstream(folder / "quarvel.dat", std::ios::binary) << kHomePositions;
+  std::ofstream(folder / "quarvel.dat", std::ios::binary) << kSolvedHomeFile;
   return folder;
 }
 

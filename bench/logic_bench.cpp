@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "core/tile_moves.h"
 #include "game/game_number.h"
 #include "game/new_game.h"
 #include "game/shuffled_random.h"
 #include "game/start_position.h"
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "records/hall_of_fame_file.h"
-#include "solver/solver_driver.h"
 #include "ui/hall_of_fame_listing.h"
 #include "ui/program.h"
+#include "ui/show_me.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 namespace {
@@ -27,7 +27,7 @@ using bench::FreshFolder;
 
 // A program on scripted dialogs and clock over a real data folder, dealing seeded games.
 struct Bench {
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{bench::ScriptedStart()};
   SeededGenerator generator{1};
   ShuffledRandomSource random{generator};
   ScriptedDialogs dialogs;
@@ -113,7 +113,7 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
   SeededGenerator generator(7);
   ShuffledRandomSource random(generator);
   random.ShuffledRandom(-1);
-  ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
+  ScriptedClock clock(bench::ScriptedStart());
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windows;
   MemoryFileStore files;
@@ -125,8 +125,9 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
     const std::string number = EncodeGameNumber(dealt);
     GameState game;
     LayOutBoard(game.board, DecodeGameNumber(*ParseGameNumber(number)));  // as a replay lays it out
-    BeginGame(game, services, /*saveEnabled=*/false);
-    for (int presses = 0; game.GameInProgress && presses < 5000; ++presses) ShowMe(game, services);
+    MainWindowState window;
+    BeginGame(game, services);
+    for (int presses = 0; game.GameInProgress && presses < 5000; ++presses) ShowMe(game, window, services);
     if (!game.GameInProgress) numbers.push_back(number);
   }
   return numbers;

@@ -16,8 +16,8 @@
 
 #include "bench/bench_support.h"
 #include "game/shuffled_random.h"
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "ui/program.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/front_end.h"
@@ -29,7 +29,7 @@ namespace {
 // The program and its windows over a real data folder; message boxes are scripted so that
 // nothing waits for a player.
 struct QtBench {
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{bench::ScriptedStart()};
   SeededGenerator generator{1};
   ShuffledRandomSource random{generator};
   ScriptedDialogs dialogs;

@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
   const fs::path savedFolder = root / "saved" / "quarvel-orbix";
   for (const fs::path& f : {folder, savedFolder}) {
     fs::create_directories(f);
-    std::ofstream(f / "quarvel.dat", std::ios::binary) << quarvel::bench::kHomePositions;
+    std::ofstream(f / "quarvel.dat", std::ios::binary) << quarvel::bench::kSolvedHomeFile;
   }
 
   std::printf("Start-up until the main window is first painted, QT_QPA_PLATFORM=%s\n", options.platform.c_str());

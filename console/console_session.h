@@ -8,9 +8,9 @@
 #include "console/script_reader.h"
 #include "core/platform.h"
 #include "game/shuffled_random.h"
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
 #include "platform/system_clock.h"
-#include "records/directory_file_store.h"
 #include "ui/program.h"
 
 namespace quarvel::console {

@@ -23,26 +23,27 @@ const char* WindowName(WindowId id) {
 
 std::string Dump(const Program& program) {
   const GameState& s = program.state();
+  const MainWindowState& m = program.mainWindow();
   const WindowsState& w = program.windows();
   std::ostringstream out;
 
   out << "board";
-  for (int row = 1; row <= 4; ++row) {
+  for (int row = 1; row <= kBoardSide; ++row) {
     if (row > 1) out << " /";
-    for (int column = 1; column <= 4; ++column) out << ' ' << TileAt(s.board.table, row, column);
+    for (int column = 1; column <= kBoardSide; ++column) out << ' ' << TileAt(s.board.table, row, column);
   }
   out << "\nbuttons";
   for (const TwipsPoint& p : s.board.buttons) out << ' ' << p.Left << ',' << p.Top;
-  out << "\ngame " << Quote(s.Text1) << "\ntime " << Quote(s.Text3) << '\n';
+  out << "\ngame " << Quote(m.Text1) << "\ntime " << Quote(m.Text3) << '\n';
 
-  const Commands& c = s.commands;
+  const Commands& c = m.commands;
   out << "commands New=" << OnOff(c.NewGame) << " GiveUp=" << OnOff(c.GiveUp)
       << " HallOfFame=" << OnOff(c.HallOfFame) << " ShowMe=" << OnOff(c.ShowMe) << " Reload=" << OnOff(c.Reload)
       << " Save=" << OnOff(c.Save) << " Replay=" << OnOff(c.Replay) << '\n';
   const SolverState& v = s.solver;
   out << "state GameInProgress=" << Flag(s.GameInProgress) << " SolverUsed=" << Flag(s.SolverUsed)
       << " RowEndRotation=" << Flag(v.RowEndRotation) << " RingMode=" << Flag(v.RingMode)
-      << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile << " SolverLastMove=" << v.SolverLastMove
+      << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile << " SolverLastMove=" << static_cast<int>(v.SolverLastMove)
       << '\n';
   char slowest[40];
   std::snprintf(slowest, sizeof slowest, "%.10g", s.SlowestFameTime);

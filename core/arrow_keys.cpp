@@ -12,7 +12,7 @@ int TileForArrow(const BoardTable& board, ArrowKey key) {
     case ArrowKey::Left: ++column; break;
     case ArrowKey::Right: --column; break;
   }
-  if (row < 1 || row > 4 || column < 1 || column > 4) return kBlank;
+  if (row < 1 || row > kBoardSide || column < 1 || column > kBoardSide) return kBlank;
   return TileAt(board, row, column);
 }
 

@@ -3,13 +3,13 @@
 namespace quarvel {
 
 CellPos CellOf(int n) {
-  return {static_cast<std::int16_t>((n - 1) / 4 + 1), static_cast<std::int16_t>((n - 1) % 4 + 1)};
+  return {static_cast<std::int16_t>((n - 1) / kBoardSide + 1), static_cast<std::int16_t>((n - 1) % kBoardSide + 1)};
 }
 
 BoardTable SolvedLayout() {
   BoardTable table{};
   for (int tile = 1; tile < kTileCount; ++tile) table[static_cast<std::size_t>(tile)] = CellOf(tile);
-  table[kBlank] = CellOf(16);
+  table[kBlank] = CellOf(kCellCount);
   return table;
 }
 

@@ -5,7 +5,9 @@
 
 namespace quarvel {
 
-inline constexpr int kTileCount = 16;  // tile 0 is the blank
+inline constexpr int kBoardSide = 4;  // rows, and columns
+inline constexpr int kCellCount = kBoardSide * kBoardSide;
+inline constexpr int kTileCount = kCellCount;  // tile 0 is the blank
 inline constexpr int kBlank = 0;
 
 struct CellPos {

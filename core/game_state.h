@@ -1,6 +1,6 @@
 #pragma once
-// The state the handlers of all three windows share, and the main window's controls
-// that they write.
+// The game's state the handlers of all three windows share: the board, the home layout,
+// the game flags, the solver's manoeuvre, the clock and the Hall of Fame summary.
 #include <cstdint>
 #include <string>
 
@@ -10,26 +10,9 @@
 
 namespace quarvel {
 
-// Enabled state of the main window's command buttons, as created.
-struct Commands {
-  bool NewGame = true;
-  bool GiveUp = false;
-  bool HallOfFame = true;
-  bool ShowMe = false;
-  bool Reload = true;
-  bool Save = false;
-  bool Replay = false;
-  friend bool operator==(const Commands&, const Commands&) = default;
-
-  // A game has ended or was given up: "Save Game #" and "Hall of Fame" keep their state.
-  void SetBetweenGames() {
-    NewGame = true;
-    GiveUp = false;
-    ShowMe = false;
-    Reload = true;
-    Replay = true;
-  }
-};
+// The direction of the solver's last blank move. The numbers are those the record of a
+// game's state has always shown (the console's dump prints them).
+enum class BlankMove : std::int16_t { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
 
 // The manoeuvre "Show Me!" carries from one press to the next.
 struct SolverState {
@@ -37,13 +20,13 @@ struct SolverState {
   bool RingMode = false;
   std::int16_t SolverStep = 0;
   std::int16_t SolverTile = 0;
-  std::int16_t SolverLastMove = 0;  // 1 left, 2 right, 3 up, 4 down, 0 none
+  BlankMove SolverLastMove = BlankMove::None;
 
   // Back to scanning: a player's click, Give Up or the end of a game.
   void CancelManoeuvre() {
     RowEndRotation = false;
     RingMode = false;
-    SolverLastMove = 0;
+    SolverLastMove = BlankMove::None;
   }
 };
 
@@ -55,17 +38,10 @@ struct GameState {
 
   bool GameInProgress = false;
   bool SolverUsed = false;
-  DateTime StartTime = 0;            // wall clock, for dates
-  DateTime EndTime = 0;
   std::int64_t StartMonotonicMs = 0;  // durations are measured on the monotonic clock
   std::int16_t FameCount = 0;
   double SlowestFameTime = kNoFameTime;
   SolverState solver;
-
-  // Main window controls.
-  std::string Text1;  // game number box
-  std::string Text3;  // time box
-  Commands commands;
   // The game number box, trimmed, as it stood when the current game began.
   std::string PlayedGameNumber;
 

@@ -5,6 +5,9 @@
 namespace quarvel {
 namespace {
 
+// Row then column of every tile.
+constexpr std::size_t kFieldCount = 2 * kTileCount;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
@@ -26,7 +29,7 @@ std::optional<int> ParseSmallNumber(std::string_view field) {
 std::optional<BoardTable> ParseHomePositions(std::string_view text) {
   std::vector<int> numbers;
   std::size_t pos = 0;
-  while (numbers.size() < 32 && pos < text.size()) {
+  while (numbers.size() < kFieldCount && pos < text.size()) {
     std::size_t end = pos;
     while (end < text.size() && !IsSeparator(text[end])) ++end;
     std::string_view field = text.substr(pos, end - pos);
@@ -40,14 +43,14 @@ std::optional<BoardTable> ParseHomePositions(std::string_view text) {
     }
     pos = end + 1;
   }
-  if (numbers.size() < 32) return std::nullopt;
+  if (numbers.size() < kFieldCount) return std::nullopt;
 
   BoardTable table{};
-  bool used[5][5] = {};
+  bool used[kBoardSide + 1][kBoardSide + 1] = {};
   for (std::size_t tile = 0; tile < kTileCount; ++tile) {
     int row = numbers[2 * tile];
     int column = numbers[2 * tile + 1];
-    if (row < 1 || row > 4 || column < 1 || column > 4 || used[row][column]) return std::nullopt;
+    if (row < 1 || row > kBoardSide || column < 1 || column > kBoardSide || used[row][column]) return std::nullopt;
     used[row][column] = true;
     table[tile] = {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
   }

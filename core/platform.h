@@ -52,6 +52,18 @@ class WindowSystem {
   virtual void FocusTile(int tile) = 0;
 };
 
+// The hourglass pointer while a handler may have to wait, the default one after it.
+class HourglassWhile {
+ public:
+  explicit HourglassWhile(WindowSystem& windows) : windows_(windows) { windows_.SetPointer(PointerShape::Hourglass); }
+  HourglassWhile(const HourglassWhile&) = delete;
+  HourglassWhile& operator=(const HourglassWhile&) = delete;
+  ~HourglassWhile() { windows_.SetPointer(PointerShape::Default); }
+
+ private:
+  WindowSystem& windows_;
+};
+
 // A file operation that failed; it ends the handler that ran it.
 class FileFailure : public std::runtime_error {
  public:
@@ -68,18 +80,26 @@ namespace quarvel {
 // a missing file throws FileFailure naming the file and the reason.
 class FileStore {
  public:
+  static constexpr std::uint64_t kNoLimit = ~std::uint64_t{0};
   virtual ~FileStore() = default;
   virtual bool Exists(const std::string& name) = 0;
-  // The whole content; nothing when the file does not exist.
-  virtual std::optional<std::string> Read(const std::string& name) = 0;
+  // The whole content; nothing when the file does not exist. A file larger than `limit`
+  // bytes is not read: it fails as too large. A symbolic link fails too, unless
+  // `followLinks` (for files the program only reads).
+  virtual std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) = 0;
+  std::optional<std::string> Read(const std::string& name, std::uint64_t limit) { return Read(name, limit, false); }
+  std::optional<std::string> Read(const std::string& name) { return Read(name, kNoLimit, false); }
   // Rewrites a file as one step that other processes cannot interleave: `change` gets the
-  // current content (nothing when the file does not exist) and returns the new content,
-  // which is written to `scratch` and renamed over `name`. An interruption leaves either
-  // the old or the new file whole.
+  // current content (nothing when the file does not exist; a file larger than `limit`
+  // fails as too large) and returns the new content, which is written to `scratch` and
+  // renamed over `name`. An interruption leaves either the old or the new file whole.
   using Change = std::function<std::string(const std::optional<std::string>&)>;
-  virtual void Rewrite(const std::string& name, const std::string& scratch, const Change& change) = 0;
+  virtual void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
+                       const Change& change) = 0;
   // Deletes a file; a missing file is not an error.
   virtual void Remove(const std::string& name) = 0;
+  // The folder the files are in, as an absolute path, for messages.
+  virtual std::string Folder() = 0;
 };
 
 // The values New Game's shuffle draws, each in [0, 1). A negative argument reseeds first.

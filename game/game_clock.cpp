@@ -7,9 +7,9 @@ std::int64_t ElapsedSeconds(const GameState& state, Clock& clock) {
   return ms > 0 ? ms / 1000 : 0;
 }
 
-void ClockTick(GameState& state, Clock& clock) {
-  if (!state.GameInProgress || state.SolverUsed) return;
-  state.Text3 = FormatClockText(ElapsedSeconds(state, clock));
+std::optional<std::string> ClockTick(const GameState& state, Clock& clock) {
+  if (!state.GameInProgress || state.SolverUsed) return std::nullopt;
+  return FormatClockText(ElapsedSeconds(state, clock));
 }
 
 }  // namespace quarvel

@@ -9,9 +9,6 @@ void GiveUp(GameState& state) {
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();
 
-  state.commands.SetBetweenGames();
-
-  state.Text3.clear();
   state.board.table = state.home;  // held in memory since start-up
   // Tiles 1..15 in reading order; the invisible blank stays where it was.
   for (int tile = 1; tile <= 15; ++tile) {

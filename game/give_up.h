@@ -3,7 +3,7 @@
 
 namespace quarvel {
 
-// Click of "Give Up": abandons the game and puts the tiles back in order.
+// Give Up: abandons the game and puts the tiles back in order.
 void GiveUp(GameState& state);
 
 }  // namespace quarvel

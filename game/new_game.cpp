@@ -19,15 +19,14 @@ StartPosition ShuffleStartPosition(DrawSource& random) {
   return position;
 }
 
-void NewGame(GameState& state, Services& services) {
-  state.Text3.clear();
+std::string DealGame(GameState& state, Services& services) {
   services.windows.SetPointer(PointerShape::Hourglass);
   StartPosition position = ShuffleStartPosition(services.random);
   MakeSolvable(position);
   LayOutBoard(state.board, position);
-  state.Text1 = EncodeGameNumber(position);
-  state.PlayedGameNumber = state.Text1;
-  BeginGame(state, services, /*saveEnabled=*/true);
+  state.PlayedGameNumber = EncodeGameNumber(position);
+  BeginGame(state, services);
+  return state.PlayedGameNumber;
 }
 
 }  // namespace quarvel

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "core/game_state.h"
 #include "core/platform.h"
 #include "game/start_position.h"
@@ -8,7 +10,7 @@ namespace quarvel {
 // The forward Fisher-Yates shuffle of the solved arrangement with 15 draws.
 StartPosition ShuffleStartPosition(DrawSource& random);
 
-// Click of "New Game": deals a random solvable game and starts it.
-void NewGame(GameState& state, Services& services);
+// New Game: deals a random solvable game and starts it; returns its game number.
+std::string DealGame(GameState& state, Services& services);
 
 }  // namespace quarvel

@@ -1,20 +1,16 @@
 #include "game/replay.h"
 
+#include <string>
+
 #include "game/game_number.h"
 #include "game/start_position.h"
 
 namespace quarvel {
 
-void ReplayLastGame(GameState& state, Services& services) {
-  const std::string_view trimmed = TrimBlanks(state.Text1);
-  const auto number = ParseGameNumber(trimmed);
-  if (!number) {
-    services.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
-    return;
-  }
-  LayOutBoard(state.board, DecodeGameNumber(*number));
-  state.PlayedGameNumber = std::string(trimmed);
-  BeginGame(state, services, /*saveEnabled=*/false);
+void StartNumberedGame(GameState& state, Services& services, std::uint64_t number, std::string_view played) {
+  state.PlayedGameNumber = std::string(played);
+  LayOutBoard(state.board, DecodeGameNumber(number));
+  BeginGame(state, services);
 }
 
 }  // namespace quarvel

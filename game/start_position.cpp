@@ -13,8 +13,8 @@ StartPosition SolvedStartPosition() {
 
 void MakeSolvable(StartPosition& position) {
   int inversions = 0;
-  for (std::size_t j = 0; j < 16; ++j)
-    for (std::size_t k = j + 1; k < 16; ++k)
+  for (std::size_t j = 0; j < position.size(); ++j)
+    for (std::size_t k = j + 1; k < position.size(); ++k)
       if (position[j] > position[k]) ++inversions;
 
   int blankCell = 16;
@@ -37,7 +37,7 @@ void MakeSolvable(StartPosition& position) {
 }
 
 void LayOutBoard(Board& board, const StartPosition& position) {
-  for (int cell = 1; cell <= 16; ++cell) {
+  for (int cell = 1; cell <= kCellCount; ++cell) {
     const int value = position[static_cast<std::size_t>(cell - 1)];
     const int tile = value <= 15 ? value : kBlank;
     const CellPos at = CellOf(cell);
@@ -45,21 +45,13 @@ void LayOutBoard(Board& board, const StartPosition& position) {
   }
 }
 
-void BeginGame(GameState& state, Services& services, bool saveEnabled) {
+void BeginGame(GameState& state, Services& services) {
   state.GameInProgress = true;
   ++state.GamesBegun;
   state.StartTable = state.board.table;
   state.MovesMade = 0;
   state.WonByPlayer = false;
-  Commands& c = state.commands;
-  c.NewGame = false;
-  c.GiveUp = true;
-  c.ShowMe = true;
-  c.Reload = false;
-  c.Save = saveEnabled;
-  c.Replay = false;
   services.windows.SetPointer(PointerShape::Default);
-  state.StartTime = services.clock.Now();
   state.StartMonotonicMs = services.clock.MonotonicMs();
 }
 

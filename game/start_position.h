@@ -9,9 +9,9 @@
 namespace quarvel {
 
 // Cells 1..16 in reading order at indexes 0..15; value v in 1..15 is tile v, 16 the blank.
-using StartPosition = std::array<std::int16_t, 16>;
+using StartPosition = std::array<std::int16_t, kCellCount>;
 
-inline constexpr std::int16_t kBlankValue = 16;
+inline constexpr std::int16_t kBlankValue = kCellCount;
 
 StartPosition SolvedStartPosition();
 
@@ -21,7 +21,7 @@ void MakeSolvable(StartPosition& position);
 // Places all 16 tile buttons on their cells and fills the board table.
 void LayOutBoard(Board& board, const StartPosition& position);
 
-// Starts the game laid out on the board: flags, buttons, pointer and start time.
-void BeginGame(GameState& state, Services& services, bool saveEnabled);
+// Starts the game laid out on the board: the flag, the pointer and the start time.
+void BeginGame(GameState& state, Services& services);
 
 }  // namespace quarvel

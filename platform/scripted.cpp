@@ -48,18 +48,20 @@ std::optional<std::string> ScriptedDialogs::AskInput(const std::string& title, c
 
 void ScriptedDialogs::ShowFailure(const std::string& text) { transcript.push_back("failure " + text); }
 
-std::optional<std::string> MemoryFileStore::Read(const std::string& name) {
+std::optional<std::string> MemoryFileStore::Read(const std::string& name, std::uint64_t limit, bool) {
   operations.push_back("read " + name);
   if (failing.count(name)) throw FileFailure("Cannot read " + name + ": scripted failure.");
   auto it = files.find(name);
   if (it == files.end()) return std::nullopt;
+  if (it->second.size() > limit) throw FileFailure("Cannot read " + name + ": it is too large.");
   return it->second;
 }
 
-void MemoryFileStore::Rewrite(const std::string& name, const std::string& scratch, const Change& change) {
+void MemoryFileStore::Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
+                              const Change& change) {
   operations.push_back("rewrite " + name);
   if (failing.count(scratch)) throw FileFailure("Cannot create " + scratch + ": scripted failure.");
-  std::string content = change(Read(name));
+  std::string content = change(Read(name, limit));
   files[name] = std::move(content);
 }
 

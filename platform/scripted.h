@@ -109,9 +109,12 @@ class MemoryFileStore : public FileStore {
     operations.push_back("exists " + name);
     return files.count(name) > 0;
   }
-  std::optional<std::string> Read(const std::string& name) override;
-  void Rewrite(const std::string& name, const std::string& scratch, const Change& change) override;
+  std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) override;
+  void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
+               const Change& change) override;
   void Remove(const std::string& name) override;
+  std::string Folder() override { return "/memory"; }
+  using FileStore::Read;
 };
 
 }  // namespace quarvel

@@ -8,11 +8,15 @@
 
 namespace quarvel {
 
-// Start-up: counts the entries, notes the slowest time, deletes HallFame.dat and
-// disables "Hall of Fame" when there is no list.
-void LoadFameSummary(GameState& state, Services& services);
+// Start-up: counts the entries, notes the slowest time and deletes HallFame.dat. Returns
+// whether there is a list (Fame.dat exists).
+bool LoadFameSummary(GameState& state, Services& services);
 
-// Writes the winner at its rank into Fame.dat and enables "Hall of Fame".
+// At a win: the count and the slowest time read again from Fame.dat, which another game
+// may have changed since start-up. A file that cannot be read leaves them as they were.
+void RefreshFameSummary(GameState& state, Services& services);
+
+// Writes the winner at its rank into Fame.dat.
 void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays);
 
 }  // namespace quarvel

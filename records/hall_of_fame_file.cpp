@@ -64,10 +64,10 @@ void AppendFameLine(std::string& text, const FameEntry& e) {
 
 std::vector<FameEntry> ParseFameFile(std::string_view text) {
   std::vector<FameEntry> entries;
-  for (std::string_view line : SplitLines(text)) {
-    if (IsBlankLine(line)) continue;
+  ForEachLine(text, [&](std::string_view line) {
+    if (IsBlankLine(line)) return;
     if (auto entry = ParseFameLine(line)) entries.push_back(std::move(*entry));
-  }
+  });
   return entries;
 }
 

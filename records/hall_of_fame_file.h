@@ -1,5 +1,6 @@
 #pragma once
 // Fame.dat: the Hall of Fame, one quoted, comma-separated entry per line, fastest first.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,11 @@ namespace quarvel {
 inline constexpr const char* kFameFile = "Fame.dat";
 inline constexpr const char* kFameScratchFile = "Temp.dat";
 inline constexpr const char* kOldFameFile = "HallFame.dat";
+// A larger Fame.dat is not read: thirty entries take a few kilobytes.
+inline constexpr std::uint64_t kFameFileLimit = std::uint64_t{1} << 20;
+
+// The list keeps the fastest entries up to this many.
+inline constexpr int kMaxFameEntries = 30;
 
 struct FameEntry {
   std::string Name;

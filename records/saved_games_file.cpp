@@ -36,8 +36,9 @@ std::optional<std::size_t> SpliceOffset(std::string_view text, std::string_view 
 
 std::vector<std::string> ParseSavedGames(std::string_view text) {
   std::vector<std::string> numbers;
-  for (std::string_view line : SplitLines(text))
+  ForEachLine(text, [&](std::string_view line) {
     if (!line.empty()) numbers.emplace_back(line);
+  });
   return numbers;
 }
 
@@ -67,9 +68,27 @@ std::string InsertIntoSavedGamesText(std::string_view text, const std::string& n
     spliced.append(text.substr(0, *at)).append(number).append("\r\n").append(text.substr(*at));
     return spliced;
   }
-  auto numbers = ParseSavedGames(ToUtf8Lenient(text));
-  InsertSavedGame(numbers, number);
-  return FormatSavedGames(numbers);
+  // Any other file is rewritten line by line, straight from its bytes into a text of the
+  // exact size, so that a rewrite holds little more than the old and the new text.
+  const auto rewrite = [&](auto&& emit) {
+    bool inserted = false;
+    ForEachLine(text, [&](std::string_view raw) {
+      if (raw.empty()) return;
+      const std::string line = ToUtf8Lenient(raw);
+      if (!inserted && SortsBefore(number, line)) {
+        emit(number);
+        inserted = true;
+      }
+      emit(line);
+    });
+    if (!inserted) emit(number);
+  };
+  std::size_t size = 0;
+  rewrite([&](std::string_view line) { size += line.size() + 2; });
+  std::string rewritten;
+  rewritten.reserve(size);
+  rewrite([&](std::string_view line) { rewritten.append(line).append("\r\n"); });
+  return rewritten;
 }
 
 }  // namespace quarvel

@@ -1,6 +1,7 @@
 #pragma once
 // saved.dat: saved game numbers, one per line, shorter before longer and then by
 // character code.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,8 @@ namespace quarvel {
 
 inline constexpr const char* kSavedGamesFile = "saved.dat";
 inline constexpr const char* kSavedGamesScratchFile = "temp.dat";
+// A larger saved.dat is not read: no one saves that many games.
+inline constexpr std::uint64_t kSavedGamesFileLimit = std::uint64_t{256} << 20;
 
 // The non-blank lines of a saved.dat text, in file order.
 std::vector<std::string> ParseSavedGames(std::string_view text);

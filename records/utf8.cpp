@@ -57,6 +57,21 @@ std::string ToUtf8Lenient(std::string_view bytes) {
   return text;
 }
 
+bool HasControlCharacter(std::string_view bytes) {
+  const std::string text = ToUtf8Lenient(bytes);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = ValidSequenceLength(text, i);  // always valid here
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    char32_t code = 0;
+    if (length == 1) code = byte(0);
+    else if (length == 2) code = (char32_t{byte(0) & 0x1Fu} << 6) | (byte(1) & 0x3Fu);
+    else if (length == 3) code = (char32_t{byte(0) & 0x0Fu} << 12) | (char32_t{byte(1) & 0x3Fu} << 6) | (byte(2) & 0x3Fu);
+    if (code <= 0x1F || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029) return true;
+    i += length > 0 ? length : 1;
+  }
+  return false;
+}
+
 std::size_t CountCharacters(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < text.size(); ++count) {

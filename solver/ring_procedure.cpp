@@ -1,9 +1,10 @@
 #include "solver/ring_procedure.h"
 
 #include <limits>
+#include <optional>
 
 #include "core/tile_placement.h"
-#include "solver/solver_driver.h"
+#include "solver/home_cells.h"
 
 namespace quarvel {
 namespace {
@@ -34,7 +35,73 @@ int CounterClockwiseRingTile(const BoardTable& table) {
   return blank.Column < 4 ? TileAt(table, 4, blank.Column + 1) : TileAt(table, 3, 4);
 }
 
-void RingStep(GameState& state, Services& services, int a) {
+namespace {
+
+// What one phase makes of a press: the tile it moves (0: none), and whether the same phase
+// runs again at the next press rather than the one after it.
+struct PhaseStep {
+  int tile = 0;
+  bool again = false;
+};
+
+// Phase 1: the blank goes down into row 4, then left until it is at most one column right
+// of tile `a`; nothing once it is there, and phase 2 takes the press at once.
+std::optional<PhaseStep> BringBlankBesideTile(const BoardTable& table, int a) {
+  const CellPos aCell = table[static_cast<std::size_t>(a)];
+  const CellPos blank = table[kBlank];
+  if (blank.Row == 3) return PhaseStep{TileAt(table, 4, blank.Column), true};  // the blank goes down
+  if (blank.Column > aCell.Column + 1) return PhaseStep{TileAt(table, 4, blank.Column - 1), true};  // left
+  return std::nullopt;
+}
+
+// Phase 2: clockwise turns until the blank stands above tile `a` in row 4; then `a` is
+// lifted into row 3 and tile 9 becomes the procedure's tile.
+PhaseStep LiftTileIntoRowThree(const BoardTable& table, SolverState& solver, int a) {
+  const CellPos aCell = table[static_cast<std::size_t>(a)];
+  const CellPos blank = table[kBlank];
+  if (blank.Row == 3 && aCell.Row == 4 && blank.Column == aCell.Column) {
+    solver.SolverTile = 9;
+    return {a, false};
+  }
+  return {ClockwiseRingTile(table), true};
+}
+
+// Phase 3: counter-clockwise turns until tile `a` is home; then the ring is left, or
+// tile 9 goes back down first when 13 is the first of 10 to 13 away from home.
+PhaseStep SeatTileAndLeaveRing(const BoardTable& table, SolverState& solver, int a) {
+  const int firstAway = FirstOfTenToThirteenAway(table);
+  if (!IsHome(table, a)) return {CounterClockwiseRingTile(table), true};
+  if (firstAway == 13 && TileAt(table, 4, 2) == 13) {
+    solver.RingMode = false;
+    return {13, false};
+  }
+  if (firstAway == 13) return {9, false};  // back down into the blank below it
+  solver.RingMode = false;
+  return {TileAt(table, 4, 2), false};
+}
+
+// Phase 4: clockwise turns until tile 12 stands at row 3 column 2, then the three tiles of
+// the bottom right 2 x 2 block are reordered.
+PhaseStep ReorderBottomRight(const BoardTable& table) {
+  const CellPos blank = table[kBlank];
+  if (!At(table, 12, 3, 2)) return {ClockwiseRingTile(table), true};
+  if (At(table, 13, 4, 4)) return {TileAt(table, 4, 3), false};
+  if (blank.Row == 3 && blank.Column == 3) return {TileAt(table, 3, 4), true};
+  if (blank.Row == 3 && blank.Column == 4) return {TileAt(table, 4, 4), true};
+  if (blank.Row == 4 && blank.Column == 4) return {TileAt(table, 4, 3), true};
+  return {TileAt(table, 3, 3), false};
+}
+
+// Phase 5: counter-clockwise turns until tile 9 is home and the blank at row 4 column 4.
+PhaseStep TurnUntilSolved(const BoardTable& table) {
+  const CellPos blank = table[kBlank];
+  if (At(table, 9, 3, 1) && blank.Row == 4 && blank.Column == 4) return {};
+  return {CounterClockwiseRingTile(table), true};
+}
+
+}  // namespace
+
+void RingStep(GameState& state, int a) {
   SolverState& solver = state.solver;
   const BoardTable& table = state.board.table;
 
@@ -43,75 +110,24 @@ void RingStep(GameState& state, Services& services, int a) {
   int phase = solver.SolverStep;
   if (phase < std::numeric_limits<std::int16_t>::max()) ++phase;
   solver.SolverTile = static_cast<std::int16_t>(a);
-  solver.SolverStep = static_cast<std::int16_t>(phase);
 
-  const CellPos aCell = table[static_cast<std::size_t>(a)];
-  const CellPos blank = table[kBlank];
-  const auto repeat = [&] { solver.SolverStep = static_cast<std::int16_t>(phase - 1); };
-
-  int moved = 0;
-  if (phase == 1) {
-    if (blank.Row == 3) {
-      repeat();
-      moved = TileAt(table, 4, blank.Column);  // the blank goes down
-    } else if (blank.Column > aCell.Column + 1) {
-      repeat();
-      moved = TileAt(table, 4, blank.Column - 1);  // the blank goes left
-    } else {
+  PhaseStep step;  // phase 6 and on: no move
+  switch (phase) {
+    case 1:
+      if (const auto beside = BringBlankBesideTile(table, a)) {
+        step = *beside;
+        break;
+      }
       phase = 2;  // phase 2 at once, on the cells read above
-      solver.SolverStep = 2;
-    }
+      [[fallthrough]];
+    case 2: step = LiftTileIntoRowThree(table, solver, a); break;
+    case 3: step = SeatTileAndLeaveRing(table, solver, a); break;
+    case 4: step = ReorderBottomRight(table); break;
+    case 5: step = TurnUntilSolved(table); break;
+    default: break;
   }
-  if (phase == 2) {
-    if (blank.Row == 3 && aCell.Row == 4 && blank.Column == aCell.Column) {
-      moved = a;  // lifted into row 3
-      solver.SolverTile = 9;
-    } else {
-      repeat();
-      moved = ClockwiseRingTile(table);
-    }
-  } else if (phase == 3) {
-    const int firstAway = FirstOfTenToThirteenAway(table);
-    if (!IsHome(table, a)) {
-      repeat();
-      moved = CounterClockwiseRingTile(table);
-    } else if (firstAway == 13 && TileAt(table, 4, 2) == 13) {
-      solver.RingMode = false;
-      moved = 13;
-    } else if (firstAway == 13) {
-      moved = 9;  // back down into the blank below it
-    } else {
-      solver.RingMode = false;
-      moved = TileAt(table, 4, 2);
-    }
-  } else if (phase == 4) {
-    if (!At(table, 12, 3, 2)) {
-      repeat();
-      moved = ClockwiseRingTile(table);
-    } else if (At(table, 13, 4, 4)) {
-      moved = TileAt(table, 4, 3);
-    } else if (blank.Row == 3 && blank.Column == 3) {
-      repeat();
-      moved = TileAt(table, 3, 4);
-    } else if (blank.Row == 3 && blank.Column == 4) {
-      repeat();
-      moved = TileAt(table, 4, 4);
-    } else if (blank.Row == 4 && blank.Column == 4) {
-      repeat();
-      moved = TileAt(table, 4, 3);
-    } else {
-      moved = TileAt(table, 3, 3);
-    }
-  } else if (phase == 5) {
-    if (!(At(table, 9, 3, 1) && blank.Row == 4 && blank.Column == 4)) {
-      repeat();
-      moved = CounterClockwiseRingTile(table);
-    }
-  }
-  // Phase 6 and on: no move.
-
-  if (moved != 0) MoveTile(state.board, moved);
-  CheckSolverFinish(state, services);
+  solver.SolverStep = static_cast<std::int16_t>(step.again ? phase - 1 : phase);
+  if (step.tile != 0) MoveTile(state.board, step.tile);
 }
 
 }  // namespace quarvel

@@ -4,7 +4,6 @@
 // three tiles in the bottom right 2 x 2 block when needed, and turning until solved.
 #include "core/board.h"
 #include "core/game_state.h"
-#include "core/platform.h"
 
 namespace quarvel {
 
@@ -15,6 +14,6 @@ int CounterClockwiseRingTile(const BoardTable& table);
 
 // One press of the procedure for tile `a`; `SolverStep` holds the phase last run, so the
 // press runs phase `SolverStep` + 1 and leaves it there (advance) or one lower (repeat).
-void RingStep(GameState& state, Services& services, int a);
+void RingStep(GameState& state, int a);
 
 }  // namespace quarvel

@@ -1,7 +1,6 @@
 #include "solver/row_end_rotation.h"
 
 #include "core/tile_placement.h"
-#include "solver/tile_homing.h"
 
 namespace quarvel {
 
@@ -28,7 +27,7 @@ void RowEndStep(GameState& state, int tile) {
     case 11: moved = TileAt(table, homeRow, 1); break;
     case 12:
       solver.RowEndRotation = false;
-      solver.SolverLastMove = kNoMove;
+      solver.SolverLastMove = BlankMove::None;
       moved = TileAt(table, row, 1);
       break;
     default: return;  // not reached: the flag falls at step 12

@@ -1,6 +1,7 @@
 #include "solver/solver_driver.h"
 
 #include "core/tile_placement.h"
+#include "solver/home_cells.h"
 #include "solver/ring_procedure.h"
 #include "solver/row_end_rotation.h"
 #include "solver/tile_homing.h"
@@ -25,28 +26,14 @@ bool LastRowTestHolds(const BoardTable& table, int target) {
 
 }  // namespace
 
-CellPos HomeCellOf(int tile) { return CellOf(tile); }
-
-bool IsHome(const BoardTable& table, int tile) {
-  return table[static_cast<std::size_t>(tile)] == HomeCellOf(tile);
-}
-
-int FirstMisplacedTile(const BoardTable& table) {
-  for (int tile = 1; tile <= 15; ++tile)
-    if (!IsHome(table, tile)) return tile;
-  return 0;
-}
-
-void ShowMe(GameState& state, Services& services) {
-  state.SolverUsed = true;
-  state.Text3.clear();
+bool MakeSolverMove(GameState& state) {
   SolverState& solver = state.solver;
   const BoardTable& table = state.board.table;
 
   int target = 0;
   if (!solver.RowEndRotation && !solver.RingMode) {
     target = FirstMisplacedTile(table);
-    if (target == 0) return;  // nothing to solve: the press changes nothing more
+    if (target == 0) return false;  // nothing to solve: the press changes nothing more
     if (RowEndTestHolds(table, target)) {
       solver.SolverStep = 0;
       solver.RowEndRotation = true;
@@ -56,26 +43,22 @@ void ShowMe(GameState& state, Services& services) {
 
   if (solver.RowEndRotation || solver.RingMode) {
     if (solver.RowEndRotation) RowEndStep(state, solver.SolverTile);
-    if (solver.RingMode) RingStep(state, services, solver.SolverTile);
-    return;
+    if (!solver.RingMode) return false;
+    RingStep(state, solver.SolverTile);
+    return true;
   }
 
   if (LastRowTestHolds(table, target)) {
     solver.SolverStep = 3;
     solver.RingMode = true;
-    RingStep(state, services, target);
-    return;
+    RingStep(state, target);
+  } else if (const auto stalledAt = HomeTileStep(state, target)) {
+    // The approach found no permitted move: the ring procedure takes the press.
+    solver.RingMode = true;
+    solver.SolverStep = *stalledAt;
+    RingStep(state, target);
   }
-  HomeTileStep(state, services, target);
-}
-
-void CheckSolverFinish(GameState& state, Services& services) {
-  if (!IsSolved(state.board.table, state.home)) return;
-  state.GameInProgress = false;
-  state.SolverUsed = false;
-  state.solver.CancelManoeuvre();
-  state.commands.SetBetweenGames();
-  services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
+  return true;
 }
 
 }  // namespace quarvel

@@ -4,23 +4,13 @@
 // rotation or the ring procedure.
 #include "core/board.h"
 #include "core/game_state.h"
-#include "core/platform.h"
 
 namespace quarvel {
 
-// Home cell of tile 1..15, computed from its number.
-CellPos HomeCellOf(int tile);
+// The move of one "Show Me!" press. Returns whether the press ran the homing step or the
+// ring procedure, the rules whose moves may leave the board solved.
+bool MakeSolverMove(GameState& state);
 
-// Whether tile 1..15 stands in its home cell.
-bool IsHome(const BoardTable& table, int tile);
 
-// The first of tiles 1..15 not in its home cell; 0 when all are home.
-int FirstMisplacedTile(const BoardTable& table);
-
-// Click of "Show Me!".
-void ShowMe(GameState& state, Services& services);
-
-// Ends the game when a solver move has left the board solved; otherwise does nothing.
-void CheckSolverFinish(GameState& state, Services& services);
 
 }  // namespace quarvel

@@ -3,24 +3,23 @@
 #include <array>
 
 #include "core/tile_placement.h"
-#include "solver/ring_procedure.h"
-#include "solver/solver_driver.h"
+#include "solver/home_cells.h"
 
 namespace quarvel {
 namespace {
 
 struct Candidate {
-  std::int16_t direction = kNoMove;  // kNoMove: no candidate in this slot
+  BlankMove direction = BlankMove::None;  // BlankMove::None: no candidate in this slot
   bool reverseAllowed = false;
 };
 
-std::int16_t Reverse(std::int16_t direction) {
+BlankMove Reverse(BlankMove direction) {
   switch (direction) {
-    case kBlankLeft: return kBlankRight;
-    case kBlankRight: return kBlankLeft;
-    case kBlankUp: return kBlankDown;
-    case kBlankDown: return kBlankUp;
-    default: return kNoMove;
+    case BlankMove::Left: return BlankMove::Right;
+    case BlankMove::Right: return BlankMove::Left;
+    case BlankMove::Up: return BlankMove::Down;
+    case BlankMove::Down: return BlankMove::Up;
+    default: return BlankMove::None;
   }
 }
 
@@ -28,24 +27,24 @@ std::int16_t Reverse(std::int16_t direction) {
 std::array<Candidate, 3> CandidatesFor(int br, int bc, int xr, int xc) {
   const Candidate none{};
   if (bc != xc) {
-    const Candidate sideways{bc < xc ? kBlankRight : kBlankLeft, false};
-    return {sideways, br > 1 ? Candidate{kBlankUp, false} : none, br < 4 ? Candidate{kBlankDown, false} : none};
+    const Candidate sideways{bc < xc ? BlankMove::Right : BlankMove::Left, false};
+    return {sideways, br > 1 ? Candidate{BlankMove::Up, false} : none, br < 4 ? Candidate{BlankMove::Down, false} : none};
   }
   if (br > xr)
-    return {Candidate{kBlankUp, false}, bc < 4 ? Candidate{kBlankRight, bc == 1} : none,
-            bc > 1 ? Candidate{kBlankLeft, false} : none};
+    return {Candidate{BlankMove::Up, false}, bc < 4 ? Candidate{BlankMove::Right, bc == 1} : none,
+            bc > 1 ? Candidate{BlankMove::Left, false} : none};
   if (br < xr)
-    return {Candidate{kBlankDown, false}, bc < 4 ? Candidate{kBlankRight, false} : none,
-            bc > 1 ? Candidate{kBlankLeft, false} : none};
+    return {Candidate{BlankMove::Down, false}, bc < 4 ? Candidate{BlankMove::Right, false} : none,
+            bc > 1 ? Candidate{BlankMove::Left, false} : none};
   return {none, none, none};  // at the target
 }
 
-CellPos Neighbour(int row, int column, std::int16_t direction) {
+CellPos Neighbour(int row, int column, BlankMove direction) {
   switch (direction) {
-    case kBlankLeft: --column; break;
-    case kBlankRight: ++column; break;
-    case kBlankUp: --row; break;
-    case kBlankDown: ++row; break;
+    case BlankMove::Left: --column; break;
+    case BlankMove::Right: ++column; break;
+    case BlankMove::Up: --row; break;
+    case BlankMove::Down: ++row; break;
     default: break;
   }
   return {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
@@ -55,9 +54,9 @@ CellPos Neighbour(int row, int column, std::int16_t direction) {
 
 bool StepBlankToward(GameState& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
                      int bound) {
-  std::int16_t& lastMove = state.solver.SolverLastMove;
+  BlankMove& lastMove = state.solver.SolverLastMove;
   for (const Candidate& candidate : CandidatesFor(blankRow, blankColumn, targetRow, targetColumn)) {
-    if (candidate.direction == kNoMove) continue;
+    if (candidate.direction == BlankMove::None) continue;
     if (!candidate.reverseAllowed && candidate.direction == Reverse(lastMove)) continue;
     const CellPos cell = Neighbour(blankRow, blankColumn, candidate.direction);
     const int tile = TileAt(state.board.table, cell.Row, cell.Column);
@@ -69,7 +68,7 @@ bool StepBlankToward(GameState& state, int blankRow, int blankColumn, int target
   return false;
 }
 
-void HomeTileStep(GameState& state, Services& services, int target) {
+std::optional<std::int16_t> HomeTileStep(GameState& state, int target) {
   const BoardTable& table = state.board.table;
   const CellPos home = HomeCellOf(target);
   const CellPos t = table[static_cast<std::size_t>(target)];
@@ -92,17 +91,11 @@ void HomeTileStep(GameState& state, Services& services, int target) {
 
   if (blank == next) {
     MoveTile(state.board, target);
-    state.solver.SolverLastMove = kNoMove;
-    CheckSolverFinish(state, services);
-    return;
+    state.solver.SolverLastMove = BlankMove::None;
+    return std::nullopt;
   }
-  if (StepBlankToward(state, blank.Row, blank.Column, next.Row, next.Column, target)) {
-    CheckSolverFinish(state, services);
-    return;
-  }
-  state.solver.RingMode = true;
-  state.solver.SolverStep = stallValue;
-  RingStep(state, services, target);
+  if (StepBlankToward(state, blank.Row, blank.Column, next.Row, next.Column, target)) return std::nullopt;
+  return stallValue;
 }
 
 }  // namespace quarvel

@@ -22,8 +22,9 @@ if [ "$mode" = test ]; then
   # The unit, widget and benchmark libraries.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
   # Desktop tests: the real window under Xvfb (xdotool, imagemagick), a German locale, the
-  # desktop entry and AppStream checks, and the Debian package (dpkg-dev).
-  packages+=(xvfb xauth xdotool imagemagick locales appstream desktop-file-utils dpkg-dev)
+  # desktop entry and AppStream checks, and the Debian package: CPack reads the program's
+  # shared library dependencies with file and dpkg-shlibdeps (dpkg-dev), lintian checks it.
+  packages+=(xvfb xauth xdotool imagemagick locales appstream desktop-file-utils dpkg-dev file lintian)
   # The sanitised build, the fuzz targets (libFuzzer) and the memory checks.
   packages+=(clang libclang-rt-14-dev valgrind)
 fi

@@ -16,6 +16,7 @@
 #include "game/start_position.h"
 #include "platform/scripted.h"
 #include "solver/solver_driver.h"
+#include "ui/show_me.h"
 
 namespace {
 
@@ -58,10 +59,11 @@ int main(int argc, char** argv) {
     StartPosition position = ShuffleStartPosition(random);
     MakeSolvable(position);
     LayOutBoard(state.board, position);
-    BeginGame(state, services, /*saveEnabled=*/true);
+    MainWindowState window;
+    BeginGame(state, services);
     long presses = 0;
     while (state.GameInProgress && presses < cap) {
-      ShowMe(state, services);
+      ShowMe(state, window, services);
       ++presses;
     }
     if (state.GameInProgress)

@@ -7,7 +7,7 @@
 namespace quarvel {
 
 bool Program::ClickHallOfFame() {
-  if (!MainWindowUp() || !state_.commands.HallOfFame) return false;
+  if (!MainWindowUp() || !main_.commands.HallOfFame) return false;
   Run([&] { ShowHallOfFame(); });
   return true;
 }
@@ -16,7 +16,7 @@ void Program::ShowHallOfFame() {
   windows_.visible = WindowId::HallOfFame;
   windows_.hallOfFameLoaded = true;
   windows_.listing.clear();
-  const auto content = services_.files.Read(kFameFile);
+  const auto content = services_.files.Read(kFameFile, kFameFileLimit);
   if (!content) throw FileFailure("Cannot read Fame.dat: the file no longer exists.");
   windows_.listing = BuildFameListing(ParseFameFile(ToUtf8Lenient(*content)));
 }

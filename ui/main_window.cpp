@@ -1,48 +1,57 @@
 // The main window's event handlers.
-#include "core/tile_moves.h"
+#include <utility>
+
 #include "game/game_clock.h"
+#include "game/game_number.h"
 #include "game/give_up.h"
 #include "game/new_game.h"
 #include "game/replay.h"
-#include "records/saved_games.h"
-#include "solver/solver_driver.h"
 #include "ui/program.h"
+#include "ui/save_game.h"
+#include "ui/show_me.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 
 bool Program::ClickNewGame() {
-  if (!MainWindowUp() || !state_.commands.NewGame) return false;
-  Run([&] { NewGame(state_, services_); });
+  if (!MainWindowUp() || !main_.commands.NewGame) return false;
+  Run([&] {
+    main_.Text3.clear();
+    main_.Text1 = DealGame(state_, services_);
+    main_.commands.SetGameInProgress(/*saveEnabled=*/true);
+  });
   return true;
 }
 
 bool Program::ClickGiveUp() {
-  if (!MainWindowUp() || !state_.commands.GiveUp) return false;
+  if (!MainWindowUp() || !main_.commands.GiveUp) return false;
   GiveUp(state_);
+  main_.commands.SetBetweenGames();
+  main_.Text3.clear();
   return true;
 }
 
 bool Program::ClickShowMe() {
-  if (!MainWindowUp() || !state_.commands.ShowMe) return false;
-  Run([&] { ShowMe(state_, services_); });
+  if (!MainWindowUp() || !main_.commands.ShowMe) return false;
+  Run([&] { ShowMe(state_, main_, services_); });
   return true;
 }
 
 bool Program::ClickSave() {
-  if (!MainWindowUp() || !state_.commands.Save) return false;
-  Run([&] { SaveGame(state_, services_); });
+  if (!MainWindowUp() || !main_.commands.Save) return false;
+  Run([&] { SaveGame(state_, main_, services_); });
   return true;
 }
 
 bool Program::ClickReplay() {
-  if (!MainWindowUp() || !state_.commands.Replay) return false;
-  Run([&] { ReplayLastGame(state_, services_); });
+  if (!MainWindowUp() || !main_.commands.Replay) return false;
+  Run([&] { StartGameFromText(main_.Text1); });
   return true;
 }
 
 bool Program::ClickTile(int tile) {
   if (!MainWindowUp() || tile < 1 || tile > 15) return false;
-  Run([&] { quarvel::ClickTile(state_, services_, tile); });
+  Run([&] { quarvel::ClickTile(state_, main_, services_, tile); });
   return true;
 }
 
@@ -61,10 +70,25 @@ bool Program::ClickTimeBox() { return ClickGameNumberBox(); }
 
 bool Program::TypeGameNumber(const std::string& text) {
   if (!MainWindowUp()) return false;
-  state_.Text1 = text;
+  main_.Text1 = text;
   return true;
 }
 
-void Program::Tick() { ClockTick(state_, services_.clock); }
+void Program::Tick() {
+  if (auto text = ClockTick(state_, services_.clock)) main_.Text3 = std::move(*text);
+}
+
+bool Program::StartGameFromText(std::string text) {
+  const std::string_view trimmed = TrimBlanks(text);
+  const auto number = ParseGameNumber(trimmed);
+  if (!number) {
+    services_.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
+    return false;
+  }
+  StartNumberedGame(state_, services_, *number, trimmed);
+  main_.Text1 = std::move(text);
+  main_.commands.SetGameInProgress(/*saveEnabled=*/false);
+  return true;
+}
 
 }  // namespace quarvel

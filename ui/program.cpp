@@ -1,5 +1,7 @@
 #include "ui/program.h"
 
+#include <new>
+
 #include "core/home_positions_file.h"
 #include "records/hall_of_fame.h"
 #include "records/saved_games_file.h"
@@ -11,30 +13,36 @@ void Program::Run(const std::function<void()>& handler) {
     handler();
   } catch (const FileFailure& failure) {
     services_.dialogs.ShowFailure(failure.what());
+  } catch (const std::bad_alloc&) {
+    // Reported like a failed file: the handler stops and the game goes on.
+    services_.dialogs.ShowFailure("There is not enough memory to finish this action.");
   }
 }
 
 bool Program::Start() {
   std::optional<BoardTable> home;
   try {
-    if (auto text = services_.files.Read(kHomePositionsFile)) home = ParseHomePositions(*text);
+    if (auto text = services_.files.Read(kHomePositionsFile, kHomePositionsFileLimit, /*followLinks=*/true)) home = ParseHomePositions(*text);
   } catch (const FileFailure&) {
     // Unreadable counts as missing.
+  } catch (const std::bad_alloc&) {
   }
   if (!home) {
-    services_.dialogs.ShowMessage("Error!", kHomePositionsDamaged);
+    services_.dialogs.ShowMessage("Error!", HomePositionsDamagedMessage(services_.files.Folder()));
     return false;
   }
   state_.home = *home;
   state_.board.table = *home;
 
-  Run([&] { LoadFameSummary(state_, services_); });
+  Run([&] {
+    if (!LoadFameSummary(state_, services_)) main_.commands.HallOfFame = false;
+  });
   services_.random.ShuffledRandom(-1);
   state_.GameInProgress = false;
   state_.SolverUsed = false;
   state_.solver.CancelManoeuvre();
   Run([&] {
-    if (services_.files.Exists(kSavedGamesFile)) state_.commands.Reload = true;
+    if (services_.files.Exists(kSavedGamesFile)) main_.commands.Reload = true;
   });
   return true;
 }

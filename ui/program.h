@@ -45,6 +45,7 @@ class Program {
   bool CloseWindow();
 
   const GameState& state() const { return state_; }
+  const MainWindowState& mainWindow() const { return main_; }
   const WindowsState& windows() const { return windows_; }
 
  private:
@@ -54,9 +55,15 @@ class Program {
   void ShowHallOfFame();
   void ShowReloadWindow();
   void ReloadPickedGame(const std::string& entry);
+  // Starts the game numbered by `text` (Replay Last Game, Reload Saved Game), `text`
+  // standing in the game number box. A text that is not a game number (blanks around it
+  // allowed) is refused with an "Error!" box and changes nothing. Returns whether the
+  // game began.
+  bool StartGameFromText(std::string text);
 
   Services services_;
   GameState state_;
+  MainWindowState main_;
   WindowsState windows_;
 };
 

@@ -1,8 +1,6 @@
 // The Reload Game window's event handlers.
 #include <algorithm>
 
-#include "game/game_number.h"
-#include "game/start_position.h"
 #include "records/saved_games_file.h"
 #include "records/utf8.h"
 #include "ui/program.h"
@@ -10,7 +8,7 @@
 namespace quarvel {
 
 bool Program::ClickReload() {
-  if (!MainWindowUp() || !state_.commands.Reload) return false;
+  if (!MainWindowUp() || !main_.commands.Reload) return false;
   Run([&] { ShowReloadWindow(); });
   return true;
 }
@@ -26,7 +24,7 @@ void Program::ShowReloadWindow() {
   windows_.savedList.clear();
   windows_.comboText.clear();
   ++windows_.savedListVersion;
-  const auto content = services_.files.Read(kSavedGamesFile);
+  const auto content = services_.files.Read(kSavedGamesFile, kSavedGamesFileLimit);
   if (!content) throw FileFailure("Cannot read saved.dat: the file no longer exists.");
   windows_.savedList = ParseSavedGames(ToUtf8Lenient(*content));
   ++windows_.savedListVersion;
@@ -42,17 +40,7 @@ bool Program::PickSavedGame(const std::string& entry) {
 }
 
 void Program::ReloadPickedGame(const std::string& entry) {
-  const std::string_view trimmed = TrimBlanks(entry);
-  const auto number = ParseGameNumber(trimmed);
-  if (!number) {
-    services_.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
-    return;
-  }
-  state_.Text1 = entry;
-  LayOutBoard(state_.board, DecodeGameNumber(*number));
-  state_.PlayedGameNumber = std::string(trimmed);
-  BeginGame(state_, services_, /*saveEnabled=*/false);
-  windows_.visible = WindowId::Main;
+  if (StartGameFromText(entry)) windows_.visible = WindowId::Main;
 }
 
 }  // namespace quarvel

@@ -1,10 +1,53 @@
 #pragma once
-// What the Hall of Fame and Reload Game windows show, and which window is up.
+// What the windows show besides the board, and which window is up.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/tile_placement.h"
+
 namespace quarvel {
+
+// Enabled state of the main window's command buttons, as created.
+struct Commands {
+  bool NewGame = true;
+  bool GiveUp = false;
+  bool HallOfFame = true;
+  bool ShowMe = false;
+  bool Reload = true;
+  bool Save = false;
+  bool Replay = false;
+  friend bool operator==(const Commands&, const Commands&) = default;
+
+  // A game has ended or was given up: "Save Game #" and "Hall of Fame" keep their state.
+  void SetBetweenGames() {
+    NewGame = true;
+    GiveUp = false;
+    ShowMe = false;
+    Reload = true;
+    Replay = true;
+  }
+
+  // A game has begun: Save is offered only for a freshly dealt game.
+  void SetGameInProgress(bool saveEnabled) {
+    NewGame = false;
+    GiveUp = true;
+    ShowMe = true;
+    Reload = false;
+    Save = saveEnabled;
+    Replay = false;
+  }
+};
+
+// The main window's two text boxes and its commands.
+struct MainWindowState {
+  std::string Text1;  // game number box
+  std::string Text3;  // time box
+  Commands commands;
+};
+
+// Where the winner's name prompt stands on the screen.
+inline constexpr TwipsPoint kNamePromptPosition{6000, 1500};
 
 enum class WindowId { Main, HallOfFame, Reload };
 

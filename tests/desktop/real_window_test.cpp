@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 
@@ -111,6 +112,7 @@ class RealWindow : public ::testing::Test {
     shots_ = Setting("QUARVEL_SCREENSHOT_DIR", fs::current_path().string());
   }
   void TearDown() override {
+    game_.reset();  // the program ends before its folder goes
     if (!folder_.empty() && !HasFailure()) fs::remove_all(folder_);
     else if (!folder_.empty()) std::cerr << "files kept in " << folder_ << "\n";
   }
@@ -162,94 +164,157 @@ class RealWindow : public ::testing::Test {
     return ::testing::AssertionFailure() << "the screen shows " << RowsOf(seen) << ", not " << rows;
   }
 
+  // The records the windows show: three Hall of Fame entries and three saved games.
+  void WriteRecords() {
+    WriteFile(folder_ / "Fame.dat",
+              "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
+              "\"Bartholomew Xy\",\"10461394943999\",0.0034837962962962963,\"Dec 31, 2025\"\r\n"
+              "\"Cy\",\"7\",0.041655092592592594,\"Jan 02, 2026\"\r\n");
+    WriteFile(folder_ / "saved.dat", "0\r\n9807557760000\r\n5252855902758\r\n");
+  }
+
+  // Waits until the main window is up, centred and drawn at a scale of 1: `report` is the
+  // account made after centring, `screen` the screen with the window on it.
+  ::testing::AssertionResult MainWindowDrawn(RunningProgram& game, Report& report, XWindow& main, QImage& screen) {
+    if (!game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report))
+      return ::testing::AssertionFailure() << "no main window";
+    if (report.scale != 1) return ::testing::AssertionFailure() << "scale " << report.scale;
+    main = WindowUp();
+    if (main.id.empty()) return ::testing::AssertionFailure() << "no main window on the X server";
+    // The start-up report comes before centring; the next one after it.
+    if (!game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); },
+                            &report))
+      return ::testing::AssertionFailure() << "the main window was not centred";
+    if (!WaitUntil([&] {
+          screen = GrabScreen();
+          return Painted(screen, main.place.topLeft(), 1);
+        }))
+      return ::testing::AssertionFailure() << "the window was not drawn";
+    return ::testing::AssertionSuccess();
+  }
+
+  // Opens the Reload Game window and waits until it is up and centred.
+  ::testing::AssertionResult ReloadWindowUp(RunningProgram& game, QPoint origin, Report& report, XWindow& reload) {
+    ClickAt(Centre(origin, RectOf(layout::kMainWindowLayout, "Command6"), 1));
+    if (!game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report))
+      return ::testing::AssertionFailure() << "no Reload Game window";
+    reload = WindowUp();
+    if (reload.id.empty()) return ::testing::AssertionFailure() << "no Reload Game window on the X server";
+    if (!game.WaitForReport([&](const Report& r) { return r.windows.at("Form3").client.topLeft() == reload.place.topLeft(); },
+                            &report))
+      return ::testing::AssertionFailure() << "the Reload Game window was not centred";
+    return ::testing::AssertionSuccess();
+  }
+
+  // Drops the Reload Game window's list down and waits until its three entries show:
+  // the place of the combo box, the screen and the entries' lines on it.
+  ::testing::AssertionResult DroppedDown(const XWindow& reload, QRect& comboPlace, QImage& dropped,
+                                         std::vector<int>& entries) {
+    comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+    ClickAt(comboPlace.topRight() + QPoint(-6, comboPlace.height() / 2));  // the arrow
+    if (!WaitUntil([&] {
+          dropped = GrabScreen();
+          return TextLinesBelow(dropped, comboPlace).size() == 3;
+        }))
+      return ::testing::AssertionFailure() << "the list did not drop down with its three entries";
+    entries = TextLinesBelow(dropped, comboPlace);
+    return ::testing::AssertionSuccess();
+  }
+
+  // Starts the program, with the records of WriteRecords or none, and waits until its
+  // main window is up, centred and drawn (game_, report_, main_, screen_).
+  ::testing::AssertionResult StartWithMainWindow(bool withRecords) {
+    if (withRecords) WriteRecords();
+    game_.emplace(program_, folder_.string(), std::vector<std::pair<std::string, std::string>>{});
+    return MainWindowDrawn(*game_, report_, main_, screen_);
+  }
+
   std::string program_;
   fs::path folder_;
   fs::path shots_;
+  // The program a test started with StartWithMainWindow, and what it showed.
+  std::optional<RunningProgram> game_;
+  Report report_;
+  XWindow main_;
+  QImage screen_;
 };
 
 constexpr const char* kSolved = "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0";
 const layout::WindowLayout& kMain = layout::kMainWindowLayout;
 
-TEST_F(RealWindow, ThreeWindowsLaidOutByTheirTwipsPlayedWithMouseAndKeys) {
-  WriteFile(folder_ / "Fame.dat",
-            "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
-            "\"Bartholomew Xy\",\"10461394943999\",0.0034837962962962963,\"Dec 31, 2025\"\r\n"
-            "\"Cy\",\"7\",0.041655092592592594,\"Jan 02, 2026\"\r\n");
-  WriteFile(folder_ / "saved.dat", "0\r\n9807557760000\r\n5252855902758\r\n");
-  RunningProgram game(program_, folder_, {});
-
-  // The main window: every control where its twips say, the framed ones seen on the screen.
-  Report report;
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report)) << "no main window";
-  ASSERT_EQ(report.scale, 1);
-  XWindow main = WindowUp();
-  ASSERT_FALSE(main.id.empty());
-  // The start-up report comes before centring; the next one after it.
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); },
-                                 &report));
-  ExpectLaidOut(report, "Form1", kMain, main, 1);
-  const QPoint origin = main.place.topLeft();
-  QImage screen;
-  ASSERT_TRUE(WaitUntil([&] {
-    screen = GrabScreen();
-    return Painted(screen, origin, 1);
-  })) << "the window was not drawn";
-  Photograph(screen, main.place, "main-window.png");
+// The main window: every control where its twips say, the framed ones seen on the screen.
+TEST_F(RealWindow, TheMainWindowIsLaidOutByItsTwips) {
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
+  ExpectLaidOut(report_, "Form1", kMain, main_, 1);
+  const QPoint origin = main_.place.topLeft();
+  Photograph(screen_, main_.place, "main-window.png");
   for (const layout::ControlLayout& control : kMain.controls) {
     const bool framed = control.kind == layout::ControlKind::Button ||
                         (control.kind != layout::ControlKind::Label && control.border &&
                          control.kind != layout::ControlKind::Rectangle);
     if (!framed || !control.visible) continue;
     const QRect expected = Expected(origin, control.rect, 1);
-    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen, expected, 1), expected)) << "on the screen: " << layout::ControlName(control);
+    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen_, expected, 1), expected)) << "on the screen: " << layout::ControlName(control);
   }
   // The yellow frame shows round the empty cell in the bottom right corner.
   const QRect frame = Expected(origin, RectOf(kMain, "Shape1"), 1);
-  EXPECT_EQ(screen.pixel(frame.right(), frame.bottom() - 10), qRgb(255, 255, 0));
-  EXPECT_EQ(screen.pixel(frame.right() - 10, frame.bottom()), qRgb(255, 255, 0));
+  EXPECT_EQ(screen_.pixel(frame.right(), frame.bottom() - 10), qRgb(255, 255, 0));
+  EXPECT_EQ(screen_.pixel(frame.right() - 10, frame.bottom()), qRgb(255, 255, 0));
 
-  const BoardReader reader(screen, origin, 1);
+  const BoardReader reader(screen_, origin, 1);
   EXPECT_TRUE(BoardShows(reader, kSolved));
-  EXPECT_EQ(RowsOf(BoardFromNames(report)), kSolved);
+  EXPECT_EQ(RowsOf(BoardFromNames(report_)), kSolved);
+}
 
-  // New Game: a dealt board, the same on the screen as in the program's own account.
+// New Game: a dealt board, the same on the screen as in the program's own account; Give
+// Up puts the tiles back.
+TEST_F(RealWindow, NewGameDealsWhatTheScreenShowsAndGiveUpPutsTheTilesBack) {
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/false));
+  const QPoint origin = main_.place.topLeft();
+  const BoardReader reader(screen_, origin, 1);
   ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report));
-  EXPECT_FALSE(report.Control("Form1", "Command2").enabled);
-  EXPECT_TRUE(report.Control("Form1", "Command3").enabled);
-  EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
-
-  // Give Up, then the Reload Game window with its list dropped down.
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report_));
+  EXPECT_FALSE(report_.Control("Form1", "Command2").enabled);
+  EXPECT_TRUE(report_.Control("Form1", "Command3").enabled);
+  EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report_))));
   ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));
   EXPECT_TRUE(BoardShows(reader, kSolved));
-  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report));
-  const XWindow reload = WindowUp();
-  ASSERT_FALSE(reload.id.empty());
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form3").client.topLeft() == reload.place.topLeft(); },
-                                 &report));
-  ExpectLaidOut(report, "Form3", layout::kReloadWindowLayout, reload, 1);
-  const TwipsRect& combo = RectOf(layout::kReloadWindowLayout, "Combo1");
-  screen = GrabScreen();
-  const QRect comboPlace = Expected(reload.place.topLeft(), combo, 1);
-  const QRect comboSeen = MeasureFrame(screen, comboPlace, 1);
+}
+
+// The Reload Game window laid out by its twips, its list dropped down and photographed.
+TEST_F(RealWindow, TheReloadWindowIsLaidOutAndDropsItsListDown) {
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
+  XWindow reload;
+  ASSERT_TRUE(ReloadWindowUp(*game_, main_.place.topLeft(), report_, reload));
+  ExpectLaidOut(report_, "Form3", layout::kReloadWindowLayout, reload, 1);
+  const QRect comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+  const QRect comboSeen = MeasureFrame(GrabScreen(), comboPlace, 1);
   EXPECT_TRUE(WithinAPixel(QRect(comboSeen.left(), comboSeen.top(), comboPlace.width(), comboSeen.height()), comboPlace))
       << "on the screen: Combo1";
-  ClickAt(comboPlace.topRight() + QPoint(-6, comboPlace.height() / 2));  // the arrow
+  QRect place;
   QImage dropped;
-  ASSERT_TRUE(WaitUntil([&] {
-    dropped = GrabScreen();
-    return TextLinesBelow(dropped, comboPlace).size() == 3;
-  })) << "the list did not drop down with its three entries";
+  std::vector<int> entries;
+  ASSERT_TRUE(DroppedDown(reload, place, dropped, entries));
   Photograph(dropped, reload.place, "reload-window.png");
+}
+
+// A game picked from the drop-down list, then played by clicks on tiles and the arrow keys.
+TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
+  const QPoint origin = main_.place.topLeft();
+  const BoardReader reader(screen_, origin, 1);
+  XWindow reload;
+  ASSERT_TRUE(ReloadWindowUp(*game_, origin, report_, reload));
+  QRect comboPlace;
+  QImage dropped;
+  std::vector<int> entries;
+  ASSERT_TRUE(DroppedDown(reload, comboPlace, dropped, entries));
   // The third entry of the list, found by its line of text on the screen.
-  const std::vector<int> entries = TextLinesBelow(dropped, comboPlace);
   ClickAt(QPoint(comboPlace.left() + 20, entries[2]));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report)) << "no reload";
-  EXPECT_EQ(report.Control("Form1", "Text1").text, "5252855902758");
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report_)) << "no reload";
+  EXPECT_EQ(report_.Control("Form1", "Text1").text, "5252855902758");
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0"));
 
-  // Clicks on tiles by their cells, then the arrow keys.
   ClickAt(reader.CellRect(4 * 2 + 4).center());  // 6, above the empty cell
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 0 / 15 4 8 6"));
   ClickAt(reader.CellRect(1).center());  // 9, far from the empty cell
@@ -261,29 +326,31 @@ TEST_F(RealWindow, ThreeWindowsLaidOutByTheirTwipsPlayedWithMouseAndKeys) {
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 0 7 / 15 4 8 6"));
   PressKeys("Left");  // 7 slides left
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6"));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3"; }))
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3"; }))
       << "the tiles' names follow the moves";
+}
 
-  // The Hall of Fame window during the game.
-  ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
+// The Hall of Fame window laid out by its twips, listing the file, and the way back.
+TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
+  ClickAt(Centre(main_.place.topLeft(), RectOf(kMain, "Command4"), 1));
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report_));
   const XWindow fame = WindowUp();
   ASSERT_FALSE(fame.id.empty());
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); },
-                                 &report));
-  ExpectLaidOut(report, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
-  EXPECT_NE(report.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
+  ASSERT_TRUE(game_->WaitForReport([&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); },
+                                 &report_));
+  ExpectLaidOut(report_, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
+  EXPECT_NE(report_.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
             std::string::npos);
   const QRect back = Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Command1"), 1);
   ASSERT_TRUE(WaitUntil([&] {
-    screen = GrabScreen();
-    return WithinAPixel(MeasureFrame(screen, back, 1), back);
+    screen_ = GrabScreen();
+    return WithinAPixel(MeasureFrame(screen_, back, 1), back);
   })) << "on the screen: Return to Main Screen";
-  Photograph(screen, fame.place, "hall-of-fame-window.png");
+  Photograph(screen_, fame.place, "hall-of-fame-window.png");
   ClickAt(back.center());
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
-  EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6")) << "the game goes on";
-  EXPECT_TRUE(game.Running());
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
+  EXPECT_TRUE(game_->Running());
 }
 
 // A game one move from home (number 52: tile 12 under the empty cell), typed into the
@@ -348,6 +415,80 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   EXPECT_GT(days, 0.5 / 86400) << "the clock showed a second before the winning key";
   EXPECT_LT(days, 1.0 / 24);
   EXPECT_EQ(RowsOf(BoardFromNames(game.ReadReport())), kSolved);
+}
+
+// The command keys as a player presses them: Ctrl+N, Escape and Enter in the Reload Game
+// and Hall of Fame windows, Enter in the game number box, Ctrl+Q.
+TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
+  WriteFile(folder_ / "Fame.dat", "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
+  WriteFile(folder_ / "saved.dat", "0\r\n52\r\n");
+  RunningProgram game(program_, folder_, {});
+  Report report;
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report));
+  XWindow main = WindowUp();
+  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); }));
+  const QPoint origin = main.place.topLeft();
+  QImage screen;
+  ASSERT_TRUE(WaitUntil([&] {
+    screen = GrabScreen();
+    return Painted(screen, origin, 1);
+  }));
+  const BoardReader reader(screen, origin, 1);
+  const auto onlyUp = [&game](const std::string& window) {
+    return game.WaitForReport([window](const Report& r) {
+      for (const char* form : {"Form1", "Form2", "Form3"})
+        if (r.Shown(form) != (window == form)) return false;
+      return true;
+    });
+  };
+
+  ClickAt(reader.CellRect(1).center());  // the focus on the board
+  PressKeys("ctrl+n");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }, &report))
+      << "Ctrl+N dealt no game";
+  EXPECT_FALSE(report.Control("Form1", "Text1").text.empty());
+  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command6").enabled; }));
+
+  // Reload Game: Escape leaves it; Enter after a listed number typed in the box reloads it.
+  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ASSERT_TRUE(onlyUp("Form3"));
+  const XWindow reload = WindowUp();
+  const QRect combo = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+  ClickAt(combo.center() - QPoint(combo.width() / 4, 0));  // into the edit field
+  PressKeys("Escape");
+  ASSERT_TRUE(onlyUp("Form1")) << "Escape did not leave the Reload Game window";
+  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ASSERT_TRUE(onlyUp("Form3"));
+  ClickAt(combo.center() - QPoint(combo.width() / 4, 0));
+  TypeText("52");
+  PressKeys("Return");
+  ASSERT_TRUE(onlyUp("Form1")) << "Enter did not pick the typed entry";
+  EXPECT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
+
+  // Hall of Fame: Escape, then the keypad's Enter, each back to the game.
+  for (const char* key : {"Escape", "KP_Enter"}) {
+    ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
+    ASSERT_TRUE(onlyUp("Form2"));
+    const XWindow fame = WindowUp();
+    ClickAt(Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Text1"), 1).center());
+    PressKeys(key);
+    ASSERT_TRUE(onlyUp("Form1")) << key << " did not leave the Hall of Fame";
+  }
+
+  // Enter in the game number box between games: Replay Last Game.
+  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command8").enabled; }));
+  EXPECT_TRUE(BoardShows(reader, kSolved));
+  ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
+  PressKeys("shift+Tab");  // from tile 1 back into the box
+  PressKeys("Return");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }))
+      << "Enter in the box did not replay";
+  EXPECT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
+
+  PressKeys("ctrl+q");
+  EXPECT_TRUE(WaitUntil([&] { return !game.Running(); })) << "Ctrl+Q did not end the program";
 }
 
 // Under a scale factor of 2 the window and every framed control are twice the size in

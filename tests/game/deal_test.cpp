@@ -66,7 +66,7 @@ TEST(NewGame, ScriptedDrawsGiveTheKnownDeals) {
     ASSERT_TRUE(h.Start());
     ASSERT_TRUE(h.program.ClickNewGame());
     EXPECT_EQ(RowsOf(h.state().board.table), c.board);
-    EXPECT_EQ(h.state().Text1, c.number);
+    EXPECT_EQ(h.window().Text1, c.number);
     EXPECT_TRUE(h.draws.values.empty());
   }
 }
@@ -80,7 +80,7 @@ TEST(NewGame, ConsumesFifteenDrawsAndStartsTheGame) {
   EXPECT_EQ(h.draws.values.size(), 1u);
   const GameState& s = h.state();
   EXPECT_TRUE(s.GameInProgress);
-  EXPECT_EQ(s.Text3, "");
+  EXPECT_EQ(h.window().Text3, "");
   Commands expected;
   expected.NewGame = false;
   expected.GiveUp = true;
@@ -89,7 +89,7 @@ TEST(NewGame, ConsumesFifteenDrawsAndStartsTheGame) {
   expected.Reload = false;
   expected.Save = true;
   expected.Replay = false;
-  EXPECT_EQ(s.commands, expected);
+  EXPECT_EQ(h.window().commands, expected);
   ASSERT_EQ(h.windowSystem.pointers.size(), 2u);
   EXPECT_EQ(h.windowSystem.pointers[0], PointerShape::Hourglass);
   EXPECT_EQ(h.windowSystem.pointers[1], PointerShape::Default);

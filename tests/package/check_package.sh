@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The installed game starts on a machine without a display.
 #   check_package.sh BUILD-DIR    makes the Debian package with cpack, checks its contents and
-#                                 dependencies, unpacks it into a scratch root and starts the
-#                                 launcher from there
-#   check_package.sh --system     starts the launcher installed in /usr (after dpkg -i)
+#                                 dependencies, has lintian check it against Debian policy,
+#                                 unpacks it into a scratch root and starts the launcher there
+#   check_package.sh --system     starts the launcher installed in /usr/games (after dpkg -i)
 # Each start runs on the offscreen platform with a scratch HOME and ends once the program
 # has shown its main window (seen through QUARVEL_WINDOW_REPORT): it must run in the
 # player's data folder, given quarvel.dat from the installed copy on the first start.
@@ -18,14 +18,14 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts ROOT/usr/bin/quarvel-orbix with HOME=$2 and the further environment given, waits
+# Starts ROOT/usr/games/quarvel-orbix with HOME=$2 and the further environment given, waits
 # for the main window and leaves the program's pid in $pid.
 start() {
   local root=$1 home=$2; shift 2
   local report="$scratch/report.txt"
   rm -f "$report"
   env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen QUARVEL_WINDOW_REPORT="$report" "$@" \
-    "$root/usr/bin/quarvel-orbix" >"$scratch/program.log" 2>&1 &
+    "$root/usr/games/quarvel-orbix" >"$scratch/program.log" 2>&1 &
   pid=$!
   for _ in $(seq 200); do
     grep -q "^window	Form1	1	" "$report" 2>/dev/null && return 0
@@ -48,21 +48,21 @@ check_starts() {
 
   # First start: the data folder is made and given quarvel.dat; the program runs there.
   start "$root" "$home"
-  cmp "$root/usr/share/quarvel-orbix/quarvel.dat" "$data/quarvel.dat" || fail "quarvel.dat not copied to $data"
+  cmp "$root/usr/share/games/quarvel-orbix/quarvel.dat" "$data/quarvel.dat" || fail "quarvel.dat not copied to $data"
   [ "$(readlink "/proc/$pid/cwd")" = "$data" ] || fail "runs in $(readlink "/proc/$pid/cwd"), not $data"
   stop
 
   # XDG_DATA_HOME moves the folder; a quarvel.dat already there is kept.
   local xdg="$home/xdg"
   mkdir -p "$xdg/quarvel-orbix"
-  cp "$root/usr/share/quarvel-orbix/quarvel.dat" "$xdg/quarvel-orbix/quarvel.dat"
+  cp "$root/usr/share/games/quarvel-orbix/quarvel.dat" "$xdg/quarvel-orbix/quarvel.dat"
   local inode
   inode=$(stat -c %i "$xdg/quarvel-orbix/quarvel.dat")
   start "$root" "$home" XDG_DATA_HOME="$xdg"
   [ "$(readlink "/proc/$pid/cwd")" = "$xdg/quarvel-orbix" ] || fail "XDG_DATA_HOME not followed"
   [ "$(stat -c %i "$xdg/quarvel-orbix/quarvel.dat")" = "$inode" ] || fail "an existing quarvel.dat was replaced"
   stop
-  echo "the launcher in $root/usr/bin starts the game in the data folder"
+  echo "the launcher in $root/usr/games starts the game in the data folder"
 }
 
 if [ "${1:-}" = --system ]; then
@@ -83,18 +83,32 @@ done
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
-for file in usr/bin/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/share/quarvel-orbix/quarvel.dat \
-            usr/share/applications/org.quarvel.Orbix.desktop usr/share/metainfo/org.quarvel.Orbix.metainfo.xml \
-            usr/share/icons/hicolor/scalable/apps/org.quarvel.Orbix.svg \
-            usr/share/icons/hicolor/48x48/apps/org.quarvel.Orbix.png \
-            usr/share/icons/hicolor/256x256/apps/org.quarvel.Orbix.png usr/share/man/man6/quarvel-orbix.6.gz \
-            usr/bin/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz; do
+for file in usr/games/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/share/games/quarvel-orbix/quarvel.dat \
+            usr/share/applications/org.quarvel.orbix.desktop usr/share/metainfo/org.quarvel.orbix.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/org.quarvel.orbix.svg \
+            usr/share/icons/hicolor/48x48/apps/org.quarvel.orbix.png \
+            usr/share/icons/hicolor/256x256/apps/org.quarvel.orbix.png usr/share/man/man6/quarvel-orbix.6.gz \
+            usr/share/doc/quarvel-orbix/README.md usr/share/doc/quarvel-orbix/copyright \
+            usr/share/doc/quarvel-orbix/changelog.gz \
+            usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
-[ -x "$root/usr/bin/quarvel-orbix" ] || fail "the launcher is not executable"
+[ -x "$root/usr/games/quarvel-orbix" ] || fail "the launcher is not executable"
 zcat "$root/usr/share/man/man6/quarvel-orbix.6.gz" | grep -q '^\.SH KEYS' || fail "the man page has no KEYS section"
-[ "$("$root/usr/bin/quarvel-solve" --length '1 2 3 4 5 6 7 8 9 10 11 12 0 13 14 15')" = 3 ] ||
+[ "$("$root/usr/games/quarvel-solve" --length '1 2 3 4 5 6 7 8 9 10 11 12 0 13 14 15')" = 3 ] ||
   fail "the installed quarvel-solve does not answer"
+# The changelog's newest entry is the package's version.
+version=$(dpkg-deb -f "$deb" Version)
+zcat "$root/usr/share/doc/quarvel-orbix/changelog.gz" | head -1 | grep -qF "quarvel-orbix ($version)" ||
+  fail "the changelog has no entry for $version on top"
+
 echo "package $(basename "$deb"): contents and dependencies as expected"
+
+# Debian's own checker: no error and no warning (informational tags are not counted).
+command -v lintian >/dev/null || fail "lintian is not installed (tools/setup.sh test installs it)"
+status=0
+report=$(lintian --fail-on error,warning "$deb" 2>"$scratch/lintian.err") || status=$?
+echo "lintian $(basename "$deb"): ${report:-no error, no warning}"
+[ "$status" -eq 0 ] || { cat "$scratch/lintian.err" >&2; fail "lintian reports errors or warnings (exit $status)"; }
 
 check_starts "$root"

@@ -1,5 +1,5 @@
 // The main window driven by clicks and keys: start-up, a dealt game, moves, Give Up, the
-// clock and the two text boxes.
+// clock, the two text boxes and the command keys.
 #include <gtest/gtest.h>
 
 #include <QCursor>
@@ -200,15 +200,58 @@ TEST(QtMainWindow, TypingInTheGameNumberBoxKeepsTheCursor) {
   ASSERT_TRUE(h.frontEnd.Start());
   QLineEdit* box = h.main().gameNumberBox();
   QTest::keyClicks(box, "12345");
-  EXPECT_EQ(h.program.state().Text1, "12345");
+  EXPECT_EQ(h.program.mainWindow().Text1, "12345");
   box->setCursorPosition(2);
   QTest::keyClicks(box, "9");
-  EXPECT_EQ(h.program.state().Text1, "129345");
+  EXPECT_EQ(h.program.mainWindow().Text1, "129345");
   h.frontEnd.Tick();  // a redraw
   EXPECT_EQ(box->text(), "129345");
   EXPECT_EQ(box->cursorPosition(), 3);
 
   EXPECT_TRUE(h.main().timeBox()->isReadOnly());
+}
+
+TEST(QtMainWindow, CtrlNIsNewGameAndEnterInTheGameNumberBoxReplayEachOnlyWhenItsButtonIsOn) {
+  QtHarness h;
+  h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
+  ASSERT_TRUE(h.frontEnd.Start());
+  QLineEdit* box = h.main().gameNumberBox();
+
+  // Before any game Replay is off: Enter after a typed number starts nothing.
+  QTest::keyClicks(box, "5252855902758");
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_FALSE(h.program.state().GameInProgress);
+
+  ASSERT_TRUE(h.Active(h.main()));
+  QTest::keyClick(h.main().tile(1), Qt::Key_N, Qt::ControlModifier);
+  ASSERT_TRUE(h.program.state().GameInProgress);
+  EXPECT_EQ(box->text(), "5252855902758");
+  ExpectButtons(h.main(), {false, true, false, true, false, true, false});
+
+  // During the game both buttons are off: a moved tile stays where it went.
+  Click(h.main().tile(8));
+  QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+  QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3)) << "neither dealt nor replayed";
+
+  // Between games Enter in the box replays the game, as "Replay Last Game" does.
+  Click(h.main().command("Command3"));
+  ASSERT_TRUE(h.main().command("Command8")->isEnabled());
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_TRUE(h.program.state().GameInProgress);
+  EXPECT_EQ(h.main().tile(9)->pos(), CellAt(h.main(), 1, 1)) << "the deal, not the home position";
+  EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 3, 4));
+  ExpectButtons(h.main(), {false, true, false, true, false, false, false});
+}
+
+TEST(QtMainWindow, CtrlQClosesTheMainWindowAndEndsTheProgram) {
+  QtHarness h;
+  ASSERT_TRUE(h.frontEnd.Start());
+  ASSERT_TRUE(h.Active(h.main()));
+  QTest::keyClick(h.main().gameNumberBox(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(h.closedCalls, 1);
+  EXPECT_FALSE(h.main().isVisible());
+  EXPECT_FALSE(h.frontEnd.timer().isActive());
 }
 
 TEST(QtMainWindow, ClosingTheMainWindowClosesEverythingAndEndsTheProgram) {

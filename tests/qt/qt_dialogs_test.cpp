@@ -41,7 +41,7 @@ ModalResponder::Handler ReadAndClose(SeenBox& seen) {
 
 // The program on Qt dialogs; everything else scripted.
 struct QtDialogsHarness {
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{ScriptedStart()};
   ScriptedDrawList draws;
   qt::QtDialogs dialogs;
   ScriptedWindowSystem windowSystem;

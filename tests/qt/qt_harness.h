@@ -3,6 +3,7 @@
 // boxes from inside their event loop.
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -19,7 +20,7 @@ namespace quarvel::testing {
 // Program and windows on scripted clock, draws, dialogs and files; the window system is
 // the real one (focus and pointer).
 struct QtHarness {
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{ScriptedStart()};
   ScriptedDrawList draws;
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;
@@ -34,6 +35,12 @@ struct QtHarness {
     frontEnd.SetOnClosed([this] { ++closedCalls; });
   }
   qt::MainWindow& main() { return frontEnd.mainWindow(); }
+  // Waits until `window` is the active window, as it is for a player's keys; the window
+  // keys are taken only there.
+  static bool Active(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  }
   qt::HallOfFameWindow& fame() { return frontEnd.hallOfFameWindow(); }
   qt::ReloadWindow& reload() { return frontEnd.reloadWindow(); }
 };

@@ -1,5 +1,5 @@
 // The Hall of Fame and Reload Game windows: listing, list and pick, and which window is
-// up after every way in and out.
+// up after every way in and out, keys included.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -84,11 +84,14 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   EXPECT_EQ(combo->itemText(1), "5252855902758");
   EXPECT_EQ(combo->currentText(), "");
 
-  // Text typed into the edit field, even a listed number, triggers nothing.
+  // Text typed into the edit field triggers nothing by itself, nor Enter after a text the
+  // list does not hold; the box is not given a new entry.
   combo->setFocus();
-  QTest::keyClicks(combo, "5252855902758");
+  QTest::keyClicks(combo, "525285590275");
+  ExpectOnlyUp(h, h.reload());
   QTest::keyClick(combo, Qt::Key_Return);
   ExpectOnlyUp(h, h.reload());
+  EXPECT_EQ(combo->count(), 2);
   EXPECT_FALSE(h.program.state().GameInProgress);
 
   // A pick in the list: the arrow keys move through it, as the drop-down does.
@@ -107,6 +110,55 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   EXPECT_EQ(h.main().tile(9)->pos(), at(1812, 3072));
   EXPECT_EQ(h.main().tile(8)->pos(), at(3012, 4872));
   EXPECT_EQ(h.main().tile(0)->pos(), at(3612, 4872));
+}
+
+TEST(QtReloadWindow, EnterPicksTheListedEntryTypedInTheBox) {
+  QtHarness h;
+  h.files.files["saved.dat"] = "0\r\n5252855902758\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command6"));
+  QComboBox* combo = h.reload().combo();
+  combo->setFocus();
+  QTest::keyClicks(combo->lineEdit(), "5252855902758");
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+  ExpectOnlyUp(h, h.main());
+  EXPECT_TRUE(h.program.state().GameInProgress);
+  EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
+  EXPECT_EQ(h.main().tile(8)->pos(), h.main().ToPixels(3012, 4872)) << "that game, rebuilt from its number";
+}
+
+TEST(QtRecordsWindows, EscapeLeavesBothAndEnterLeavesTheHallOfFameAsTheReturnButtonDoes) {
+  QtHarness h;
+  h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
+  h.files.files["saved.dat"] = "12\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+
+  // From the listing, from the button, and the keypad's Enter.
+  const std::vector<std::pair<QWidget*, QKeyCombination>> fameKeys = {
+      {h.fame().listingBox(), Qt::Key_Escape},
+      {h.fame().listingBox(), Qt::Key_Return},
+      {h.fame().returnButton(), Qt::KeypadModifier | Qt::Key_Enter}};
+  for (const auto& [target, key] : fameKeys) {
+    Click(h.main().command("Command4"));
+    ASSERT_TRUE(h.Active(h.fame()));
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    ExpectOnlyUp(h, h.main());
+    EXPECT_TRUE(h.program.windows().hallOfFameLoaded) << "hidden, as by the button, not unloaded";
+  }
+
+  Click(h.main().command("Command6"));
+  ASSERT_TRUE(h.Active(h.reload()));
+  h.reload().combo()->setFocus();
+  QTest::keyClicks(h.reload().combo(), "12");
+  QTest::keyClick(h.reload().combo(), Qt::Key_Escape);
+  ExpectOnlyUp(h, h.main());
+  EXPECT_TRUE(h.program.windows().reloadLoaded);
+  EXPECT_FALSE(h.program.state().GameInProgress) << "the typed entry is not picked";
+
+  // Enter means nothing in the Reload Game window outside its box.
+  Click(h.main().command("Command6"));
+  QTest::keyClick(h.reload().returnButton(), Qt::Key_Return);
+  ExpectOnlyUp(h, h.reload());
 }
 
 TEST(QtReloadWindow, ReturnAndCloseBoxLeaveTheGameAloneAndTheListIsReadAfresh) {

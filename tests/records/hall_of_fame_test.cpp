@@ -30,8 +30,8 @@ struct Summary {
 
 Summary Load(Harness& h) {
   GameState state;
-  LoadFameSummary(state, h.services);
-  return {state.FameCount, state.SlowestFameTime, state.commands.HallOfFame};
+  const bool listed = LoadFameSummary(state, h.services);
+  return {state.FameCount, state.SlowestFameTime, listed};
 }
 
 TEST(LoadFameSummary, CountsEntriesAndTakesTheLastTime) {
@@ -64,7 +64,7 @@ TEST(LoadFameSummary, DeletesHallFameDatWithOrWithoutAList) {
     if (withList) h.files.files["Fame.dat"] = Lines(1, 1);
     ASSERT_TRUE(h.Start());
     EXPECT_FALSE(h.files.Exists("HallFame.dat"));
-    EXPECT_EQ(h.state().commands.HallOfFame, withList);
+    EXPECT_EQ(h.window().commands.HallOfFame, withList);
     EXPECT_TRUE(h.dialogs.transcript.empty());
   }
 }
@@ -78,7 +78,6 @@ struct Inserted {
 Inserted Insert(Harness& h, GameState& state, const std::string& name, double time) {
   state.PlayedGameNumber = "316";
   InsertFameEntry(state, h.services, name, time);
-  EXPECT_TRUE(state.commands.HallOfFame);
   return {h.files.files.at("Fame.dat"), state.FameCount, state.SlowestFameTime};
 }
 
@@ -115,29 +114,29 @@ TEST(InsertFameEntry, RanksTiesCapAndUpdatesTheSummary) {
   EXPECT_EQ(r.slowest, 0.005);
 }
 
-TEST(InsertFameEntry, FullListDropsPlace31) {
-  Harness h;
-  GameState state;
-  h.files.files["Fame.dat"] = Lines(1, 30);
-  LoadFameSummary(state, h.services);
-  ASSERT_EQ(state.FameCount, 30);
-  ASSERT_EQ(state.SlowestFameTime, 30);
-
-  const Inserted r = Insert(h, state, "new", 1.5);
-  EXPECT_EQ(r.file, Lines(1, 1) + "\"new\",\"316\",1.5,\"Jan 01, 2026\"\r\n" + Lines(2, 29));
-  EXPECT_EQ(r.count, 30);
-  EXPECT_EQ(r.slowest, 29);
-}
-
-TEST(InsertFameEntry, TwentyNinePlusASlowerOneMakesThirty) {
-  Harness h;
-  GameState state;
-  h.files.files["Fame.dat"] = Lines(1, 29);
-  LoadFameSummary(state, h.services);
-  const Inserted r = Insert(h, state, "slow", 40);
-  EXPECT_EQ(r.file, Lines(1, 29) + "\"slow\",\"316\",40,\"Jan 01, 2026\"\r\n");
-  EXPECT_EQ(r.count, 30);
-  EXPECT_EQ(r.slowest, 40);
+TEST(InsertFameEntry, AFullListDropsPlace31AndTwentyNineGrowToThirty) {
+  const struct {
+    int lines;
+    const char* name;
+    double time;
+    std::string file;
+    double slowest;
+  } cases[] = {
+      {30, "new", 1.5, Lines(1, 1) + "\"new\",\"316\",1.5,\"Jan 01, 2026\"\r\n" + Lines(2, 29), 29},
+      {29, "slow", 40, Lines(1, 29) + "\"slow\",\"316\",40,\"Jan 01, 2026\"\r\n", 40},
+  };
+  for (const auto& c : cases) {
+    Harness h;
+    GameState state;
+    h.files.files["Fame.dat"] = Lines(1, c.lines);
+    LoadFameSummary(state, h.services);
+    ASSERT_EQ(state.FameCount, c.lines);
+    ASSERT_EQ(state.SlowestFameTime, c.lines);
+    const Inserted r = Insert(h, state, c.name, c.time);
+    EXPECT_EQ(r.file, c.file) << c.lines;
+    EXPECT_EQ(r.count, 30) << c.lines;
+    EXPECT_EQ(r.slowest, c.slowest) << c.lines;
+  }
 }
 
 TEST(InsertFameEntry, RewriteNormalisesTheOldLines) {
@@ -168,14 +167,12 @@ TEST(InsertFameEntry, AFailedRewriteChangesNothing) {
   GameState state;
   h.files.files["Fame.dat"] = Lines(1, 2);
   LoadFameSummary(state, h.services);
-  state.commands.HallOfFame = false;
   h.files.failing.insert("Temp.dat");
   state.PlayedGameNumber = "316";
   EXPECT_THROW(InsertFameEntry(state, h.services, "Ann", 0.0001), FileFailure);
   EXPECT_EQ(h.files.files["Fame.dat"], Lines(1, 2));
   EXPECT_EQ(state.FameCount, 2);
   EXPECT_EQ(state.SlowestFameTime, 2);
-  EXPECT_FALSE(state.commands.HallOfFame);
 }
 
 }  // namespace

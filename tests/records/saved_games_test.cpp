@@ -6,6 +6,7 @@
 
 #include "records/saved_games_file.h"
 #include "records/utf8.h"
+#include "support/deal_draws.h"
 #include "support/harness.h"
 
 namespace quarvel {
@@ -17,26 +18,26 @@ using testing::Harness;
 void StartAndDeal(Harness& h) {
   ASSERT_TRUE(h.Start());
   ASSERT_TRUE(h.program.ClickNewGame());
-  ASSERT_TRUE(h.state().commands.Save);
+  ASSERT_TRUE(h.window().commands.Save);
 }
 
-// Saves each number as typed into the game number box, one fresh game each.
+// Deals each game in turn and saves it.
 void SaveEach(Harness& h, const std::vector<std::string>& numbers) {
   for (const std::string& number : numbers) {
-    if (!h.state().commands.NewGame) h.program.ClickGiveUp();
+    if (!h.window().commands.NewGame) h.program.ClickGiveUp();
+    h.draws.values = testing::DrawsDealing(number);
     ASSERT_TRUE(h.program.ClickNewGame());
-    h.program.TypeGameNumber(number);
+    ASSERT_EQ(h.window().Text1, number);
     ASSERT_TRUE(h.program.ClickSave());
   }
 }
 
 TEST(SavedGamesFile, ShorterFirstThenByCharacterCodeEqualOnesTogether) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
-      {{"907", "31", "123456789"}, "31\r\n907\r\n123456789\r\n"},
+      {{"907", "32", "123456789"}, "32\r\n907\r\n123456789\r\n"},
       {{"10", "9"}, "9\r\n10\r\n"},
-      {{"31", "907", "31"}, "31\r\n31\r\n907\r\n"},
+      {{"32", "907", "32"}, "32\r\n32\r\n907\r\n"},
       {{"0", "10461394943999", "0"}, "0\r\n0\r\n10461394943999\r\n"},
-      {{" 123 "}, "123\r\n"},
   };
   for (const auto& [numbers, file] : cases) {
     Harness h;
@@ -108,42 +109,35 @@ TEST(SaveGame, ConfirmsDisablesAndLeavesTheGameAlone) {
   Harness h;
   StartAndDeal(h);
   const GameState before = h.state();
+  const MainWindowState beforeWindow = h.window();
   ASSERT_TRUE(h.program.ClickSave());
   EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
-  EXPECT_FALSE(h.state().commands.Save);
-  Commands expected = before.commands;
+  EXPECT_FALSE(h.window().commands.Save);
+  Commands expected = beforeWindow.commands;
   expected.Save = false;
-  EXPECT_EQ(h.state().commands, expected);
+  EXPECT_EQ(h.window().commands, expected);
   EXPECT_EQ(h.state().board.table, before.board.table);
   EXPECT_TRUE(h.state().GameInProgress);
   EXPECT_FALSE(h.program.ClickSave());  // a second Save of the same game is impossible
   EXPECT_FALSE(h.files.Exists("temp.dat"));
 }
 
-TEST(SaveGame, RefusesATextThatIsNotAGameNumber) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"", "\"\" is not a valid game number."},
-      {"   ", "\"\" is not a valid game number."},
-      {" 12a ", "\"12a\" is not a valid game number."},
-      {"-5", "\"-5\" is not a valid game number."},
-      {"1 2", "\"1 2\" is not a valid game number."},
-      {"\t7", "\"\t7\" is not a valid game number."},
-      {"10461394944000", "\"10461394944000\" is not a valid game number."},
-      {"123456789012345", "\"123456789012345\" is not a valid game number."},
-  };
-  for (const auto& [text, message] : cases) {
+// Save puts the game on the board aside: what was typed into the box since the deal,
+// a number, another game's number or anything else, is not stored, and stays in the box.
+TEST(SaveGame, StoresTheDealtGameWhateverWasTypedSince) {
+  for (const char* text : {"", "   ", " 12a ", "316", " 31 ", "10461394944000", "x\r\n5"}) {
     for (bool withFile : {false, true}) {
       Harness h;
       if (withFile) h.files.files["saved.dat"] = "31\r\n";
-      StartAndDeal(h);
+      ASSERT_TRUE(h.Start());
+      h.draws.values = testing::DrawsDealing(907);
+      ASSERT_TRUE(h.program.ClickNewGame());
       h.program.TypeGameNumber(text);
       ASSERT_TRUE(h.program.ClickSave());
-      EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{std::string("message Error!|") + message}));
-      EXPECT_TRUE(h.state().commands.Save) << text;
-      EXPECT_EQ(h.files.Exists("saved.dat"), withFile);
-      if (withFile) {
-        EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
-      }
+      EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
+      EXPECT_EQ(h.files.files.at("saved.dat"), withFile ? "31\r\n907\r\n" : "907\r\n") << text;
+      EXPECT_EQ(h.window().Text1, text);
+      EXPECT_FALSE(h.window().commands.Save);
     }
   }
 }
@@ -156,9 +150,10 @@ TEST(SaveGame, AFailedRewriteIsReportedAndSaveStaysEnabled) {
     h.files.failing.insert(failing);
     ASSERT_TRUE(h.program.ClickSave());
     ASSERT_EQ(h.dialogs.transcript.size(), 1u);
-    EXPECT_TRUE(h.dialogs.transcript[0].starts_with("failure Cannot ")) << h.dialogs.transcript[0];
+    EXPECT_TRUE(h.dialogs.transcript[0].starts_with("failure The game number was not recorded in saved.dat. Cannot "))
+        << h.dialogs.transcript[0];
     EXPECT_NE(h.dialogs.transcript[0].find(failing), std::string::npos);
-    EXPECT_TRUE(h.state().commands.Save);
+    EXPECT_TRUE(h.window().commands.Save);
     EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
     // The program goes on.
     h.files.failing.clear();

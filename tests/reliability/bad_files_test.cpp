@@ -25,7 +25,7 @@ struct DataFolder {
   TempFolder folder;
   DataFolder() : DataFolder(Files{}) {}
   explicit DataFolder(const Files& files) {
-    WriteFile(folder / kHomePositionsFile, kHomePositions);
+    WriteFile(folder / kHomePositionsFile, kSolvedHomeFile);
     for (const auto& [name, content] : files) WriteFile(folder / name, content);
   }
   std::string operator/(const std::string& name) const { return folder / name; }
@@ -143,9 +143,9 @@ TEST(BadFameFile, AnyLineEndsReadAlikeAndAreRewrittenAsCrLf) {
   }
 }
 
-TEST(BadFameFile, TenMegabytesOfGarbageAreReadWithoutHarmAndKept) {
+TEST(BadFameFile, AMegabyteOfGarbageIsReadWithoutHarm) {
   std::mt19937 random(7);
-  std::string garbage(10 << 20, '\0');
+  std::string garbage(kFameFileLimit, '\0');  // as large as it may be
   for (char& c : garbage) c = static_cast<char>(random());
   ASSERT_TRUE(ParseFameFile(ToUtf8Lenient(garbage)).empty());  // no line happens to be an entry
   DataFolder data(Files{{kFameFile, garbage}});
@@ -200,7 +200,7 @@ TEST(BadSavedFile, AMillionLinesAreListedAndKept) {
 }
 
 TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
-  const std::string good = kHomePositions;
+  const std::string good = kSolvedHomeFile;
   std::string duplicate = good;
   duplicate.replace(duplicate.find("1,2"), 3, "1,1");
   const std::vector<std::string> bad = {"", "4,4\r\n1,1\r\n", good.substr(0, good.size() - 5),
@@ -212,7 +212,7 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
     WriteFile(data / kHomePositionsFile, content);
     DiskHarness h(data.folder.path());
     EXPECT_FALSE(h.program.Start()) << content;
-    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + std::string(kHomePositionsDamaged)}));
+    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + HomePositionsDamagedMessage(data.folder.path())}));
     EXPECT_EQ(data.Read(kOldFameFile), "old");  // start-up stopped before touching any file
   }
   // A folder or nothing at all in its place.
@@ -222,13 +222,13 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
     if (folder) std::filesystem::create_directory(data / kHomePositionsFile);
     DiskHarness h(data.folder.path());
     EXPECT_FALSE(h.program.Start());
-    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + std::string(kHomePositionsDamaged)}));
+    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + HomePositionsDamagedMessage(data.folder.path())}));
   }
 }
 
 TEST(BadHomePositions, NumbersAfterTheThirtySecondAreIgnored) {
   DataFolder data;
-  WriteFile(data / kHomePositionsFile, std::string(kHomePositions) + "9,9\r\n1,1\r\nanything");
+  WriteFile(data / kHomePositionsFile, std::string(kSolvedHomeFile) + "9,9\r\n1,1\r\nanything");
   DiskHarness h(data.folder.path());
   EXPECT_TRUE(h.program.Start());
   EXPECT_TRUE(h.dialogs.transcript.empty());
@@ -252,13 +252,14 @@ TEST(DataFolder, RecordFilesReplacedByFoldersAreReportedAndNothingElseIsTouched)
   h.program.ReturnToMain();
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
-  EXPECT_TRUE(h.state().commands.Save);  // the number can still be saved once the folder is gone
+  EXPECT_TRUE(h.window().commands.Save);  // the number can still be saved once the folder is gone
   h.Win("Kim", 5);
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{
                               "Cannot delete HallFame.dat: Is a directory.",
                               "Cannot read Fame.dat: Is a directory.", "Cannot read Fame.dat: Is a directory.",
-                              "Cannot read saved.dat: Is a directory.", "Cannot read saved.dat: Is a directory.",
-                              "Cannot read Fame.dat: Is a directory."}));
+                              "Cannot read saved.dat: Is a directory.",
+                              "The game number was not recorded in saved.dat. Cannot read saved.dat: Is a directory.",
+                              "Your entry was not recorded in Fame.dat. Cannot read Fame.dat: Is a directory."}));
   for (const char* name : {kSavedGamesFile, kFameFile, kOldFameFile})
     EXPECT_TRUE(std::filesystem::is_directory(data / name));
   EXPECT_FALSE(std::filesystem::exists(data / kSavedGamesScratchFile));
@@ -282,8 +283,10 @@ TEST(DataFolder, ANamedPipeInPlaceOfARecordFileCannotHoldTheGameUp) {
   DiskHarness h(data.folder.path());
   ASSERT_TRUE(h.program.Start());
   h.Save("77");
-  EXPECT_EQ(h.Failures(), (std::vector<std::string>{"Cannot read Fame.dat: it is not a regular file.",
-                                                    "Cannot read saved.dat: it is not a regular file."}));
+  EXPECT_EQ(h.Failures(),
+            (std::vector<std::string>{
+                "Cannot read Fame.dat: it is not a regular file.",
+                "The game number was not recorded in saved.dat. Cannot read saved.dat: it is not a regular file."}));
 }
 
 TEST(DataFolder, ScratchNamesTakenByFoldersStopTheRewriteAndKeepTheRecords) {
@@ -295,8 +298,9 @@ TEST(DataFolder, ScratchNamesTakenByFoldersStopTheRewriteAndKeepTheRecords) {
   ASSERT_TRUE(h.program.Start());
   h.Save("77");
   h.Win("Kim", 5);
-  EXPECT_EQ(h.Failures(), (std::vector<std::string>{"Cannot create temp.dat: Is a directory.",
-                                                    "Cannot create Temp.dat: Is a directory."}));
+  EXPECT_EQ(h.Failures(),
+            (std::vector<std::string>{"The game number was not recorded in saved.dat. Cannot create temp.dat: Is a directory.",
+                                      "Your entry was not recorded in Fame.dat. Cannot create Temp.dat: Is a directory."}));
   EXPECT_EQ(data.Read(kSavedGamesFile), "5\r\n");
   EXPECT_EQ(data.Read(kFameFile), fame);
   EXPECT_EQ(h.state().FameCount, 1);
@@ -340,7 +344,7 @@ class ScopedTmpfs {
 const std::string kAnnLine = FameLine("Ann", "1", 0.001, "Jan 01, 2026");
 
 void WriteRecords(const TempFolder& folder) {
-  WriteFile(folder / kHomePositionsFile, kHomePositions);
+  WriteFile(folder / kHomePositionsFile, kSolvedHomeFile);
   WriteFile(folder / kFameFile, kAnnLine);
   WriteFile(folder / kSavedGamesFile, "5\r\n");
 }
@@ -349,13 +353,14 @@ void WriteRecords(const TempFolder& folder) {
 void ExpectRewritesRefused(const TempFolder& folder, DiskHarness& h, const std::string& reason) {
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
-  EXPECT_TRUE(h.state().commands.Save);
+  EXPECT_TRUE(h.window().commands.Save);
   h.Win("Kim", 5);
   const auto failures = h.Failures();
   ASSERT_GE(failures.size(), 2u);
-  EXPECT_EQ(failures[failures.size() - 2].rfind("Cannot ", 0), 0u);
+  EXPECT_EQ(failures[failures.size() - 2].rfind("The game number was not recorded in saved.dat. Cannot ", 0), 0u);
   EXPECT_NE(failures[failures.size() - 2].find("temp.dat: " + reason + "."), std::string::npos)
       << failures[failures.size() - 2];
+  EXPECT_EQ(failures.back().rfind("Your entry was not recorded in Fame.dat. Cannot ", 0), 0u);
   EXPECT_NE(failures.back().find("Temp.dat: " + reason + "."), std::string::npos) << failures.back();
   EXPECT_EQ(h.state().FameCount, 1);
   EXPECT_EQ(ReadFile(folder / kSavedGamesFile), "5\r\n");
@@ -374,11 +379,13 @@ TEST(DataFolder, ReadOnlyFolderReportsEveryRewriteAndKeepsTheRecords) {
     if (!tmpfs->mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
     WriteRecords(folder);
     WriteFile(folder / kOldFameFile, "old");
+    WriteFile(folder / kLockFile, "");
     ASSERT_TRUE(tmpfs->MakeReadOnly());
     reason = "Read-only file system";
   } else {
     WriteRecords(folder);
     WriteFile(folder / kOldFameFile, "old");
+    WriteFile(folder / kLockFile, "");
     ::chmod(folder.path().c_str(), 0555);
   }
   DiskHarness h(folder.path());
@@ -407,9 +414,7 @@ TEST(DataFolder, FullDiskReportsEveryRewriteAndKeepsTheRecords) {
 
   // Room again: the next Save goes through.
   std::filesystem::remove(folder / "filler");
-  h.program.ClickNewGame();
-  h.program.TypeGameNumber("77");
-  h.program.ClickSave();
+  h.Save("77");
   EXPECT_EQ(ReadFile(folder / kSavedGamesFile), "5\r\n77\r\n");
 }
 

@@ -1,22 +1,23 @@
 #pragma once
 // The program on a data folder on disk, with scripted clock and dialogs.
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "reliability/processes.h"
+#include "support/deal_draws.h"
+#include "support/fixtures.h"
 #include "ui/program.h"
 
 namespace quarvel::testing {
 
-inline const char* kHomePositions =
-    "4,4\r\n1,1\r\n1,2\r\n1,3\r\n1,4\r\n2,1\r\n2,2\r\n2,3\r\n2,4\r\n3,1\r\n3,2\r\n3,3\r\n3,4\r\n4,1\r\n4,2\r\n4,3\r\n";
-
 struct DiskHarness {
-  explicit DiskHarness(const std::string& folder) : files(folder), folder_(folder) {}
+  explicit DiskHarness(const std::string& folder, std::chrono::milliseconds lockWait = std::chrono::seconds(3))
+      : files(folder, lockWait), folder_(folder) {}
 
-  ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+  ScriptedClock clock{ScriptedStart()};
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   ScriptedDrawList draws;
@@ -26,6 +27,7 @@ struct DiskHarness {
 
   std::string Path(const std::string& name) const { return folder_ + "/" + name; }
   const GameState& state() const { return program.state(); }
+  const MainWindowState& window() const { return program.mainWindow(); }
 
   // Wins the solved-arrangement game in `seconds` and answers the name box with `name`.
   void Win(const std::string& name, int seconds) {
@@ -38,10 +40,10 @@ struct DiskHarness {
     dialogs.answers.push_back(name);
     program.ClickTile(15);
   }
-  // Deals a game, types `number` over its number and clicks "Save Game #".
+  // Deals the game of `number` and clicks "Save Game #".
   void Save(const std::string& number) {
+    draws.values = DrawsDealing(number);
     program.ClickNewGame();
-    program.TypeGameNumber(number);
     program.ClickSave();
     program.ClickGiveUp();
   }

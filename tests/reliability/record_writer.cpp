@@ -19,13 +19,14 @@
 #include <string>
 #include <vector>
 
-#include "core/game_completion.h"
 #include "game/game_number.h"
+#include "platform/directory_file_store.h"
 #include "platform/scripted.h"
-#include "records/directory_file_store.h"
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
-#include "records/saved_games.h"
+#include "ui/game_completion.h"
+#include "ui/save_game.h"
+#include "support/fixtures.h"
 
 namespace quarvel {
 namespace {
@@ -76,13 +77,14 @@ int Run(int argc, char** argv) {
   if (log < 0) Die("cannot open the log");
   ::alarm(300);  // a writer that hangs on a lock ends with SIGALRM, not silently
 
-  ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
+  ScriptedClock clock(testing::ScriptedStart());
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windows;
   ScriptedDrawList draws;
   DirectoryFileStore files(folder);
   Services services{clock, dialogs, windows, files, draws};
   GameState state;
+  MainWindowState mainWindow;
   std::mt19937_64 random(seed);
   std::uniform_int_distribution<std::uint64_t> numbers(0, kLargestGameNumber);
   std::uniform_int_distribution<std::uint64_t> seconds(0, 3599);
@@ -100,9 +102,9 @@ int Run(int argc, char** argv) {
     if (saves) {
       const std::string number = std::to_string(numbers(random));
       WriteLine(log, "save " + number);
-      state.Text1 = " " + number + " ";
-      state.commands.Save = true;
-      SaveGame(state, services);
+      state.PlayedGameNumber = number;
+      mainWindow.commands.Save = true;
+      SaveGame(state, mainWindow, services);
       if (dialogs.transcript.empty() || dialogs.transcript.back() != "message Success!|Game # successfully saved.")
         Die("Save did not confirm");
     }

@@ -6,6 +6,7 @@
 #include "game/shuffled_random.h"
 #include "game/start_position.h"
 #include "solver_bench.h"
+#include "ui/show_me.h"
 
 namespace quarvel {
 namespace {
@@ -24,18 +25,20 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
   for (int deal = 0; deal < kDeals; ++deal) {
     testing::Harness h;
     GameState state;
+    MainWindowState window;
     StartPosition position = ShuffleStartPosition(random);
     MakeSolvable(position);
     LayOutBoard(state.board, position);
-    BeginGame(state, h.services, /*saveEnabled=*/true);
-    const Commands during = state.commands;
+    BeginGame(state, h.services);
+    window.commands.SetGameInProgress(/*saveEnabled=*/true);
+    const Commands during = window.commands;
 
     int presses = 0;
     while (state.GameInProgress && presses < kPressCap) {
       const BoardTable before = state.board.table;
       const SolverState was = state.solver;
       const int target = FirstMisplacedTile(before);
-      ShowMe(state, h.services);
+      ShowMe(state, window, h.services);
       ++presses;
       const int moved = MovedTile(before, state.board.table);
       ASSERT_GE(moved, 0) << "deal " << deal << " press " << presses;
@@ -62,12 +65,12 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
     Commands after = during;
     after.NewGame = after.Reload = after.Replay = true;
     after.GiveUp = after.ShowMe = false;
-    EXPECT_EQ(state.commands, after);
+    EXPECT_EQ(window.commands, after);
     EXPECT_FALSE(state.SolverUsed);
     EXPECT_FALSE(state.solver.RingMode);
     EXPECT_FALSE(state.solver.RowEndRotation);
-    EXPECT_EQ(state.solver.SolverLastMove, 0);
-    EXPECT_EQ(state.Text3, "");
+    EXPECT_EQ(state.solver.SolverLastMove, BlankMove::None);
+    EXPECT_EQ(window.Text3, "");
   }
   EXPECT_EQ(finished + stalled, kDeals);
   EXPECT_GT(finished, 0);

@@ -41,7 +41,7 @@ TEST(RingProcedure, TheRingStepsCarryTheBlankRoundRowsThreeAndFour) {
 
 TEST(RingProcedure, LiftsTile12ReordersTheCornerAndSolvesOnThe40thPress) {
   // The homing step stalls on 12 and the procedure starts at phase 1.
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 14 / 15 0 12 13", /*lastMove=*/2);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 14 / 15 0 12 13", BlankMove::Right);
   const std::vector<int> expected = {15, 9,  10, 11, 12, 13, 14, 12, 11, 10, 9,  9,  10, 11,
                                      12, 14, 13, 15, 9,  10, 11, 12, 15, 13, 14, 15, 12, 11,
                                      10, 9,  13, 14, 15, 12, 11, 10, 9,  13, 14, 15};
@@ -60,12 +60,12 @@ TEST(RingProcedure, LiftsTile12ReordersTheCornerAndSolvesOnThe40thPress) {
   for (int tile : PressTimes(bench, 16)) moved.push_back(tile);
   EXPECT_TRUE(bench.state.GameInProgress);
   EXPECT_TRUE(bench.solver().RingMode);
-  EXPECT_EQ(bench.solver().SolverLastMove, 2);  // the procedure never touches it
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Right);  // the procedure never touches it
   moved.push_back(bench.Press());
   EXPECT_EQ(moved, expected);
   EXPECT_FALSE(bench.state.GameInProgress);
   EXPECT_FALSE(bench.solver().RingMode);
-  EXPECT_EQ(bench.solver().SolverLastMove, 0);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
 }
 
@@ -103,7 +103,7 @@ TEST(RingProcedure, Phase3EndsWhenTile12IsNotNextInRowThree) {
   EXPECT_EQ(bench.solver().SolverStep, 3);
   EXPECT_EQ(bench.Press(), 12);  // an ordinary scan: 12 heads right again
   EXPECT_FALSE(bench.solver().RingMode);
-  EXPECT_EQ(bench.solver().SolverLastMove, 0);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
 }
 
 TEST(RingProcedure, Phase3HandsTile13HomeWhenItIsNext) {

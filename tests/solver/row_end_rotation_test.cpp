@@ -10,7 +10,7 @@ using testing::kGameOverShown;
 using testing::SolverBench;
 
 TEST(RowEndStep, SeatsTile4InTwelvePressesAndTheThirteenthHomesTile5) {
-  SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", /*lastMove=*/2);
+  SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", BlankMove::Right);
   const char* const expected[] = {
       "1 2 3 9 / 5 0 6 4", "1 2 3 9 / 0 5 6 4", "0 2 3 9 / 1 5 6 4", "2 0 3 9 / 1 5 6 4",
       "2 3 0 9 / 1 5 6 4", "2 3 9 0 / 1 5 6 4", "2 3 9 4 / 1 5 6 0", "2 3 9 4 / 1 5 0 6",
@@ -25,7 +25,7 @@ TEST(RowEndStep, SeatsTile4InTwelvePressesAndTheThirteenthHomesTile5) {
     }
     EXPECT_EQ(bench.solver().RowEndRotation, press < 12) << "press " << press;
     EXPECT_EQ(bench.solver().SolverTile, 4);
-    EXPECT_EQ(bench.solver().SolverLastMove, press < 12 ? 2 : 0) << "press " << press;
+    EXPECT_EQ(bench.solver().SolverLastMove, press < 12 ? BlankMove::Right : BlankMove::None) << "press " << press;
   }
   EXPECT_EQ(bench.solver().SolverStep, 12);
   EXPECT_FALSE(bench.solver().RingMode);

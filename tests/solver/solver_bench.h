@@ -4,9 +4,11 @@
 
 #include "core/board.h"
 #include "core/game_state.h"
+#include "solver/home_cells.h"
 #include "solver/solver_driver.h"
 #include "support/board_text.h"
 #include "support/harness.h"
+#include "ui/show_me.h"
 
 namespace quarvel::testing {
 
@@ -28,20 +30,21 @@ inline int MovedTile(const BoardTable& before, const BoardTable& after) {
 struct SolverBench {
   Harness harness;  // for its scripted services
   GameState state;
+  MainWindowState window;
 
-  explicit SolverBench(const std::string& rows, std::int16_t lastMove = 0) {
+  explicit SolverBench(const std::string& rows, BlankMove lastMove = BlankMove::None) {
     state.board = BoardFromRows(rows);
     state.GameInProgress = true;
-    state.commands = {.NewGame = false, .GiveUp = true, .HallOfFame = false, .ShowMe = true,
+    window.commands = {.NewGame = false, .GiveUp = true, .HallOfFame = false, .ShowMe = true,
                       .Reload = false, .Save = true, .Replay = false};
-    state.Text3 = " 00:00:07";
+    window.Text3 = " 00:00:07";
     state.solver.SolverLastMove = lastMove;
   }
 
   // Presses "Show Me!" once; returns the tile that moved as MovedTile does.
   int Press() {
     const BoardTable before = state.board.table;
-    ShowMe(state, harness.services);
+    ShowMe(state, window, harness.services);
     return MovedTile(before, state.board.table);
   }
 

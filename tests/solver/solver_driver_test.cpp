@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/tile_moves.h"
 #include "game/give_up.h"
 #include "solver/solver_driver.h"
 #include "solver_bench.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 namespace {
@@ -14,17 +14,17 @@ using testing::SolverBench;
 TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMoves) {
   // Tile 8's approach stalls with the blank at row 2 column 4; the ring procedure then
   // names a tile that is not next to the blank, press after press.
-  SolverBench bench("1 2 3 4 / 5 6 7 0 / 9 10 8 11 / 12 13 14 15", /*lastMove=*/3);
+  SolverBench bench("1 2 3 4 / 5 6 7 0 / 9 10 8 11 / 12 13 14 15", BlankMove::Up);
   const std::string start = bench.Rows();
   for (int press = 1; press <= 5; ++press) {
-    bench.state.Text3 = " 00:01:00";
+    bench.window.Text3 = " 00:01:00";
     EXPECT_EQ(bench.Press(), 0) << "press " << press;
     EXPECT_TRUE(bench.state.SolverUsed);
-    EXPECT_EQ(bench.state.Text3, "");
+    EXPECT_EQ(bench.window.Text3, "");
     EXPECT_TRUE(bench.solver().RingMode);
     EXPECT_EQ(bench.solver().SolverStep, 1);  // phase 2, repeated
     EXPECT_EQ(bench.solver().SolverTile, 8);
-    EXPECT_EQ(bench.solver().SolverLastMove, 3);
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Up);
   }
   EXPECT_EQ(bench.Rows(), start);
   EXPECT_TRUE(bench.state.GameInProgress);
@@ -32,26 +32,26 @@ TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMo
 }
 
 TEST(ShowMe, WithAllTilesHomeOnlyMarksTheGameAndEmptiesTheTimeBox) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0", /*lastMove=*/2);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0", BlankMove::Right);
   bench.state.solver.SolverStep = 5;
   bench.state.solver.SolverTile = 7;
-  const Commands commands = bench.state.commands;
+  const Commands commands = bench.window.commands;
   EXPECT_EQ(bench.Press(), 0);
   EXPECT_TRUE(bench.state.SolverUsed);
-  EXPECT_EQ(bench.state.Text3, "");
+  EXPECT_EQ(bench.window.Text3, "");
   EXPECT_TRUE(bench.state.GameInProgress);
-  EXPECT_EQ(bench.state.commands, commands);
+  EXPECT_EQ(bench.window.commands, commands);
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverStep, 5);
   EXPECT_EQ(bench.solver().SolverTile, 7);
-  EXPECT_EQ(bench.solver().SolverLastMove, 2);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Right);
   EXPECT_TRUE(bench.shown().empty());
 }
 
 TEST(ShowMe, RowEndTestNeedsTheTileBelowItsHomeWithTheBlankToItsLeft) {
   {  // tile 4 below its home cell, blank to its left: the rotation starts and moves at once
-    SolverBench bench("1 2 3 5 / 6 7 0 4 / 8 9 10 11 / 12 13 14 15", 4);
+    SolverBench bench("1 2 3 5 / 6 7 0 4 / 8 9 10 11 / 12 13 14 15", BlankMove::Down);
     EXPECT_EQ(bench.Press(), 7);  // the tile at row 2 column 2 moves right
     EXPECT_TRUE(bench.solver().RowEndRotation);
     EXPECT_EQ(bench.solver().SolverStep, 1);
@@ -61,7 +61,7 @@ TEST(ShowMe, RowEndTestNeedsTheTileBelowItsHomeWithTheBlankToItsLeft) {
     SolverBench bench("1 2 3 5 / 6 7 8 4 / 9 10 11 0 / 12 13 14 15");
     EXPECT_EQ(bench.Press(), 11);
     EXPECT_FALSE(bench.solver().RowEndRotation);
-    EXPECT_EQ(bench.solver().SolverLastMove, 1);
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Left);
   }
   {  // tile 8 and tile 12 in the same situation
     SolverBench eight("1 2 3 4 / 5 6 7 9 / 10 11 0 8 / 12 13 14 15");
@@ -88,49 +88,49 @@ TEST(ShowMe, LastRowTestNeedsAHigherTileBesideTheBlankInTheCorner) {
     EXPECT_EQ(bench.solver().SolverTile, 13);
   }
   {  // 13 is not greater than 13: the homing step moves 13 left
-    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 14 15", 2);
+    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 14 15", BlankMove::Right);
     EXPECT_EQ(bench.Press(), 13);
     EXPECT_FALSE(bench.solver().RingMode);
-    EXPECT_EQ(bench.solver().SolverLastMove, 0);
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   }
 }
 
 TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15", 2);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15", BlankMove::Right);
   bench.state.solver.SolverStep = 7;
   bench.state.solver.SolverTile = 5;
   EXPECT_EQ(bench.Press(), 15);
   EXPECT_FALSE(bench.state.GameInProgress);
   EXPECT_FALSE(bench.state.SolverUsed);
-  EXPECT_EQ(bench.state.Text3, "");
+  EXPECT_EQ(bench.window.Text3, "");
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
-  EXPECT_EQ(bench.solver().SolverLastMove, 0);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.solver().SolverStep, 7);
   EXPECT_EQ(bench.solver().SolverTile, 5);
   const Commands expected{.NewGame = true, .GiveUp = false, .HallOfFame = false, .ShowMe = false,
                           .Reload = true, .Save = true, .Replay = true};
-  EXPECT_EQ(bench.state.commands, expected);  // Save and Hall of Fame untouched
+  EXPECT_EQ(bench.window.commands, expected);  // Save and Hall of Fame untouched
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
 
 
   SolverBench unsolved("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
-  CheckSolverFinish(unsolved.state, unsolved.harness.services);
+  CheckSolverFinish(unsolved.state, unsolved.window, unsolved.harness.services);
   EXPECT_TRUE(unsolved.state.GameInProgress);
   EXPECT_TRUE(unsolved.shown().empty());
 }
 
 TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
   {  // scan mode: the approach's last direction is forgotten
-    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12", 1);
-    ClickTile(bench.state, bench.harness.services, 1);  // cannot move
-    EXPECT_EQ(bench.solver().SolverLastMove, 0);
+    SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12", BlankMove::Left);
+    ClickTile(bench.state, bench.window, bench.harness.services, 1);  // cannot move
+    EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   }
   {  // row-end rotation abandoned after three moves, by a click that moves nothing
     SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15");
     for (int press = 0; press < 3; ++press) bench.Press();
     ASSERT_EQ(bench.Rows(), "0 2 3 9 / 1 5 6 4 / 7 8 10 11 / 12 13 14 15");
-    ClickTile(bench.state, bench.harness.services, 15);
+    ClickTile(bench.state, bench.window, bench.harness.services, 15);
     EXPECT_FALSE(bench.solver().RowEndRotation);
     EXPECT_EQ(bench.solver().SolverStep, 3);
     EXPECT_EQ(bench.Press(), 1);  // tile 1 homed, where the rotation would have moved 2
@@ -141,7 +141,7 @@ TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
     bench.Press();
     ASSERT_TRUE(bench.solver().RingMode);
     ASSERT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 0 10 11 12 / 9 15 13 14");
-    ClickTile(bench.state, bench.harness.services, 9);
+    ClickTile(bench.state, bench.window, bench.harness.services, 9);
     EXPECT_FALSE(bench.solver().RingMode);
     EXPECT_EQ(bench.solver().SolverStep, 3);
     EXPECT_EQ(bench.solver().SolverTile, 13);
@@ -151,18 +151,18 @@ TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
 }
 
 TEST(ShowMe, GiveUpDuringAManoeuvreClearsItButKeepsStepAndTile) {
-  SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", 3);
+  SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", BlankMove::Up);
   for (int press = 0; press < 5; ++press) bench.Press();
   GiveUp(bench.state);
   EXPECT_FALSE(bench.state.GameInProgress);
   EXPECT_FALSE(bench.state.SolverUsed);
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
-  EXPECT_EQ(bench.solver().SolverLastMove, 0);
+  EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.solver().SolverStep, 5);
   EXPECT_EQ(bench.solver().SolverTile, 4);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
-  ClickTile(bench.state, bench.harness.services, 12);
+  ClickTile(bench.state, bench.window, bench.harness.services, 12);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
 }
 
@@ -177,17 +177,17 @@ TEST(ShowMe, ThroughTheMainWindowTheClockStaysSilentAndTheEndDisablesShowMe) {
   ASSERT_TRUE(h.program.ClickTile(12));  // one move away from solved, by hand
   h.clock.Advance(3);
   h.program.Tick();
-  ASSERT_EQ(h.state().Text3, " 00:00:03");
+  ASSERT_EQ(h.window().Text3, " 00:00:03");
 
   ASSERT_TRUE(h.program.ClickShowMe());  // 12 goes back down: solved by the solver
   EXPECT_FALSE(h.state().GameInProgress);
-  EXPECT_EQ(h.state().Text3, "");
+  EXPECT_EQ(h.window().Text3, "");
   EXPECT_EQ(h.dialogs.transcript.back(), kGameOverShown);
   EXPECT_FALSE(h.program.ClickShowMe());
   EXPECT_FALSE(h.program.ClickGiveUp());
   h.clock.Advance(5);
   h.program.Tick();
-  EXPECT_EQ(h.state().Text3, "");
+  EXPECT_EQ(h.window().Text3, "");
 }
 
 }  // namespace

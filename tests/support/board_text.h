@@ -8,6 +8,9 @@
 
 namespace quarvel::testing {
 
+// The solved board as rows.
+inline constexpr const char* kSolved = "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0";
+
 inline Board BoardFromRows(const std::string& rows) {
   std::istringstream in(rows);
   Board board;

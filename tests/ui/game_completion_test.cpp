@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game_completion.h"
 #include "records_support.h"
 #include "support/board_text.h"
+#include "ui/game_completion.h"
 
 namespace quarvel {
 namespace {
@@ -62,20 +62,19 @@ TEST(QualifiesForFame, UnderAnHourAndFasterThanTheSlowestOrRoomLeft) {
 TEST(CompleteGame, AWinWithHelpEndsWithTheGameOverNoticeOnly) {
   Harness h;
   GameState state;
+  MainWindowState window;
   state.GameInProgress = true;
   state.SolverUsed = true;
-  state.Text3 = "";
-  state.EndTime = 12;
-  state.commands = {false, true, false, true, false, true, false};
+  window.Text3 = "";
+  window.commands = {false, true, false, true, false, true, false};
   h.clock.Advance(60);
-  CompleteGame(state, h.services);
+  CompleteGame(state, window, h.services);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
   EXPECT_FALSE(state.SolverUsed);
   EXPECT_FALSE(state.GameInProgress);
-  EXPECT_EQ(state.EndTime, 12);
-  EXPECT_EQ(state.Text3, "");
+  EXPECT_EQ(window.Text3, "");
   const Commands expected{true, false, false, false, true, true, true};  // Save and Hall of Fame kept
-  EXPECT_EQ(state.commands, expected);
+  EXPECT_EQ(window.commands, expected);
   EXPECT_TRUE(h.files.files.count("Fame.dat") == 0);
 }
 
@@ -90,7 +89,7 @@ TEST(CompleteGame, HelpThenThePlayersOwnLastMoveStillEndsWithGameOver) {
   h.program.ClickTile(15);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
   EXPECT_FALSE(h.state().SolverUsed);
-  EXPECT_EQ(h.state().Text3, "");
+  EXPECT_EQ(h.window().Text3, "");
   EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
 
   // The next game, won without help, enters the list again.
@@ -110,17 +109,16 @@ TEST(CompleteGame, AnUnaidedWinIsTimedCongratulatedAndEntered) {
   EXPECT_EQ(h.dialogs.transcript,
             (Transcript{Congratulation(" 1 minute 43 seconds."), std::string(kNamePrompt) + "Ann"}));
   const GameState& s = h.state();
-  EXPECT_EQ(s.Text3, " 00:01:43");
-  EXPECT_DOUBLE_EQ(s.EndTime, ToDateTime({2026, 1, 1, 9, 1, 43}));
+  EXPECT_EQ(h.window().Text3, " 00:01:43");
   const Commands expected{true, false, true, false, true, true, true};  // Save kept from New Game
-  EXPECT_EQ(s.commands, expected);
+  EXPECT_EQ(h.window().commands, expected);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
   EXPECT_EQ(s.FameCount, 1);
   EXPECT_EQ(s.SlowestFameTime, 103 / 86400.0);
   // The final time stays in the box.
   h.clock.Advance(5);
   h.program.Tick();
-  EXPECT_EQ(h.state().Text3, " 00:01:43");
+  EXPECT_EQ(h.window().Text3, " 00:01:43");
 }
 
 TEST(CompleteGame, DurationsComeFromTheMonotonicClockInTotalHours) {
@@ -142,7 +140,7 @@ TEST(CompleteGame, DurationsComeFromTheMonotonicClockInTotalHours) {
     EXPECT_EQ(h.dialogs.transcript.size(), asked ? 2u : 1u) << seconds;
     EXPECT_EQ(h.files.files.count("Fame.dat"), asked ? 1u : 0u);
     if (seconds == 24 * 3600 + 5 * 60) {
-      EXPECT_EQ(h.state().Text3, " 24:05:00");
+      EXPECT_EQ(h.window().Text3, " 24:05:00");
     }
     if (asked) {
       EXPECT_TRUE(h.files.files.at("Fame.dat").ends_with(",\"Jun 01, 2020\"\r\n"));
@@ -161,6 +159,8 @@ TEST(CompleteGame, NamePrompt) {
   const std::string p = kNamePrompt;
   const std::string tooLong = "message Error!|The name you provide must contain fewer than 15 characters.";
   const std::string quote = "message Error!|The name you provide must not contain double quotes.";
+  const std::string control =
+      "message Error!|The name you provide must not contain line breaks or other control characters.";
   const std::string e14(14, 'e'), e15(15, 'e');
   std::string accents14, accents15;  // two bytes a character
   for (int k = 0; k < 14; ++k) accents14 += "\xC3\xA9";
@@ -178,6 +178,17 @@ TEST(CompleteGame, NamePrompt) {
       {{" Ann "}, {p + " Ann "}, " Ann "},
       {{accents14}, {p + accents14}, accents14},
       {{accents15, e14}, {p + accents15, tooLong, p + e14}, e14},
+      // Control characters and line breaks: a crafted name must not forge a line.
+      {{"x\rCheat,1,0,Z,", "Bo"}, {p + "x\rCheat,1,0,Z,", control, p + "Bo"}, "Bo"},
+      {{"a\nb", "a\tb", std::string("a\0b", 3), "a\x7F", "Bo"},
+       {p + "a\nb", control, p + "a\tb", control, p + std::string("a\0b", 3), control, p + "a\x7F", control, p + "Bo"},
+       "Bo"},
+      {{"a\xC2\x85", "a\x85", "a\xE2\x80\xA8" "b", "a\xE2\x80\xA9", "Bo"},  // NEL, NEL as Latin-1, U+2028, U+2029
+       {p + "a\xC2\x85", control, p + "a\x85", control, p + "a\xE2\x80\xA8" "b", control, p + "a\xE2\x80\xA9", control,
+        p + "Bo"},
+       "Bo"},
+      {{"a\"\r", "Bo"}, {p + "a\"\r", quote, p + "Bo"}, "Bo"},  // the quote is tested first
+      {{"\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, {p + "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"},
   };
   for (const NameCase& c : cases) {
     Harness h;
@@ -190,12 +201,40 @@ TEST(CompleteGame, NamePrompt) {
     EXPECT_EQ(h.dialogs.transcript, expected);
     if (c.stored.empty()) {
       EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
-      EXPECT_FALSE(h.state().commands.HallOfFame);
+      EXPECT_FALSE(h.window().commands.HallOfFame);
     } else {
       EXPECT_EQ(h.files.files.at("Fame.dat"), "\"" + c.stored + "\",\"2\",8.101851851851852e-05,\"Jan 01, 2026\"\r\n");
-      EXPECT_TRUE(h.state().commands.HallOfFame);
+      EXPECT_TRUE(h.window().commands.HallOfFame);
     }
   }
+}
+
+// Another game filled the list after start-up: the win reads the list again, so a time
+// that no longer qualifies asks for no name; a list emptied meanwhile lets any time in.
+TEST(CompleteGame, TheQualifyingTestReadsTheListAsItStandsNow) {
+  std::string full;
+  for (int k = 1; k <= 30; ++k) full += "\"e\",\"1\"," + std::to_string(k) + "e-05,\"Jan 01, 2026\"\r\n";
+  Harness h;
+  h.files.files["Fame.dat"] = "\"e\",\"1\",1e-05,\"Jan 01, 2026\"\r\n";
+  ASSERT_TRUE(h.Start());
+  ASSERT_EQ(h.state().FameCount, 1);
+  h.files.files["Fame.dat"] = full;  // meanwhile, by another game
+  DealNearlySolved(h);
+  h.dialogs.answers.push_back("Ann");
+  WinAfter(h, 100);  // slower than all 30
+  EXPECT_EQ(h.dialogs.transcript, Transcript{Congratulation(" 1 minute 40 seconds.")});
+  EXPECT_EQ(h.state().FameCount, 30);
+  EXPECT_EQ(h.files.files.at("Fame.dat"), full);
+
+  Harness emptied;
+  emptied.files.files["Fame.dat"] = full;
+  ASSERT_TRUE(emptied.Start());
+  emptied.files.files.erase("Fame.dat");
+  DealNearlySolved(emptied);
+  emptied.dialogs.answers.push_back("Ann");
+  WinAfter(emptied, 100);
+  EXPECT_EQ(emptied.dialogs.transcript.size(), 2u);
+  EXPECT_EQ(emptied.files.files.at("Fame.dat"), "\"Ann\",\"2\",0.0011574074074074073,\"Jan 01, 2026\"\r\n");
 }
 
 TEST(CompleteGame, AFullListTakesOnlyAStrictlyFasterTime) {
@@ -233,7 +272,7 @@ TEST(CompleteGame, TheEntryKeepsTheNumberTheGameBeganWith) {
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 1);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",1.1574074074074073e-05,\"Jan 01, 2026\"\r\n");
-  EXPECT_EQ(h.state().Text1, "12345");
+  EXPECT_EQ(h.window().Text1, "12345");
 }
 
 TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
@@ -245,11 +284,11 @@ TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 10);
   ASSERT_EQ(h.dialogs.transcript.size(), 3u);
-  EXPECT_EQ(h.dialogs.transcript[2], "failure Cannot read Fame.dat: scripted failure.");
-  EXPECT_EQ(h.state().Text3, " 00:00:10");
+  EXPECT_EQ(h.dialogs.transcript[2], "failure Your entry was not recorded in Fame.dat. Cannot read Fame.dat: scripted failure.");
+  EXPECT_EQ(h.window().Text3, " 00:00:10");
   EXPECT_EQ(h.state().FameCount, 0);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "");
-  EXPECT_TRUE(h.state().commands.NewGame);
+  EXPECT_TRUE(h.window().commands.NewGame);
 }
 
 }  // namespace

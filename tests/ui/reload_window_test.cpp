@@ -18,10 +18,11 @@ TEST(ReloadWindow, RefusedWhenNothingWasSaved) {
   Harness h;
   ASSERT_TRUE(h.Start());
   const GameState before = h.state();
+  const MainWindowState beforeWindow = h.window();
   ASSERT_TRUE(h.program.ClickReload());
   EXPECT_EQ(h.dialogs.transcript, List{"message Error!|No games have yet been saved."});
   EXPECT_EQ(h.program.windows().visible, WindowId::Main);
-  EXPECT_EQ(h.state().commands, before.commands);
+  EXPECT_EQ(h.window().commands, beforeWindow.commands);
   EXPECT_FALSE(h.program.PickSavedGame("0"));
 }
 
@@ -40,6 +41,7 @@ TEST(ReloadWindow, ListsTheFileAsItStandsAndEmptiesTheCombo) {
 
   // Return and the close box leave the game alone; reopening reads the file afresh.
   const GameState before = h.state();
+  const MainWindowState beforeWindow = h.window();
   ASSERT_TRUE(h.program.ReturnToMain());
   EXPECT_TRUE(w.reloadLoaded);
   h.files.files["saved.dat"] = "7\r\n";
@@ -49,8 +51,8 @@ TEST(ReloadWindow, ListsTheFileAsItStandsAndEmptiesTheCombo) {
   EXPECT_FALSE(w.reloadLoaded);
   EXPECT_EQ(w.visible, WindowId::Main);
   EXPECT_EQ(h.state().board.table, before.board.table);
-  EXPECT_EQ(h.state().commands, before.commands);
-  EXPECT_EQ(h.state().Text1, before.Text1);
+  EXPECT_EQ(h.window().commands, beforeWindow.commands);
+  EXPECT_EQ(h.window().Text1, beforeWindow.Text1);
   EXPECT_TRUE(h.dialogs.transcript.empty());
 }
 
@@ -65,12 +67,12 @@ TEST(ReloadWindow, APickRestartsTheGameAsListed) {
   const GameState& s = h.state();
   EXPECT_EQ(h.program.windows().visible, WindowId::Main);
   EXPECT_EQ(h.program.windows().comboText, " 316 ");
-  EXPECT_EQ(s.Text1, " 316 ");
+  EXPECT_EQ(h.window().Text1, " 316 ");
   EXPECT_EQ(RowsOf(s.board.table), "1 2 3 4 / 5 6 7 8 / 9 10 0 12 / 13 14 11 15");
   EXPECT_EQ(s.board.buttons[0], (TwipsPoint{3012, 4272}));   // the blank at row 3, column 3
   EXPECT_EQ(s.board.buttons[11], (TwipsPoint{3012, 4872}));  // tile 11 at row 4, column 3
   const Commands expected{false, true, false, true, false, false, false};  // Hall of Fame unchanged (no list)
-  EXPECT_EQ(s.commands, expected);
+  EXPECT_EQ(h.window().commands, expected);
   EXPECT_TRUE(s.GameInProgress);
   EXPECT_EQ(s.StartMonotonicMs, 30000);
   EXPECT_TRUE(h.dialogs.transcript.empty());
@@ -95,15 +97,16 @@ TEST(ReloadWindow, APickThatIsNotAGameNumberIsRefusedAndTheWindowStaysUp) {
     h.files.files["saved.dat"] = std::string("5\r\n") + entry + "\r\n";
     ASSERT_TRUE(h.Start());
     const GameState before = h.state();
+    const MainWindowState beforeWindow = h.window();
     ASSERT_TRUE(h.program.ClickReload());
     ASSERT_TRUE(h.program.PickSavedGame(entry));
     EXPECT_EQ(h.dialogs.transcript, List{std::string("message Error!|") + message});
     EXPECT_EQ(h.program.windows().visible, WindowId::Reload);
     EXPECT_EQ(h.program.windows().comboText, entry);
     EXPECT_FALSE(h.state().GameInProgress);
-    EXPECT_EQ(h.state().Text1, before.Text1);
+    EXPECT_EQ(h.window().Text1, beforeWindow.Text1);
     EXPECT_EQ(h.state().board.table, before.board.table);
-    EXPECT_EQ(h.state().commands, before.commands);
+    EXPECT_EQ(h.window().commands, beforeWindow.commands);
     ASSERT_TRUE(h.program.PickSavedGame("5"));  // another pick still works
     EXPECT_TRUE(h.state().GameInProgress);
   }
@@ -120,7 +123,7 @@ TEST(ReloadWindow, SaveThenReloadListsTheNewNumberInItsPlace) {
   EXPECT_EQ(h.program.windows().savedList, (List{"2", "10"}));
   ASSERT_TRUE(h.program.PickSavedGame("2"));
   EXPECT_EQ(RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 0 14 15");
-  EXPECT_FALSE(h.state().commands.Save);  // a reloaded game cannot be saved again
+  EXPECT_FALSE(h.window().commands.Save);  // a reloaded game cannot be saved again
 }
 
 TEST(ReloadWindow, AnUnreadableFileIsReportedWithTheWindowUp) {

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QStyleFactory>
 
+#include "ui/qt/form_window.h"
+
 namespace quarvel::qt {
 
 void PrepareApplication(QApplication& app) {
@@ -11,6 +13,7 @@ void PrepareApplication(QApplication& app) {
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+  FormWindow::RegisterPalette();  // after the style, whose palette it starts from
   app.setQuitOnLastWindowClosed(false);
 }
 

@@ -7,9 +7,9 @@
 
 namespace quarvel::qt {
 
-ArrowKeyFilter::ArrowKeyFilter(QWidget& window, std::function<void(ArrowKey)> onArrow)
-    : QObject(&window), onArrow_(std::move(onArrow)) {
-  window.installEventFilter(this);
+ArrowKeyFilter::ArrowKeyFilter(std::function<void(ArrowKey)> onArrow) : onArrow_(std::move(onArrow)) {}
+
+void ArrowKeyFilter::WatchControls(QWidget& window) {
   // Buttons would otherwise use the arrows to move the focus, and boxes that only show
   // text (the clock) to move a cursor nobody needs.
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) button->installEventFilter(this);

@@ -10,10 +10,13 @@ class QWidget;
 
 namespace quarvel::qt {
 
+// Installed with InstallOwnedFilter on the window; WatchControls then adds its controls.
 class ArrowKeyFilter : public QObject {
  public:
-  // Owned by `window`; sees the controls the window holds when it is made.
-  ArrowKeyFilter(QWidget& window, std::function<void(ArrowKey)> onArrow);
+  explicit ArrowKeyFilter(std::function<void(ArrowKey)> onArrow);
+
+  // Sees the buttons and read-only boxes the window holds now.
+  void WatchControls(QWidget& window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,15 +5,13 @@
 
 namespace quarvel::qt {
 
-ClickFilter::ClickFilter(QWidget& widget, std::function<void()> onClick)
-    : QObject(&widget), widget_(widget), onClick_(std::move(onClick)) {
-  widget.installEventFilter(this);
-}
+ClickFilter::ClickFilter(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
 
 bool ClickFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &widget_ && event->type() == QEvent::MouseButtonRelease) {
+  const auto* widget = qobject_cast<QWidget*>(parent());  // the widget it is installed on
+  if (widget && watched == widget && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && widget_.rect().contains(mouse->position().toPoint())) onClick_();
+    if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) onClick_();
   }
   return false;
 }

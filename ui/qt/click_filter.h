@@ -8,15 +8,15 @@ class QWidget;
 
 namespace quarvel::qt {
 
+// Installed with InstallOwnedFilter on the widget whose clicks it reports.
 class ClickFilter : public QObject {
  public:
-  ClickFilter(QWidget& widget, std::function<void()> onClick);
+  explicit ClickFilter(std::function<void()> onClick);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget& widget_;
   std::function<void()> onClick_;
 };
 

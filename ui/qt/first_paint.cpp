@@ -8,14 +8,14 @@
 #include <cstdlib>
 #include <utility>
 
+#include "ui/qt/event_filter.h"
+
 namespace quarvel::qt {
 namespace {
 
 class FirstPaintWatch : public QObject {
  public:
-  FirstPaintWatch(QWidget& window, std::function<void()> action) : QObject(&window), action_(std::move(action)) {
-    window.installEventFilter(this);
-  }
+  explicit FirstPaintWatch(std::function<void()> action) : action_(std::move(action)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -33,7 +33,9 @@ class FirstPaintWatch : public QObject {
 
 }  // namespace
 
-void AfterFirstPaint(QWidget& window, std::function<void()> action) { new FirstPaintWatch(window, std::move(action)); }
+void AfterFirstPaint(QWidget& window, std::function<void()> action) {
+  InstallOwnedFilter<FirstPaintWatch>(window, std::move(action));
+}
 
 void ReportFirstPaint(QWidget& window) {
   const char* value = std::getenv(kFirstPaintFdVariable);

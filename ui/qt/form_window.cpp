@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include "ui/accessible_names.h"
@@ -18,6 +17,9 @@
 
 namespace quarvel::qt {
 namespace {
+
+// The background of every window layout, and so of the palette registered for them.
+constexpr layout::Rgb kSharedBackground = layout::WindowLayout{}.background;
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -119,14 +121,13 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
 // set on each window. A palette set on a window is copied into each of its controls, and
 // the style, which keeps drawn button faces by palette, would then draw every button's face
 // afresh; controls in the window's own colours share the class's palette instead.
+void FormWindow::RegisterPalette() {
+  QApplication::setPalette(ColouredPalette(QApplication::palette(), layout::kBlack, kSharedBackground),
+                           staticMetaObject.className());
+}
+
 void FormWindow::SetWindowColours(const layout::Rgb& background) {
-  static std::optional<layout::Rgb> registered;
-  if (!registered) {
-    QApplication::setPalette(ColouredPalette(QApplication::palette(), layout::kBlack, background),
-                             staticMetaObject.className());
-    registered = background;
-  }
-  if (*registered != background) {  // a window in other colours than the first
+  if (background != kSharedBackground) {  // a window in other colours than the registered ones
     ApplyColours(*this, layout::kBlack, background);
     return;
   }

@@ -12,10 +12,14 @@
 namespace quarvel::qt {
 
 class FormWindow : public QWidget {
-  Q_OBJECT  // its class name carries the windows' palette (SetWindowColours)
+  Q_OBJECT  // its class name carries the windows' palette (RegisterPalette)
 
  public:
   explicit FormWindow(const layout::WindowLayout& layout);
+
+  // Registers the windows' colours for this class once, at application set-up: the windows
+  // and their controls in those colours then share one palette.
+  static void RegisterPalette();
 
   QWidget* control(const std::string& name) const;
   template <typename T>

@@ -3,16 +3,29 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
 
 #include "solver/shortest/board_cells.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
 #include "ui/qt/click_filter.h"
+#include "ui/qt/event_filter.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_system.h"
 #include "ui/shortest_note.h"
 
 namespace quarvel::qt {
+namespace {
+
+// A key the window takes wherever its focus is; not while a modal box is up.
+void OnKey(QWidget& window, const QKeySequence& keys, std::function<void()> action) {
+  auto* shortcut = new QShortcut(keys, &window);
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, &window, std::move(action));
+}
+
+}  // namespace
 
 QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem)
     : program_(program),
@@ -22,7 +35,7 @@ QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* win
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
   timer_.setInterval(layout::kTimerIntervalMs);
   Connect();
-  main_->Draw(program_.state());
+  main_->Draw(program_.state(), program_.mainWindow());
 }
 
 QtFrontEnd::~QtFrontEnd() = default;
@@ -75,12 +88,19 @@ void QtFrontEnd::Connect() {
   click(main_->command("Command7"), [&p] { p.ClickSave(); });
   click(main_->command("Command8"), [&p] { p.ClickReplay(); });
   for (int tile = 1; tile < kTileCount; ++tile) click(main_->tile(tile), [&p, tile] { p.ClickTile(tile); });
-  new ClickFilter(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
-  new ClickFilter(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
+  InstallOwnedFilter<ClickFilter>(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
+  InstallOwnedFilter<ClickFilter>(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
   QObject::connect(main_->gameNumberBox(), &QLineEdit::textEdited, main_.get(),
                    [this, &p](const QString& text) { Forward([&p, &text] { p.TypeGameNumber(text.toStdString()); }); });
-  new ArrowKeyFilter(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); });
+  InstallOwnedFilter<ArrowKeyFilter>(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); })
+      .WatchControls(*main_);
   main_->SetOnClose([this] { CloseMainWindow(); });
+  // Ctrl+N is New Game and Enter in the "Game #" box Replay Last Game, each only when its
+  // button is enabled (the handlers refuse otherwise); Ctrl+Q is the close box.
+  OnKey(*main_, QKeySequence(Qt::CTRL | Qt::Key_N), [this, &p] { Forward([&p] { p.ClickNewGame(); }); });
+  QObject::connect(main_->gameNumberBox(), &QLineEdit::returnPressed, main_.get(),
+                   [this, &p] { Forward([&p] { p.ClickReplay(); }); });
+  OnKey(*main_, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { main_->close(); });
 
   QObject::connect(&timer_, &QTimer::timeout, main_.get(), [this] { Tick(); });
 }
@@ -90,6 +110,9 @@ void QtFrontEnd::ConnectHallOfFame() {
   QPushButton* button = hallOfFame_->returnButton();
   QObject::connect(button, &QPushButton::clicked, button, [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
   hallOfFame_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+  // Escape and Enter are "Return to Main Screen".
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+    OnKey(*hallOfFame_, QKeySequence(key), [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
 }
 
 void QtFrontEnd::ConnectReload() {
@@ -102,6 +125,13 @@ void QtFrontEnd::ConnectReload() {
     Forward([&p, &entry] { p.PickSavedGame(entry); });
   });
   reload_->SetOnClose([this, &p] { Forward([&p] { p.CloseWindow(); }); });
+  // Escape is "Return to Main Screen"; Enter in the box picks the entry typed there, which
+  // the handler takes only when the list holds it.
+  OnKey(*reload_, QKeySequence(Qt::Key_Escape), [this, &p] { Forward([&p] { p.ReturnToMain(); }); });
+  reload_->SetOnEnter([this, &p, combo] {
+    const std::string entry = combo->currentText().toStdString();
+    Forward([&p, &entry] { p.PickSavedGame(entry); });
+  });
 }
 
 HallOfFameWindow& QtFrontEnd::hallOfFameWindow() {
@@ -121,10 +151,10 @@ ReloadWindow& QtFrontEnd::reloadWindow() {
 }
 
 bool QtFrontEnd::Start() {
-  busy_ = true;
-  const bool started = program_.Start();
-  busy_ = false;
-  if (!started) return false;
+  {
+    const QScopedValueRollback busy(busy_, true);
+    if (!program_.Start()) return false;
+  }
   started_ = true;
   Redraw();
   main_->Centre();
@@ -138,11 +168,7 @@ void QtFrontEnd::Tick() {
 
 void QtFrontEnd::Forward(const std::function<void()>& event) {
   if (busy_) return;
-  busy_ = true;
-  struct Release {
-    bool& flag;
-    ~Release() { flag = false; }
-  } release{busy_};
+  const QScopedValueRollback busy(busy_, true);
   event();
   Redraw();
 }
@@ -166,7 +192,7 @@ void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
   RequestShortestSolution();
-  main_->Draw(program_.state());
+  main_->Draw(program_.state(), program_.mainWindow());
   main_->SetGameNumberNote(ShortestSolutionNote(program_.state(), shortestLength_));
   if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
   if (reload_ || windows.visible == WindowId::Reload)

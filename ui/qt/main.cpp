@@ -4,8 +4,8 @@
 #include <clocale>
 
 #include "game/shuffled_random.h"
+#include "platform/directory_file_store.h"
 #include "platform/system_clock.h"
-#include "records/directory_file_store.h"
 #include "ui/program.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/first_paint.h"
@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   quarvel::qt::PrepareApplication(app);
   // Ties the windows to the installed desktop entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Orbix"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.orbix"));
 
   quarvel::SystemClock clock;
   quarvel::SystemGenerator generator;
@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
   // The icon themes are searched once the main window is on the screen: reading their
   // indexes takes about as long as building the window.
   quarvel::qt::AfterFirstPaint(frontEnd.mainWindow(), [] {
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quarvel.Orbix")));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quarvel.orbix")));
   });
   quarvel::qt::ReportFirstPaint(frontEnd.mainWindow());  // set last, so it runs first
   return QApplication::exec();

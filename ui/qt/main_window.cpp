@@ -38,7 +38,7 @@ void MainWindow::SetGameNumberNote(const std::string& note) {
   if (box->accessibleDescription() != text) box->setAccessibleDescription(text);
 }
 
-void MainWindow::Draw(const GameState& state) {
+void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
     const TwipsPoint at = state.board.buttons[k];
     const PixelRect place = quarvel::ToPixels({at.Left, at.Top, CellSize, CellSize}, dpi());
@@ -46,10 +46,10 @@ void MainWindow::Draw(const GameState& state) {
     const QString name = QString::fromStdString(TileAccessibleName(static_cast<int>(k), state.board.table[k]));
     if (tiles_[k]->accessibleName() != name) tiles_[k]->setAccessibleName(name);
   }
-  SetTextKeepingCursor(*gameNumberBox(), state.Text1);
-  SetTextKeepingCursor(*timeBox(), state.Text3);
+  SetTextKeepingCursor(*gameNumberBox(), window.Text1);
+  SetTextKeepingCursor(*timeBox(), window.Text3);
 
-  const Commands& on = state.commands;
+  const Commands& on = window.commands;
   command("Command2")->setEnabled(on.NewGame);
   command("Command3")->setEnabled(on.GiveUp);
   command("Command4")->setEnabled(on.HallOfFame);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "ui/window_state.h"
 #include "ui/qt/form_window.h"
 
 class QLineEdit;
@@ -20,7 +21,7 @@ class MainWindow : public FormWindow {
   QLineEdit* gameNumberBox() const;                      // Text1
   QLineEdit* timeBox() const;                            // Text3
 
-  void Draw(const GameState& state);
+  void Draw(const GameState& state, const MainWindowState& window);
   // The game number box's tooltip and accessible description.
   void SetGameNumberNote(const std::string& note);
 

@@ -7,24 +7,32 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <functional>
 
+#include "ui/qt/event_filter.h"
 #include "ui/reload_window_layout.h"
 
 namespace quarvel::qt {
 namespace {
 
-// Eats Return and Enter in the combo box's edit field: the combo box would otherwise take
-// a typed text that matches an entry as a pick, and only picks in the list count.
-class ReturnKeyBlocker : public QObject {
+// Takes Return and Enter in the combo box's edit field and hands them to the window's
+// Enter action: the combo box would otherwise take a typed text as a new entry or a pick of
+// its own.
+class EnterKeyFilter : public QObject {
  public:
-  using QObject::QObject;
+  explicit EnterKeyFilter(std::function<void()> onEnter) : onEnter_(std::move(onEnter)) {}
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    if (event->type() == QEvent::KeyPress) onEnter_();
+    return true;
   }
+
+ private:
+  std::function<void()> onEnter_;
 };
 
 }  // namespace
@@ -36,9 +44,10 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(n
   // Every entry is one line in one font, so the drop-down need not measure each of them.
   if (auto* list = qobject_cast<QListView*>(combo()->view())) list->setUniformItemSizes(true);
   // Keys reach the edit field directly or through the combo box.
-  auto* blocker = new ReturnKeyBlocker(combo());
-  combo()->installEventFilter(blocker);
-  combo()->lineEdit()->installEventFilter(blocker);
+  auto& enter = InstallOwnedFilter<EnterKeyFilter>(*combo(), [this] {
+    if (onEnter_) onEnter_();
+  });
+  combo()->lineEdit()->installEventFilter(&enter);
 }
 
 QComboBox* ReloadWindow::combo() const { return controlAs<QComboBox>("Combo1"); }

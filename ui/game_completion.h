@@ -1,17 +1,14 @@
 #pragma once
-// The end of a game won by the player.
+// The end of a game: won by the player, or completed with the help of "Show Me!".
 #include <cstdint>
 #include <string>
 
 #include "core/date_time.h"
 #include "core/game_state.h"
 #include "core/platform.h"
+#include "ui/window_state.h"
 
 namespace quarvel {
-
-inline constexpr int kMaxFameEntries = 30;
-inline constexpr int kNamePromptLeftTwips = 6000;
-inline constexpr int kNamePromptTopTwips = 1500;
 
 // "Congratulations, your winning time was ..." for the split winning time.
 std::string CongratulationText(const HoursMinutesSeconds& time);
@@ -21,6 +18,10 @@ std::string CongratulationText(const HoursMinutesSeconds& time);
 bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& state);
 
 // Runs when a player's click has left the board solved.
-void CompleteGame(GameState& state, Services& services);
+void CompleteGame(GameState& state, MainWindowState& window, Services& services);
+
+// Ends a game the solver helped with, whoever made the last move: no time, no Hall of
+// Fame, the "Game Over!" notice.
+void EndAssistedGame(GameState& state, MainWindowState& window, Services& services);
 
 }  // namespace quarvel

@@ -56,7 +56,7 @@ TEST(SystemLocale, FameDatAndGameNumbersKeepTheirFormatUnderACommaLocale) {
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.Start());
   h.program.ClickNewGame();
-  EXPECT_EQ(h.state().Text1, "5252855902758");
+  EXPECT_EQ(h.window().Text1, "5252855902758");
 
   // A winner written with the system clock: a period in the time, the locale's month.
   SystemClock clock;

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "records/directory_file_store.h"
+#include "platform/directory_file_store.h"
 
 namespace quarvel {
 namespace {
@@ -76,10 +76,10 @@ TEST(DirectoryFileStore, RewriteRenamesTheScratchFileOverTheOldOne) {
   folder.Write("Temp.dat", "left over by an interrupted rewrite");
 
   std::optional<std::string> seen;
-  store.Rewrite("Fame.dat", "Temp.dat", [&](const std::optional<std::string>& old) {
+  store.Rewrite("Fame.dat", "Temp.dat", FileStore::kNoLimit, [&](const std::optional<std::string>& old) {
     seen = old;
-    // The folder is locked while the new content is made.
-    const int other = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY);
+    // The folder's lock file is locked while the new content is made.
+    const int other = ::open((folder.path() / kLockFile).c_str(), O_RDWR);
     EXPECT_EQ(::flock(other, LOCK_EX | LOCK_NB), -1);
     EXPECT_EQ(errno, EWOULDBLOCK);
     ::close(other);
@@ -93,13 +93,13 @@ TEST(DirectoryFileStore, RewriteRenamesTheScratchFileOverTheOldOne) {
   EXPECT_FALSE(fs::exists(folder.path() / "Temp.dat"));
 
   // A first rewrite creates the file; the lock is free again afterwards.
-  store.Rewrite("saved.dat", "temp.dat", [](const std::optional<std::string>& old) {
+  store.Rewrite("saved.dat", "temp.dat", FileStore::kNoLimit, [](const std::optional<std::string>& old) {
     EXPECT_FALSE(old.has_value());
     return std::string("31\r\n");
   });
   EXPECT_EQ(folder.Content("saved.dat"), "31\r\n");
   EXPECT_FALSE(fs::exists(folder.path() / "temp.dat"));
-  const int other = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY);
+  const int other = ::open((folder.path() / kLockFile).c_str(), O_RDWR);
   EXPECT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
   ::close(other);
 }
@@ -111,23 +111,23 @@ TEST(DirectoryFileStore, FailuresNameTheFileAndTheReasonAndLeaveTheOldFile) {
 
   fs::create_directories(folder.path() / "Fame.dat" / "inside");
   EXPECT_EQ(FailureOf([&] { store.Read("Fame.dat"); }), "Cannot read Fame.dat: Is a directory.");
-  EXPECT_EQ(FailureOf([&] { store.Rewrite("Fame.dat", "Temp.dat", unchanged); }),
+  EXPECT_EQ(FailureOf([&] { store.Rewrite("Fame.dat", "Temp.dat", FileStore::kNoLimit, unchanged); }),
             "Cannot read Fame.dat: Is a directory.");
   EXPECT_EQ(FailureOf([&] { store.Remove("Fame.dat"); }), "Cannot delete Fame.dat: Is a directory.");
 
   folder.Write("saved.dat", "31\r\n");
   fs::create_directories(folder.path() / "temp.dat" / "inside");
-  EXPECT_EQ(FailureOf([&] { store.Rewrite("saved.dat", "temp.dat", unchanged); }),
+  EXPECT_EQ(FailureOf([&] { store.Rewrite("saved.dat", "temp.dat", FileStore::kNoLimit, unchanged); }),
             "Cannot create temp.dat: Is a directory.");
   EXPECT_EQ(folder.Content("saved.dat"), "31\r\n");
 
   // The rename fails: the scratch file is removed again.
-  EXPECT_EQ(FailureOf([&] { store.Rewrite("gone/Fame.dat", "Temp.dat", unchanged); }),
+  EXPECT_EQ(FailureOf([&] { store.Rewrite("gone/Fame.dat", "Temp.dat", FileStore::kNoLimit, unchanged); }),
             "Cannot replace gone/Fame.dat: No such file or directory.");
   EXPECT_FALSE(fs::exists(folder.path() / "Temp.dat"));
 
   DirectoryFileStore missing((folder.path() / "no-such-folder").string());
-  EXPECT_NE(FailureOf([&] { missing.Rewrite("saved.dat", "temp.dat", unchanged); }).find("No such file or directory"),
+  EXPECT_NE(FailureOf([&] { missing.Rewrite("saved.dat", "temp.dat", FileStore::kNoLimit, unchanged); }).find("No such file or directory"),
             std::string::npos);
 }
 

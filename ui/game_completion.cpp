@@ -1,7 +1,8 @@
-#include "core/game_completion.h"
+#include "ui/game_completion.h"
 
 #include "game/game_clock.h"
 #include "records/hall_of_fame.h"
+#include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
 
 namespace quarvel {
@@ -18,7 +19,7 @@ std::string AskWinnerName(Dialogs& dialogs) {
   for (;;) {
     auto answer = dialogs.AskInput(
         "Congratulations!", "Please provide your name (max. 14 characters) for the Hall of Fame.",
-        kNamePromptLeftTwips, kNamePromptTopTwips);
+        kNamePromptPosition.Left, kNamePromptPosition.Top);
     if (!answer) return {};
     if (CountCharacters(*answer) >= 15) {
       dialogs.ShowMessage("Error!", "The name you provide must contain fewer than 15 characters.");
@@ -26,6 +27,10 @@ std::string AskWinnerName(Dialogs& dialogs) {
     }
     if (answer->find('"') != std::string::npos) {
       dialogs.ShowMessage("Error!", "The name you provide must not contain double quotes.");
+      continue;
+    }
+    if (HasControlCharacter(*answer)) {
+      dialogs.ShowMessage("Error!", "The name you provide must not contain line breaks or other control characters.");
       continue;
     }
     return *answer;
@@ -46,28 +51,35 @@ bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& stat
   return hours < 1 && (timeDays < state.SlowestFameTime || state.FameCount < kMaxFameEntries);
 }
 
-void CompleteGame(GameState& state, Services& services) {
-  state.GameInProgress = false;
-  state.commands.SetBetweenGames();
-
+void CompleteGame(GameState& state, MainWindowState& window, Services& services) {
   if (state.SolverUsed) {
-    state.SolverUsed = false;
-    services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
+    EndAssistedGame(state, window, services);
     return;
   }
+  state.GameInProgress = false;
+  window.commands.SetBetweenGames();
 
   state.WonByPlayer = true;
-  state.EndTime = services.clock.Now();
   const std::int64_t seconds = ElapsedSeconds(state, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;
-  state.Text3 = FormatClockText(seconds);
+  window.Text3 = FormatClockText(seconds);
   const HoursMinutesSeconds time = SplitSeconds(seconds);
   services.dialogs.ShowMessage("Congratulations!", CongratulationText(time));
+  RefreshFameSummary(state, services);
   if (!QualifiesForFame(time.hours, timeDays, state)) return;
 
   const std::string name = AskWinnerName(services.dialogs);
   if (name.empty()) return;
   InsertFameEntry(state, services, name, timeDays);
+  window.commands.HallOfFame = true;
+}
+
+void EndAssistedGame(GameState& state, MainWindowState& window, Services& services) {
+  state.GameInProgress = false;
+  state.SolverUsed = false;
+  state.solver.CancelManoeuvre();
+  window.commands.SetBetweenGames();
+  services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
 }
 
 }  // namespace quarvel

@@ -1,0 +1,65 @@
+// Replay Last Game: the game of the number in the box, from its first arrangement.
+#include <gtest/gtest.h>
+
+#include "game/game_number.h"
+#include "support/board_text.h"
+#include "support/harness.h"
+
+namespace quarvel {
+namespace {
+
+using testing::Harness;
+using testing::RowsOf;
+
+TEST(Replay, RestartsTheLastGameFromItsNumber) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  EXPECT_FALSE(h.program.ClickReplay());  // disabled at start-up
+  h.draws.fallback = 0.5;
+  h.program.ClickNewGame();
+  h.program.ClickGiveUp();
+  h.program.Tick();
+  h.clock.Advance(30);
+  ASSERT_TRUE(h.program.ClickReplay());
+  const GameState& s = h.state();
+  // Dealt with the blank in cell 15, replayed with it in cell 16.
+  EXPECT_EQ(RowsOf(s.board.table), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
+  EXPECT_EQ(h.window().Text1, "5252855902758");
+  EXPECT_TRUE(s.GameInProgress);
+  EXPECT_FALSE(h.window().commands.Save);
+  EXPECT_FALSE(h.window().commands.Replay || h.window().commands.NewGame || h.window().commands.Reload);
+  EXPECT_TRUE(h.window().commands.GiveUp && h.window().commands.ShowMe);
+  h.program.Tick();
+  EXPECT_EQ(h.window().Text3, " 00:00:00");  // the clock starts again
+
+  h.program.ClickGiveUp();
+  h.program.TypeGameNumber("  653837184003 ");
+  ASSERT_TRUE(h.program.ClickReplay());
+  EXPECT_EQ(RowsOf(s.board.table), "2 1 3 4 / 5 6 7 8 / 9 10 11 12 / 14 13 15 0");
+  EXPECT_EQ(h.window().Text1, "  653837184003 ");
+}
+
+TEST(Replay, RefusesATextThatIsNotAGameNumberAndChangesNothing) {
+  for (const std::string text : {"", "   ", "12a", "10461394944000", "000000000000000", "-5", "1.5"}) {
+    Harness h;
+    ASSERT_TRUE(h.Start());
+    h.draws.fallback = 0.5;
+    h.program.ClickNewGame();
+    h.program.ClickGiveUp();
+    h.program.TypeGameNumber(" " + text + " ");
+    const GameState before = h.state();
+    const MainWindowState beforeWindow = h.window();
+    ASSERT_TRUE(h.program.ClickReplay());
+    const GameState& s = h.state();
+    EXPECT_EQ(s.board.table, before.board.table);
+    EXPECT_EQ(s.board.buttons, before.board.buttons);
+    EXPECT_EQ(h.window().commands, beforeWindow.commands);
+    EXPECT_FALSE(s.GameInProgress);
+    ASSERT_EQ(h.dialogs.transcript.size(), 1u) << text;
+    EXPECT_EQ(h.dialogs.transcript[0], "message Error!|\"" + std::string(TrimBlanks(" " + text + " ")) +
+                                           "\" is not a valid game number.");
+  }
+}
+
+}  // namespace
+}  // namespace quarvel

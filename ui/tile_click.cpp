@@ -1,0 +1,15 @@
+#include "ui/tile_click.h"
+
+#include "core/tile_placement.h"
+#include "ui/game_completion.h"
+
+namespace quarvel {
+
+void ClickTile(GameState& state, MainWindowState& window, Services& services, int tile) {
+  if (!state.GameInProgress) return;
+  state.solver.CancelManoeuvre();
+  if (MoveTile(state.board, tile)) ++state.MovesMade;
+  if (IsSolved(state.board.table, state.home)) CompleteGame(state, window, services);
+}
+
+}  // namespace quarvel
