@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +49,6 @@ TEST(QtMainWindow, ButtonsAsCreatedAndAfterStartUp) {
   EXPECT_EQ(h.main().timeBox()->text(), "");
   EXPECT_FALSE(h.main().tile(0)->isVisible());
   EXPECT_TRUE(h.frontEnd.timer().isActive());
-  EXPECT_EQ(h.frontEnd.timer().interval(), 1000);
 
   // Between games a tile click changes nothing.
   Click(h.main().tile(12));
@@ -119,6 +119,26 @@ TEST(QtMainWindow, TheTimerRefreshesTheTimeBoxOnlyDuringAGame) {
   h.clock.Advance(3600);
   h.frontEnd.Tick();
   EXPECT_EQ(h.main().timeBox()->text(), " 01:01:05");
+}
+
+// The running timer itself, not a tick forwarded by the test: each second the clock moves on
+// reaches the time box at the timer's next beat, and the beats come once a second.
+TEST(QtMainWindow, TheRunningTimerShowsEachNewSecondInTheTimeBox) {
+  QtHarness h;
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command2"));
+  const auto shows = [&h](const char* text) {
+    return QTest::qWaitFor([&h, text] { return h.main().timeBox()->text() == QLatin1String(text); }, 5000);
+  };
+  h.clock.Advance(1);
+  ASSERT_TRUE(shows(" 00:00:01"));
+  // Seen just after a beat: the next second shows one beat later.
+  h.clock.Advance(1);
+  QElapsedTimer beat;
+  beat.start();
+  ASSERT_TRUE(shows(" 00:00:02"));
+  EXPECT_GE(beat.elapsed(), 800);
+  EXPECT_LE(beat.elapsed(), 2500);
 }
 
 TEST(QtMainWindow, ClicksInTheTextBoxesHandTheFocusToTileOne) {
