@@ -84,36 +84,36 @@ TEST(QtWindowLayout, BoardCellsTouchWithoutGapsOrOverlaps) {
             h.main().tile(1)->geometry().united(h.main().tile(0)->geometry()));
 }
 
-TEST(QtWindowLayout, FontsResolveToTheMetricCompatibleFamilies) {
-  QtHarness h;
-  struct Expected {
-    const QWidget* widget;
-    const char* family;
-    double points;
-    bool italic;
-  };
-  const Expected fonts[] = {
-      {&h.main(), "Liberation Sans", 7.8, false},
-      {h.main().control("Label3"), "Liberation Sans", 19.8, true},
-      {h.main().control("Label1"), "Liberation Sans", 7.8, false},
-      {h.main().gameNumberBox(), "Liberation Sans", 10.8, false},
-      {h.main().timeBox(), "Liberation Sans", 10.8, true},
-      {h.main().command("Command2"), "Liberation Sans", 7.8, false},
-      {h.main().tile(15), "Liberation Sans", 18, false},
-      {h.main().control("Text6"), "Liberation Sans", 9.6, false},
-      {h.fame().control("Label3"), "Liberation Sans", 18, true},
-      {h.fame().listingBox(), "Liberation Mono", 9.6, true},
-      {h.fame().returnButton(), "Liberation Sans", 10.2, false},
-      {h.reload().control("Label1"), "Liberation Sans", 7.8, false},
-  };
-  for (const Expected& e : fonts) {
-    const QFontInfo info(e.widget->font());
-    EXPECT_EQ(info.family(), e.family) << e.widget->objectName().toStdString();
-    EXPECT_DOUBLE_EQ(e.widget->font().pointSizeF(), e.points) << e.widget->objectName().toStdString();
-    EXPECT_TRUE(info.bold()) << e.widget->objectName().toStdString();
-    EXPECT_EQ(info.italic(), e.italic) << e.widget->objectName().toStdString();
+// Every control in the size and style its window's table gives it, drawn in a
+// metric-compatible family whatever family the table names: fixed-pitch exactly where the
+// table asks for Courier New. A family without a substitute would fall back to a font of
+// other widths.
+void ExpectFont(const QWidget& widget, const layout::FontStyle& style, const std::string& name) {
+  const QFontInfo info(widget.font());
+  const bool courier = style.family == "Courier New";
+  EXPECT_EQ(info.family().toStdString(), courier ? "Liberation Mono" : "Liberation Sans")
+      << name << " " << style.family;
+  EXPECT_EQ(info.fixedPitch(), courier) << name;
+  EXPECT_DOUBLE_EQ(widget.font().pointSizeF(), style.points) << name;
+  EXPECT_EQ(info.bold(), style.bold) << name;
+  EXPECT_EQ(info.italic(), style.italic) << name;
+}
+
+void ExpectFontsFrom(const qt::FormWindow& window, const layout::WindowLayout& table) {
+  ExpectFont(window, table.font, std::string(table.name));
+  for (const layout::ControlLayout& control : table.controls) {
+    const std::string name = layout::ControlName(control);
+    const QWidget* widget = window.control(name);
+    ASSERT_NE(widget, nullptr) << name;
+    ExpectFont(*widget, control.font, name);
   }
-  EXPECT_TRUE(QFontInfo(h.fame().listingBox()->font()).fixedPitch());
+}
+
+TEST(QtWindowLayout, FontsFollowTheTablesInTheMetricCompatibleFamilies) {
+  QtHarness h;
+  ExpectFontsFrom(h.main(), layout::kMainWindowLayout);
+  ExpectFontsFrom(h.fame(), layout::kHallOfFameWindowLayout);
+  ExpectFontsFrom(h.reload(), layout::kReloadWindowLayout);
 }
 
 // Every control in the colours, caption and alignment its window's table gives it, so a

@@ -24,8 +24,6 @@ bool OnBoard(const ControlLayout& c) { return c.name == "Command1" || c.name == 
 
 TEST(WindowLayouts, ControlsLieInsideTheirWindowsWithUniqueNamesAndTabIndexes) {
   for (const WindowLayout* window : kWindows) {
-    EXPECT_EQ(window->caption, "Quarvel Orbix");
-    EXPECT_EQ(window->background, kLightGrey);
     std::set<std::string> names;
     std::set<int> tabs;
     for (const ControlLayout& c : window->controls) {
@@ -39,8 +37,6 @@ TEST(WindowLayouts, ControlsLieInsideTheirWindowsWithUniqueNamesAndTabIndexes) {
       EXPECT_GE(c.rect.Top, 0) << name;
       EXPECT_LE(c.rect.Left + c.rect.Width, window->clientWidth) << window->name << " " << name;
       EXPECT_LE(c.rect.Top + c.rect.Height, window->clientHeight) << window->name << " " << name;
-      const std::set<std::string_view> families = {"Arial", "Courier New", "MS Sans Serif"};
-      EXPECT_TRUE(families.count(c.font.family)) << name;
     }
   }
 }
@@ -61,7 +57,6 @@ TEST(MainWindowLayout, TileButtonsStandOnTheirHomeCellsInsideTheFrame) {
   const ControlLayout* frame = FindControl(kMainWindowLayout, "Shape1");
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(frame->rect, (TwipsRect{BoardLeft, BoardTop, 4 * CellSize, 4 * CellSize}));
-  EXPECT_EQ(frame->foreground, kYellow);
 
   const Board home;
   for (int tile = 0; tile < 16; ++tile) {
