@@ -137,7 +137,7 @@ TEST(QtMainWindow, TheRunningTimerShowsEachNewSecondInTheTimeBox) {
   QElapsedTimer beat;
   beat.start();
   ASSERT_TRUE(shows(" 00:00:02"));
-  EXPECT_GE(beat.elapsed(), 800);
+  EXPECT_GE(beat.elapsed(), 500);  // a late beat is followed by one on time
   EXPECT_LE(beat.elapsed(), 2500);
 }
 
