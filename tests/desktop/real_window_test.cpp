@@ -223,9 +223,10 @@ class RealWindow : public ::testing::Test {
 
   // Starts the program, with the records of WriteRecords or none, and waits until its
   // main window is up, centred and drawn (game_, report_, main_, screen_).
-  ::testing::AssertionResult StartWithMainWindow(bool withRecords) {
+  ::testing::AssertionResult StartWithMainWindow(bool withRecords,
+                                                 std::vector<std::pair<std::string, std::string>> environment = {}) {
     if (withRecords) WriteRecords();
-    game_.emplace(program_, folder_.string(), std::vector<std::pair<std::string, std::string>>{});
+    game_.emplace(program_, folder_.string(), std::move(environment));
     return MainWindowDrawn(*game_, report_, main_, screen_);
   }
 
@@ -365,18 +366,11 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   std::setlocale(LC_ALL, "C");
 
   WriteFile(folder_ / "Fame.dat", "");
-  RunningProgram game(program_, folder_, {{"LC_ALL", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}});
-  Report report;
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report));
-  XWindow main = WindowUp();
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); }));
-  const QPoint origin = main.place.topLeft();
-  QImage screen;
-  ASSERT_TRUE(WaitUntil([&] {
-    screen = GrabScreen();
-    return Painted(screen, origin, 1);
-  }));
-  const BoardReader reader(screen, origin, 1);
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/false, {{"LC_ALL", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}}));
+  RunningProgram& game = *game_;
+  Report& report = report_;
+  const QPoint origin = main_.place.topLeft();
+  const BoardReader reader(screen_, origin, 1);
 
   ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));  // New Game
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }));
@@ -422,18 +416,11 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
 TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
   WriteFile(folder_ / "Fame.dat", "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
   WriteFile(folder_ / "saved.dat", "0\r\n52\r\n");
-  RunningProgram game(program_, folder_, {});
-  Report report;
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report));
-  XWindow main = WindowUp();
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); }));
-  const QPoint origin = main.place.topLeft();
-  QImage screen;
-  ASSERT_TRUE(WaitUntil([&] {
-    screen = GrabScreen();
-    return Painted(screen, origin, 1);
-  }));
-  const BoardReader reader(screen, origin, 1);
+  ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/false));
+  RunningProgram& game = *game_;
+  Report& report = report_;
+  const QPoint origin = main_.place.topLeft();
+  const BoardReader reader(screen_, origin, 1);
   const auto onlyUp = [&game](const std::string& window) {
     return game.WaitForReport([window](const Report& r) {
       for (const char* form : {"Form1", "Form2", "Form3"})

@@ -34,6 +34,17 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 // Each record and each scratch file in turn is a symbolic link to a file elsewhere: the
 // operations on it report the link, the link and its target stay as they were, and nothing
 // of the target is copied anywhere.
+// Reads and writes every record once: the Hall of Fame and Reload Game windows, a Save and
+// a Hall of Fame entry.
+void UseEveryRecord(DiskHarness& h) {
+  h.program.ClickHallOfFame();
+  h.program.ReturnToMain();
+  h.program.ClickReload();
+  h.program.ReturnToMain();
+  h.Save("77");
+  h.Win("Kim", 5);
+}
+
 TEST(SymbolicLinks, RecordsAndScratchFilesThatAreLinksAreReportedAndNeverFollowed) {
   for (const char* name : {kSavedGamesFile, kFameFile, kSavedGamesScratchFile, kFameScratchFile}) {
     SCOPED_TRACE(name);
@@ -47,12 +58,7 @@ TEST(SymbolicLinks, RecordsAndScratchFilesThatAreLinksAreReportedAndNeverFollowe
 
     DiskHarness h(data.path());
     ASSERT_TRUE(h.program.Start());
-    h.program.ClickHallOfFame();
-    h.program.ReturnToMain();
-    h.program.ClickReload();
-    h.program.ReturnToMain();
-    h.Save("77");
-    h.Win("Kim", 5);
+    UseEveryRecord(h);
 
     const auto failures = h.Failures();
     ASSERT_FALSE(failures.empty());
@@ -209,12 +215,7 @@ TEST(HugeFiles, SparseRecordsOfGigabytesAreReportedAsTooLargeAndKept) {
   const ChildRun run = RunLimited(std::uint64_t{256} << 20, work / "out", [&](std::string& out) {
     DiskHarness h(data.path());
     if (!h.program.Start()) return;
-    h.program.ClickHallOfFame();
-    h.program.ReturnToMain();
-    h.program.ClickReload();
-    h.program.ReturnToMain();
-    h.Save("77");
-    h.Win("Kim", 5);
+    UseEveryRecord(h);
     out = Joined(h.Failures());
   });
   ASSERT_TRUE(WIFEXITED(run.status)) << DescribeStatus(run.status);
