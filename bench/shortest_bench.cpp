@@ -19,9 +19,12 @@
 
 #include "solver/shortest/pattern_database.h"
 #include "solver/shortest/shortest_search.h"
+#include "tests/support/random_positions.h"
 
 namespace quarvel::shortest {
 namespace {
+
+using quarvel::testing::RandomSolvable;
 
 double CpuSeconds() {
   rusage usage{};
@@ -63,15 +66,6 @@ std::string Text(const Cells& cells) {
     text += std::to_string(cells[c]);
   }
   return text;
-}
-
-Cells RandomSolvable(std::mt19937_64& rng) {
-  Cells cells;
-  do {
-    cells = GoalCells();
-    std::shuffle(cells.begin(), cells.end(), rng);
-  } while (!IsSolvable(cells));
-  return cells;
 }
 
 // The `count` positions of the pool with the largest estimates, largest first (the

@@ -13,9 +13,12 @@
 #include "solver/shortest/pattern_database.h"
 #include "solver/shortest/shortest_search.h"
 #include "solver/shortest/shortest_solution_worker.h"
+#include "support/random_positions.h"
 
 namespace quarvel::shortest {
 namespace {
+
+using quarvel::testing::RandomSolvable;
 
 #ifdef QUARVEL_SANITIZED_BUILD
 constexpr int kBreadthFirstDepth = 10;
@@ -103,15 +106,6 @@ int ExpectConsistentMove(const Cells& before, const Cells& after) {
     EXPECT_LE(std::abs(EstimateMoves(before) - EstimateMoves(after)), 1);
   }
   return checked;
-}
-
-Cells RandomSolvable(std::mt19937_64& rng) {
-  Cells cells;
-  do {
-    cells = GoalCells();
-    std::shuffle(cells.begin(), cells.end(), rng);
-  } while (!IsSolvable(cells));
-  return cells;
 }
 
 TEST(ShortestSolution, TablesFitTheMemoryBudget) {
