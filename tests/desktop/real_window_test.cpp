@@ -393,7 +393,9 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
   ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Congratulations!")).size() == 1; })) << "no name prompt";
   Shell("xdotool windowfocus --sync " + box.front().id);
-  TypeText("Zoë");
+  // Letters of the screen's key map: xdotool types any other by mapping a spare key for a
+  // moment, and a busy program may read that key after the map is restored.
+  TypeText("Zoe");
   PressKeys("Return");
   ASSERT_TRUE(WaitUntil([&] { return !ReadFile(folder_ / "Fame.dat").empty(); })) << "nothing written";
 
@@ -402,7 +404,7 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   const std::string entry = ReadFile(folder_ / "Fame.dat");
   char date[64];
   std::snprintf(date, sizeof date, "%s %02d, %04d", month, today.tm_mday, today.tm_year + 1900);
-  const std::regex line("\"Zo\xC3\xAB\",\"52\",([0-9]+\\.[0-9]+(e-[0-9]+)?),\"" + std::string(date) + "\"\r\n");
+  const std::regex line("\"Zoe\",\"52\",([0-9]+\\.[0-9]+(e-[0-9]+)?),\"" + std::string(date) + "\"\r\n");
   std::smatch parts;
   ASSERT_TRUE(std::regex_match(entry, parts, line)) << entry << " (expected the date " << date << ")";
   const double days = std::stod(parts[1].str());  // the test runs in the C locale
