@@ -4,6 +4,7 @@
 #include <new>
 
 #include "records/hall_of_fame_file.h"
+#include "records/record_rewrite.h"
 #include "records/utf8.h"
 
 namespace quarvel {
@@ -18,6 +19,15 @@ std::int16_t CountOf(std::size_t n) {
   return static_cast<std::int16_t>(std::min<std::size_t>(n, std::numeric_limits<std::int16_t>::max()));
 }
 
+// The count and the slowest time as Fame.dat has them now; false when there is no list.
+bool ReadFameSummary(GameState& state, Services& services) {
+  const auto content = services.files.Read(kFameFile, kFameFileLimit);
+  const auto entries = content ? ParseFameFile(ToUtf8Lenient(*content)) : std::vector<FameEntry>{};
+  state.FameCount = CountOf(entries.size());
+  state.SlowestFameTime = !content ? kNoFameTime : entries.empty() ? 0 : entries.back().Time;
+  return content.has_value();
+}
+
 }  // namespace
 
 bool LoadFameSummary(GameState& state, Services& services) {
@@ -28,20 +38,12 @@ bool LoadFameSummary(GameState& state, Services& services) {
   } catch (const FileFailure& failure) {
     services.dialogs.ShowFailure(failure.what());  // the list is read all the same
   }
-  const auto content = services.files.Read(kFameFile, kFameFileLimit);
-  if (!content) return false;
-  const auto entries = ParseFameFile(ToUtf8Lenient(*content));
-  state.FameCount = CountOf(entries.size());
-  state.SlowestFameTime = entries.empty() ? 0 : entries.back().Time;
-  return true;
+  return ReadFameSummary(state, services);
 }
 
 void RefreshFameSummary(GameState& state, Services& services) {
   try {
-    const auto content = services.files.Read(kFameFile, kFameFileLimit);
-    const auto entries = content ? ParseFameFile(ToUtf8Lenient(*content)) : std::vector<FameEntry>{};
-    state.FameCount = CountOf(entries.size());
-    state.SlowestFameTime = !content ? kNoFameTime : entries.empty() ? 0 : entries.back().Time;
+    ReadFameSummary(state, services);
   } catch (const FileFailure&) {
     // The summary stays as it was; the entry itself reports the file.
   } catch (const std::bad_alloc&) {
@@ -51,20 +53,13 @@ void RefreshFameSummary(GameState& state, Services& services) {
 void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays) {
   FameEntry entry{ToUtf8Lenient(name), state.PlayedGameNumber, timeDays, TodayText(services.clock)};
   std::vector<FameEntry> written;
-  const std::string notRecorded = std::string("Your entry was not recorded in ") + kFameFile + ". ";
-  try {
-    HourglassWhile waiting(services.windows);  // the folder may be locked for a moment
-    services.files.Rewrite(kFameFile, kFameScratchFile, kFameFileLimit, [&](const std::optional<std::string>& old) {
-      // Lines that cannot be read as entries are dropped here.
-      written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};
-      InsertRanked(written, entry, kMaxFameEntries);
-      return FormatFameFile(written);
-    });
-  } catch (const FileFailure& failure) {
-    throw FileFailure(notRecorded + failure.what());
-  } catch (const std::bad_alloc&) {
-    throw FileFailure(notRecorded + "There is not enough memory.");
-  }
+  RewriteRecord(services, kFameFile, kFameScratchFile, kFameFileLimit, "Your entry was not recorded",
+                [&](const std::optional<std::string>& old) {
+                  // Lines that cannot be read as entries are dropped here.
+                  written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};
+                  InsertRanked(written, entry, kMaxFameEntries);
+                  return FormatFameFile(written);
+                });
   state.FameCount = CountOf(written.size());
   state.SlowestFameTime = written.back().Time;
 }

@@ -1,8 +1,7 @@
 #include "ui/save_game.h"
 
-#include <new>
-
 #include "game/game_number.h"
+#include "records/record_rewrite.h"
 #include "records/saved_games_file.h"
 
 namespace quarvel {
@@ -15,18 +14,10 @@ void SaveGame(const GameState& state, MainWindowState& window, Services& service
     services.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(number));
     return;
   }
-  const std::string notRecorded = std::string("The game number was not recorded in ") + kSavedGamesFile + ". ";
-  try {
-    HourglassWhile waiting(services.windows);  // the folder may be locked for a moment
-    services.files.Rewrite(kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit,
-                           [&](const std::optional<std::string>& old) {
-                             return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
-                           });
-  } catch (const FileFailure& failure) {
-    throw FileFailure(notRecorded + failure.what());
-  } catch (const std::bad_alloc&) {
-    throw FileFailure(notRecorded + "There is not enough memory.");
-  }
+  RewriteRecord(services, kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit,
+                "The game number was not recorded", [&](const std::optional<std::string>& old) {
+                  return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
+                });
   services.dialogs.ShowMessage("Success!", "Game # successfully saved.");
   window.commands.Save = false;
 }
