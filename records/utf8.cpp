@@ -57,19 +57,41 @@ std::string ToUtf8Lenient(std::string_view bytes) {
   return text;
 }
 
+Utf8Character DecodeCharacter(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t k) { return char32_t{static_cast<unsigned char>(text[at + k])}; };
+  switch (ValidSequenceLength(text, at)) {
+    case 2:
+      return {((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F), 2};
+    case 3:
+      return {((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F), 3};
+    case 4:
+      return {((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F), 4};
+    default:  // ASCII, or a stray byte read as Latin-1
+      return {byte(0), 1};
+  }
+}
+
+bool IsControlCharacter(char32_t code) {
+  return code <= 0x1F || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029 ||
+         code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+         (code >= 0x2066 && code <= 0x2069);
+}
+
 bool HasControlCharacter(std::string_view bytes) {
-  const std::string text = ToUtf8Lenient(bytes);
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = ValidSequenceLength(text, i);  // always valid here
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-    char32_t code = 0;
-    if (length == 1) code = byte(0);
-    else if (length == 2) code = (char32_t{byte(0) & 0x1Fu} << 6) | (byte(1) & 0x3Fu);
-    else if (length == 3) code = (char32_t{byte(0) & 0x0Fu} << 12) | (char32_t{byte(1) & 0x3Fu} << 6) | (byte(2) & 0x3Fu);
-    if (code <= 0x1F || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029) return true;
-    i += length > 0 ? length : 1;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const Utf8Character c = DecodeCharacter(bytes, i);
+    if (IsControlCharacter(c.code)) return true;
+    i += c.length;
   }
   return false;
+}
+
+bool IsRightToLeftCharacter(char32_t code) {
+  return (code >= 0x0590 && code <= 0x08FF) ||    // Hebrew, Arabic, Syriac, Thaana, NKo, ...
+         (code >= 0xFB1D && code <= 0xFDFF) ||    // their presentation forms
+         (code >= 0xFE70 && code <= 0xFEFC) ||
+         (code >= 0x10800 && code <= 0x10FFF) ||  // historic scripts written right to left
+         (code >= 0x1E800 && code <= 0x1EFFF);
 }
 
 std::size_t CountCharacters(std::string_view text) {

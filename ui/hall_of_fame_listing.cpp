@@ -8,15 +8,34 @@
 namespace quarvel {
 namespace {
 
-// The text in a column of `width` characters, padded with blanks. A text too long for its
+// A field as the listing shows it: control and direction characters as "?", and a field
+// holding right-to-left letters isolated (U+2068 ... U+2069), so that it reads in its own
+// direction inside its column and the row's columns stay in order from left to right.
+struct Shown {
+  std::string text;
+  std::size_t length = 0;  // in characters, the isolate marks not counted
+};
+
+Shown ShownField(const std::string& field) {
+  Shown shown;
+  bool rightToLeft = false;
+  for (std::size_t i = 0; i < field.size(); ++shown.length) {
+    const Utf8Character c = DecodeCharacter(field, i);
+    if (IsControlCharacter(c.code)) shown.text += '?';
+    else shown.text.append(field, i, c.length);
+    rightToLeft = rightToLeft || IsRightToLeftCharacter(c.code);
+    i += c.length;
+  }
+  if (rightToLeft) shown.text = "\u2068" + shown.text + "\u2069";
+  return shown;
+}
+
+// The field in a column of `width` characters, padded with blanks. A field too long for its
 // column (only a hand-edited file holds one) is shown whole and followed by one blank, so
-// nothing of it is lost and it stays apart from the next column. Control characters are
-// shown as "?".
-std::string Column(const std::string& text, std::size_t width) {
-  std::string shown;
-  for (char c : text) shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
-  const std::size_t length = CountCharacters(shown);
-  return shown + std::string(length < width ? width - length : 1, ' ');
+// nothing of it is lost and it stays apart from the next column.
+std::string Column(const std::string& field, std::size_t width) {
+  const Shown shown = ShownField(field);
+  return shown.text + std::string(shown.length < width ? width - shown.length : 1, ' ');
 }
 
 }  // namespace
@@ -25,7 +44,7 @@ std::string FameListingLine(const FameEntry& entry) {
   const HoursMinutesSeconds time = SplitElapsed(0, entry.Time);
   char clock[32];
   std::snprintf(clock, sizeof clock, " %02dM  %02dS   ", time.minutes, time.seconds);
-  return Column(entry.Name, 15) + Column(entry.GameNumber, 16) + clock + entry.Date;
+  return Column(entry.Name, 15) + Column(entry.GameNumber, 16) + clock + ShownField(entry.Date).text;
 }
 
 std::string BuildFameListing(const std::vector<FameEntry>& entries) {

@@ -6,6 +6,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QScreen>
 #include <QTest>
 
@@ -50,6 +54,32 @@ TEST(QtHallOfFameWindow, ListsTheFileAndReturnsToTheMainWindow) {
   h.fame().close();  // the close box
   ExpectOnlyUp(h, h.main());
   EXPECT_EQ(h.program.windows().visible, WindowId::Main);
+}
+
+TEST(QtHallOfFameWindow, EveryRowReadsLeftToRightInItsColumnsWhateverTheName) {
+  QtHarness h;
+  h.files.files["Fame.dat"] =  // written by another program: a right-to-left override, Hebrew, emoji
+      "\"Eve\u202Eabc\",\"2026\",0.0001,\"Dec 07, 2026\"\r\n"
+      "\"\u05D3\u05D5\u05D3 12\",\"31\",0.0002,\"Dec 08, 2026\"\r\n"
+      "\"Bob \U0001F600\",\"5\",0.0003,\"Dec 09, 2026\"\r\n";
+  ASSERT_TRUE(h.frontEnd.Start());
+  Click(h.main().command("Command4"));
+  const QTextDocument& listing = *h.fame().listingBox()->document();
+  ASSERT_EQ(listing.blockCount(), 6);
+  for (int row = 2; row < 5; ++row) {
+    const QTextBlock block = listing.findBlockByNumber(row);
+    const QString text = block.text();
+    ASSERT_NE(block.layout(), nullptr);
+    ASSERT_EQ(block.layout()->lineCount(), 1);
+    // Where the name, the game number, the time and the date begin on screen.
+    qreal left = -1;
+    for (int column : {1, int(text.indexOf(QRegularExpression(" \\d+ +\\d\\dM"))) + 1, int(text.indexOf("M  ")) - 2,
+                       int(text.indexOf("Dec"))}) {
+      const qreal x = block.layout()->lineAt(0).cursorToX(column);
+      EXPECT_GT(x, left) << row << ": " << text.toStdString() << " at " << column;
+      left = x;
+    }
+  }
 }
 
 TEST(QtHallOfFameWindow, IsCentredWhenLoadedAndKeepsItsPlaceWhenOnlyHidden) {

@@ -165,7 +165,8 @@ TEST(CompleteGame, NamePrompt) {
   std::string accents14, accents15;  // two bytes a character
   for (int k = 0; k < 14; ++k) accents14 += "\xC3\xA9";
   accents15 = accents14 + "\xC3\xA9";
-  const NameCase cases[] = {
+  const std::string e(10, 'e');
+  std::vector<NameCase> cases = {
       {{e14}, {p + e14}, e14},
       {{e15, "Bo"}, {p + e15, tooLong, p + "Bo"}, "Bo"},
       {{"a\"b", "Bo"}, {p + "a\"b", quote, p + "Bo"}, "Bo"},
@@ -189,7 +190,18 @@ TEST(CompleteGame, NamePrompt) {
        "Bo"},
       {{"a\"\r", "Bo"}, {p + "a\"\r", quote, p + "Bo"}, "Bo"},  // the quote is tested first
       {{"\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, {p + "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"},
+      // Characters beyond U+FFFF count one each: emoji, a mathematical letter, CJK Extension B.
+      {{"Bob \U0001F600"}, {p + "Bob \U0001F600"}, "Bob \U0001F600"},
+      {{"Max \U0001D401old"}, {p + "Max \U0001D401old"}, "Max \U0001D401old"},
+      {{e + "\U00020000\U0001F468\u200D\U0001F469"}, {p + e + "\U00020000\U0001F468\u200D\U0001F469"},
+       e + "\U00020000\U0001F468\u200D\U0001F469"},  // 14 with the joiner
+      {{e + "\U00020000\U0001F468\u200D\U0001F469!", "Bo"},
+       {p + e + "\U00020000\U0001F468\u200D\U0001F469!", tooLong, p + "Bo"}, "Bo"},
   };
+  // Every direction control is refused like a control character.
+  for (const char* mark : {"\u061C", "\u200E", "\u200F", "\u202A", "\u202B", "\u202C", "\u202D", "\u202E",
+                           "\u2066", "\u2067", "\u2068", "\u2069"})
+    cases.push_back({{std::string("Eve") + mark + "abc", "Bo"}, {p + "Eve" + mark + "abc", control, p + "Bo"}, "Bo"});
   for (const NameCase& c : cases) {
     Harness h;
     ASSERT_TRUE(h.Start());

@@ -35,6 +35,12 @@ TEST(FameListing, EntryLinesInFixedColumns) {
       {{"Fifteen chars!!", "12345678901234567", 0.0005, "d"},
        "Fifteen chars!! 12345678901234567  00M  43S   d"},
       {{"tab\there", "1", 0, "d"}, "tab?here" + Blanks(7) + "1" + Blanks(15) + " 00M  00S   d"},
+      // Direction controls, separators and C1 controls from another program's file as "?".
+      {{"Eve\u202Eabc\u2069\u0085", "1\u200F", 0, "d\u2066"}, "Eve?abc??" + Blanks(6) + "1?" + Blanks(14) + " 00M  00S   d?"},
+      // A character beyond U+FFFF is one character; a right-to-left name is isolated in its column.
+      {{"Bob \U0001F600", "2", 0, "d"}, "Bob \U0001F600" + Blanks(10) + "2" + Blanks(15) + " 00M  00S   d"},
+      {{"\u05D3\u05D5\u05D3 1", "3", 0, "d"},
+       "\u2068\u05D3\u05D5\u05D3 1\u2069" + Blanks(10) + "3" + Blanks(15) + " 00M  00S   d"},
   };
   for (const auto& [entry, line] : cases) {
     EXPECT_EQ(FameListingLine(entry), line) << entry.Name;

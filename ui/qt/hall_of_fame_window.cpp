@@ -2,12 +2,19 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "ui/hall_of_fame_window_layout.h"
 
 namespace quarvel::qt {
 
-HallOfFameWindow::HallOfFameWindow() : FormWindow(layout::kHallOfFameWindowLayout) {}
+HallOfFameWindow::HallOfFameWindow() : FormWindow(layout::kHallOfFameWindowLayout) {
+  // The rows are columns read from the left, whatever script a name is written in.
+  QTextOption option = listingBox()->document()->defaultTextOption();
+  option.setTextDirection(Qt::LeftToRight);
+  listingBox()->document()->setDefaultTextOption(option);
+}
 
 QPlainTextEdit* HallOfFameWindow::listingBox() const { return controlAs<QPlainTextEdit>("Text1"); }
 QPushButton* HallOfFameWindow::returnButton() const { return controlAs<QPushButton>("Command1"); }
