@@ -2,12 +2,15 @@
 // up after every way in and out, keys included.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
+#include <vector>
 
 #include "qt/qt_harness.h"
 
@@ -94,10 +97,11 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   EXPECT_EQ(combo->count(), 2);
   EXPECT_FALSE(h.program.state().GameInProgress);
 
-  // A pick in the list: the arrow keys move through it, as the drop-down does.
+  // A pick in the list: the arrow keys move through it, and Enter takes the entry.
   combo->setEditText("");
   combo->setCurrentIndex(0);
   QTest::keyClick(combo, Qt::Key_Down);
+  QTest::keyClick(combo, Qt::Key_Return);
   ExpectOnlyUp(h, h.main());
   EXPECT_TRUE(h.program.state().GameInProgress);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
@@ -110,6 +114,62 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   EXPECT_EQ(h.main().tile(9)->pos(), at(1812, 3072));
   EXPECT_EQ(h.main().tile(8)->pos(), at(3012, 4872));
   EXPECT_EQ(h.main().tile(0)->pos(), at(3612, 4872));
+}
+
+// The arrow keys and the wheel over the closed box move the selection and start nothing;
+// a game starts at Enter, in the box or in the open list.
+TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListPicks) {
+  enum Step { Down, Up, PageDown, WheelDown, WheelUp, AltDown, Enter, ClickSecond };
+  struct Case {
+    std::vector<Step> steps;
+    const char* text;  // in the box afterwards
+    bool picked;       // that game started and the main window is back
+  };
+  const std::vector<Case> cases = {
+      {{Down}, "0", false},
+      {{Down, Down, Down, Down}, "5252855902758", false},
+      {{Down, Down, Up}, "0", false},
+      {{PageDown, WheelDown}, "12", false},
+      {{WheelDown, WheelDown, WheelUp}, "0", false},
+      {{Down, Down, Enter}, "12", true},
+      {{Down, AltDown, Down, Enter}, "12", true},
+      {{AltDown, ClickSecond}, "12", true},
+  };
+  for (const Case& c : cases) {
+    QtHarness h;
+    h.files.files["saved.dat"] = "0\r\n12\r\n5252855902758\r\n";
+    ASSERT_TRUE(h.frontEnd.Start());
+    Click(h.main().command("Command6"));
+    ASSERT_TRUE(h.Active(h.reload()));
+    QComboBox* combo = h.reload().combo();
+    combo->setFocus();
+    for (const Step step : c.steps) {
+      QWidget* target = combo->view()->isVisible() ? static_cast<QWidget*>(combo->view()) : combo->lineEdit();
+      if (step == WheelDown || step == WheelUp) {
+        const QPoint at = combo->rect().center();
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, step == WheelDown ? -120 : 120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+      } else if (step == ClickSecond) {
+        QAbstractItemView& list = *combo->view();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(1, 0)).center());
+      } else if (step == AltDown) {
+        QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier);
+      } else {
+        const Qt::Key key = step == Down ? Qt::Key_Down : step == Up ? Qt::Key_Up
+                          : step == PageDown ? Qt::Key_PageDown : Qt::Key_Return;
+        QTest::keyClick(target, key);
+      }
+    }
+    const std::string name = "case " + std::to_string(&c - cases.data());
+    ExpectOnlyUp(h, c.picked ? static_cast<QWidget&>(h.main()) : h.reload());
+    EXPECT_EQ(h.program.state().GameInProgress, c.picked) << name;
+    if (c.picked) {
+      EXPECT_EQ(h.main().gameNumberBox()->text(), c.text) << name;
+    } else {
+      EXPECT_EQ(combo->currentText(), c.text) << name;
+    }
+  }
 }
 
 TEST(QtReloadWindow, EnterPicksTheListedEntryTypedInTheBox) {
