@@ -129,7 +129,9 @@ class Player:
         self.at = pyatspi
         self.context = GLib.MainContext.default()
         self.focused = []  # (role, name) of each control that said it took the focus
+        self.inserted = []  # each text said to be put into a control
         pyatspi.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self.on_insert, "object:text-changed:insert")
 
     def pump(self):
         while self.context.iteration(False):
@@ -138,6 +140,9 @@ class Player:
     def on_focus(self, event):
         if event.detail1:
             self.focused.append((event.source.getRoleName(), event.source.name))
+
+    def on_insert(self, event):
+        self.inserted.append(str(event.any_data))
 
     def wait(self, condition, what, seconds=WAIT):
         value = wait_for(lambda: self.safely(condition), seconds, self.pump)
@@ -243,9 +248,9 @@ MAIN_CONTROLS = [
 ]
 
 
-def play(player, solve, folder, keyboard):
-    """Plays one game. `keyboard`: the display server has a keyboard to give the focus to a
-    window (weston's headless back end has no seat, so no window there takes the focus)."""
+def play(player, solve, folder, keys):
+    """Plays one game. `keys` presses keys on the display server, None where it has no
+    keyboard (weston's headless back end has no seat, so no window there takes the focus)."""
     at = player.at
     main = player.window("frame", TITLE, "New Game")
     print("main window: frame %r, %d controls" % (main.name, len(player.controls(main))))
@@ -296,7 +301,7 @@ def play(player, solve, folder, keyboard):
     del player.focused[:]
     prompt = player.window("dialog", "Congratulations!")
     field = next(i for i in player.controls(prompt) if i.getRoleName() == "text")
-    if keyboard:
+    if keys:
         player.wait(lambda: ("text", field.name) in player.focused, "the focus event of the name box")
     field.queryEditableText().setTextContents("Zoe")
     assert player.text(field) == "Zoe"
@@ -319,10 +324,22 @@ def play(player, solve, folder, keyboard):
     player.wait(lambda: "enabled" in player.states(reload_button), "Reload Saved Game enabled by the save")
     player.press(reload_button)
     reload = player.window("frame", TITLE, "Saved game number")
-    box = player.control(reload, "Saved game number")
-    print("Reload Game: %s %r" % (box.getRoleName(), box.name))
-    player.press(player.control(reload, "Return to Main Screen", "push button"))
-    player.window("frame", TITLE, "New Game")
+    box = player.control(reload, "Saved game number", "combo box")
+    labels = [r.getTarget(i).name for r in box.getRelationSet()
+              if r.getRelationType() == at.RELATION_LABELLED_BY for i in range(r.getNTargets())]
+    assert labels == ["Select Game #"], labels
+    if keys:
+        # Down only selects the entry, and says so; Enter starts that game.
+        player.wait(lambda: ("combo box", "Saved game number") in player.focused, "the focus in the box")
+        keys("Down")
+        player.wait(lambda: number.strip() in player.inserted, "the selected entry announced")
+        assert player.window("frame", TITLE, "Return to Main Screen")
+        keys("Return")
+        player.window("frame", TITLE, "New Game")
+        player.wait(lambda: "enabled" in player.states(give_up), "the saved game started by Enter")
+    else:
+        player.press(player.control(reload, "Return to Main Screen", "push button"))
+        player.window("frame", TITLE, "New Game")
 
     with open(os.path.join(folder, "Fame.dat")) as fame_file:
         assert '"Zoe","%s"' % number.strip() in fame_file.read()
@@ -350,7 +367,12 @@ def main():
         player.wait(lambda: player.application() is not None or game.poll() is not None, "the program on the bus")
         assert game.poll() is None, "the program ended with status %s" % game.returncode
         try:
-            play(player, solve, folder, keyboard=server == "x11")
+            if server == "x11" and not shutil.which("xdotool"):
+                print("missing xdotool (tools/setup.sh installs it)", file=sys.stderr)
+                return 1
+            keys = (lambda names: subprocess.run(["xdotool", "key", names], env=env, check=True)) \
+                if server == "x11" else None
+            play(player, solve, folder, keys)
         finally:
             if game.poll() is not None:
                 print("the program ended with status %s" % game.returncode, file=sys.stderr)

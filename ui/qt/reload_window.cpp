@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -77,6 +78,9 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(n
   combo()->setModel(items_);
   // Every entry is one line in one font, so the drop-down need not measure each of them.
   if (auto* list = qobject_cast<QListView*>(combo()->view())) list->setUniformItemSizes(true);
+  // A screen reader names the box by its value once an entry is selected, and by the label
+  // it is tied to: "Select Game #".
+  controlAs<QLabel>("Label1")->setBuddy(combo());
   // Keys reach the edit field directly or through the combo box.
   auto& enter = InstallOwnedFilter<EnterKeyFilter>(*combo(), [this] {
     if (onEnter_) onEnter_();
