@@ -106,8 +106,9 @@ def start_display(processes, server, folder):
         skip("weston is not installed")
     socket = "quarvel-wayland"
     log = open(os.path.join(folder, "weston.log"), "w")
-    weston = processes.start(["weston", "--backend=headless-backend.so", "--socket=" + socket, "--width=1280",
-                              "--height=1024", "--idle-time=0"],
+    # Drawn with pixman, so that its screenshooter (allowed by --debug) has pixels to take.
+    weston = processes.start(["weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
+                              "--socket=" + socket, "--width=1024", "--height=768", "--idle-time=0"],
                              env=env, stdout=log, stderr=subprocess.STDOUT)
     if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)) or weston.poll() is not None) \
             or weston.poll() is not None:
@@ -248,9 +249,10 @@ MAIN_CONTROLS = [
 ]
 
 
-def play(player, solve, folder, keys):
+def play(player, solve, folder, keys, screenshot):
     """Plays one game. `keys` presses keys on the display server, None where it has no
-    keyboard (weston's headless back end has no seat, so no window there takes the focus)."""
+    keyboard (weston's headless back end has no seat, so no window there takes the focus).
+    `screenshot` saves a picture of the screen once the game is dealt, where asked for."""
     at = player.at
     main = player.window("frame", TITLE, "New Game")
     print("main window: frame %r, %d controls" % (main.name, len(player.controls(main))))
@@ -275,6 +277,7 @@ def play(player, solve, folder, keys):
     note = player.wait(lambda: "shortest solution" in game_box.description and game_box.description,
                        "the shortest-solution note in the Game # box's description")
     print("game %s: %s" % (number.strip(), note))
+    screenshot()
 
     # A message box is an alert named by its title; its text is read from its label and
     # its description.
@@ -346,6 +349,19 @@ def play(player, solve, folder, keys):
     print("focus events heard: %d" % len(player.focused))
 
 
+def take_screenshot(server, env, folder):
+    """Saves the Wayland screen as main-window-wayland.png in QUARVEL_SCREENSHOT_DIR, when set."""
+    into = os.environ.get("QUARVEL_SCREENSHOT_DIR")
+    if not into or server != "wayland":
+        return
+    shots = os.path.join(folder, "shots")
+    os.mkdir(shots)
+    subprocess.run(["weston-screenshooter"], cwd=shots, env=env, check=True, timeout=WAIT)
+    (taken,) = os.listdir(shots)
+    shutil.move(os.path.join(shots, taken), os.path.join(into, "main-window-wayland.png"))
+    print("saved " + os.path.join(into, "main-window-wayland.png"))
+
+
 def main():
     server = sys.argv[1] if len(sys.argv) > 1 else "x11"
     program, solve, home = (os.environ[k] for k in ("QUARVEL_PROGRAM", "QUARVEL_SOLVE", "QUARVEL_HOME_FILE"))
@@ -372,7 +388,7 @@ def main():
                 return 1
             keys = (lambda names: subprocess.run(["xdotool", "key", names], env=env, check=True)) \
                 if server == "x11" else None
-            play(player, solve, folder, keys)
+            play(player, solve, folder, keys, lambda: take_screenshot(server, env, folder))
         finally:
             if game.poll() is not None:
                 print("the program ended with status %s" % game.returncode, file=sys.stderr)
