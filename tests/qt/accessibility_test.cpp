@@ -26,6 +26,9 @@ TEST(QtAccessibility, EveryControlOfTheThreeWindowsHasAName) {
   QtHarness h;
   for (qt::FormWindow* window : {static_cast<qt::FormWindow*>(&h.main()), static_cast<qt::FormWindow*>(&h.fame()),
                                  static_cast<qt::FormWindow*>(&h.reload())}) {
+    // An application window to a screen reader ("frame" over the accessibility bus).
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    EXPECT_EQ(Accessible(window), "Quarvel Orbix");
     const auto controls = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_FALSE(controls.isEmpty());
     for (QWidget* control : controls) {
