@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "qt/qt_harness.h"
@@ -117,58 +119,41 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
 }
 
 // The arrow keys and the wheel over the closed box move the selection and start nothing;
-// a game starts at Enter, in the box or in the open list.
+// a game starts at Enter, in the box or in the open list, or at a click in the open list.
 TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListPicks) {
-  enum Step { Down, Up, PageDown, WheelDown, WheelUp, AltDown, Enter, ClickSecond };
-  struct Case {
-    std::vector<Step> steps;
-    const char* text;  // in the box afterwards
-    bool picked;       // that game started and the main window is back
-  };
-  const std::vector<Case> cases = {
-      {{Down}, "0", false},
-      {{Down, Down, Down, Down}, "5252855902758", false},
-      {{Down, Down, Up}, "0", false},
-      {{PageDown, WheelDown}, "12", false},
-      {{WheelDown, WheelDown, WheelUp}, "0", false},
-      {{Down, Down, Enter}, "12", true},
-      {{Down, AltDown, Down, Enter}, "12", true},
-      {{AltDown, ClickSecond}, "12", true},
-  };
-  for (const Case& c : cases) {
+  // Steps: v/^ Down/Up, p PageDown, w/W the wheel down/up, a Alt+Down (opens the list),
+  // e Enter, c a click on the list's second entry. Then the box's text, or the game started.
+  const std::vector<std::tuple<std::string, std::string, bool>> cases = {
+      {"v", "0", false},  {"vvvv", "5252855902758", false}, {"vv^", "0", false},
+      {"pw", "12", false}, {"wwW", "0", false},              {"vve", "12", true},
+      {"vave", "12", true}, {"ac", "12", true}};
+  for (const auto& [steps, text, picked] : cases) {
     QtHarness h;
     h.files.files["saved.dat"] = "0\r\n12\r\n5252855902758\r\n";
     ASSERT_TRUE(h.frontEnd.Start());
     Click(h.main().command("Command6"));
     ASSERT_TRUE(h.Active(h.reload()));
     QComboBox* combo = h.reload().combo();
+    QAbstractItemView& list = *combo->view();
     combo->setFocus();
-    for (const Step step : c.steps) {
-      QWidget* target = combo->view()->isVisible() ? static_cast<QWidget*>(combo->view()) : combo->lineEdit();
-      if (step == WheelDown || step == WheelUp) {
+    for (const char step : steps) {
+      QWidget* target = list.isVisible() ? static_cast<QWidget*>(&list) : combo->lineEdit();
+      if (step == 'w' || step == 'W') {
         const QPoint at = combo->rect().center();
-        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, step == WheelDown ? -120 : 120}, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, step == 'w' ? -120 : 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(combo, &wheel);
-      } else if (step == ClickSecond) {
-        QAbstractItemView& list = *combo->view();
+      } else if (step == 'c') {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(1, 0)).center());
-      } else if (step == AltDown) {
-        QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier);
       } else {
-        const Qt::Key key = step == Down ? Qt::Key_Down : step == Up ? Qt::Key_Up
-                          : step == PageDown ? Qt::Key_PageDown : Qt::Key_Return;
-        QTest::keyClick(target, key);
+        const Qt::Key key = step == 'v' || step == 'a' ? Qt::Key_Down : step == '^' ? Qt::Key_Up
+                          : step == 'p' ? Qt::Key_PageDown : Qt::Key_Return;
+        QTest::keyClick(target, key, step == 'a' ? Qt::AltModifier : Qt::NoModifier);
       }
     }
-    const std::string name = "case " + std::to_string(&c - cases.data());
-    ExpectOnlyUp(h, c.picked ? static_cast<QWidget&>(h.main()) : h.reload());
-    EXPECT_EQ(h.program.state().GameInProgress, c.picked) << name;
-    if (c.picked) {
-      EXPECT_EQ(h.main().gameNumberBox()->text(), c.text) << name;
-    } else {
-      EXPECT_EQ(combo->currentText(), c.text) << name;
-    }
+    ExpectOnlyUp(h, picked ? static_cast<QWidget&>(h.main()) : h.reload());
+    EXPECT_EQ(h.program.state().GameInProgress, picked) << steps;
+    EXPECT_EQ((picked ? h.main().gameNumberBox()->text() : combo->currentText()).toStdString(), text) << steps;
   }
 }
 
