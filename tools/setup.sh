@@ -25,6 +25,10 @@ if [ "$mode" = test ]; then
   # desktop entry and AppStream checks, and the Debian package: CPack reads the program's
   # shared library dependencies with file and dpkg-shlibdeps (dpkg-dev), lintian checks it.
   packages+=(xvfb xauth xdotool imagemagick locales appstream desktop-file-utils dpkg-dev file lintian)
+  # Accessibility tests: a game played through the accessibility bus (python3-pyatspi,
+  # at-spi2-core, a private session bus from dbus-x11's dependencies) on Xvfb and on weston's
+  # headless Wayland back end with Qt's Wayland plug-in.
+  packages+=(at-spi2-core dbus-x11 python3-pyatspi weston qt6-wayland)
   # The sanitised build, the fuzz targets (libFuzzer) and the memory checks.
   packages+=(clang libclang-rt-14-dev valgrind)
 fi

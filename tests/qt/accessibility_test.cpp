@@ -26,6 +26,9 @@ TEST(QtAccessibility, EveryControlOfTheThreeWindowsHasAName) {
   QtHarness h;
   for (qt::FormWindow* window : {static_cast<qt::FormWindow*>(&h.main()), static_cast<qt::FormWindow*>(&h.fame()),
                                  static_cast<qt::FormWindow*>(&h.reload())}) {
+    // An application window to a screen reader ("frame" over the accessibility bus).
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    EXPECT_EQ(Accessible(window), "Quarvel Orbix");
     const auto controls = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_FALSE(controls.isEmpty());
     for (QWidget* control : controls) {
@@ -55,6 +58,22 @@ TEST(QtAccessibility, TilesSayTheirNumberAndCellAsTheyMove) {
   EXPECT_EQ(Accessible(h.main().tile(0)), "Empty cell, row 4, column 4");
   // The caption stays the bare number.
   EXPECT_EQ(h.main().tile(8)->text(), "8");
+}
+
+// A number put into the "Game #" box through the accessible text interface, as a screen
+// reader or voice control does without key presses, is the one Replay starts.
+TEST(QtAccessibility, ANumberPutIntoTheGameNumberBoxByAScreenReaderIsTheOneReplayed) {
+  QtHarness h;
+  ASSERT_TRUE(h.frontEnd.Start());
+  QTest::mouseClick(h.main().command("Command2"), Qt::LeftButton);  // New Game
+  QTest::mouseClick(h.main().command("Command3"), Qt::LeftButton);  // Give Up
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(h.main().gameNumberBox());
+  ASSERT_TRUE(box && box->editableTextInterface() && box->textInterface());
+  box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(), "52");
+  QTest::mouseClick(h.main().command("Command8"), Qt::LeftButton);  // Replay Last Game
+  EXPECT_EQ(h.main().gameNumberBox()->text(), "52");
+  // Game 52: 1 2 3 4 / 5 6 7 8 / 9 10 11 _ / 13 14 15 12.
+  EXPECT_EQ(Accessible(h.main().tile(12)), "Tile 12, row 4, column 4");
 }
 
 TEST(QtAccessibility, MessageAndInputBoxesSayTheirTitleAndText) {

@@ -2,6 +2,7 @@
 // up after every way in and out, keys included.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +13,10 @@
 #include <QTextLayout>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "qt/qt_harness.h"
 
@@ -124,10 +129,11 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   EXPECT_EQ(combo->count(), 2);
   EXPECT_FALSE(h.program.state().GameInProgress);
 
-  // A pick in the list: the arrow keys move through it, as the drop-down does.
+  // A pick in the list: the arrow keys move through it, and Enter takes the entry.
   combo->setEditText("");
   combo->setCurrentIndex(0);
   QTest::keyClick(combo, Qt::Key_Down);
+  QTest::keyClick(combo, Qt::Key_Return);
   ExpectOnlyUp(h, h.main());
   EXPECT_TRUE(h.program.state().GameInProgress);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
@@ -140,6 +146,45 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   EXPECT_EQ(h.main().tile(9)->pos(), at(1812, 3072));
   EXPECT_EQ(h.main().tile(8)->pos(), at(3012, 4872));
   EXPECT_EQ(h.main().tile(0)->pos(), at(3612, 4872));
+}
+
+// The arrow keys and the wheel over the closed box move the selection and start nothing;
+// a game starts at Enter, in the box or in the open list, or at a click in the open list.
+TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListPicks) {
+  // Steps: v/^ Down/Up, p PageDown, w/W the wheel down/up, a Alt+Down (opens the list),
+  // e Enter, c a click on the list's second entry. Then the box's text, or the game started.
+  const std::vector<std::tuple<std::string, std::string, bool>> cases = {
+      {"v", "0", false},  {"vvvv", "5252855902758", false}, {"vv^", "0", false},
+      {"pw", "12", false}, {"wwW", "0", false},              {"vve", "12", true},
+      {"vave", "12", true}, {"ac", "12", true}};
+  for (const auto& [steps, text, picked] : cases) {
+    QtHarness h;
+    h.files.files["saved.dat"] = "0\r\n12\r\n5252855902758\r\n";
+    ASSERT_TRUE(h.frontEnd.Start());
+    Click(h.main().command("Command6"));
+    ASSERT_TRUE(h.Active(h.reload()));
+    QComboBox* combo = h.reload().combo();
+    QAbstractItemView& list = *combo->view();
+    combo->setFocus();
+    for (const char step : steps) {
+      QWidget* target = list.isVisible() ? static_cast<QWidget*>(&list) : combo->lineEdit();
+      if (step == 'w' || step == 'W') {
+        const QPoint at = combo->rect().center();
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, step == 'w' ? -120 : 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+      } else if (step == 'c') {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(1, 0)).center());
+      } else {
+        const Qt::Key key = step == 'v' || step == 'a' ? Qt::Key_Down : step == '^' ? Qt::Key_Up
+                          : step == 'p' ? Qt::Key_PageDown : Qt::Key_Return;
+        QTest::keyClick(target, key, step == 'a' ? Qt::AltModifier : Qt::NoModifier);
+      }
+    }
+    ExpectOnlyUp(h, picked ? static_cast<QWidget&>(h.main()) : h.reload());
+    EXPECT_EQ(h.program.state().GameInProgress, picked) << steps;
+    EXPECT_EQ((picked ? h.main().gameNumberBox()->text() : combo->currentText()).toStdString(), text) << steps;
+  }
 }
 
 TEST(QtReloadWindow, EnterPicksTheListedEntryTypedInTheBox) {

@@ -14,6 +14,7 @@ void PrepareApplication(QApplication& app) {
   QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
   FormWindow::RegisterPalette();  // after the style, whose palette it starts from
+  FormWindow::RegisterAccessibility();
   app.setQuitOnLastWindowClosed(false);
 }
 

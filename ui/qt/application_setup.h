@@ -6,7 +6,7 @@ namespace quarvel::qt {
 
 // Maps the layouts' font families to installed metric-compatible ones, fixes the widget
 // style so the colours of the layouts show alike everywhere, registers the windows' shared
-// palette, and leaves quitting to the main window's close.
+// palette and the windows' accessible role, and leaves quitting to the main window's close.
 void PrepareApplication(QApplication& app);
 
 }  // namespace quarvel::qt

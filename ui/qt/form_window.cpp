@@ -1,5 +1,6 @@
 #include "ui/qt/form_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -81,6 +82,12 @@ Qt::FocusPolicy FocusPolicyOf(const layout::ControlLayout& control) {
   return control.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+QAccessibleInterface* FormWindowAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(FormWindow::staticMetaObject.className()) || !object->isWidgetType())
+    return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 }  // namespace
 
 FormWindow::FormWindow(const layout::WindowLayout& table)
@@ -125,6 +132,8 @@ void FormWindow::RegisterPalette() {
   QApplication::setPalette(ColouredPalette(QApplication::palette(), layout::kBlack, kSharedBackground),
                            staticMetaObject.className());
 }
+
+void FormWindow::RegisterAccessibility() { QAccessible::installFactory(FormWindowAccessible); }
 
 void FormWindow::SetWindowColours(const layout::Rgb& background) {
   if (background != kSharedBackground) {  // a window in other colours than the registered ones

@@ -21,6 +21,10 @@ class FormWindow : public QWidget {
   // and their controls in those colours then share one palette.
   static void RegisterPalette();
 
+  // Makes each of these windows an application window ("frame") to a screen reader, named
+  // by its title, rather than a bare client area. Once, at application set-up.
+  static void RegisterAccessibility();
+
   QWidget* control(const std::string& name) const;
   template <typename T>
   T* controlAs(const std::string& name) const {

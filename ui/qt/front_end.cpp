@@ -90,7 +90,9 @@ void QtFrontEnd::Connect() {
   for (int tile = 1; tile < kTileCount; ++tile) click(main_->tile(tile), [&p, tile] { p.ClickTile(tile); });
   InstallOwnedFilter<ClickFilter>(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
   InstallOwnedFilter<ClickFilter>(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });
-  QObject::connect(main_->gameNumberBox(), &QLineEdit::textEdited, main_.get(),
+  // Any change but the window's own redraw: typed, pasted, or put there by a screen reader
+  // through the accessible text interface, which sends no keys.
+  QObject::connect(main_->gameNumberBox(), &QLineEdit::textChanged, main_.get(),
                    [this, &p](const QString& text) { Forward([&p, &text] { p.TypeGameNumber(text.toStdString()); }); });
   InstallOwnedFilter<ArrowKeyFilter>(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); })
       .WatchControls(*main_);

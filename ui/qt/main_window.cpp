@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "ui/accessible_names.h"
@@ -11,9 +12,11 @@ namespace quarvel::qt {
 namespace {
 
 // Replaces the text only when it differs, so the cursor of a box being typed into stays.
+// Quietly: the box's change signal stands for the player's changes alone.
 void SetTextKeepingCursor(QLineEdit& box, const std::string& text) {
   const QString value = QString::fromStdString(text);
   if (box.text() == value) return;
+  const QSignalBlocker quiet(box);
   const int cursor = box.cursorPosition();
   box.setText(value);
   box.setCursorPosition(std::min(cursor, static_cast<int>(value.size())));
