@@ -2,9 +2,14 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "ui/qt/form_window.h"
+#include "ui/texts.h"
 
 namespace quarvel::qt {
 
@@ -15,6 +20,21 @@ void PrepareApplication(QApplication& app) {
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
   FormWindow::RegisterPalette();  // after the style, whose palette it starts from
   app.setQuitOnLastWindowClosed(false);
+}
+
+std::string LocaleFolder() {
+  const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                            QStringLiteral("/" QUARVEL_LOCALE_FROM_PROGRAM));
+  if (QDir(installed).exists()) return installed.toStdString();
+  return QUARVEL_LOCALE_BUILD_DIR;
+}
+
+void UsePlayersLanguage(QApplication& app) {
+  if (!UseTranslations(LocaleFolder())) return;
+  auto* qtTexts = new QTranslator(&app);
+  if (qtTexts->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qtTexts);
 }
 
 }  // namespace quarvel::qt
