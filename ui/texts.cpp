@@ -14,6 +14,10 @@
 #include <sstream>
 #include <vector>
 
+// The C library's count of catalogue changes; raising it makes gettext look texts up afresh
+// (the way the gettext manual gives to change the language while a program runs).
+extern "C" int _nl_msg_cat_cntr;
+
 namespace quarvel {
 namespace {
 
@@ -229,15 +233,14 @@ bool UseTranslations(const std::string& localeFolder) {
   if (!found) return false;
   // A locale the system does not have still chooses the language: the messages are then
   // looked up under the built-in C.UTF-8 locale, which lets gettext read LANGUAGE.
-  std::string messages = std::setlocale(LC_MESSAGES, nullptr);
+  const std::string messages = std::setlocale(LC_MESSAGES, nullptr);
   if (messages == "C" || messages == "POSIX") {
     if (!std::setlocale(LC_MESSAGES, "C.UTF-8")) return false;
     std::string list;
     for (const std::string& language : languages) list += (list.empty() ? "" : ":") + language;
     setenv("LANGUAGE", list.c_str(), 1);
-    messages = "C.UTF-8";
   }
-  std::setlocale(LC_MESSAGES, messages.c_str());  // forgets translations looked up before
+  ++_nl_msg_cat_cntr;  // gettext forgets the translations it looked up before
   if (!bindtextdomain(kTextDomain, localeFolder.c_str()) || !bind_textdomain_codeset(kTextDomain, "UTF-8"))
     return false;
   translating = true;
