@@ -90,7 +90,8 @@ for file in usr/games/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/
             usr/share/icons/hicolor/256x256/apps/org.quarvel.orbix.png usr/share/man/man6/quarvel-orbix.6.gz \
             usr/share/doc/quarvel-orbix/README.md usr/share/doc/quarvel-orbix/copyright \
             usr/share/doc/quarvel-orbix/changelog.gz \
-            usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz; do
+            usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz \
+            usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/pt_BR/LC_MESSAGES/quarvel-orbix.mo; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/games/quarvel-orbix" ] || fail "the launcher is not executable"
