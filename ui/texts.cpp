@@ -55,6 +55,10 @@ std::string Filled(std::string_view text, TextArguments arguments, const TextArg
     out.append(text.substr(at, open - at));
     if (open == std::string_view::npos) break;
     const std::size_t close = text.find('}', open);
+    if (close == std::string_view::npos) {  // only a checked text comes here; kept as it stands
+      out.append(text.substr(open));
+      break;
+    }
     const std::string_view name = text.substr(open + 1, close - open - 1);
     for (const TextArgument& argument : arguments)
       if (argument.name == name) out += argument.value;
