@@ -62,7 +62,12 @@ check_starts() {
   [ "$(readlink "/proc/$pid/cwd")" = "$xdg/quarvel-orbix" ] || fail "XDG_DATA_HOME not followed"
   [ "$(stat -c %i "$xdg/quarvel-orbix/quarvel.dat")" = "$inode" ] || fail "an existing quarvel.dat was replaced"
   stop
-  echo "the launcher in $root/usr/games starts the game in the data folder"
+
+  # The installed translations: the game speaks the locale's language.
+  start "$root" "$home" LANG=fr_FR.UTF-8 LANGUAGE=fr
+  grep -q "	Command2	.*	Nouvelle partie$" "$scratch/report.txt" || fail "the game does not speak French under LANGUAGE=fr"
+  stop
+  echo "the launcher in $root/usr/games starts the game in the data folder, in the locale's language"
 }
 
 if [ "${1:-}" = --system ]; then

@@ -23,10 +23,9 @@ void PrepareApplication(QApplication& app) {
 }
 
 std::string LocaleFolder() {
-  const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                            QStringLiteral("/" QUARVEL_LOCALE_FROM_PROGRAM));
-  if (QDir(installed).exists()) return installed.toStdString();
-  return QUARVEL_LOCALE_BUILD_DIR;
+  const QString program = QCoreApplication::applicationDirPath();
+  if (QDir(program) == QDir(QStringLiteral(QUARVEL_BUILD_PROGRAM_DIR))) return QUARVEL_LOCALE_BUILD_DIR;
+  return QDir::cleanPath(program + QStringLiteral("/" QUARVEL_LOCALE_FROM_PROGRAM)).toStdString();
 }
 
 void UsePlayersLanguage(QApplication& app) {

@@ -11,8 +11,8 @@ namespace quarvel::qt {
 // palette, and leaves quitting to the main window's close.
 void PrepareApplication(QApplication& app);
 
-// Where the compiled translations are: share/locale beside the installed program, else
-// the build tree's.
+// Where the compiled translations are: the build tree's for the program built there,
+// else share/locale beside the installed program.
 std::string LocaleFolder();
 
 // The player's language, as the locale's environment chooses it: the game's texts from
