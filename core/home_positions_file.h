@@ -13,11 +13,6 @@ inline constexpr const char* kHomePositionsFile = "quarvel.dat";
 // A larger quarvel.dat is damaged: the positions take about a hundred bytes.
 inline constexpr std::uint64_t kHomePositionsFileLimit = std::uint64_t{1} << 20;
 
-// Start-up's message when quarvel.dat in `folder` (an absolute path) cannot be used.
-inline std::string HomePositionsDamagedMessage(const std::string& folder) {
-  return "The file quarvel.dat in " + folder + " is missing or damaged; Quarvel Orbix cannot start.";
-}
-
 // Fields are split at commas and line ends, blanks around them skipped; the first 32
 // fields are whole numbers (row then column of tiles 0..15), anything after them is
 // ignored. Returns nothing unless every value is 1..4 and the 16 cells are distinct.

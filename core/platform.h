@@ -3,8 +3,9 @@
 // desktop program and a scripted one for tests and the console.
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 #include "core/date_time.h"
 
@@ -64,10 +65,40 @@ class HourglassWhile {
   WindowSystem& windows_;
 };
 
-// A file operation that failed; it ends the handler that ran it.
-class FileFailure : public std::runtime_error {
+// What a failed file operation was trying to do.
+enum class FileAction { Open, Lock, Read, Write, Create, Replace, Delete, Rewrite };
+
+// Why it failed. `System` carries the system's error number.
+enum class FileProblem {
+  System,
+  SymbolicLink,
+  NotRegularFile,
+  TooLarge,          // larger than the limit it carries
+  NotEnoughMemory,
+  NoLongerExists,    // gone between two steps of one handler
+  FolderInUse,       // another program held the folder's lock too long
+  FolderNotWritable, // the data folder itself cannot be written; `file` is the folder
+  Scripted,          // a failure a test asked for
+};
+
+// The record a failed rewrite did not change.
+enum class LostRecord { None, GameNumber, FameEntry };
+
+// A file operation that failed; it ends the handler that ran it. It says what happened,
+// never in words: the windows put it into the player's language.
+class FileFailure : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  FileFailure(FileAction tried, std::string name, FileProblem why, int errorNumber = 0, std::uint64_t bytes = 0)
+      : action(tried), file(std::move(name)), problem(why), error(errorNumber), limit(bytes) {}
+  const char* what() const noexcept override { return "file operation failed"; }
+
+  FileAction action;
+  std::string file;
+  FileProblem problem;
+  int error;            // errno, for FileProblem::System
+  std::uint64_t limit;  // bytes, for FileProblem::TooLarge
+  LostRecord lost = LostRecord::None;
+  std::string lostIn;   // the record file that was not rewritten
 };
 
 }  // namespace quarvel

@@ -51,10 +51,4 @@ std::optional<std::uint64_t> ParseGameNumber(std::string_view text) {
   return value;
 }
 
-std::string InvalidGameNumberMessage(std::string_view trimmed) {
-  std::string message = "\"";
-  message.append(trimmed).append("\" is not a valid game number.");
-  return message;
-}
-
 }  // namespace quarvel

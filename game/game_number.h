@@ -23,7 +23,4 @@ std::optional<std::uint64_t> ParseGameNumber(std::string_view text);
 // Leading and trailing blanks (U+0020) removed.
 std::string_view TrimBlanks(std::string_view text);
 
-// The message shown for a text that is not a game number (given trimmed).
-std::string InvalidGameNumberMessage(std::string_view trimmed);
-
 }  // namespace quarvel

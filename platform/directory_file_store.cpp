@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <new>
 #include <condition_variable>
@@ -18,19 +17,19 @@
 namespace quarvel {
 namespace {
 
-[[noreturn]] void Fail(const std::string& action, const std::string& name, const std::string& reason) {
-  throw FileFailure("Cannot " + action + " " + name + ": " + reason + ".");
+[[noreturn]] void Fail(FileAction action, const std::string& name, FileProblem problem, std::uint64_t limit = 0) {
+  throw FileFailure(action, name, problem, 0, limit);
 }
 
-[[noreturn]] void Fail(const std::string& action, const std::string& name, int error) {
-  if (error == ELOOP) Fail(action, name, "it is a symbolic link");
-  Fail(action, name, std::string(std::strerror(error)));
+[[noreturn]] void Fail(FileAction action, const std::string& name, int error) {
+  if (error == ELOOP) Fail(action, name, FileProblem::SymbolicLink);
+  throw FileFailure(action, name, FileProblem::System, error);
 }
 
-std::string SizeText(std::uint64_t bytes) {
-  constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
-  if (bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
-  return std::to_string(bytes) + " bytes";
+// Creating or deleting a file refused for want of write access to the data folder itself.
+[[noreturn]] void FailInFolder(FileAction action, const std::string& name, int error, const std::string& folder) {
+  if (error == EACCES || error == EROFS) throw FileFailure(action, folder, FileProblem::FolderNotWritable, error);
+  Fail(action, name, error);
 }
 
 class Descriptor {
@@ -66,17 +65,19 @@ int OpenLockFile(FileSystemCalls& calls, const std::string& path) {
 // process dies. Another program holding it is waited for `wait` at most.
 class FolderLock {
  public:
-  FolderLock(FileSystemCalls& calls, const std::string& folder, std::chrono::milliseconds wait)
+  // `shownFolder`: the folder as failures name it.
+  FolderLock(FileSystemCalls& calls, const std::string& folder, const std::string& shownFolder,
+             std::chrono::milliseconds wait)
       : fd_(calls, OpenLockFile(calls, folder + "/" + kLockFile)) {
-    if (fd_.get() < 0) Fail("open", kLockFile, errno);
+    if (fd_.get() < 0) FailInFolder(FileAction::Open, kLockFile, errno, shownFolder);
     struct stat info {};
-    if (::fstat(fd_.get(), &info) != 0) Fail("open", kLockFile, errno);
-    if (!S_ISREG(info.st_mode)) Fail("open", kLockFile, "it is not a regular file");
+    if (::fstat(fd_.get(), &info) != 0) Fail(FileAction::Open, kLockFile, errno);
+    if (!S_ISREG(info.st_mode)) Fail(FileAction::Open, kLockFile, FileProblem::NotRegularFile);
     int result;
     while ((result = ::flock(fd_.get(), LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
     }
     if (result == 0) return;
-    if (errno != EWOULDBLOCK) Fail("lock", kLockFile, errno);
+    if (errno != EWOULDBLOCK) Fail(FileAction::Lock, kLockFile, errno);
     WaitBounded(wait);
   }
 
@@ -93,7 +94,7 @@ class FolderLock {
   };
   void WaitBounded(std::chrono::milliseconds wait) {
     const int helperFd = ::fcntl(fd_.get(), F_DUPFD_CLOEXEC, 0);
-    if (helperFd < 0) Fail("lock", kLockFile, errno);
+    if (helperFd < 0) Fail(FileAction::Lock, kLockFile, errno);
     auto attempt = std::make_shared<Attempt>();
     std::thread([attempt, helperFd] {
       int result;
@@ -110,8 +111,8 @@ class FolderLock {
     }).detach();
     std::unique_lock<std::mutex> lock(attempt->mutex);
     if (!attempt->changed.wait_for(lock, wait, [&] { return attempt->finished; }))
-      throw FileFailure("The data folder is in use by another program.");
-    if (attempt->error != 0) Fail("lock", kLockFile, attempt->error);
+      throw FileFailure(FileAction::Lock, kLockFile, FileProblem::FolderInUse);
+    if (attempt->error != 0) Fail(FileAction::Lock, kLockFile, attempt->error);
   }
 
   Descriptor fd_;
@@ -123,7 +124,7 @@ void WriteAll(FileSystemCalls& calls, int fd, const std::string& content, const 
     const ssize_t n = calls.Write(fd, content.data() + done, content.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      Fail("write", name, errno);
+      Fail(FileAction::Write, name, errno);
     }
     done += static_cast<std::size_t>(n);
   }
@@ -137,7 +138,7 @@ void KeepOwnerAndMode(int fd, const struct stat& old, const std::string& scratch
       // Neither is allowed: the file stays the writer's.
     }
   }
-  if (::fchmod(fd, old.st_mode & 07777) != 0) Fail("create", scratch, errno);
+  if (::fchmod(fd, old.st_mode & 07777) != 0) Fail(FileAction::Create, scratch, errno);
 }
 
 FileSystemCalls& RealCalls() {
@@ -183,12 +184,12 @@ std::optional<std::string> DirectoryFileStore::ReadRecord(const std::string& nam
                 calls_->Open(PathOf(name), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW), 0));
   if (fd.get() < 0) {
     if (errno == ENOENT) return std::nullopt;
-    Fail("read", name, errno);
+    Fail(FileAction::Read, name, errno);
   }
-  if (::fstat(fd.get(), info) != 0) Fail("read", name, errno);
-  if (S_ISDIR(info->st_mode)) Fail("read", name, EISDIR);
-  if (!S_ISREG(info->st_mode)) Fail("read", name, "it is not a regular file");
-  const auto tooLarge = [&] { Fail("read", name, "it is larger than " + SizeText(limit)); };
+  if (::fstat(fd.get(), info) != 0) Fail(FileAction::Read, name, errno);
+  if (S_ISDIR(info->st_mode)) Fail(FileAction::Read, name, EISDIR);
+  if (!S_ISREG(info->st_mode)) Fail(FileAction::Read, name, FileProblem::NotRegularFile);
+  const auto tooLarge = [&] { Fail(FileAction::Read, name, FileProblem::TooLarge, limit); };
   if (info->st_size < 0 || static_cast<std::uint64_t>(info->st_size) > limit) tooLarge();
   // Read into a buffer of the file's size; a file that grows meanwhile is read on, within
   // the limit.
@@ -204,7 +205,7 @@ std::optional<std::string> DirectoryFileStore::ReadRecord(const std::string& nam
       if (n == 0) break;
       if (n < 0) {
         if (errno == EINTR) continue;
-        Fail("read", name, errno);
+        Fail(FileAction::Read, name, errno);
       }
       if (full) {
         if (content.size() + static_cast<std::uint64_t>(n) > limit) tooLarge();
@@ -214,7 +215,7 @@ std::optional<std::string> DirectoryFileStore::ReadRecord(const std::string& nam
     }
     content.resize(filled);
   } catch (const std::bad_alloc&) {
-    Fail("read", name, "there is not enough memory");
+    Fail(FileAction::Read, name, FileProblem::NotEnoughMemory);
   }
   return content;
 }
@@ -226,7 +227,7 @@ std::optional<std::string> DirectoryFileStore::Read(const std::string& name, std
 
 void DirectoryFileStore::Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
                                  const Change& change) {
-  FolderLock lock(*calls_, folder_, lockWait_);
+  FolderLock lock(*calls_, folder_, Folder(), lockWait_);
   struct stat old {};
   std::string content;
   {
@@ -235,7 +236,7 @@ void DirectoryFileStore::Rewrite(const std::string& name, const std::string& scr
     try {
       content = change(current);
     } catch (const std::bad_alloc&) {
-      Fail("rewrite", name, "there is not enough memory");
+      Fail(FileAction::Rewrite, name, FileProblem::NotEnoughMemory);
     }
     if (!existed) old.st_mode = 0;
   }
@@ -244,18 +245,18 @@ void DirectoryFileStore::Rewrite(const std::string& name, const std::string& scr
   // A scratch file left by an interrupted rewrite is replaced, whatever its permissions
   // and wherever else it is linked; a symbolic link in its place is left alone.
   struct stat left {};
-  if (::lstat(scratchPath.c_str(), &left) == 0 && S_ISLNK(left.st_mode)) Fail("create", scratch, ELOOP);
-  if (calls_->Unlink(scratchPath) != 0 && errno != ENOENT) Fail("create", scratch, errno);
+  if (::lstat(scratchPath.c_str(), &left) == 0 && S_ISLNK(left.st_mode)) Fail(FileAction::Create, scratch, ELOOP);
+  if (calls_->Unlink(scratchPath) != 0 && errno != ENOENT) FailInFolder(FileAction::Create, scratch, errno, Folder());
   // A record made for the first time follows the umask; a rewrite keeps the old mode.
   Descriptor fd(*calls_, calls_->Open(scratchPath, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                                       old.st_mode != 0 ? 0600 : 0666));
-  if (fd.get() < 0) Fail("create", scratch, errno);
+  if (fd.get() < 0) FailInFolder(FileAction::Create, scratch, errno, Folder());
   try {
     if (old.st_mode != 0) KeepOwnerAndMode(fd.get(), old, scratch);
     WriteAll(*calls_, fd.get(), content, scratch);
-    if (calls_->Fsync(fd.get()) != 0) Fail("write", scratch, errno);
-    if (calls_->Close(fd.release()) != 0) Fail("write", scratch, errno);
-    if (calls_->Rename(scratchPath, PathOf(name)) != 0) Fail("replace", name, errno);
+    if (calls_->Fsync(fd.get()) != 0) Fail(FileAction::Write, scratch, errno);
+    if (calls_->Close(fd.release()) != 0) Fail(FileAction::Write, scratch, errno);
+    if (calls_->Rename(scratchPath, PathOf(name)) != 0) Fail(FileAction::Replace, name, errno);
   } catch (const FileFailure&) {
     calls_->Unlink(scratchPath);
     throw;
@@ -266,7 +267,7 @@ void DirectoryFileStore::Rewrite(const std::string& name, const std::string& scr
 }
 
 void DirectoryFileStore::Remove(const std::string& name) {
-  if (calls_->Unlink(PathOf(name)) != 0 && errno != ENOENT) Fail("delete", name, errno);
+  if (calls_->Unlink(PathOf(name)) != 0 && errno != ENOENT) FailInFolder(FileAction::Delete, name, errno, Folder());
 }
 
 }  // namespace quarvel

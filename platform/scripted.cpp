@@ -50,24 +50,24 @@ void ScriptedDialogs::ShowFailure(const std::string& text) { transcript.push_bac
 
 std::optional<std::string> MemoryFileStore::Read(const std::string& name, std::uint64_t limit, bool) {
   operations.push_back("read " + name);
-  if (failing.count(name)) throw FileFailure("Cannot read " + name + ": scripted failure.");
+  if (failing.count(name)) throw FileFailure(FileAction::Read, name, FileProblem::Scripted);
   auto it = files.find(name);
   if (it == files.end()) return std::nullopt;
-  if (it->second.size() > limit) throw FileFailure("Cannot read " + name + ": it is too large.");
+  if (it->second.size() > limit) throw FileFailure(FileAction::Read, name, FileProblem::TooLarge, 0, limit);
   return it->second;
 }
 
 void MemoryFileStore::Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
                               const Change& change) {
   operations.push_back("rewrite " + name);
-  if (failing.count(scratch)) throw FileFailure("Cannot create " + scratch + ": scripted failure.");
+  if (failing.count(scratch)) throw FileFailure(FileAction::Create, scratch, FileProblem::Scripted);
   std::string content = change(Read(name, limit));
   files[name] = std::move(content);
 }
 
 void MemoryFileStore::Remove(const std::string& name) {
   operations.push_back("remove " + name);
-  if (failing.count(name)) throw FileFailure("Cannot delete " + name + ": scripted failure.");
+  if (failing.count(name)) throw FileFailure(FileAction::Delete, name, FileProblem::Scripted);
   files.erase(name);
 }
 

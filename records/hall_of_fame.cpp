@@ -30,13 +30,13 @@ bool ReadFameSummary(GameState& state, Services& services) {
 
 }  // namespace
 
-bool LoadFameSummary(GameState& state, Services& services) {
+bool LoadFameSummary(GameState& state, Services& services, const std::function<void(const FileFailure&)>& report) {
   state.FameCount = 0;
   state.SlowestFameTime = kNoFameTime;
   try {
     services.files.Remove(kOldFameFile);
   } catch (const FileFailure& failure) {
-    services.dialogs.ShowFailure(failure.what());  // the list is read all the same
+    if (report) report(failure);
   }
   return ReadFameSummary(state, services);
 }
@@ -53,7 +53,7 @@ void RefreshFameSummary(GameState& state, Services& services) {
 void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays) {
   FameEntry entry{ToUtf8Lenient(name), state.PlayedGameNumber, timeDays, TodayText(services.clock)};
   std::vector<FameEntry> written;
-  RewriteRecord(services, kFameFile, kFameScratchFile, kFameFileLimit, "Your entry was not recorded",
+  RewriteRecord(services, kFameFile, kFameScratchFile, kFameFileLimit, LostRecord::FameEntry,
                 [&](const std::optional<std::string>& old) {
                   // Lines that cannot be read as entries are dropped here.
                   written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};

@@ -9,17 +9,21 @@
 
 namespace quarvel {
 
-// `notRecorded` is the sentence that opens the failure, e.g. "Your entry was not recorded".
+// `lost` names the record that a failure leaves unchanged.
 inline void RewriteRecord(Services& services, const char* name, const char* scratch, std::uint64_t limit,
-                          const std::string& notRecorded, const FileStore::Change& change) {
-  const std::string opening = notRecorded + " in " + name + ". ";
+                          LostRecord lost, const FileStore::Change& change) {
   try {
     HourglassWhile waiting(services.windows);  // the folder may be locked for a moment
     services.files.Rewrite(name, scratch, limit, change);
-  } catch (const FileFailure& failure) {
-    throw FileFailure(opening + failure.what());
+  } catch (FileFailure& failure) {
+    failure.lost = lost;
+    failure.lostIn = name;
+    throw;
   } catch (const std::bad_alloc&) {
-    throw FileFailure(opening + "There is not enough memory.");
+    FileFailure failure(FileAction::Rewrite, "", FileProblem::NotEnoughMemory);
+    failure.lost = lost;
+    failure.lostIn = name;
+    throw failure;
   }
 }
 

@@ -18,6 +18,8 @@ sanitized="$root/build/sanitize"
 
 # What building and playing need.
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2)
+# The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated.
+packages+=(gettext qt6-translations-l10n)
 if [ "$mode" = test ]; then
   # The unit, widget and benchmark libraries.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)

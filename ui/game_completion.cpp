@@ -4,33 +4,28 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 namespace {
-
-std::string Counted(std::int64_t n, const char* one, const char* many) {
-  std::string text = std::to_string(n);
-  text.append(n == 1 ? one : many);
-  return text;
-}
 
 // Asks until the answer is acceptable; an empty answer or a cancel gives nothing.
 std::string AskWinnerName(Dialogs& dialogs) {
   for (;;) {
     auto answer = dialogs.AskInput(
-        "Congratulations!", "Please provide your name (max. 14 characters) for the Hall of Fame.",
+        Text(TextId::CongratulationsTitle), Text(TextId::NamePrompt),
         kNamePromptPosition.Left, kNamePromptPosition.Top);
     if (!answer) return {};
     if (CountCharacters(*answer) >= 15) {
-      dialogs.ShowMessage("Error!", "The name you provide must contain fewer than 15 characters.");
+      dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NameTooLong));
       continue;
     }
     if (answer->find('"') != std::string::npos) {
-      dialogs.ShowMessage("Error!", "The name you provide must not contain double quotes.");
+      dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NameHasQuotes));
       continue;
     }
     if (HasControlCharacter(*answer)) {
-      dialogs.ShowMessage("Error!", "The name you provide must not contain line breaks or other control characters.");
+      dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NameHasControlCharacters));
       continue;
     }
     return *answer;
@@ -40,11 +35,13 @@ std::string AskWinnerName(Dialogs& dialogs) {
 }  // namespace
 
 std::string CongratulationText(const HoursMinutesSeconds& time) {
-  std::string text = "Congratulations, your winning time was ";
-  if (time.hours != 0) text += Counted(time.hours, " hour", " hours");
-  text.append(" ").append(Counted(time.minutes, " minute", " minutes"));
-  text.append(" ").append(Counted(time.seconds, " second.", " seconds."));
-  return text;
+  std::string minutes = CountedText(TextId::Minutes, time.minutes);
+  std::string seconds = CountedText(TextId::Seconds, time.seconds);
+  if (time.hours == 0)
+    return Text(TextId::WinningTimeUnderAnHour, {{"minutes", std::move(minutes)}, {"seconds", std::move(seconds)}});
+  return Text(TextId::WinningTime, {{"hours", CountedText(TextId::Hours, time.hours)},
+                                    {"minutes", std::move(minutes)},
+                                    {"seconds", std::move(seconds)}});
 }
 
 bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& state) {
@@ -64,7 +61,7 @@ void CompleteGame(GameState& state, MainWindowState& window, Services& services)
   const double timeDays = static_cast<double>(seconds) / 86400.0;
   window.Text3 = FormatClockText(seconds);
   const HoursMinutesSeconds time = SplitSeconds(seconds);
-  services.dialogs.ShowMessage("Congratulations!", CongratulationText(time));
+  services.dialogs.ShowMessage(Text(TextId::CongratulationsTitle), CongratulationText(time));
   RefreshFameSummary(state, services);
   if (!QualifiesForFame(time.hours, timeDays, state)) return;
 
@@ -79,7 +76,7 @@ void EndAssistedGame(GameState& state, MainWindowState& window, Services& servic
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();
   window.commands.SetBetweenGames();
-  services.dialogs.ShowMessage("Game Over!", "Game completed with help from Show Me! routine.");
+  services.dialogs.ShowMessage(Text(TextId::GameOverTitle), Text(TextId::AssistedGameOver));
 }
 
 }  // namespace quarvel

@@ -4,6 +4,7 @@
 
 #include "core/date_time.h"
 #include "records/utf8.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 namespace {
@@ -47,8 +48,13 @@ std::string FameListingLine(const FameEntry& entry) {
   return Column(entry.Name, 15) + Column(entry.GameNumber, 16) + clock + ShownField(entry.Date).text;
 }
 
+std::string FameListingHeading() {
+  return Column(Text(TextId::FameHeadingName), 15) + Column(Text(TextId::GameNumberLabel), 17) +
+         Column(Text(TextId::FameHeadingTime), 11) + Text(TextId::FameHeadingDate);
+}
+
 std::string BuildFameListing(const std::vector<FameEntry>& entries) {
-  std::string listing = std::string(kFameListingHeading) + "\r\n\r\n";
+  std::string listing = FameListingHeading() + "\r\n\r\n";
   for (const FameEntry& entry : entries) listing += FameListingLine(entry) + "\r\n";
   return listing;
 }

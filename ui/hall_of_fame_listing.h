@@ -7,8 +7,9 @@
 
 namespace quarvel {
 
-inline constexpr const char* kFameListingHeading =
-    "Name           Game #           Time       Date";
+// The column headings, each padded to its column:
+// "Name           Game #           Time       Date" in English.
+std::string FameListingHeading();
 
 // One entry's line without its line end.
 std::string FameListingLine(const FameEntry& entry);

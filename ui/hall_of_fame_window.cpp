@@ -17,7 +17,7 @@ void Program::ShowHallOfFame() {
   windows_.hallOfFameLoaded = true;
   windows_.listing.clear();
   const auto content = services_.files.Read(kFameFile, kFameFileLimit);
-  if (!content) throw FileFailure("Cannot read Fame.dat: the file no longer exists.");
+  if (!content) throw FileFailure(FileAction::Read, kFameFile, FileProblem::NoLongerExists);
   windows_.listing = BuildFameListing(ParseFameFile(ToUtf8Lenient(*content)));
 }
 

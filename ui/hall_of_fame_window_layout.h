@@ -2,6 +2,7 @@
 // The Hall of Fame window (Form2): the listing and the way back.
 #include <array>
 
+#include "ui/text_catalogue.h"
 #include "ui/window_layout.h"
 
 namespace quarvel::layout {
@@ -10,17 +11,17 @@ inline constexpr FontStyle kTitleFont{"Arial", 18, true, true};
 inline constexpr FontStyle kReturnFont{"Arial", 10.2, true, false};
 
 inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
-    {.name = "Label3", .kind = ControlKind::Label, .caption = "Hall of Fame", .rect = {1608, 72, 3936, 492},
+    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::HallOfFameButton), .rect = {1608, 72, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
     {.name = "Text1", .kind = ControlKind::ReadOnlyBox, .rect = {120, 624, 6924, 7440},
      .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true,
-     .accessibleName = "Hall of Fame listing"},
-    {.name = "Command1", .kind = ControlKind::Button, .caption = "Return to Main Screen",
+     .accessibleName = English(TextId::FameListingName)},
+    {.name = "Command1", .kind = ControlKind::Button, .caption = English(TextId::ReturnButton),
      .rect = {2292, 8244, 2600, 348}, .font = kReturnFont, .tabIndex = 2, .tabStop = true},
 }};
 
 inline constexpr WindowLayout kHallOfFameWindowLayout{
-    .name = "Form2", .caption = "Quarvel Orbix", .clientWidth = 7188, .clientHeight = 8760,
+    .name = "Form2", .caption = English(TextId::GameTitle), .clientWidth = 7188, .clientHeight = 8760,
     .controls = kHallOfFameWindowControls};
 
 }  // namespace quarvel::layout

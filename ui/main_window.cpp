@@ -10,6 +10,7 @@
 #include "ui/save_game.h"
 #include "ui/show_me.h"
 #include "ui/tile_click.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 
@@ -82,7 +83,8 @@ bool Program::StartGameFromText(std::string text) {
   const std::string_view trimmed = TrimBlanks(text);
   const auto number = ParseGameNumber(trimmed);
   if (!number) {
-    services_.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(trimmed));
+    services_.dialogs.ShowMessage(Text(TextId::ErrorTitle),
+                                  Text(TextId::InvalidGameNumber, {{"number", std::string(trimmed)}}));
     return false;
   }
   StartNumberedGame(state_, services_, *number, trimmed);

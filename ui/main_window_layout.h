@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/tile_placement.h"
+#include "ui/text_catalogue.h"
 #include "ui/window_layout.h"
 
 namespace quarvel::layout {
@@ -14,7 +15,7 @@ inline constexpr FontStyle kTileFont{"Arial", 18, true, false};
 inline constexpr FontStyle kNoticeFont{"Arial", 9.6, true, false};
 
 inline constexpr std::string_view kVersionNotice = "V1.41 Quarvel Orbix team";
-inline constexpr std::string_view kContactLine = "Ideas and issues: see README";
+inline constexpr std::string_view kContactLine = English(TextId::ContactLine);
 
 // Tile k's button (k = 0 for the blank), drawn on its home cell: tile k on cell k, the
 // blank on cell 16. Tab order runs through tiles 1 to 12, the blank, then 13 to 15.
@@ -43,34 +44,34 @@ constexpr ControlLayout CommandLayout(std::string_view name, std::string_view ca
 }
 
 inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
-    {.name = "Label3", .kind = ControlKind::Label, .caption = "Quarvel Orbix", .rect = {1080, 72, 3936, 492},
+    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::GameTitle), .rect = {1080, 72, 3936, 492},
      .font = {"Arial", 19.8, true, true}, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 29},
-    {.name = "Label1", .kind = ControlKind::Label, .caption = "Game #", .rect = {96, 876, 756, 336},
+    {.name = "Label1", .kind = ControlKind::Label, .caption = English(TextId::GameNumberLabel), .rect = {96, 876, 756, 336},
      .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 5},
     {.name = "Text1", .kind = ControlKind::TextBox, .rect = {912, 780, 1896, 420},
      .font = {"Arial", 10.8, true, false}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 4,
-     .tabStop = true, .accessibleName = "Game number"},
-    {.name = "Label2", .kind = ControlKind::Label, .caption = "Time Taken", .rect = {3360, 876, 1116, 336},
+     .tabStop = true, .accessibleName = English(TextId::GameNumberBoxName)},
+    {.name = "Label2", .kind = ControlKind::Label, .caption = English(TextId::TimeTakenLabel), .rect = {3360, 876, 1116, 336},
      .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 0},
     // Written by the clock only; a click hands the focus to the board.
     {.name = "Text3", .kind = ControlKind::ReadOnlyBox, .rect = {4560, 780, 1320, 420},
      .font = {"Arial", 10.8, true, true}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 1,
-     .tabStop = true, .accessibleName = "Time taken"},
-    CommandLayout("Command2", "New Game", {180, 1560, 1824, 348}, 22),
-    CommandLayout("Command8", "Replay Last Game", {2124, 1560, 1824, 348}, 28),
-    CommandLayout("Command6", "Reload Saved Game", {4092, 1560, 1824, 348}, 26),
-    CommandLayout("Command7", "Save Game #", {2124, 2292, 1824, 348}, 27),
+     .tabStop = true, .accessibleName = English(TextId::TimeBoxName)},
+    CommandLayout("Command2", English(TextId::NewGameButton), {180, 1560, 1824, 348}, 22),
+    CommandLayout("Command8", English(TextId::ReplayButton), {2124, 1560, 1824, 348}, 28),
+    CommandLayout("Command6", English(TextId::ReloadButton), {4092, 1560, 1824, 348}, 26),
+    CommandLayout("Command7", English(TextId::SaveButton), {2124, 2292, 1824, 348}, 27),
     {.name = "Shape1", .kind = ControlKind::Rectangle, .rect = {1812, 3072, 2400, 2400}, .foreground = kYellow,
-     .accessibleName = "Board"},
-    CommandLayout("Command3", "Give Up", {168, 5904, 1824, 348}, 23),
-    CommandLayout("Command5", "Show Me!", {2124, 5904, 1824, 348}, 25),
-    CommandLayout("Command4", "Hall of Fame", {4080, 5904, 1824, 348}, 24),
+     .accessibleName = English(TextId::BoardName)},
+    CommandLayout("Command3", English(TextId::GiveUpButton), {168, 5904, 1824, 348}, 23),
+    CommandLayout("Command5", English(TextId::ShowMeButton), {2124, 5904, 1824, 348}, 25),
+    CommandLayout("Command4", English(TextId::HallOfFameButton), {4080, 5904, 1824, 348}, 24),
     {.name = "Text4", .kind = ControlKind::ReadOnlyBox, .caption = kVersionNotice, .rect = {1452, 6456, 3250, 240},
      .font = kNoticeFont, .foreground = kYellow, .alignment = Alignment::Centre, .tabIndex = 2,
-     .border = false, .accessibleName = "Version"},
+     .border = false, .accessibleName = English(TextId::VersionName)},
     {.name = "Text6", .kind = ControlKind::ReadOnlyBox, .caption = kContactLine, .rect = {888, 6660, 4368, 240},
      .font = kNoticeFont, .foreground = kYellow, .alignment = Alignment::Centre, .tabIndex = 3,
-     .border = false, .accessibleName = "Contact"},
+     .border = false, .accessibleName = English(TextId::ContactName)},
 }};
 
 inline constexpr std::array<ControlLayout, 31> kMainWindowControls = [] {
@@ -82,7 +83,7 @@ inline constexpr std::array<ControlLayout, 31> kMainWindowControls = [] {
 }();
 
 inline constexpr WindowLayout kMainWindowLayout{
-    .name = "Form1", .caption = "Quarvel Orbix", .clientWidth = 6012, .clientHeight = 7080,
+    .name = "Form1", .caption = English(TextId::GameTitle), .clientWidth = 6012, .clientHeight = 7080,
     .controls = kMainWindowControls};
 
 }  // namespace quarvel::layout

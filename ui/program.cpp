@@ -5,6 +5,7 @@
 #include "core/home_positions_file.h"
 #include "records/hall_of_fame.h"
 #include "records/saved_games_file.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 
@@ -12,10 +13,10 @@ void Program::Run(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const FileFailure& failure) {
-    services_.dialogs.ShowFailure(failure.what());
+    services_.dialogs.ShowFailure(FailureText(failure));
   } catch (const std::bad_alloc&) {
     // Reported like a failed file: the handler stops and the game goes on.
-    services_.dialogs.ShowFailure("There is not enough memory to finish this action.");
+    services_.dialogs.ShowFailure(Text(TextId::ActionOutOfMemory));
   }
 }
 
@@ -28,14 +29,16 @@ bool Program::Start() {
   } catch (const std::bad_alloc&) {
   }
   if (!home) {
-    services_.dialogs.ShowMessage("Error!", HomePositionsDamagedMessage(services_.files.Folder()));
+    services_.dialogs.ShowMessage(Text(TextId::ErrorTitle),
+                                  Text(TextId::HomePositionsDamaged, {{"folder", services_.files.Folder()}}));
     return false;
   }
   state_.home = *home;
   state_.board.table = *home;
 
   Run([&] {
-    if (!LoadFameSummary(state_, services_)) main_.commands.HallOfFame = false;
+    const auto report = [&](const FileFailure& failure) { services_.dialogs.ShowFailure(FailureText(failure)); };
+    if (!LoadFameSummary(state_, services_, report)) main_.commands.HallOfFame = false;
   });
   services_.random.ShuffledRandom(-1);
   state_.GameInProgress = false;

@@ -4,6 +4,7 @@
 #include "records/saved_games_file.h"
 #include "records/utf8.h"
 #include "ui/program.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 
@@ -15,7 +16,7 @@ bool Program::ClickReload() {
 
 void Program::ShowReloadWindow() {
   if (!services_.files.Exists(kSavedGamesFile)) {
-    services_.dialogs.ShowMessage("Error!", "No games have yet been saved.");
+    services_.dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NoSavedGames));
     return;
   }
   windows_.visible = WindowId::Reload;
@@ -25,7 +26,7 @@ void Program::ShowReloadWindow() {
   windows_.comboText.clear();
   ++windows_.savedListVersion;
   const auto content = services_.files.Read(kSavedGamesFile, kSavedGamesFileLimit);
-  if (!content) throw FileFailure("Cannot read saved.dat: the file no longer exists.");
+  if (!content) throw FileFailure(FileAction::Read, kSavedGamesFile, FileProblem::NoLongerExists);
   windows_.savedList = ParseSavedGames(ToUtf8Lenient(*content));
   ++windows_.savedListVersion;
 }

@@ -3,23 +3,24 @@
 #include <array>
 
 #include "ui/hall_of_fame_window_layout.h"
+#include "ui/text_catalogue.h"
 #include "ui/window_layout.h"
 
 namespace quarvel::layout {
 
 inline constexpr std::array<ControlLayout, 4> kReloadWindowControls{{
-    {.name = "Label3", .kind = ControlKind::Label, .caption = "Reload Game", .rect = {1272, 60, 3936, 492},
+    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::ReloadTitle), .rect = {1272, 60, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
-    {.name = "Label1", .kind = ControlKind::Label, .caption = "Select Game #", .rect = {1632, 636, 1536, 240},
+    {.name = "Label1", .kind = ControlKind::Label, .caption = English(TextId::SelectGameLabel), .rect = {1632, 636, 1536, 240},
      .foreground = kYellow, .tabIndex = 1},
     {.name = "Combo1", .kind = ControlKind::ComboBox, .rect = {1632, 924, 3228, 288}, .background = kWhite,
-     .tabIndex = 2, .tabStop = true, .accessibleName = "Saved game number"},
-    {.name = "Command1", .kind = ControlKind::Button, .caption = "Return to Main Screen",
+     .tabIndex = 2, .tabStop = true, .accessibleName = English(TextId::SavedGameBoxName)},
+    {.name = "Command1", .kind = ControlKind::Button, .caption = English(TextId::ReturnButton),
      .rect = {1932, 2400, 2600, 348}, .font = kReturnFont, .tabIndex = 3, .tabStop = true},
 }};
 
 inline constexpr WindowLayout kReloadWindowLayout{
-    .name = "Form3", .caption = "Quarvel Orbix", .clientWidth = 6420, .clientHeight = 2964,
+    .name = "Form3", .caption = English(TextId::GameTitle), .clientWidth = 6420, .clientHeight = 2964,
     .controls = kReloadWindowControls};
 
 }  // namespace quarvel::layout

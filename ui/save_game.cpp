@@ -3,6 +3,7 @@
 #include "game/game_number.h"
 #include "records/record_rewrite.h"
 #include "records/saved_games_file.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 
@@ -11,14 +12,14 @@ void SaveGame(const GameState& state, MainWindowState& window, Services& service
   // has been typed into the box since is not that game.
   const std::string& number = state.PlayedGameNumber;
   if (!ParseGameNumber(number)) {
-    services.dialogs.ShowMessage("Error!", InvalidGameNumberMessage(number));
+    services.dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::InvalidGameNumber, {{"number", number}}));
     return;
   }
   RewriteRecord(services, kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit,
-                "The game number was not recorded", [&](const std::optional<std::string>& old) {
+                LostRecord::GameNumber, [&](const std::optional<std::string>& old) {
                   return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
                 });
-  services.dialogs.ShowMessage("Success!", "Game # successfully saved.");
+  services.dialogs.ShowMessage(Text(TextId::SuccessTitle), Text(TextId::GameSaved));
   window.commands.Save = false;
 }
 

@@ -15,4 +15,7 @@ if ! xvfb-run -a "${screen[@]}" true 2>/dev/null; then
   exit 77
 fi
 unset WAYLAND_DISPLAY
-exec xvfb-run -a "${screen[@]}" env QT_QPA_PLATFORM=xcb "$@"
+# The game in English, whatever the caller's locale, unless a test asks for a language
+# (and the screenshots it takes stay English).
+unset LANGUAGE LC_MESSAGES
+exec xvfb-run -a "${screen[@]}" env QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$@"

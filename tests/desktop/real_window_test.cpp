@@ -70,9 +70,14 @@ BoardCells BoardFromNames(const Report& report) {
   BoardCells cells{};
   for (int tile = 0; tile < 16; ++tile) {
     const std::string& name = report.Control("Form1", "Command1(" + std::to_string(tile) + ")").accessibleName;
-    int row = 0, column = 0;
-    if (std::sscanf(name.c_str() + name.find("row"), "row %d, column %d", &row, &column) == 2 && row >= 1 &&
-        row <= 4 && column >= 1 && column <= 4)
+    // The row and the column are the name's last two numbers, in every language.
+    std::vector<int> numbers;
+    const std::regex number("[0-9]+");
+    for (auto it = std::sregex_iterator(name.begin(), name.end(), number); it != std::sregex_iterator(); ++it)
+      numbers.push_back(std::stoi(it->str()));
+    const int row = numbers.size() >= 2 ? numbers[numbers.size() - 2] : 0;
+    const int column = numbers.empty() ? 0 : numbers.back();
+    if (row >= 1 && row <= 4 && column >= 1 && column <= 4)
       cells[static_cast<std::size_t>((row - 1) * 4 + column - 1)] = tile;
   }
   return cells;
@@ -355,8 +360,9 @@ TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
 }
 
 // A game one move from home (number 52: tile 12 under the empty cell), typed into the
-// game number box and replayed, won with the Up key under a German locale.
-TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod) {
+// game number box and replayed, won with the Up key under a German locale: the three
+// windows and the boxes speak German, and the entry is dated with the German month.
+TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKeepingThePeriod) {
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
   const std::time_t now = std::time(nullptr);
   std::tm today{};
@@ -366,16 +372,38 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   std::setlocale(LC_ALL, "C");
 
   WriteFile(folder_ / "Fame.dat", "");
+  WriteFile(folder_ / "saved.dat", "52\r\n");
   ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/false, {{"LC_ALL", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}}));
   RunningProgram& game = *game_;
   Report& report = report_;
   const QPoint origin = main_.place.topLeft();
   const BoardReader reader(screen_, origin, 1);
+  const auto captions = [&](const std::string& window, const std::vector<std::string>& names) {
+    std::vector<std::string> texts;
+    for (const std::string& name : names) texts.push_back(report.Control(window, name).text);
+    return texts;
+  };
+  report = game.ReadReport();
+  EXPECT_EQ(captions("Form1", {"Label1", "Label2", "Command2", "Command8", "Command6", "Command7", "Command3",
+                               "Command5", "Command4"}),
+            (std::vector<std::string>{"Spiel-Nr.", "Spielzeit", "Neues Spiel", "Nochmal spielen", "Spiel laden",
+                                      "Spielnummer speichern", "Aufgeben", "Zeig’s mir!", "Bestenliste"}));
+  EXPECT_EQ(report.Control("Form1", "Text1").accessibleName, "Spielnummer");
 
   ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));  // New Game
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }));
   ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command8").enabled; }));
+  // No game number: a German error box.
+  ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
+  PressKeys("shift+Tab ctrl+a BackSpace");
+  TypeText("x");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Text1").text == "x"; }));
+  ClickAt(Centre(origin, RectOf(kMain, "Command8"), 1));  // Replay Last Game
+  std::vector<XWindow> box;
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Fehler!")).size() == 1; })) << "no German error box";
+  Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
+  ASSERT_TRUE(WaitUntil([&] { return VisibleWindows("Fehler!").empty(); }));
   // A click in the box hands the focus to tile 1; Shift+Tab goes back into the box.
   ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
   PressKeys("shift+Tab ctrl+a BackSpace");
@@ -388,10 +416,9 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   // A winning time of at least a second, so it has a fraction.
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Text3").text == " 00:00:01"; }));
   PressKeys("Up");
-  std::vector<XWindow> box;
-  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Congratulations!")).size() == 1; })) << "no congratulation";
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Glückwunsch!")).size() == 1; })) << "no congratulation";
   Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
-  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Congratulations!")).size() == 1; })) << "no name prompt";
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Glückwunsch!")).size() == 1; })) << "no name prompt";
   Shell("xdotool windowfocus --sync " + box.front().id);
   // Letters of the screen's key map: xdotool types any other by mapping a spare key for a
   // moment, and a busy program may read that key after the map is restored.
@@ -411,6 +438,19 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleDatesTheEntryInGermanAndKeepsThePeriod)
   EXPECT_GT(days, 0.5 / 86400) << "the clock showed a second before the winning key";
   EXPECT_LT(days, 1.0 / 24);
   EXPECT_EQ(RowsOf(BoardFromNames(game.ReadReport())), kSolved);
+
+  // The Hall of Fame and Reload Game windows in German.
+  ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
+  EXPECT_EQ(captions("Form2", {"Label3", "Command1"}), (std::vector<std::string>{"Bestenliste", "Zurück zum Hauptfenster"}));
+  EXPECT_EQ(report.Control("Form2", "Text1").text.rfind("Name           Spiel-Nr.        Zeit       Datum", 0), 0u)
+      << report.Control("Form2", "Text1").text;
+  PressKeys("Escape");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
+  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report));
+  EXPECT_EQ(captions("Form3", {"Label3", "Label1", "Command1"}),
+            (std::vector<std::string>{"Spiel laden", "Spiel-Nr. wählen", "Zurück zum Hauptfenster"}));
 }
 
 // The command keys as a player presses them: Ctrl+N, Escape and Enter in the Reload Game

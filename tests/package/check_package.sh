@@ -62,7 +62,12 @@ check_starts() {
   [ "$(readlink "/proc/$pid/cwd")" = "$xdg/quarvel-orbix" ] || fail "XDG_DATA_HOME not followed"
   [ "$(stat -c %i "$xdg/quarvel-orbix/quarvel.dat")" = "$inode" ] || fail "an existing quarvel.dat was replaced"
   stop
-  echo "the launcher in $root/usr/games starts the game in the data folder"
+
+  # The installed translations: the game speaks the locale's language.
+  start "$root" "$home" LANG=fr_FR.UTF-8 LANGUAGE=fr
+  grep -q "	Command2	.*	Nouvelle partie$" "$scratch/report.txt" || fail "the game does not speak French under LANGUAGE=fr"
+  stop
+  echo "the launcher in $root/usr/games starts the game in the data folder, in the locale's language"
 }
 
 if [ "${1:-}" = --system ]; then
@@ -90,7 +95,8 @@ for file in usr/games/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/
             usr/share/icons/hicolor/256x256/apps/org.quarvel.orbix.png usr/share/man/man6/quarvel-orbix.6.gz \
             usr/share/doc/quarvel-orbix/README.md usr/share/doc/quarvel-orbix/copyright \
             usr/share/doc/quarvel-orbix/changelog.gz \
-            usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz; do
+            usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz \
+            usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/pt_BR/LC_MESSAGES/quarvel-orbix.mo; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/games/quarvel-orbix" ] || fail "the launcher is not executable"

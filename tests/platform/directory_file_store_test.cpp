@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/directory_file_store.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 namespace {
@@ -50,7 +51,7 @@ std::string FailureOf(Operation operation) {
   try {
     operation();
   } catch (const FileFailure& failure) {
-    return failure.what();
+    return FailureText(failure);
   }
   return "";
 }

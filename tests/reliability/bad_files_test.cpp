@@ -4,6 +4,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <functional>
 #include <random>
 
 #include "core/home_positions_file.h"
@@ -12,6 +13,7 @@
 #include "records/text_lines.h"
 #include "records/utf8.h"
 #include "reliability/disk_harness.h"
+#include "ui/texts.h"
 
 namespace quarvel::testing {
 namespace {
@@ -199,6 +201,10 @@ TEST(BadSavedFile, AMillionLinesAreListedAndKept) {
   EXPECT_EQ(after, file.substr(0, at + 2) + "123456\r\n" + file.substr(at + 2));
 }
 
+std::string DamagedMessage(const std::string& folder) {
+  return Text(TextId::HomePositionsDamaged, {{"folder", folder}});
+}
+
 TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
   const std::string good = kSolvedHomeFile;
   std::string duplicate = good;
@@ -212,7 +218,7 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
     WriteFile(data / kHomePositionsFile, content);
     DiskHarness h(data.folder.path());
     EXPECT_FALSE(h.program.Start()) << content;
-    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + HomePositionsDamagedMessage(data.folder.path())}));
+    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + DamagedMessage(data.folder.path())}));
     EXPECT_EQ(data.Read(kOldFameFile), "old");  // start-up stopped before touching any file
   }
   // A folder or nothing at all in its place.
@@ -222,7 +228,7 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
     if (folder) std::filesystem::create_directory(data / kHomePositionsFile);
     DiskHarness h(data.folder.path());
     EXPECT_FALSE(h.program.Start());
-    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + HomePositionsDamagedMessage(data.folder.path())}));
+    EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + DamagedMessage(data.folder.path())}));
   }
 }
 
@@ -350,18 +356,20 @@ void WriteRecords(const TempFolder& folder) {
 }
 
 // Save and a winner's entry both fail with the reason; the records stay as they were.
-void ExpectRewritesRefused(const TempFolder& folder, DiskHarness& h, const std::string& reason) {
+// `failure` gives the end of the message for a rewrite through that scratch file.
+void ExpectRewritesRefused(const TempFolder& folder, DiskHarness& h,
+                           const std::function<std::string(const std::string& scratch)>& failure) {
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
   EXPECT_TRUE(h.window().commands.Save);
   h.Win("Kim", 5);
   const auto failures = h.Failures();
   ASSERT_GE(failures.size(), 2u);
-  EXPECT_EQ(failures[failures.size() - 2].rfind("The game number was not recorded in saved.dat. Cannot ", 0), 0u);
-  EXPECT_NE(failures[failures.size() - 2].find("temp.dat: " + reason + "."), std::string::npos)
+  EXPECT_EQ(failures[failures.size() - 2].rfind("The game number was not recorded in saved.dat. ", 0), 0u);
+  EXPECT_NE(failures[failures.size() - 2].find(failure("temp.dat")), std::string::npos)
       << failures[failures.size() - 2];
-  EXPECT_EQ(failures.back().rfind("Your entry was not recorded in Fame.dat. Cannot ", 0), 0u);
-  EXPECT_NE(failures.back().find("Temp.dat: " + reason + "."), std::string::npos) << failures.back();
+  EXPECT_EQ(failures.back().rfind("Your entry was not recorded in Fame.dat. ", 0), 0u);
+  EXPECT_NE(failures.back().find(failure("Temp.dat")), std::string::npos) << failures.back();
   EXPECT_EQ(h.state().FameCount, 1);
   EXPECT_EQ(ReadFile(folder / kSavedGamesFile), "5\r\n");
   EXPECT_EQ(ReadFile(folder / kFameFile), kAnnLine);
@@ -390,9 +398,11 @@ TEST(DataFolder, ReadOnlyFolderReportsEveryRewriteAndKeepsTheRecords) {
   }
   DiskHarness h(folder.path());
   ASSERT_TRUE(h.program.Start());
-  EXPECT_EQ(h.Failures(), (std::vector<std::string>{"Cannot delete HallFame.dat: " + reason + "."}));
+  // The folder is named as what cannot be written, not the file the game tried.
+  const std::string refused = "The data folder " + folder.path() + " cannot be written to: " + reason + ".";
+  EXPECT_EQ(h.Failures(), (std::vector<std::string>{refused}));
   EXPECT_EQ(h.state().FameCount, 1);  // the summary was read all the same
-  ExpectRewritesRefused(folder, h, reason);
+  ExpectRewritesRefused(folder, h, [&](const std::string&) { return refused; });
   ::chmod(folder.path().c_str(), 0755);
 }
 
@@ -410,7 +420,7 @@ TEST(DataFolder, FullDiskReportsEveryRewriteAndKeepsTheRecords) {
   }
   DiskHarness h(folder.path());
   ASSERT_TRUE(h.program.Start());
-  ExpectRewritesRefused(folder, h, "No space left on device");
+  ExpectRewritesRefused(folder, h, [](const std::string& scratch) { return scratch + ": No space left on device."; });
 
   // Room again: the next Save goes through.
   std::filesystem::remove(folder / "filler");

@@ -10,6 +10,7 @@
 
 #include "platform/directory_file_store.h"
 #include "reliability/processes.h"
+#include "ui/texts.h"
 
 namespace quarvel::testing {
 namespace {
@@ -201,7 +202,7 @@ TEST(Durability, AFailingFlushWriteOrRenameChangesNothing) {
                     [](const std::optional<std::string>& old) { return old.value_or("") + "77\r\n"; });
       ADD_FAILURE() << "the rewrite did not fail";
     } catch (const FileFailure& failure) {
-      EXPECT_NE(std::string(failure.what()).find(": Input/output error."), std::string::npos) << failure.what();
+      EXPECT_NE(FailureText(failure).find(": Input/output error."), std::string::npos) << FailureText(failure);
     }
     EXPECT_TRUE(model.violations.empty()) << model.violations.front();
     EXPECT_EQ(model.AfterCrash(), kOld);

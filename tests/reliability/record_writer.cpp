@@ -27,6 +27,7 @@
 #include "ui/game_completion.h"
 #include "ui/save_game.h"
 #include "support/fixtures.h"
+#include "ui/texts.h"
 
 namespace quarvel {
 namespace {
@@ -134,6 +135,6 @@ int main(int argc, char** argv) {
   try {
     return quarvel::Run(argc, argv);
   } catch (const quarvel::FileFailure& failure) {
-    quarvel::Die(failure.what());
+    quarvel::Die(quarvel::FailureText(failure));
   }
 }

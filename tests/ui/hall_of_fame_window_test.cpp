@@ -18,7 +18,7 @@ std::string Blanks(std::size_t n) { return std::string(n, ' '); }
 const std::string kHeading = "Name" + Blanks(11) + "Game #" + Blanks(11) + "Time" + Blanks(7) + "Date";
 
 TEST(FameListing, HeadingWordsStandOverTheirColumns) {
-  EXPECT_EQ(kFameListingHeading, kHeading);
+  EXPECT_EQ(FameListingHeading(), kHeading);
   EXPECT_EQ(kHeading.find("Game #"), 15u);  // column 16
   EXPECT_EQ(kHeading.find("Time"), 32u);    // column 33
   EXPECT_EQ(kHeading.find("Date"), 43u);    // column 44

@@ -2,9 +2,14 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "ui/qt/form_window.h"
+#include "ui/texts.h"
 
 namespace quarvel::qt {
 
@@ -16,6 +21,20 @@ void PrepareApplication(QApplication& app) {
   FormWindow::RegisterPalette();  // after the style, whose palette it starts from
   FormWindow::RegisterAccessibility();
   app.setQuitOnLastWindowClosed(false);
+}
+
+std::string LocaleFolder() {
+  const QString program = QCoreApplication::applicationDirPath();
+  if (QDir(program) == QDir(QStringLiteral(QUARVEL_BUILD_PROGRAM_DIR))) return QUARVEL_LOCALE_BUILD_DIR;
+  return QDir::cleanPath(program + QStringLiteral("/" QUARVEL_LOCALE_FROM_PROGRAM)).toStdString();
+}
+
+void UsePlayersLanguage(QApplication& app) {
+  if (!UseTranslations(LocaleFolder())) return;
+  auto* qtTexts = new QTranslator(&app);
+  if (qtTexts->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qtTexts);
 }
 
 }  // namespace quarvel::qt

@@ -1,5 +1,7 @@
 #pragma once
 // What the application needs before any window is built.
+#include <string>
+
 class QApplication;
 
 namespace quarvel::qt {
@@ -8,5 +10,14 @@ namespace quarvel::qt {
 // style so the colours of the layouts show alike everywhere, registers the windows' shared
 // palette and the windows' accessible role, and leaves quitting to the main window's close.
 void PrepareApplication(QApplication& app);
+
+// Where the compiled translations are: the build tree's for the program built there,
+// else share/locale beside the installed program.
+std::string LocaleFolder();
+
+// The player's language, as the locale's environment chooses it: the game's texts from
+// its catalogues and Qt's own (the boxes' buttons) from Qt's translations. Either both or
+// neither, so that a missing or damaged catalogue leaves the whole game in English.
+void UsePlayersLanguage(QApplication& app);
 
 }  // namespace quarvel::qt

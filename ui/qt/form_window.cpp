@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/accessible_names.h"
+#include "ui/texts.h"
 #include "ui/qt/outline_shape.h"
 #include "ui/qt/widget_style.h"
 
@@ -36,7 +37,7 @@ Qt::Alignment HorizontalAlignment(layout::Alignment alignment) {
 }
 
 QWidget* CreateControl(const layout::ControlLayout& control, QWidget* parent) {
-  const QString caption = ToQString(control.caption);
+  const QString caption = QString::fromStdString(TranslatedCaption(control.caption));
   const Qt::Alignment alignment = HorizontalAlignment(control.alignment);
   switch (control.kind) {
     case layout::ControlKind::Label: {
@@ -96,7 +97,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
                   Qt::WindowCloseButtonHint),
       dpi_(screen()->logicalDotsPerInch()) {
   setObjectName(ToQString(table.name));
-  setWindowTitle(ToQString(table.caption));
+  setWindowTitle(QString::fromStdString(TranslatedCaption(table.caption)));
   const PixelRect client = quarvel::ToPixels({0, 0, table.clientWidth, table.clientHeight}, dpi_);
   setFixedSize(client.width, client.height);
   setFont(MakeFont(table.font));
@@ -107,7 +108,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
     QWidget* widget = CreateControl(item, this);
     const std::string name = layout::ControlName(item);
     widget->setObjectName(QString::fromStdString(name));
-    widget->setAccessibleName(ToQString(AccessibleNameOf(item)));
+    widget->setAccessibleName(QString::fromStdString(TranslatedCaption(AccessibleNameOf(item))));
     const PixelRect place = quarvel::ToPixels(item.rect, dpi_);
     widget->setGeometry(place.x, place.y, place.width, place.height);
     widget->setFont(MakeFont(item.font));

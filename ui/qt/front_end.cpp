@@ -7,6 +7,7 @@
 #include <QShortcut>
 
 #include "solver/shortest/board_cells.h"
+#include "ui/main_window_commands.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
 #include "ui/qt/click_filter.h"
@@ -80,13 +81,8 @@ void QtFrontEnd::Connect() {
   const auto click = [this](QPushButton* button, std::function<void()> event) {
     QObject::connect(button, &QPushButton::clicked, button, [this, event] { Forward(event); });
   };
-  click(main_->command("Command2"), [&p] { p.ClickNewGame(); });
-  click(main_->command("Command3"), [&p] { p.ClickGiveUp(); });
-  click(main_->command("Command4"), [&p] { p.ClickHallOfFame(); });
-  click(main_->command("Command5"), [&p] { p.ClickShowMe(); });
-  click(main_->command("Command6"), [&p] { p.ClickReload(); });
-  click(main_->command("Command7"), [&p] { p.ClickSave(); });
-  click(main_->command("Command8"), [&p] { p.ClickReplay(); });
+  for (const CommandBinding& binding : kCommandBindings)
+    click(main_->command(binding.command), [&p, handler = binding.handler] { (p.*handler)(); });
   for (int tile = 1; tile < kTileCount; ++tile) click(main_->tile(tile), [&p, tile] { p.ClickTile(tile); });
   InstallOwnedFilter<ClickFilter>(*main_->gameNumberBox(), [this, &p] { Forward([&p] { p.ClickGameNumberBox(); }); });
   InstallOwnedFilter<ClickFilter>(*main_->timeBox(), [this, &p] { Forward([&p] { p.ClickTimeBox(); }); });

@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
   QApplication app(argc, argv);
   quarvel::qt::PrepareApplication(app);
+  quarvel::qt::UsePlayersLanguage(app);
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.orbix"));
 

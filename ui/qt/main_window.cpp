@@ -31,6 +31,9 @@ MainWindow::MainWindow() : FormWindow(layout::kMainWindowLayout) {
 }
 
 QPushButton* MainWindow::command(const std::string& name) const { return controlAs<QPushButton>(name); }
+QPushButton* MainWindow::command(Command command) const {
+  return controlAs<QPushButton>(std::string(BindingOf(command).control));
+}
 QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>("Text1"); }
 QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>("Text3"); }
 
@@ -53,13 +56,7 @@ void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   SetTextKeepingCursor(*timeBox(), window.Text3);
 
   const Commands& on = window.commands;
-  command("Command2")->setEnabled(on.NewGame);
-  command("Command3")->setEnabled(on.GiveUp);
-  command("Command4")->setEnabled(on.HallOfFame);
-  command("Command5")->setEnabled(on.ShowMe);
-  command("Command6")->setEnabled(on.Reload);
-  command("Command7")->setEnabled(on.Save);
-  command("Command8")->setEnabled(on.Replay);
+  for (const CommandBinding& binding : kCommandBindings) command(binding.command)->setEnabled(on.*binding.enabled);
 }
 
 }  // namespace quarvel::qt

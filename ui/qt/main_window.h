@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "ui/main_window_commands.h"
 #include "ui/window_state.h"
 #include "ui/qt/form_window.h"
 
@@ -18,6 +19,7 @@ class MainWindow : public FormWindow {
 
   QPushButton* tile(int tile) const { return tiles_.at(static_cast<std::size_t>(tile)); }
   QPushButton* command(const std::string& name) const;  // "Command2" .. "Command8"
+  QPushButton* command(Command command) const;
   QLineEdit* gameNumberBox() const;                      // Text1
   QLineEdit* timeBox() const;                            // Text3
 

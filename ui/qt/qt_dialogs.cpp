@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "ui/texts.h"
 #include "ui/twips.h"
 
 namespace quarvel::qt {
@@ -38,6 +39,6 @@ std::optional<std::string> QtDialogs::AskInput(const std::string& title, const s
   return dialog.textValue().toStdString();
 }
 
-void QtDialogs::ShowFailure(const std::string& text) { ShowMessage("Error!", text); }
+void QtDialogs::ShowFailure(const std::string& text) { ShowMessage(Text(TextId::ErrorTitle), text); }
 
 }  // namespace quarvel::qt
