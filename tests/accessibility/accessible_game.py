@@ -374,6 +374,7 @@ def main():
         start_session_bus(processes, folder)
         env = start_display(processes, server, folder)
         env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", LC_ALL="C.UTF-8")
+        env.pop("LANGUAGE", None)  # the game in English, whatever the caller's languages
         try:
             import pyatspi
         except ImportError:
