@@ -130,13 +130,14 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, std::span<
 
 PatternTables BuildTables(int threads, const std::atomic<bool>* cancel) {
   const auto start = std::chrono::steady_clock::now();
-  std::array<std::optional<PatternDatabase>, kGroupCount> built;
+  std::array<std::optional<PatternDatabase>, kTableCount> built;
   std::atomic<std::size_t> nextGroup{0};
   std::atomic<bool> cancelled{false};
-  // Each thread takes the next group still to build, largest groups first as listed.
+  // Each thread takes the next table still to build.
   const auto work = [&] {
     try {
-      for (std::size_t g; !cancelled && (g = nextGroup++) < kGroupCount;) built[g].emplace(GroupTiles(g), cancel);
+      for (std::size_t t; !cancelled && (t = nextGroup++) < kTableCount;)
+        built[t].emplace(GroupTiles(kTableGroup[t]), cancel);
     } catch (const PatternDatabase::Cancelled&) {
       cancelled = true;
     }
@@ -148,7 +149,7 @@ PatternTables BuildTables(int threads, const std::atomic<bool>* cancel) {
   if (cancelled) throw PatternDatabase::Cancelled{};
   PatternTables tables = [&]<std::size_t... g>(std::index_sequence<g...>) {
     return PatternTables{{std::move(*built[g])...}, 0};
-  }(std::make_index_sequence<kGroupCount>{});
+  }(std::make_index_sequence<kTableCount>{});
   tables.buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return tables;
 }

@@ -73,28 +73,47 @@ class PatternDatabase {
   std::size_t size_ = 0;
 };
 
-// Every group with a table of its own. The estimate is the largest over the splits below,
-// each looked up on the position and on its reflection about the main diagonal.
+// The groups. The estimate is the largest over the splits below, each looked up on the
+// position and on its reflection about the main diagonal.
 inline constexpr int kGroupCount = 6;
 inline constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, kGroupCount> kGroups{{
     {1, 5, 6, 9, 10, 13},
     {7, 8, 11, 12, 14, 15},
     {2, 3, 4, 0, 0, 0},
     {1, 2, 3, 5, 6, 7},
-    {9, 10, 11, 13, 14, 15},
+    {13, 14, 15, 9, 10, 11},
     {4, 8, 12, 0, 0, 0},
 }};
 inline constexpr std::array<int, kGroupCount> kGroupSizes{6, 6, 3, 6, 6, 3};
 // Splits of the fifteen tiles into groups (indices into kGroups) that share no tile.
 inline constexpr std::array<std::array<std::uint8_t, 3>, 2> kSplits{{{0, 1, 2}, {3, 4, 5}}};
 
+// The tables made and stored. Turned upside down, the board takes the homes of
+// {13, 14, 15, 9, 10, 11} to those of {1, 2, 3, 5, 6, 7}, tile for tile in that order, and
+// keeps every move a move; so that group reads the other's table with its cells turned.
+inline constexpr int kTableCount = 5;
+inline constexpr std::array<std::uint8_t, kTableCount> kTableGroup{0, 1, 2, 3, 5};  // the group each is made for
+inline constexpr std::array<std::uint8_t, kGroupCount> kTableOf{0, 1, 2, 3, 3, 4};
+inline constexpr std::array<bool, kGroupCount> kUpsideDown{false, false, false, false, true, false};
+
+// A cell as the group's table sees it.
+constexpr std::uint8_t TableCell(std::size_t group, unsigned cell) {
+  return static_cast<std::uint8_t>(kUpsideDown[group] ? (3 - cell / 4) * 4 + cell % 4 : cell);
+}
+
 struct PatternTables {
-  std::array<PatternDatabase, kGroupCount> groups;
+  std::array<PatternDatabase, kTableCount> groups;  // by table, see kTableGroup
   double buildSeconds = 0;
   std::size_t bytes() const {
     std::size_t total = 0;
     for (const PatternDatabase& g : groups) total += g.bytes();
     return total;
+  }
+  // The distance of group g (an index into kGroups) whose tiles stand in `cells`, in order.
+  int GroupDistance(std::size_t g, const std::uint8_t* cells) const {
+    std::array<std::uint8_t, kMaxGroupTiles> turned{};
+    for (int i = 0; i < kGroupSizes[g]; ++i) turned[static_cast<std::size_t>(i)] = TableCell(g, cells[i]);
+    return groups[kTableOf[g]].Distance(RankCells(turned.data(), kGroupSizes[g]));
   }
 };
 

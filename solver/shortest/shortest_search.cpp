@@ -68,7 +68,7 @@ constexpr std::array<std::array<std::uint8_t, 5>, 16> kNeighbours = [] {
   return n;
 }();
 
-// Where each part's tiles stand on every side, with the rank of their placement and its
+// Where each part's tiles stand on every side (as its table sees them), with the rank of their placement and its
 // distance; the estimate is the largest of the sides' sums.
 struct Estimate {
   std::array<std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3>, kSides> cells{};
@@ -83,9 +83,9 @@ struct Estimate {
   int Set(const PatternTables& tables, std::size_t side, int tile, int cell) {
     const std::size_t reflected = side & 1;
     const std::uint8_t t = kSideView.tile[reflected][static_cast<std::size_t>(tile)];
-    const std::uint8_t to = kSideView.cell[reflected][static_cast<std::size_t>(cell)];
     const Place place = kSideView.place[side][t];
     const std::size_t g = kSplits[side / 2][place.part];
+    const std::uint8_t to = TableCell(g, kSideView.cell[reflected][static_cast<std::size_t>(cell)]);
     auto& group = cells[side][place.part];
     const std::uint8_t from = group[place.slot];
     group[place.slot] = to;
@@ -95,7 +95,7 @@ struct Estimate {
           kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * from;
     else
       r = RankCells(group.data(), kGroupSizes[g]);
-    const std::uint8_t d = tables.groups[g].Distance(r);
+    const std::uint8_t d = tables.groups[kTableOf[g]].Distance(r);
     sum[side] += d - distance[side][place.part];
     distance[side][place.part] = d;
     return sum[side];
@@ -107,7 +107,7 @@ struct Estimate {
       for (std::size_t part = 0; part < 3; ++part) {
         const std::size_t g = kSplits[side / 2][part];
         rank[side][part] = RankCells(cells[side][part].data(), kGroupSizes[g]);
-        distance[side][part] = tables.groups[g].Distance(rank[side][part]);
+        distance[side][part] = tables.groups[kTableOf[g]].Distance(rank[side][part]);
         sum[side] += distance[side][part];
       }
     }
@@ -122,7 +122,8 @@ Estimate EstimateOf(const PatternTables& tables, const Cells& position) {
     for (std::size_t side = 0; side < kSides; ++side) {
       const std::size_t reflected = side & 1;
       const Place place = kSideView.place[side][kSideView.tile[reflected][static_cast<std::size_t>(tile)]];
-      e.cells[side][place.part][place.slot] = kSideView.cell[reflected][static_cast<std::size_t>(c)];
+      e.cells[side][place.part][place.slot] =
+          TableCell(kSplits[side / 2][place.part], kSideView.cell[reflected][static_cast<std::size_t>(c)]);
     }
   }
   e.Recompute(tables);

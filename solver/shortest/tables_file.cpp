@@ -37,7 +37,7 @@ struct Header {
   std::uint32_t headerBytes;
   std::uint64_t bodyBytes;
   std::uint64_t checksum;  // XXH3, 64 bits, of the body
-  GroupEntry groups[kGroupCount];
+  GroupEntry groups[kTableCount];
 };
 static_assert(offsetof(Header, version) == kVersionAt && offsetof(Header, checksum) == kChecksumAt);
 static_assert(sizeof(Header) <= kTablesHeaderBytes);
@@ -49,13 +49,14 @@ Header ExpectedHeader() {
   std::memcpy(h.magic, kMagic, sizeof kMagic);
   h.byteOrder = kByteOrder;
   h.version = kTablesFormatVersion;
-  h.groupCount = kGroupCount;
+  h.groupCount = kTableCount;
   h.headerBytes = kTablesHeaderBytes;
   std::uint64_t offset = 0;
-  for (std::size_t g = 0; g < kGroupCount; ++g) {
-    for (int i = 0; i < kGroupSizes[g]; ++i) h.groups[g].tiles[i] = kGroups[g][static_cast<std::size_t>(i)];
+  for (std::size_t g = 0; g < kTableCount; ++g) {
+    const std::size_t group = kTableGroup[g];
+    for (int i = 0; i < kGroupSizes[group]; ++i) h.groups[g].tiles[i] = kGroups[group][static_cast<std::size_t>(i)];
     h.groups[g].offset = offset;
-    h.groups[g].size = TableSize(kGroupSizes[g]);
+    h.groups[g].size = TableSize(kGroupSizes[group]);
     offset += h.groups[g].size;
   }
   h.bodyBytes = offset;
@@ -93,7 +94,7 @@ std::string ProgramFolder() {
 std::vector<std::uint8_t> TablesFileImage(const PatternTables& tables) {
   Header header = ExpectedHeader();
   std::vector<std::uint8_t> image(kTablesHeaderBytes + header.bodyBytes, 0);
-  for (std::size_t g = 0; g < kGroupCount; ++g) {
+  for (std::size_t g = 0; g < kTableCount; ++g) {
     const auto entries = tables.groups[g].entries();
     std::memcpy(image.data() + kTablesHeaderBytes + header.groups[g].offset, entries.data(), entries.size());
   }
@@ -186,12 +187,12 @@ const TablesFile& UsedTablesFile() {
 PatternTables TablesOverImage(std::span<const std::uint8_t> image) {
   const Header header = ExpectedHeader();
   const auto table = [&](std::size_t g) {
-    return PatternDatabase(GroupTiles(g),
+    return PatternDatabase(GroupTiles(kTableGroup[g]),
                            image.subspan(kTablesHeaderBytes + header.groups[g].offset, header.groups[g].size));
   };
   return [&]<std::size_t... g>(std::index_sequence<g...>) {
     return PatternTables{{table(g)...}, 0};
-  }(std::make_index_sequence<kGroupCount>{});
+  }(std::make_index_sequence<kTableCount>{});
 }
 
 }  // namespace quarvel::shortest

@@ -63,7 +63,6 @@ std::array<GroupView, 2 * kGroupCount> Groups(const Cells& position) {
   std::size_t v = 0;
   for (const Cells& cells : {position, Reflected(position)})
     for (std::size_t g = 0; g < kGroups.size(); ++g, ++v) {
-      const auto size = static_cast<std::size_t>(kGroupSizes[g]);
       std::array<std::uint8_t, kMaxGroupTiles> at{};
       std::array<bool, 16> free{};
       for (std::size_t c = 0; c < 16; ++c) {
@@ -83,7 +82,7 @@ std::array<GroupView, 2 * kGroupCount> Groups(const Cells& position) {
             stack.push_back(n);
           }
       }
-      views[v] = {Tables().groups[g].Distance(RankCells(at.data(), static_cast<int>(size))), free == reached};
+      views[v] = {Tables().GroupDistance(g, at.data()), free == reached};
     }
   return views;
 }
