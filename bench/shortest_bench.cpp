@@ -1,24 +1,30 @@
-// The shortest-solution search: time and memory to build the pattern tables, then time
-// and nodes per position over 100 random solvable positions from a fixed seed, then over
-// deep positions: the 100 with the largest estimates among 10 million random solvable
-// positions from another fixed seed (cheap to pick, since only the estimate is computed
-// for the pool; their solutions run to the mid seventies, and the whole run stays within
-// a few minutes).
+// The shortest-solution search: the tables' file mapped and checked (time and memory),
+// quarvel-solve as a fresh process (the build's, or the one --solve names), then time and nodes per position over
+// 100 random solvable positions from a fixed seed, over the positions of a file (with
+// --positions, one a line), then over deep positions: the 100 with the largest estimates
+// among 10 million random solvable positions from another fixed seed (cheap to pick, since
+// only the estimate is computed for the pool; their solutions run to the mid seventies).
 // With --hardest, also over the deepest positions we have (80 moves, the most any
-// position needs; each takes many minutes, so they are left out of the bench target).
-//   quarvel_shortest_bench [--random N] [--deep-pool N] [--deep N] [--hardest]
+// position needs) and one that cannot be solved. Each set is printed with its target and
+// the figures of the earlier estimate (one 6-6-3 split, tables built in every process).
+//   quarvel_shortest_bench [--solve QUARVEL_SOLVE] [--random N] [--positions FILE]
+//                          [--deep-pool N] [--deep N] [--hardest]
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "solver/shortest/pattern_database.h"
 #include "solver/shortest/shortest_search.h"
+#include "solver/shortest/tables_file.h"
 #include "tests/support/random_positions.h"
 
 namespace quarvel::shortest {
@@ -26,37 +32,31 @@ namespace {
 
 using quarvel::testing::RandomSolvable;
 
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 double PeakMiB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// Two positions 80 moves from the goal, from the literature, written there for the goal
-// with the empty cell first and tiles 1 to 15 after it; turned half round (and the tiles
-// renamed) for our goal, which keeps every distance.
+// Two positions 80 moves from the goal, from the literature, written for our goal; their
+// reflections need as many moves (the first's is 0 12 9 13 15 11 10 14 3 7 5 6 4 8 2 1).
 const char* const kDeepFromTheLiterature[] = {
     "0 12 9 13 15 11 10 14 3 7 2 5 4 8 6 1",
     "0 12 10 13 15 11 14 9 3 7 2 5 4 8 6 1",
 };
+// A position that cannot be solved: the search refuses it at once.
+const char* const kUnsolvable = "15 10 8 12 11 14 9 13 2 6 5 1 3 7 4 0";
 
-Cells TurnedHalfRound(const std::string& text) {
-  Cells in{}, out{};
+Cells Parse(const std::string& text) {
+  Cells cells{};
   std::size_t c = 0;
   for (const char* p = text.c_str(); *p && c < 16;) {
     char* end = nullptr;
-    in[c++] = static_cast<std::uint8_t>(std::strtol(p, &end, 10));
+    cells[c++] = static_cast<std::uint8_t>(std::strtol(p, &end, 10));
+    if (end == p) break;
     p = end;
   }
-  for (std::size_t k = 0; k < 16; ++k) out[15 - k] = static_cast<std::uint8_t>(in[k] == 0 ? 0 : 16 - in[k]);
-  return out;
+  return cells;
 }
 
 std::string Text(const Cells& cells) {
@@ -68,7 +68,8 @@ std::string Text(const Cells& cells) {
   return text;
 }
 
-// The `count` positions of the pool with the largest estimates, largest first (the
+// The `count` positions of the pool with the largest estimates of the first split (the
+// estimate the set was first picked by, so it stays the same set), largest first (the
 // earlier drawn first among equal estimates), so the set is the same on every machine.
 // Only the kept positions are held, so the pool can be large.
 std::vector<Cells> DeepestEstimated(long poolSize, int count, std::mt19937_64& rng) {
@@ -85,7 +86,7 @@ std::vector<Cells> DeepestEstimated(long poolSize, int count, std::mt19937_64& r
   for (long k = 0; k < poolSize; ++k) {
     const Cells cells = RandomSolvable(rng);
     if (limit == 0) continue;
-    const Candidate candidate{EstimateMoves(cells), k, cells};
+    const Candidate candidate{FirstSplitEstimate(cells), k, cells};
     if (kept.size() < limit) {
       kept.push_back(candidate);
       std::push_heap(kept.begin(), kept.end(), deeper);
@@ -132,7 +133,7 @@ void ByLength(std::vector<Run> runs) {
   }
 }
 
-void Summary(const char* what, std::vector<Run> runs) {
+void Summary(const char* what, std::vector<Run> runs, const char* target, const char* before) {
   const auto n = runs.size();
   double seconds = 0, nodes = 0, length = 0;
   for (const Run& r : runs) seconds += r.seconds, nodes += static_cast<double>(r.nodes), length += r.length;
@@ -147,7 +148,38 @@ void Summary(const char* what, std::vector<Run> runs) {
               1e3 * median.seconds, 1e3 * slowest.seconds);
   std::printf("  nodes mean %.0f, median %llu, max %llu\n", nodes / static_cast<double>(n),
               static_cast<unsigned long long>(nodeCounts[n / 2]), static_cast<unsigned long long>(nodeCounts.back()));
-  std::printf("  nodes per second %.1f million\n", nodes / seconds / 1e6);
+  std::printf("  nodes in all %.0f, time in all %.2f s, nodes per second %.1f million\n", nodes, seconds,
+              nodes / seconds / 1e6);
+  std::printf("  target: %s\n  before: %s\n", target, before);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// quarvel-solve as a new user runs it: a fresh process per position, wall time from fork
+// to its exit.
+void FreshProcesses(const char* solve, std::mt19937_64& rng, int runs) {
+  std::vector<double> seconds;
+  for (int k = 0; k < runs; ++k) {
+    const std::string position = Text(RandomSolvable(rng));
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+      if (std::freopen("/dev/null", "w", stdout) == nullptr) _exit(127);
+      execl(solve, solve, "--length", position.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::printf("  quarvel-solve failed on %s\n", position.c_str());
+  }
+  std::printf("quarvel-solve, a fresh process per random position: median %.1f ms, fastest %.1f ms, slowest %.1f ms "
+              "(%d runs)\n  target: median at most 30 ms\n  before: median 6.4 s\n",
+              1e3 * Median(seconds), 1e3 * *std::min_element(seconds.begin(), seconds.end()),
+              1e3 * *std::max_element(seconds.begin(), seconds.end()), runs);
 }
 
 }  // namespace
@@ -160,31 +192,58 @@ int main(int argc, char* argv[]) {
   long deepPool = 10000000;
   int deepCount = 100;
   bool hardest = false;
+  const char* solve = QUARVEL_SOLVE_PROGRAM;
+  const char* positions = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--random") == 0 && i + 1 < argc) randomCount = std::atoi(argv[++i]);
     else if (std::strcmp(argv[i], "--deep-pool") == 0 && i + 1 < argc) deepPool = std::atol(argv[++i]);
     else if (std::strcmp(argv[i], "--deep") == 0 && i + 1 < argc) deepCount = std::atoi(argv[++i]);
+    else if (std::strcmp(argv[i], "--solve") == 0 && i + 1 < argc) solve = argv[++i];
+    else if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc) positions = argv[++i];
     else if (std::strcmp(argv[i], "--hardest") == 0) hardest = true;
   }
-
-  const double before = PeakMiB();
-  const double cpuBefore = CpuSeconds();
-  const PatternTables& tables = Tables();
-  std::printf("pattern tables: built in %.2f s (wall; %.2f s CPU on two threads), %.2f MiB (%zu bytes); "
-              "peak memory %.1f MiB (%.1f before)\n",
-              tables.buildSeconds, CpuSeconds() - cpuBefore, static_cast<double>(tables.bytes()) / (1 << 20),
-              tables.bytes(), PeakMiB(), before);
-  std::printf("load average before the search: ");
+  std::printf("load average at the start: ");
   if (std::FILE* load = std::fopen("/proc/loadavg", "r")) {
     char line[64] = {};
     if (std::fgets(line, sizeof line, load)) std::printf("%s", line);
     std::fclose(load);
   }
 
+  const double before = PeakMiB();
+  const auto loadStart = std::chrono::steady_clock::now();
+  const PatternTables& tables = Tables();
+  const double loadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - loadStart).count();
+  const TablesFile& file = UsedTablesFile();
+  if (file.image.empty())
+    std::printf("pattern tables: no usable file (%s: %s); built in %.2f s\n", file.path.c_str(), file.problem.c_str(),
+                tables.buildSeconds);
+  else
+    std::printf("pattern tables: %s mapped and checked in %.1f ms\n", file.path.c_str(), 1e3 * loadSeconds);
+  std::printf("  %.2f MiB (%zu bytes); peak memory %.1f MiB (%.1f before)\n",
+              static_cast<double>(tables.bytes()) / (1 << 20), tables.bytes(), PeakMiB(), before);
+  std::printf("  before: built in every process, 4.55 s (6.11 s of CPU), 11.0 MiB, peak memory 54 MiB\n");
+
+  if (*solve) {
+    std::mt19937_64 solveRng(7);
+    FreshProcesses(solve, solveRng, 21);
+  }
+
   std::mt19937_64 rng(2026);
   std::vector<Run> runs;
   for (int k = 0; k < randomCount; ++k) runs.push_back(Solve(RandomSolvable(rng)));
-  if (!runs.empty()) Summary("random solvable positions (seed 2026)", runs);
+  if (!runs.empty())
+    Summary("random solvable positions (seed 2026)", runs, "mean at most 5 ms",
+            "mean 31.5 ms, median 4.6 ms, max 0.96 s; nodes mean 271,638, median 41,084, max 8,465,524");
+
+  if (positions) {
+    std::ifstream in(positions);
+    std::vector<Run> fileRuns;
+    for (std::string line; std::getline(in, line);)
+      if (line.find_first_of("0123456789") != std::string::npos) fileRuns.push_back(Solve(Parse(line)));
+    if (!fileRuns.empty())
+      Summary(positions, fileRuns, "fewer than 0.81 million nodes in all, less time than 0.75 to 1.05 s",
+              "10.2 million nodes in all, 0.75 to 1.05 s");
+  }
 
   std::mt19937_64 poolRng(1980);
   const auto pickStart = std::chrono::steady_clock::now();
@@ -201,20 +260,34 @@ int main(int argc, char* argv[]) {
     deepRuns.push_back(run);
   }
   if (!deepRuns.empty()) {
-    Summary("deep positions", deepRuns);
+    Summary("deep positions", deepRuns, "mean at most 100 ms",
+            "mean 478 ms, median 169 ms, max 4.98 s; nodes mean 4,180,365, median 1,592,579, max 47,159,587");
     ByLength(deepRuns);
   }
 
   if (!hardest) return 0;
   std::vector<Run> hardRuns;
-  for (const char* text : kDeepFromTheLiterature)
-    for (const bool reflect : {false, true}) {
-      const Cells cells = reflect ? Reflected(TurnedHalfRound(text)) : TurnedHalfRound(text);
-      const Run run = Solve(cells);
-      std::printf("80-move position %s%s: %d moves, %.2f s, %llu nodes\n", Text(cells).c_str(),
-                  reflect ? " (reflected)" : "", run.length, run.seconds, static_cast<unsigned long long>(run.nodes));
-      hardRuns.push_back(run);
-    }
-  Summary("80-move positions", hardRuns);
+  std::vector<std::pair<Cells, std::string>> hard;
+  for (const char* text : kDeepFromTheLiterature) {
+    hard.emplace_back(Parse(text), "");
+    hard.emplace_back(Reflected(Parse(text)), " (reflected)");
+  }
+  for (const auto& [cells, note] : hard) {
+    const Run run = Solve(cells);
+    std::printf("80-move position %s%s: %d moves, %.2f s, %llu nodes\n", Text(cells).c_str(), note.c_str(),
+                run.length, run.seconds, static_cast<unsigned long long>(run.nodes));
+    hardRuns.push_back(run);
+  }
+  Summary("80-move positions", hardRuns, "each at most 10 s",
+          "0 12 9 13 15 11 10 14 3 7 5 6 4 8 2 1 in 67 s with 641 million nodes; "
+          "0 12 9 13 15 11 10 14 3 7 2 5 4 8 6 1 in 61 s");
+  const auto refuseStart = std::chrono::steady_clock::now();
+  try {
+    SolveShortest(Parse(kUnsolvable));
+    std::printf("%s: solved, which it cannot be\n", kUnsolvable);
+  } catch (const Unsolvable&) {
+    std::printf("%s: refused as unsolvable in %.1f us\n", kUnsolvable,
+                1e6 * std::chrono::duration<double>(std::chrono::steady_clock::now() - refuseStart).count());
+  }
   return 0;
 }

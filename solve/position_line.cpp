@@ -25,10 +25,54 @@ std::vector<std::string_view> Words(std::string_view line) {
   return words;
 }
 
+constexpr std::size_t kQuotedCharacters = 40;
+
+// Length of the UTF-8 sequence at the start of `text` when it is a whole printable
+// character beyond ASCII, else 0.
+std::size_t PrintableSequence(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned lead = byte(0);
+  std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  if (length == 0 || text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i)
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  const unsigned second = byte(1);
+  const bool overlong = (lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90);
+  const bool beyond = (lead == 0xED && second >= 0xA0) || (lead == 0xF4 && second >= 0x90);  // surrogates, > U+10FFFF
+  const bool c1Control = lead == 0xC2 && second < 0xA0;
+  return overlong || beyond || c1Control ? 0 : length;
+}
+
+// The word as it may be shown on a terminal: at most kQuotedCharacters characters, then
+// "..."; control and invalid bytes written as escapes (\r, \x1b), backslashes and
+// quotes escaped.
+std::string Printable(std::string_view word) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string text;
+  std::size_t shown = 0;
+  for (std::size_t i = 0; i < word.size(); ++shown) {
+    if (shown == kQuotedCharacters) return text + "...";
+    const auto c = static_cast<unsigned char>(word[i]);
+    if (const std::size_t length = PrintableSequence(word.substr(i))) {
+      text.append(word.substr(i, length));
+      i += length;
+      continue;
+    }
+    ++i;
+    if (c == '\\' || c == '"') text.append({'\\', static_cast<char>(c)});
+    else if (c == '\r') text.append("\\r");
+    else if (c == '\n') text.append("\\n");
+    else if (c == '\t') text.append("\\t");
+    else if (c < 0x20 || c >= 0x7F) text.append({'\\', 'x', kHex[c >> 4], kHex[c & 15]});
+    else text.push_back(static_cast<char>(c));
+  }
+  return text;
+}
+
 // The word in double quotes, then the reason.
 std::string Quoted(std::string_view word, std::string_view why) {
   std::string text = "\"";
-  text.append(word).append("\" ").append(why);
+  text.append(Printable(word)).append("\" ").append(why);
   return text;
 }
 

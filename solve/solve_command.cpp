@@ -2,6 +2,7 @@
 
 #include "solve/position_line.h"
 #include "solver/shortest/shortest_search.h"
+#include "solver/shortest/tables_file.h"
 
 namespace quarvel::solve {
 namespace {
@@ -40,7 +41,15 @@ class Solver {
       failed_ = true;
       return;
     }
-    const auto solution = shortest::SolveShortest(std::get<shortest::Cells>(position));
+    const shortest::Cells& cells = std::get<shortest::Cells>(position);
+    if (!noted_ && cells != shortest::GoalCells()) {
+      noted_ = true;
+      const shortest::TablesFile& file = shortest::UsedTablesFile();
+      if (file.image.empty())
+        err_ << "quarvel-solve: not using the tables' file " << file.path << " (" << file.problem
+             << "); building the tables instead, which takes a few seconds\n";
+    }
+    const auto solution = shortest::SolveShortest(cells);
     if (lengthOnly_)
       out_ << solution->tiles.size() << '\n';
     else
@@ -55,6 +64,7 @@ class Solver {
   std::ostream& out_;
   std::ostream& err_;
   bool failed_ = false;
+  bool noted_ = false;  // whether a missing or unusable tables' file was reported
 };
 
 }  // namespace

@@ -12,6 +12,6 @@ if ! cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUARVEL_BUILD_BEN
   echo "Configuring failed; tools/setup.sh test installs what the build needs." >&2
   exit 1
 fi
-cmake --build "$build" -j "$(nproc)" --target quarvel_logic_bench quarvel_startup_bench quarvel_shortest_bench quarvel_qt_bench \
+cmake --build "$build" -j "$(nproc)" --target quarvel_logic_bench quarvel_startup_bench quarvel_shortest_bench quarvel-solve quarvel_qt_bench \
   quarvel_bare_window quarvel-orbix
 cmake --build "$build" --target bench

@@ -20,6 +20,8 @@ sanitized="$root/build/sanitize"
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2)
 # The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated.
 packages+=(gettext qt6-translations-l10n)
+# The checksum of the shortest solutions' tables.
+packages+=(libxxhash-dev)
 if [ "$mode" = test ]; then
   # The unit, widget and benchmark libraries.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
@@ -88,8 +90,10 @@ if [ "$mode" = test ]; then
   check_system_install
   (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
   echo "== The logic and console tests and the fuzz targets under AddressSanitizer and UndefinedBehaviorSanitizer"
+  # It maps the tables' file of the Release build rather than generating one under the sanitisers.
   cmake -S "$root" -B "$sanitized" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-        -DQUARVEL_BUILD_GUI=OFF -DQUARVEL_FUZZ=ON -DQUARVEL_FUZZ_SECONDS=5 >/dev/null
+        -DQUARVEL_BUILD_GUI=OFF -DQUARVEL_FUZZ=ON -DQUARVEL_FUZZ_SECONDS=5 \
+        -DQUARVEL_SHORTEST_TABLES_FILE="$build/quarvel-shortest.tables" >/dev/null
   cmake --build "$sanitized" -j "$(nproc)"
   cd "$sanitized"
   ctest --output-on-failure -j "$(nproc)"

@@ -4,6 +4,9 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
+
+#include "solver/shortest/tables_file.h"
 
 namespace quarvel::shortest {
 namespace {
@@ -34,12 +37,6 @@ std::vector<std::uint64_t> ConnectedMasks() {
   return connected;
 }
 
-std::size_t TableSize(int k) {
-  std::size_t size = 1;
-  for (int i = 0; i < k; ++i) size *= static_cast<std::size_t>(16 - i);
-  return size;
-}
-
 // A search state packed in 32 bits: the group's cells, 4 bits each, then the empty cell.
 struct Packed {
   static std::uint32_t Pack(const std::uint8_t* cells, int k, unsigned blank) {
@@ -58,11 +55,12 @@ struct Packed {
 PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std::atomic<bool>* cancel) : count_(static_cast<int>(tiles.size())) {
   const int k = count_;
   for (int i = 0; i < k; ++i) tiles_[static_cast<std::size_t>(i)] = tiles[static_cast<std::size_t>(i)];
-  table_.assign(TableSize(k), kUnknown);
+  owned_.assign(TableSize(k), kUnknown);
+  std::vector<std::uint8_t>& table = owned_;
 
   // Visited (placement, empty cell) pairs, the empty cell counted among the free cells.
   const auto freeCount = static_cast<std::size_t>(16 - k);
-  std::vector<std::uint64_t> seen((table_.size() * freeCount + 63) / 64);
+  std::vector<std::uint64_t> seen((table.size() * freeCount + 63) / 64);
   const auto markRegion = [&](std::uint32_t rank, unsigned region, unsigned freeCells) {
     const std::size_t base = rank * freeCount;
     for (unsigned r = region; r != 0; r &= r - 1) {
@@ -85,7 +83,7 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std:
     occupied |= 1u << cells[static_cast<std::size_t>(i)];
   }
   const std::uint32_t goalRank = RankCells(cells.data(), k);
-  table_[goalRank] = 0;
+  table[goalRank] = 0;
   markRegion(goalRank, Region(15, ~occupied & kBoardMask), ~occupied & kBoardMask);
 
   std::vector<std::uint32_t> frontier{Packed::Pack(cells.data(), k, 15)}, next;
@@ -108,11 +106,11 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std:
           const unsigned freeCells = ~(occupied ^ (1u << from) ^ (1u << to)) & kBoardMask;
           // Mostly the free cells are all connected; then the placement's distance alone
           // tells whether it was reached, and the visited pairs need no look.
-          const bool known = table_[rank] != kUnknown;
+          const bool known = table[rank] != kUnknown;
           const bool oneRegion = (connected[freeCells / 64] >> (freeCells % 64)) & 1;
           if (!(known && oneRegion) && !isSeen(rank, from, freeCells)) {
             markRegion(rank, Region(from, freeCells), freeCells);
-            if (!known) table_[rank] = static_cast<std::uint8_t>(depth + 1);
+            if (!known) table[rank] = static_cast<std::uint8_t>(depth + 1);
             next.push_back(Packed::Pack(cells.data(), k, from));
           }
           cells[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(from);
@@ -121,41 +119,55 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std:
     }
     frontier.swap(next);
   }
+  entries_ = owned_.data();
+  size_ = owned_.size();
+}
+
+PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, std::span<const std::uint8_t> entries)
+    : count_(static_cast<int>(tiles.size())), entries_(entries.data()), size_(entries.size()) {
+  for (int i = 0; i < count_; ++i) tiles_[static_cast<std::size_t>(i)] = tiles[static_cast<std::size_t>(i)];
+}
+
+PatternTables BuildTables(int threads, const std::atomic<bool>* cancel) {
+  const auto start = std::chrono::steady_clock::now();
+  std::array<std::optional<PatternDatabase>, kTableCount> built;
+  std::atomic<std::size_t> nextGroup{0};
+  std::atomic<bool> cancelled{false};
+  // Each thread takes the next table still to build.
+  const auto work = [&] {
+    try {
+      for (std::size_t t; !cancelled && (t = nextGroup++) < kTableCount;)
+        built[t].emplace(GroupTiles(kTableGroup[t]), cancel);
+    } catch (const PatternDatabase::Cancelled&) {
+      cancelled = true;
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
+  work();
+  for (std::thread& helper : helpers) helper.join();
+  if (cancelled) throw PatternDatabase::Cancelled{};
+  PatternTables tables = [&]<std::size_t... g>(std::index_sequence<g...>) {
+    return PatternTables{{std::move(*built[g])...}, 0};
+  }(std::make_index_sequence<kTableCount>{});
+  tables.buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return tables;
 }
 
 const PatternTables* TablesUnlessCancelled(const std::atomic<bool>* cancel) {
+  // A good file needs no build, so no cancel.
+  static const std::optional<PatternTables> mapped = []() -> std::optional<PatternTables> {
+    const TablesFile& file = UsedTablesFile();
+    if (file.image.empty()) return std::nullopt;
+    return TablesOverImage(file.image);
+  }();
+  if (mapped) return &*mapped;
+
   static std::once_flag once;
   static std::optional<PatternTables> tables;
   try {
     // A build that throws leaves the flag unset, for the next call to build again.
-    std::call_once(once, [cancel] {
-      const auto start = std::chrono::steady_clock::now();
-      const auto group = [](std::size_t g) {
-        return std::span<const std::uint8_t>(kGroups[g].data(), static_cast<std::size_t>(kGroupSizes[g]));
-      };
-      // The two large tables are built side by side.
-      std::optional<PatternDatabase> first;
-      bool firstCancelled = false;
-      std::thread builder([&] {
-        try {
-          first.emplace(group(0), cancel);
-        } catch (const PatternDatabase::Cancelled&) {
-          firstCancelled = true;
-        }
-      });
-      std::optional<PatternDatabase> second, third;
-      try {
-        second.emplace(group(1), cancel);
-        third.emplace(group(2), cancel);
-      } catch (const PatternDatabase::Cancelled&) {
-        builder.join();
-        throw;
-      }
-      builder.join();
-      if (firstCancelled) throw PatternDatabase::Cancelled{};
-      tables.emplace(PatternTables{{std::move(*first), std::move(*second), std::move(*third)}, 0});
-      tables->buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    });
+    std::call_once(once, [cancel] { tables.emplace(BuildTables(2, cancel)); });
   } catch (const PatternDatabase::Cancelled&) {
     return nullptr;
   }

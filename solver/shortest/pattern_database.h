@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace quarvel::shortest {
@@ -38,6 +39,13 @@ inline std::uint32_t RankCells(const std::uint8_t* cells, int k) {
   return rank;
 }
 
+// Entries of a table over k tiles: 16 x 15 x ... x (16 - k + 1).
+constexpr std::size_t TableSize(int k) {
+  std::size_t size = 1;
+  for (int i = 0; i < k; ++i) size *= static_cast<std::size_t>(16 - i);
+  return size;
+}
+
 class PatternDatabase {
  public:
   // Thrown by the constructor when its cancel flag is set during the build.
@@ -45,37 +53,83 @@ class PatternDatabase {
 
   // Builds the table by a breadth-first search back from the goal placement.
   explicit PatternDatabase(std::span<const std::uint8_t> tiles, const std::atomic<bool>* cancel = nullptr);
+  // A table held elsewhere (a mapped file), which must outlive this one.
+  PatternDatabase(std::span<const std::uint8_t> tiles, std::span<const std::uint8_t> entries);
+  PatternDatabase(PatternDatabase&&) = default;
+  PatternDatabase(const PatternDatabase&) = delete;
+  PatternDatabase& operator=(const PatternDatabase&) = delete;
 
   std::span<const std::uint8_t> tiles() const { return {tiles_.data(), static_cast<std::size_t>(count_)}; }
   // Moves of the group's tiles needed from the placement of the given rank.
-  std::uint8_t Distance(std::uint32_t rank) const { return table_[rank]; }
-  std::size_t bytes() const { return table_.size(); }
+  std::uint8_t Distance(std::uint32_t rank) const { return entries_[rank]; }
+  std::span<const std::uint8_t> entries() const { return {entries_, size_}; }
+  std::size_t bytes() const { return size_; }
 
  private:
   std::array<std::uint8_t, kMaxGroupTiles> tiles_{};
   int count_ = 0;
-  std::vector<std::uint8_t> table_;
+  std::vector<std::uint8_t> owned_;  // empty for a table held elsewhere
+  const std::uint8_t* entries_ = nullptr;
+  std::size_t size_ = 0;
 };
 
-// The tiles in three groups of 6, 6 and 3.
-inline constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3> kGroups{{
+// The groups. The estimate is the largest over the splits below, each looked up on the
+// position and on its reflection about the main diagonal.
+inline constexpr int kGroupCount = 6;
+inline constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, kGroupCount> kGroups{{
     {1, 5, 6, 9, 10, 13},
     {7, 8, 11, 12, 14, 15},
     {2, 3, 4, 0, 0, 0},
+    {1, 2, 3, 5, 6, 7},
+    {13, 14, 15, 9, 10, 11},
+    {4, 8, 12, 0, 0, 0},
 }};
-inline constexpr std::array<int, 3> kGroupSizes{6, 6, 3};
+inline constexpr std::array<int, kGroupCount> kGroupSizes{6, 6, 3, 6, 6, 3};
+// Splits of the fifteen tiles into groups (indices into kGroups) that share no tile.
+inline constexpr std::array<std::array<std::uint8_t, 3>, 2> kSplits{{{0, 1, 2}, {3, 4, 5}}};
+
+// The tables made and stored. Turned upside down, the board takes the homes of
+// {13, 14, 15, 9, 10, 11} to those of {1, 2, 3, 5, 6, 7}, tile for tile in that order, and
+// keeps every move a move; so that group reads the other's table with its cells turned.
+inline constexpr int kTableCount = 5;
+inline constexpr std::array<std::uint8_t, kTableCount> kTableGroup{0, 1, 2, 3, 5};  // the group each is made for
+inline constexpr std::array<std::uint8_t, kGroupCount> kTableOf{0, 1, 2, 3, 3, 4};
+inline constexpr std::array<bool, kGroupCount> kUpsideDown{false, false, false, false, true, false};
+
+// A cell as the group's table sees it.
+constexpr std::uint8_t TableCell(std::size_t group, unsigned cell) {
+  return static_cast<std::uint8_t>(kUpsideDown[group] ? (3 - cell / 4) * 4 + cell % 4 : cell);
+}
 
 struct PatternTables {
-  std::array<PatternDatabase, 3> groups;
+  std::array<PatternDatabase, kTableCount> groups;  // by table, see kTableGroup
   double buildSeconds = 0;
-  std::size_t bytes() const { return groups[0].bytes() + groups[1].bytes() + groups[2].bytes(); }
+  std::size_t bytes() const {
+    std::size_t total = 0;
+    for (const PatternDatabase& g : groups) total += g.bytes();
+    return total;
+  }
+  // The distance of group g (an index into kGroups) whose tiles stand in `cells`, in order.
+  int GroupDistance(std::size_t g, const std::uint8_t* cells) const {
+    std::array<std::uint8_t, kMaxGroupTiles> turned{};
+    for (int i = 0; i < kGroupSizes[g]; ++i) turned[static_cast<std::size_t>(i)] = TableCell(g, cells[i]);
+    return groups[kTableOf[g]].Distance(RankCells(turned.data(), kGroupSizes[g]));
+  }
 };
 
-// The three tables, built on first use (once, whichever thread asks first; the others
-// wait for it).
+// The group's tiles as a span.
+inline std::span<const std::uint8_t> GroupTiles(std::size_t g) {
+  return {kGroups[g].data(), static_cast<std::size_t>(kGroupSizes[g])};
+}
+
+// The tables, from the tables' file when it is good, else built in memory on first use
+// (once, whichever thread asks first; the others wait for it).
 const PatternTables& Tables();
 // The same, or nullptr when `cancel` was set while this call was building them (the
 // next call builds them afresh).
 const PatternTables* TablesUnlessCancelled(const std::atomic<bool>* cancel);
+
+// Builds every table in memory, the large ones on up to `threads` threads at once.
+PatternTables BuildTables(int threads, const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace quarvel::shortest

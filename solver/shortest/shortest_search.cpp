@@ -11,20 +11,46 @@ namespace {
 constexpr int Transposed(int cell) { return (cell % 4) * 4 + cell / 4; }
 constexpr int ReflectedTile(int tile) { return tile == 0 ? 0 : Transposed(tile - 1) + 1; }
 
-// For every tile, its group and its place in the group.
-struct Membership {
-  std::array<std::uint8_t, 16> group{};
-  std::array<std::uint8_t, 16> slot{};
+constexpr std::size_t kSplitCount = kSplits.size();
+// A side is a split looked up on the position (even sides) or on its reflection (odd).
+constexpr std::size_t kSides = 2 * kSplitCount;
+
+// For every side and tile: the tile's part of the split, its place in the part's group,
+// and the tile and cells as the side sees them.
+struct Place {
+  std::uint8_t part = 0;
+  std::uint8_t slot = 0;
 };
-constexpr Membership kMembership = [] {
-  Membership m{};
-  for (std::size_t g = 0; g < kGroups.size(); ++g)
-    for (int i = 0; i < kGroupSizes[g]; ++i) {
-      const std::uint8_t tile = kGroups[g][static_cast<std::size_t>(i)];
-      m.group[tile] = static_cast<std::uint8_t>(g);
-      m.slot[tile] = static_cast<std::uint8_t>(i);
+struct Sides {
+  std::array<std::array<Place, 16>, kSides> place{};
+  std::array<std::array<std::uint8_t, 16>, 2> tile{};  // a tile's name on a plain or reflected side
+  std::array<std::array<std::uint8_t, 16>, 2> cell{};  // a cell's place on a plain or reflected side
+  // The weight of a cell's digit in a group's rank, by group size and slot.
+  std::array<std::array<std::uint32_t, kMaxGroupTiles>, kMaxGroupTiles + 1> weight{};
+};
+constexpr Sides kSideView = [] {
+  Sides v{};
+  for (int t = 0; t < 16; ++t) {
+    v.tile[0][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(t);
+    v.tile[1][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(ReflectedTile(t));
+    v.cell[0][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(t);
+    v.cell[1][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(Transposed(t));
+  }
+  for (std::size_t side = 0; side < kSides; ++side)
+    for (std::size_t part = 0; part < 3; ++part) {
+      const std::size_t g = kSplits[side / 2][part];
+      for (int i = 0; i < kGroupSizes[g]; ++i)
+        v.place[side][kGroups[g][static_cast<std::size_t>(i)]] = {static_cast<std::uint8_t>(part),
+                                                                    static_cast<std::uint8_t>(i)};
     }
-  return m;
+  for (int k = 1; k <= kMaxGroupTiles; ++k) {
+    std::uint32_t w = 1;
+    for (int i = k; i-- > 0;) {
+      v.weight[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)] = w;
+      w *= static_cast<std::uint32_t>(16 - i);
+    }
+  }
+  return v;
 }();
 
 // The empty cell's neighbours, ending with 16.
@@ -42,36 +68,47 @@ constexpr std::array<std::array<std::uint8_t, 5>, 16> kNeighbours = [] {
   return n;
 }();
 
-// Where each group's tiles stand, on the position (side 0) and on its reflection (side 1),
-// with each group's distance; the estimate is the larger of the two sides' sums.
+// Where each part's tiles stand on every side (as its table sees them), with the rank of their placement and its
+// distance; the estimate is the largest of the sides' sums.
 struct Estimate {
-  std::array<std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3>, 2> cells{};
-  std::array<std::array<std::uint8_t, 3>, 2> distance{};
-  std::array<int, 2> sum{};
+  std::array<std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3>, kSides> cells{};
+  std::array<std::array<std::uint32_t, 3>, kSides> rank{};
+  std::array<std::array<std::uint8_t, 3>, kSides> distance{};
+  std::array<int, kSides> sum{};
 
-  int Value() const { return std::max(sum[0], sum[1]); }
+  int Value() const { return *std::max_element(sum.begin(), sum.end()); }
 
-  // Tile now at `cell`: updates its group on both sides and returns the new estimate.
-  void Place(const PatternTables& tables, int tile, int cell) {
-    Set(tables, 0, tile, cell);
-    Set(tables, 1, ReflectedTile(tile), Transposed(cell));
-  }
-
-  void Set(const PatternTables& tables, std::size_t side, int tile, int cell) {
-    const std::size_t g = kMembership.group[static_cast<std::size_t>(tile)];
-    auto& group = cells[side][g];
-    group[kMembership.slot[static_cast<std::size_t>(tile)]] = static_cast<std::uint8_t>(cell);
-    const std::uint8_t d = tables.groups[g].Distance(RankCells(group.data(), kGroupSizes[g]));
-    sum[side] += d - distance[side][g];
-    distance[side][g] = d;
+  // Tile now at `cell`, on one side: updates the rank of its group (a move along the
+  // side's rows changes one digit by one) and its distance; returns the side's sum.
+  int Set(const PatternTables& tables, std::size_t side, int tile, int cell) {
+    const std::size_t reflected = side & 1;
+    const std::uint8_t t = kSideView.tile[reflected][static_cast<std::size_t>(tile)];
+    const Place place = kSideView.place[side][t];
+    const std::size_t g = kSplits[side / 2][place.part];
+    const std::uint8_t to = TableCell(g, kSideView.cell[reflected][static_cast<std::size_t>(cell)]);
+    auto& group = cells[side][place.part];
+    const std::uint8_t from = group[place.slot];
+    group[place.slot] = to;
+    std::uint32_t& r = rank[side][place.part];
+    if (to == from + 1 || to + 1 == from)
+      r = r + kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * to -
+          kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * from;
+    else
+      r = RankCells(group.data(), kGroupSizes[g]);
+    const std::uint8_t d = tables.groups[kTableOf[g]].Distance(r);
+    sum[side] += d - distance[side][place.part];
+    distance[side][place.part] = d;
+    return sum[side];
   }
 
   void Recompute(const PatternTables& tables) {
-    for (std::size_t side = 0; side < 2; ++side) {
+    for (std::size_t side = 0; side < kSides; ++side) {
       sum[side] = 0;
-      for (std::size_t g = 0; g < 3; ++g) {
-        distance[side][g] = tables.groups[g].Distance(RankCells(cells[side][g].data(), kGroupSizes[g]));
-        sum[side] += distance[side][g];
+      for (std::size_t part = 0; part < 3; ++part) {
+        const std::size_t g = kSplits[side / 2][part];
+        rank[side][part] = RankCells(cells[side][part].data(), kGroupSizes[g]);
+        distance[side][part] = tables.groups[kTableOf[g]].Distance(rank[side][part]);
+        sum[side] += distance[side][part];
       }
     }
   }
@@ -82,11 +119,12 @@ Estimate EstimateOf(const PatternTables& tables, const Cells& position) {
   for (int c = 0; c < kCells; ++c) {
     const int tile = position[static_cast<std::size_t>(c)];
     if (tile == 0) continue;
-    e.cells[0][kMembership.group[static_cast<std::size_t>(tile)]][kMembership.slot[static_cast<std::size_t>(tile)]] =
-        static_cast<std::uint8_t>(c);
-    const int reflected = ReflectedTile(tile);
-    e.cells[1][kMembership.group[static_cast<std::size_t>(reflected)]]
-           [kMembership.slot[static_cast<std::size_t>(reflected)]] = static_cast<std::uint8_t>(Transposed(c));
+    for (std::size_t side = 0; side < kSides; ++side) {
+      const std::size_t reflected = side & 1;
+      const Place place = kSideView.place[side][kSideView.tile[reflected][static_cast<std::size_t>(tile)]];
+      e.cells[side][place.part][place.slot] =
+          TableCell(kSplits[side / 2][place.part], kSideView.cell[reflected][static_cast<std::size_t>(c)]);
+    }
   }
   e.Recompute(tables);
   return e;
@@ -127,15 +165,25 @@ class Search {
     if ((nodes_ & 0xFFF) == 0 && cancel_ && cancel_->load(std::memory_order_relaxed)) return Outcome::Cancelled;
     if (estimate_.Value() == 0) return Outcome::Found;
     const int blank = blank_;
+    // The side with the largest sum here is the likeliest to prune a child: asked first.
+    const auto first = static_cast<std::size_t>(
+        std::max_element(estimate_.sum.begin(), estimate_.sum.end()) - estimate_.sum.begin());
     for (const std::uint8_t next : kNeighbours[static_cast<std::size_t>(blank)]) {
       if (next == 16) break;
       if (next == previous) continue;  // never undo the last move
       const int tile = cells_[next];
       const Estimate saved = estimate_;
-      estimate_.Place(tables_, tile, blank);
-      const int f = moves + 1 + estimate_.Value();
-      if (f > bound) {
-        nextBound_ = std::min(nextBound_, f);
+      // The sides one by one: the first whose sum prunes spares the look-ups of the rest.
+      bool pruned = false;
+      for (std::size_t k = 0; k < kSides && !pruned; ++k) {
+        const std::size_t side = (first + k) % kSides;
+        const int f = moves + 1 + estimate_.Set(tables_, side, tile, blank);
+        if (f > bound) {
+          nextBound_ = std::min(nextBound_, f);
+          pruned = true;
+        }
+      }
+      if (pruned) {
         estimate_ = saved;
         continue;
       }
@@ -166,6 +214,7 @@ class Search {
 }  // namespace
 
 std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel) {
+  if (!IsSolvable(start)) throw Unsolvable();
   if (start == GoalCells()) return ShortestSolution{};  // no tables needed
   const PatternTables* tables = TablesUnlessCancelled(cancel);
   if (!tables) return std::nullopt;
@@ -179,5 +228,10 @@ std::string SolutionText(const std::vector<int>& tiles) {
 }
 
 int EstimateMoves(const Cells& cells) { return EstimateOf(Tables(), cells).Value(); }
+
+int FirstSplitEstimate(const Cells& cells) {
+  const Estimate e = EstimateOf(Tables(), cells);
+  return std::max(e.sum[0], e.sum[1]);
+}
 
 }  // namespace quarvel::shortest

@@ -1,10 +1,11 @@
 #pragma once
 // The shortest solution of a position: iterative-deepening A* over single-tile moves,
-// guided by the larger of two additive pattern-database estimates (the 6-6-3 groups on
-// the position and on its reflection about the main diagonal).
+// guided by the largest of additive pattern-database estimates (two splits into 6-6-3
+// groups, each on the position and on its reflection about the main diagonal).
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,13 @@ struct ShortestSolution {
   std::uint64_t nodes = 0;  // positions expanded by the search
 };
 
-// The position must be solvable (IsSolvable). Returns nothing when `cancel` was set
-// before the search ended. Builds the pattern tables on first use.
+// Thrown, before any search, for a position that is no permutation or cannot reach the goal.
+struct Unsolvable : std::invalid_argument {
+  Unsolvable() : std::invalid_argument("this position cannot be solved") {}
+};
+
+// Throws Unsolvable unless IsSolvable(start). Returns nothing when `cancel` was set
+// before the search ended. Maps or builds the pattern tables on first use.
 std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel = nullptr);
 
 // "N: T1 T2 ... TN", the length and the tiles; "0:" for no move.
@@ -26,5 +32,7 @@ std::string SolutionText(const std::vector<int>& tiles);
 
 // The search's estimate of the moves the position needs: never more than the true number.
 int EstimateMoves(const Cells& cells);
+// The estimate of the first split alone (on the position and its reflection).
+int FirstSplitEstimate(const Cells& cells);
 
 }  // namespace quarvel::shortest

@@ -10,6 +10,7 @@ ShortestSolutionWorker::ShortestSolutionWorker(Done done, Solve solve)
   if (!solve_)
     solve_ = [this](const Cells& start, const std::atomic<bool>& cancel) -> std::optional<int> {
       if (!TablesUnlessCancelled(&stopping_)) return std::nullopt;
+      if (!IsSolvable(start)) return std::nullopt;  // no length to show
       const auto solution = SolveShortest(start, &cancel);
       if (!solution) return std::nullopt;
       return static_cast<int>(solution->tiles.size());

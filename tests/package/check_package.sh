@@ -81,7 +81,7 @@ cpack -G DEB -B "$scratch/package" --config "$build/CPackConfig.cmake" >"$scratc
 deb=$(ls "$scratch"/package/quarvel-orbix_*.deb)
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 fonts-liberation2; do
+for needed in libqt6widgets6 fonts-liberation2 libxxhash0; do
   [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "not in section games"
@@ -96,13 +96,15 @@ for file in usr/games/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/
             usr/share/doc/quarvel-orbix/README.md usr/share/doc/quarvel-orbix/copyright \
             usr/share/doc/quarvel-orbix/changelog.gz \
             usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz \
-            usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/pt_BR/LC_MESSAGES/quarvel-orbix.mo; do
+            usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/pt_BR/LC_MESSAGES/quarvel-orbix.mo \
+            usr/share/games/quarvel-orbix/quarvel-shortest.tables; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/games/quarvel-orbix" ] || fail "the launcher is not executable"
 zcat "$root/usr/share/man/man6/quarvel-orbix.6.gz" | grep -q '^\.SH KEYS' || fail "the man page has no KEYS section"
-[ "$("$root/usr/games/quarvel-solve" --length '1 2 3 4 5 6 7 8 9 10 11 12 0 13 14 15')" = 3 ] ||
+[ "$("$root/usr/games/quarvel-solve" --length '1 2 3 4 5 6 7 8 9 10 11 12 0 13 14 15' 2>"$scratch/solve.err")" = 3 ] ||
   fail "the installed quarvel-solve does not answer"
+[ ! -s "$scratch/solve.err" ] || fail "the installed quarvel-solve did not use its tables: $(cat "$scratch/solve.err")"
 # The changelog's newest entry is the package's version.
 version=$(dpkg-deb -f "$deb" Version)
 zcat "$root/usr/share/doc/quarvel-orbix/changelog.gz" | head -1 | grep -qF "quarvel-orbix ($version)" ||

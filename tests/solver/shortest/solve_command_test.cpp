@@ -101,6 +101,27 @@ TEST(SolveCommand, BadLinesAreReportedAndTheRestIsSolved) {
             "error: line 9: \"x\" is not a number from 0 to 15\n");
 }
 
+// The quoted part of an error shows at most 40 characters and no byte that a terminal
+// would act on.
+TEST(SolveCommand, QuotedInputIsCutShortAndEscaped) {
+  const std::string number = " is not a game number (0 to 10461394943999)\n";
+  const struct {
+    std::string line;
+    std::string error;
+  } cases[] = {
+      {std::string(50'000, '7'), "\"" + std::string(40, '7') + "...\"" + number},
+      {std::string(40, '7'), "\"" + std::string(40, '7') + "\"" + number},
+      {"\x1b[2J", "\"\\x1b[2J\"" + number},
+      {std::string("a\0b", 3), "\"a\\x00b\"" + number},
+      {"\xff\xc3\xa9\"\\", "\"\\xff\xc3\xa9\\\"\\\\\"" + number},
+      {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 0\r\r", "\"0\\r\" is not a number from 0 to 15\n"},
+  };
+  for (const auto& c : cases) {
+    const SolveRun run = Solve({}, c.line + "\n");
+    EXPECT_EQ(run.err, "error: line 1: " + c.error);
+  }
+}
+
 TEST(SolveCommand, OptionsAndArguments) {
   const SolveRun help = Solve({"--help"});
   EXPECT_EQ(help.status, 0);

@@ -1,0 +1,198 @@
+#include "solver/shortest/tables_file.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <xxhash.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <utility>
+
+#ifndef QUARVEL_SHORTEST_TABLES_PATH
+#define QUARVEL_SHORTEST_TABLES_PATH ""
+#endif
+
+namespace quarvel::shortest {
+namespace {
+
+constexpr char kMagic[8] = {'Q', 'V', 'O', 'R', 'B', 'T', 'B', 'L'};
+constexpr std::uint32_t kByteOrder = 0x01020304;
+
+struct GroupEntry {
+  std::uint8_t tiles[8];  // the group's tiles, 0 after the last
+  std::uint64_t offset;   // from the start of the body
+  std::uint64_t size;
+};
+
+struct Header {
+  char magic[8];
+  std::uint32_t byteOrder;
+  std::uint32_t version;
+  std::uint32_t groupCount;
+  std::uint32_t headerBytes;
+  std::uint64_t bodyBytes;
+  std::uint64_t checksum;  // XXH3, 64 bits, of the body
+  GroupEntry groups[kTableCount];
+};
+static_assert(offsetof(Header, version) == kVersionAt && offsetof(Header, checksum) == kChecksumAt);
+static_assert(sizeof(Header) <= kTablesHeaderBytes);
+
+// The header these groups need, checksum not yet filled in.
+Header ExpectedHeader() {
+  Header h;
+  std::memset(&h, 0, sizeof h);
+  std::memcpy(h.magic, kMagic, sizeof kMagic);
+  h.byteOrder = kByteOrder;
+  h.version = kTablesFormatVersion;
+  h.groupCount = kTableCount;
+  h.headerBytes = kTablesHeaderBytes;
+  std::uint64_t offset = 0;
+  for (std::size_t g = 0; g < kTableCount; ++g) {
+    const std::size_t group = kTableGroup[g];
+    for (int i = 0; i < kGroupSizes[group]; ++i) h.groups[g].tiles[i] = kGroups[group][static_cast<std::size_t>(i)];
+    h.groups[g].offset = offset;
+    h.groups[g].size = TableSize(kGroupSizes[group]);
+    offset += h.groups[g].size;
+  }
+  h.bodyBytes = offset;
+  return h;
+}
+
+// Why the header cannot be used with a file of `fileBytes`, or "".
+std::string CheckHeader(std::span<const std::uint8_t> bytes, std::uint64_t fileBytes, Header& header) {
+  if (bytes.size() < sizeof(Header)) return "it is too short for its header";
+  std::memcpy(&header, bytes.data(), sizeof header);
+  if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0) return "it is not a tables' file";
+  if (header.byteOrder != kByteOrder) return "it was written for another byte order";
+  if (header.version != kTablesFormatVersion)
+    return "it is of format version " + std::to_string(header.version) + ", not " +
+           std::to_string(kTablesFormatVersion);
+  Header expected = ExpectedHeader();
+  expected.checksum = header.checksum;
+  if (std::memcmp(&header, &expected, sizeof header) != 0) return "its groups or sizes are not this program's";
+  if (fileBytes != kTablesHeaderBytes + header.bodyBytes)
+    return "it holds " + std::to_string(fileBytes) + " bytes, not " +
+           std::to_string(kTablesHeaderBytes + header.bodyBytes);
+  return "";
+}
+
+std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+std::string ProgramFolder() {
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : self.parent_path().string();
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> TablesFileImage(const PatternTables& tables) {
+  Header header = ExpectedHeader();
+  std::vector<std::uint8_t> image(kTablesHeaderBytes + header.bodyBytes, 0);
+  for (std::size_t g = 0; g < kTableCount; ++g) {
+    const auto entries = tables.groups[g].entries();
+    std::memcpy(image.data() + kTablesHeaderBytes + header.groups[g].offset, entries.data(), entries.size());
+  }
+  header.checksum = XXH3_64bits(image.data() + kTablesHeaderBytes, header.bodyBytes);
+  std::memcpy(image.data(), &header, sizeof header);
+  return image;
+}
+
+std::string CheckTablesImage(std::span<const std::uint8_t> image) {
+  Header header;
+  std::string problem = CheckHeader(image, image.size(), header);
+  if (problem.empty() && XXH3_64bits(image.data() + kTablesHeaderBytes, header.bodyBytes) != header.checksum)
+    problem = "its checksum does not match: it is damaged";
+  return problem;
+}
+
+TablesFile MapTablesFile(const std::string& path) {
+  TablesFile file{{}, path, ""};
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    file.exists = errno != ENOENT;
+    file.problem = file.exists ? SystemError("cannot open it") : "there is no such file";
+    return file;
+  }
+  struct stat status {};
+  Header header;
+  std::vector<std::uint8_t> start(kTablesHeaderBytes);
+  if (::fstat(fd, &status) != 0) {
+    file.problem = SystemError("cannot read its size");
+  } else if (!S_ISREG(status.st_mode)) {
+    file.problem = "it is not a regular file";
+  } else {
+    const ssize_t got = ::pread(fd, start.data(), start.size(), 0);
+    start.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    file.problem = CheckHeader(start, static_cast<std::uint64_t>(status.st_size), header);
+  }
+  // The checksum is taken from reads, so that only the pages the search uses are mapped
+  // into the process; the page cache holds one copy for every process.
+  if (file.problem.empty()) {
+    const std::unique_ptr<XXH3_state_t, decltype(&XXH3_freeState)> state(XXH3_createState(), &XXH3_freeState);
+    XXH3_64bits_reset(state.get());
+    std::vector<std::uint8_t> chunk(1 << 20);
+    for (std::uint64_t at = 0; at < header.bodyBytes && file.problem.empty();) {
+      const ssize_t got = ::pread(fd, chunk.data(), chunk.size(), static_cast<off_t>(kTablesHeaderBytes + at));
+      if (got <= 0) file.problem = got < 0 ? SystemError("cannot read it") : "it ended early";
+      else XXH3_64bits_update(state.get(), chunk.data(), static_cast<std::size_t>(got)), at += static_cast<std::uint64_t>(got);
+    }
+    if (file.problem.empty() && XXH3_64bits_digest(state.get()) != header.checksum)
+      file.problem = "its checksum does not match: it is damaged";
+  }
+  if (file.problem.empty()) {
+    const auto bytes = static_cast<std::size_t>(status.st_size);
+    void* mapped = ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, fd, 0);
+    if (mapped == MAP_FAILED) file.problem = SystemError("cannot map it");
+    else file.image = {static_cast<const std::uint8_t*>(mapped), bytes};
+  }
+  ::close(fd);
+  return file;
+}
+
+std::vector<std::string> TablesFilePlaces() {
+  if (const char* named = std::getenv("QUARVEL_SHORTEST_TABLES"); named && *named) return {named};
+  std::vector<std::string> places;
+  const std::string folder = ProgramFolder();
+  const std::string name = kTablesFileName;
+  if (!folder.empty()) {
+    places.push_back(folder + "/" + name);
+    // From /usr/games (or bin) and from /usr/libexec/quarvel-orbix.
+    places.push_back(folder + "/../share/games/quarvel-orbix/" + name);
+    places.push_back(folder + "/../../share/games/quarvel-orbix/" + name);
+  }
+  if (*QUARVEL_SHORTEST_TABLES_PATH) places.push_back(QUARVEL_SHORTEST_TABLES_PATH);
+  return places;
+}
+
+const TablesFile& UsedTablesFile() {
+  static const TablesFile used = [] {
+    TablesFile last{{}, "", "no place to look for it", false};
+    for (const std::string& place : TablesFilePlaces()) {
+      TablesFile file = MapTablesFile(place);
+      if (file.problem.empty()) return file;
+      // A file that is there but unusable is worth reporting over one that is missing.
+      if (last.path.empty() || (file.exists && !last.exists)) last = std::move(file);
+    }
+    return last;
+  }();
+  return used;
+}
+
+PatternTables TablesOverImage(std::span<const std::uint8_t> image) {
+  const Header header = ExpectedHeader();
+  const auto table = [&](std::size_t g) {
+    return PatternDatabase(GroupTiles(kTableGroup[g]),
+                           image.subspan(kTablesHeaderBytes + header.groups[g].offset, header.groups[g].size));
+  };
+  return [&]<std::size_t... g>(std::index_sequence<g...>) {
+    return PatternTables{{table(g)...}, 0};
+  }(std::make_index_sequence<kTableCount>{});
+}
+
+}  // namespace quarvel::shortest
