@@ -1,6 +1,6 @@
 // Fame.dat as the game reads it: any bytes are read without harm, what is read is written
 // back unchanged, a rewrite holds exactly the ranked entries, and the listing keeps its
-// columns.
+// columns, which no character of a field can reorder.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -28,13 +28,32 @@ std::vector<std::string_view> ListingLines(std::string_view listing) {
   return lines;
 }
 
-// A field as its column shows it: control characters as "?", padded with blanks to the
-// column's width, or followed by one blank when it is as wide or wider.
-std::string Padded(const std::string& field, std::size_t width) {
+// A field as the listing shows it: each control or direction character as one "?", and
+// a field holding right-to-left letters between isolate marks.
+std::string Shown(const std::string& field) {
   std::string shown;
-  for (char c : field) shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-  const std::size_t length = quarvel::CountCharacters(shown);
-  return shown + std::string(length < width ? width - length : 1, ' ');
+  bool rightToLeft = false;
+  for (std::size_t i = 0; i < field.size();) {
+    const quarvel::Utf8Character c = quarvel::DecodeCharacter(field, i);
+    shown += quarvel::IsControlCharacter(c.code) ? std::string("?") : field.substr(i, c.length);
+    rightToLeft = rightToLeft || quarvel::IsRightToLeftCharacter(c.code);
+    i += c.length;
+  }
+  return rightToLeft ? "\u2068" + shown + "\u2069" : shown;
+}
+
+// Padded to the column's width, or followed by one blank when as wide or wider.
+std::string Padded(const std::string& field, std::size_t width) {
+  const std::size_t length = quarvel::CountCharacters(field);
+  return Shown(field) + std::string(length < width ? width - length : 1, ' ');
+}
+
+// No character of the line but the isolate marks can reorder it or break it.
+bool Defaced(std::string_view line) {
+  std::string rest(line);
+  for (const char* mark : {"\u2068", "\u2069"})
+    for (std::size_t at; (at = rest.find(mark)) != std::string::npos;) rest.erase(at, 3);
+  return quarvel::HasControlCharacter(rest);
 }
 
 }  // namespace
@@ -55,8 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < entries.size(); ++i) {
     std::string expected = Padded(entries[i].Name, 15) + Padded(entries[i].GameNumber, 16);
     const std::string_view line = lines[i + 2];
-    Require(line.starts_with(expected) && line.ends_with(entries[i].Date));
-    const std::string_view time = line.substr(expected.size(), line.size() - expected.size() - entries[i].Date.size());
+    const std::string date = Shown(entries[i].Date);
+    Require(line.starts_with(expected) && line.ends_with(date) && !Defaced(line));
+    const std::string_view time = line.substr(expected.size(), line.size() - expected.size() - date.size());
     Require(time.size() == 12 && time[0] == ' ' && time[3] == 'M' && time.substr(4, 2) == "  " && time[8] == 'S' &&
             time.substr(9) == "   ");
   }
