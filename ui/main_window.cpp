@@ -19,6 +19,7 @@ bool Program::ClickNewGame() {
   Run([&] {
     main_.Text3.clear();
     main_.Text1 = DealGame(state_, services_);
+    GameBegun();
     main_.commands.SetGameInProgress(/*saveEnabled=*/true);
   });
   return true;
@@ -88,6 +89,7 @@ bool Program::StartGameFromText(std::string text) {
     return false;
   }
   StartNumberedGame(state_, services_, *number, trimmed);
+  GameBegun();
   main_.Text1 = std::move(text);
   main_.commands.SetGameInProgress(/*saveEnabled=*/false);
   return true;
