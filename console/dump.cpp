@@ -22,7 +22,7 @@ const char* WindowName(WindowId id) {
 }  // namespace
 
 std::string Dump(const Program& program) {
-  const GameState& s = program.state();
+  const ProgramState& s = program.state();
   const MainWindowState& m = program.mainWindow();
   const WindowsState& w = program.windows();
   std::ostringstream out;

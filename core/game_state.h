@@ -1,6 +1,6 @@
 #pragma once
-// The game's state the handlers of all three windows share: the board, the home layout,
-// the game flags, the solver's manoeuvre, the clock and the Hall of Fame summary.
+// The game's state: the board, the home layout, the game flags, the solver's manoeuvre and
+// the clock. The handlers add the Hall of Fame summary (ui/program_state.h).
 #include <cstdint>
 #include <string>
 
@@ -30,8 +30,6 @@ struct SolverState {
   }
 };
 
-inline constexpr double kNoFameTime = 9999;
-
 struct GameState {
   Board board;
   BoardTable home = SolvedLayout();  // from quarvel.dat
@@ -39,8 +37,6 @@ struct GameState {
   bool GameInProgress = false;
   bool SolverUsed = false;
   std::int64_t StartMonotonicMs = 0;  // durations are measured on the monotonic clock
-  std::int16_t FameCount = 0;
-  double SlowestFameTime = kNoFameTime;
   SolverState solver;
   // The game number box, trimmed, as it stood when the current game began.
   std::string PlayedGameNumber;

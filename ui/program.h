@@ -9,6 +9,7 @@
 #include "core/arrow_keys.h"
 #include "core/game_state.h"
 #include "core/platform.h"
+#include "ui/program_state.h"
 #include "ui/window_state.h"
 
 namespace quarvel {
@@ -49,7 +50,7 @@ class Program {
   // laid out: the Qt front end asks for the game's shortest solution there.
   void SetOnGameBegun(std::function<void(const GameState&)> onGameBegun) { onGameBegun_ = std::move(onGameBegun); }
 
-  const GameState& state() const { return state_; }
+  const ProgramState& state() const { return state_; }
   const MainWindowState& mainWindow() const { return main_; }
   const WindowsState& windows() const { return windows_; }
 
@@ -70,7 +71,7 @@ class Program {
   }
 
   Services services_;
-  GameState state_;
+  ProgramState state_;
   MainWindowState main_;
   WindowsState windows_;
   std::function<void(const GameState&)> onGameBegun_;
