@@ -3,6 +3,7 @@
 
 #include "console/console_session.h"
 #include "console/script_reader.h"
+#include "solver/solver_state.h"
 
 namespace quarvel::console {
 namespace {

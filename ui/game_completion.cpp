@@ -71,7 +71,7 @@ void CompleteGame(ProgramState& state, MainWindowState& window, Services& servic
   window.commands.HallOfFame = true;
 }
 
-void EndAssistedGame(GameState& state, MainWindowState& window, Services& services) {
+void EndAssistedGame(SolverGame& state, MainWindowState& window, Services& services) {
   state.GameInProgress = false;
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();

@@ -23,6 +23,6 @@ void CompleteGame(ProgramState& state, MainWindowState& window, Services& servic
 
 // Ends a game the solver helped with, whoever made the last move: no time, no Hall of
 // Fame, the "Game Over!" notice.
-void EndAssistedGame(GameState& state, MainWindowState& window, Services& services);
+void EndAssistedGame(SolverGame& state, MainWindowState& window, Services& services);
 
 }  // namespace quarvel

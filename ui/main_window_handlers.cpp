@@ -3,7 +3,6 @@
 
 #include "game/game_clock.h"
 #include "game/game_number.h"
-#include "game/give_up.h"
 #include "game/new_game.h"
 #include "game/replay.h"
 #include "ui/program.h"
@@ -27,7 +26,7 @@ bool Program::ClickNewGame() {
 
 bool Program::ClickGiveUp() {
   if (!MainWindowUp() || !main_.commands.GiveUp) return false;
-  GiveUp(state_);
+  GiveUpGame(state_);
   main_.commands.SetBetweenGames();
   main_.Text3.clear();
   return true;
