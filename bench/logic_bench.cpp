@@ -123,7 +123,7 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
     StartPosition dealt = ShuffleStartPosition(random);
     MakeSolvable(dealt);
     const std::string number = EncodeGameNumber(dealt);
-    GameState game;
+    SolverGame game;
     LayOutBoard(game.board, DecodeGameNumber(*ParseGameNumber(number)));  // as a replay lays it out
     MainWindowState window;
     BeginGame(game, services);

@@ -2,21 +2,13 @@
 
 #include <sstream>
 
+#include "console/command_table.h"
 #include "console/script_reader.h"
-#include "solver/shortest/board_cells.h"
-#include "solver/shortest/shortest_search.h"
 
 namespace quarvel::console {
 namespace {
 
 constexpr CivilTime kConsoleStart{2026, 1, 1, 9, 0, 0};
-
-// The shortest command's line for the board as it stands.
-std::string ShortestLine(const BoardTable& table) {
-  const shortest::Cells cells = shortest::CellsOf(table);
-  if (!shortest::IsSolvable(cells)) return "shortest none";  // only from an altered quarvel.dat
-  return "shortest " + shortest::SolutionText(shortest::SolveShortest(cells)->tiles);
-}
 
 }  // namespace
 
@@ -65,32 +57,9 @@ int ConsoleSession::Run(std::istream& in) {
   return 0;
 }
 
-void ConsoleSession::Execute(const Command& c) {
-  const std::string& n = c.name;
-  bool received = true;
-  if (n == "new") received = program_.ClickNewGame();
-  else if (n == "giveup") received = program_.ClickGiveUp();
-  else if (n == "fame") received = program_.ClickHallOfFame();
-  else if (n == "showme") received = program_.ClickShowMe();
-  else if (n == "reload") received = program_.ClickReload();
-  else if (n == "save") received = program_.ClickSave();
-  else if (n == "replay") received = program_.ClickReplay();
-  else if (n == "tile") received = program_.ClickTile(static_cast<int>(c.number));
-  else if (n == "text1") received = program_.ClickGameNumberBox();
-  else if (n == "text3") received = program_.ClickTimeBox();
-  else if (n == "type") received = program_.TypeGameNumber(c.strings.front());
-  else if (n == "pick") received = program_.PickSavedGame(c.strings.front());
-  else if (n == "return") received = program_.ReturnToMain();
-  else if (n == "close") received = program_.CloseWindow();
-  else if (n == "tick") program_.Tick();
-  else if (n == "wait") clock_.Advance(c.number);
-  else if (n == "now") clock_.SetWall(c.moment);
-  else if (n == "random") for (double v : c.values) draws_.Queue(v);
-  else if (n == "answer") dialogs_.QueueAnswer(c.strings.front());
-  else if (n == "cancel") dialogs_.QueueAnswer(std::nullopt);
-  else if (n == "dump") out_ << Dump(program_);
-  else if (n == "shortest") out_ << ShortestLine(program_.state().board.table) << '\n';
-  if (!received) out_ << "ignored " << c.text << '\n';
+void ConsoleSession::Execute(const Command& command) {
+  CommandContext context{program_, clock_, draws_, dialogs_, out_};
+  if (!command.row->action(context, command)) out_ << "ignored " << command.text << '\n';
 }
 
 }  // namespace quarvel::console

@@ -3,6 +3,7 @@
 
 #include "console/console_session.h"
 #include "console/script_reader.h"
+#include "solver/solver_state.h"
 
 namespace quarvel::console {
 namespace {
@@ -22,7 +23,7 @@ const char* WindowName(WindowId id) {
 }  // namespace
 
 std::string Dump(const Program& program) {
-  const GameState& s = program.state();
+  const ProgramState& s = program.state();
   const MainWindowState& m = program.mainWindow();
   const WindowsState& w = program.windows();
   std::ostringstream out;

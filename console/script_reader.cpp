@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "console/command_table.h"
+
 namespace quarvel::console {
 namespace {
 
@@ -118,9 +120,6 @@ std::optional<DateTime> Moment(std::string_view date, std::string_view time) {
                      static_cast<int>(*hour), static_cast<int>(*minute), static_cast<int>(*second)});
 }
 
-const char* const kPlainCommands[] = {"new",  "giveup", "fame",  "showme", "reload", "save", "replay", "text1",
-                                      "text3", "return", "close", "tick",   "cancel", "dump", "shortest"};
-
 }  // namespace
 
 std::string Quote(std::string_view text) {
@@ -150,41 +149,43 @@ ParsedLine ParseScriptLine(std::string_view line) {
   const std::size_t argc = tokens.size() - 1;
   const std::string& name = command.name;
 
-  for (const char* plain : kPlainCommands)
-    if (name == plain) {
+  command.row = FindCommand(name);
+  if (!command.row) return ParseError{std::string("unknown command ").append(name)};
+  switch (command.row->argument) {
+    case ArgumentKind::None:
       if (argc != 0) return ParseError{name + " takes no arguments"};
       return command;
+    case ArgumentKind::String:
+      if (argc != 1 || !tokens[1].quoted) return ParseError{name + " takes one STRING in double quotes"};
+      command.strings.push_back(tokens[1].text);
+      return command;
+    case ArgumentKind::Tile:
+    case ArgumentKind::Seconds: {
+      const bool tile = command.row->argument == ArgumentKind::Tile;
+      const auto value = argc == 1 && !tokens[1].quoted
+                             ? WholeNumber(tokens[1].text, 0, tile ? 15 : 1'000'000'000)
+                             : std::nullopt;
+      if (!value)
+        return ParseError{name + (tile ? " takes a tile number from 0 to 15" : " takes whole seconds from 0 to 1000000000")};
+      command.number = *value;
+      return command;
     }
-  if (name == "type" || name == "pick" || name == "answer") {
-    if (argc != 1 || !tokens[1].quoted) return ParseError{name + " takes one STRING in double quotes"};
-    command.strings.push_back(tokens[1].text);
-    return command;
-  }
-  if (name == "tile" || name == "wait") {
-    const bool tile = name == "tile";
-    const auto value = argc == 1 && !tokens[1].quoted
-                           ? WholeNumber(tokens[1].text, 0, tile ? 15 : 1'000'000'000)
-                           : std::nullopt;
-    if (!value) return ParseError{tile ? "tile takes a tile number from 0 to 15" : "wait takes whole seconds from 0 to 1000000000"};
-    command.number = *value;
-    return command;
-  }
-  if (name == "now") {
-    const auto moment = argc == 2 && !tokens[1].quoted && !tokens[2].quoted
-                            ? Moment(tokens[1].text, tokens[2].text)
-                            : std::nullopt;
-    if (!moment) return ParseError{"now takes a valid YYYY-MM-DD HH:MM:SS"};
-    command.moment = *moment;
-    return command;
-  }
-  if (name == "random") {
-    if (argc == 0) return ParseError{"random takes at least one value"};
-    for (std::size_t k = 1; k < tokens.size(); ++k) {
-      const auto value = tokens[k].quoted ? std::nullopt : RandomValue(tokens[k].text);
-      if (!value) return ParseError{std::string("random values are decimal reals in [0, 1): ").append(tokens[k].text)};
-      command.values.push_back(*value);
+    case ArgumentKind::Moment: {
+      const auto moment = argc == 2 && !tokens[1].quoted && !tokens[2].quoted
+                              ? Moment(tokens[1].text, tokens[2].text)
+                              : std::nullopt;
+      if (!moment) return ParseError{name + " takes a valid YYYY-MM-DD HH:MM:SS"};
+      command.moment = *moment;
+      return command;
     }
-    return command;
+    case ArgumentKind::RandomValues:
+      if (argc == 0) return ParseError{name + " takes at least one value"};
+      for (std::size_t k = 1; k < tokens.size(); ++k) {
+        const auto value = tokens[k].quoted ? std::nullopt : RandomValue(tokens[k].text);
+        if (!value) return ParseError{name + " values are decimal reals in [0, 1): " + tokens[k].text};
+        command.values.push_back(*value);
+      }
+      return command;
   }
   return ParseError{std::string("unknown command ").append(name)};
 }

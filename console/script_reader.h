@@ -10,8 +10,11 @@
 
 namespace quarvel::console {
 
+struct CommandRow;
+
 struct Command {
   std::string name;
+  const CommandRow* row = nullptr;   // its row in the command table
   std::vector<std::string> strings;  // STRING arguments, unescaped
   std::int64_t number = 0;           // tile or wait
   DateTime moment = 0;               // now

@@ -1,6 +1,7 @@
 #pragma once
-// The game's state the handlers of all three windows share: the board, the home layout,
-// the game flags, the solver's manoeuvre, the clock and the Hall of Fame summary.
+// The game's state: the board, the home layout, the game flags and the clock. The solver
+// adds its manoeuvre (solver/solver_state.h), the handlers the Hall of Fame summary
+// (ui/program_state.h).
 #include <cstdint>
 #include <string>
 
@@ -10,28 +11,6 @@
 
 namespace quarvel {
 
-// The direction of the solver's last blank move. The numbers are those the record of a
-// game's state has always shown (the console's dump prints them).
-enum class BlankMove : std::int16_t { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
-
-// The manoeuvre "Show Me!" carries from one press to the next.
-struct SolverState {
-  bool RowEndRotation = false;
-  bool RingMode = false;
-  std::int16_t SolverStep = 0;
-  std::int16_t SolverTile = 0;
-  BlankMove SolverLastMove = BlankMove::None;
-
-  // Back to scanning: a player's click, Give Up or the end of a game.
-  void CancelManoeuvre() {
-    RowEndRotation = false;
-    RingMode = false;
-    SolverLastMove = BlankMove::None;
-  }
-};
-
-inline constexpr double kNoFameTime = 9999;
-
 struct GameState {
   Board board;
   BoardTable home = SolvedLayout();  // from quarvel.dat
@@ -39,9 +18,6 @@ struct GameState {
   bool GameInProgress = false;
   bool SolverUsed = false;
   std::int64_t StartMonotonicMs = 0;  // durations are measured on the monotonic clock
-  std::int16_t FameCount = 0;
-  double SlowestFameTime = kNoFameTime;
-  SolverState solver;
   // The game number box, trimmed, as it stood when the current game began.
   std::string PlayedGameNumber;
 

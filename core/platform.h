@@ -2,8 +2,9 @@
 // The services the game asks of its platform. Each has a real implementation for the
 // desktop program and a scripted one for tests and the console.
 #include <cstdint>
-#include <optional>
 #include <exception>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -100,12 +101,6 @@ class FileFailure : public std::exception {
   LostRecord lost = LostRecord::None;
   std::string lostIn;   // the record file that was not rewritten
 };
-
-}  // namespace quarvel
-
-#include <functional>
-
-namespace quarvel {
 
 // Files in the program's data folder, addressed by bare names. Every failure other than
 // a missing file throws FileFailure naming the file and the reason.

@@ -7,7 +7,6 @@ namespace quarvel {
 void GiveUp(GameState& state) {
   state.GameInProgress = false;
   state.SolverUsed = false;
-  state.solver.CancelManoeuvre();
 
   state.board.table = state.home;  // held in memory since start-up
   // Tiles 1..15 in reading order; the invisible blank stays where it was.

@@ -20,38 +20,39 @@ std::int16_t CountOf(std::size_t n) {
 }
 
 // The count and the slowest time as Fame.dat has them now; false when there is no list.
-bool ReadFameSummary(GameState& state, Services& services) {
+bool ReadFameSummary(FameSummary& fame, Services& services) {
   const auto content = services.files.Read(kFameFile, kFameFileLimit);
   const auto entries = content ? ParseFameFile(ToUtf8Lenient(*content)) : std::vector<FameEntry>{};
-  state.FameCount = CountOf(entries.size());
-  state.SlowestFameTime = !content ? kNoFameTime : entries.empty() ? 0 : entries.back().Time;
+  fame.FameCount = CountOf(entries.size());
+  fame.SlowestFameTime = !content ? kNoFameTime : entries.empty() ? 0 : entries.back().Time;
   return content.has_value();
 }
 
 }  // namespace
 
-bool LoadFameSummary(GameState& state, Services& services, const std::function<void(const FileFailure&)>& report) {
-  state.FameCount = 0;
-  state.SlowestFameTime = kNoFameTime;
+bool LoadFameSummary(FameSummary& fame, Services& services, const std::function<void(const FileFailure&)>& report) {
+  fame.FameCount = 0;
+  fame.SlowestFameTime = kNoFameTime;
   try {
     services.files.Remove(kOldFameFile);
   } catch (const FileFailure& failure) {
     if (report) report(failure);
   }
-  return ReadFameSummary(state, services);
+  return ReadFameSummary(fame, services);
 }
 
-void RefreshFameSummary(GameState& state, Services& services) {
+void RefreshFameSummary(FameSummary& fame, Services& services) {
   try {
-    ReadFameSummary(state, services);
+    ReadFameSummary(fame, services);
   } catch (const FileFailure&) {
     // The summary stays as it was; the entry itself reports the file.
   } catch (const std::bad_alloc&) {
   }
 }
 
-void InsertFameEntry(GameState& state, Services& services, const std::string& name, double timeDays) {
-  FameEntry entry{ToUtf8Lenient(name), state.PlayedGameNumber, timeDays, TodayText(services.clock)};
+void InsertFameEntry(FameSummary& fame, Services& services, const std::string& gameNumber, const std::string& name,
+                     double timeDays) {
+  FameEntry entry{ToUtf8Lenient(name), gameNumber, timeDays, TodayText(services.clock)};
   std::vector<FameEntry> written;
   RewriteRecord(services, kFameFile, kFameScratchFile, kFameFileLimit, LostRecord::FameEntry,
                 [&](const std::optional<std::string>& old) {
@@ -60,8 +61,8 @@ void InsertFameEntry(GameState& state, Services& services, const std::string& na
                   InsertRanked(written, entry, kMaxFameEntries);
                   return FormatFameFile(written);
                 });
-  state.FameCount = CountOf(written.size());
-  state.SlowestFameTime = written.back().Time;
+  fame.FameCount = CountOf(written.size());
+  fame.SlowestFameTime = written.back().Time;
 }
 
 }  // namespace quarvel

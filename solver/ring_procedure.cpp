@@ -101,7 +101,7 @@ PhaseStep TurnUntilSolved(const BoardTable& table) {
 
 }  // namespace
 
-void RingStep(GameState& state, int a) {
+void RingStep(SolverGame& state, int a) {
   SolverState& solver = state.solver;
   const BoardTable& table = state.board.table;
 

@@ -3,7 +3,7 @@
 // eight cells those rows form, lifting a tile into row 3, bringing tile 9 home, reordering
 // three tiles in the bottom right 2 x 2 block when needed, and turning until solved.
 #include "core/board.h"
-#include "core/game_state.h"
+#include "solver/solver_state.h"
 
 namespace quarvel {
 
@@ -14,6 +14,6 @@ int CounterClockwiseRingTile(const BoardTable& table);
 
 // One press of the procedure for tile `a`; `SolverStep` holds the phase last run, so the
 // press runs phase `SolverStep` + 1 and leaves it there (advance) or one lower (repeat).
-void RingStep(GameState& state, int a);
+void RingStep(SolverGame& state, int a);
 
 }  // namespace quarvel

@@ -4,7 +4,7 @@
 
 namespace quarvel {
 
-void RowEndStep(GameState& state, int tile) {
+void RowEndStep(SolverGame& state, int tile) {
   SolverState& solver = state.solver;
   solver.SolverStep = static_cast<std::int16_t>(solver.SolverStep + 1);
   const int step = solver.SolverStep;

@@ -26,7 +26,7 @@ bool LastRowTestHolds(const BoardTable& table, int target) {
 
 }  // namespace
 
-bool MakeSolverMove(GameState& state) {
+bool MakeSolverMove(SolverGame& state) {
   SolverState& solver = state.solver;
   const BoardTable& table = state.board.table;
 

@@ -52,7 +52,7 @@ CellPos Neighbour(int row, int column, BlankMove direction) {
 
 }  // namespace
 
-bool StepBlankToward(GameState& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
+bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
                      int bound) {
   BlankMove& lastMove = state.solver.SolverLastMove;
   for (const Candidate& candidate : CandidatesFor(blankRow, blankColumn, targetRow, targetColumn)) {
@@ -68,7 +68,7 @@ bool StepBlankToward(GameState& state, int blankRow, int blankColumn, int target
   return false;
 }
 
-std::optional<std::int16_t> HomeTileStep(GameState& state, int target) {
+std::optional<std::int16_t> HomeTileStep(SolverGame& state, int target) {
   const BoardTable& table = state.board.table;
   const CellPos home = HomeCellOf(target);
   const CellPos t = table[static_cast<std::size_t>(target)];

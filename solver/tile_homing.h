@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/game_state.h"
+#include "solver/solver_state.h"
 
 namespace quarvel {
 
@@ -12,13 +12,13 @@ namespace quarvel {
 // stands in the cell it is to enter, else makes one blank move of the approach. When the
 // approach finds no permitted move, nothing moves and the result is the value of
 // `SolverStep` the ring procedure is to take the press with.
-std::optional<std::int16_t> HomeTileStep(GameState& state, int target);
+std::optional<std::int16_t> HomeTileStep(SolverGame& state, int target);
 
 // Makes one blank move from (blankRow, blankColumn) toward (targetRow, targetColumn),
 // never moving a tile numbered `bound` or lower nor reversing the last move (one
 // exception: stepping right out of column 1 from below the target). Returns whether the
 // blank moved.
-bool StepBlankToward(GameState& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
+bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
                      int bound);
 
 }  // namespace quarvel

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
+#include "solver/solver_state.h"
 #include "game/new_game.h"
 #include "game/shuffled_random.h"
 #include "game/start_position.h"
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   std::vector<long> finishedPresses;
   std::map<std::string, long> stalls;
   for (long deal = 0; deal < deals; ++deal) {
-    GameState state;
+    SolverGame state;
     StartPosition position = ShuffleStartPosition(random);
     MakeSolvable(position);
     LayOutBoard(state.board, position);

@@ -10,13 +10,13 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
-tests="$build/tests/desktop/quarvel_desktop_tests"
+tests="$build/tests/real_window/quarvel_desktop_tests"
 [ -x "$tests" ] || { echo "no $tests: build the tests first" >&2; exit 1; }
 
 QUARVEL_SCREENSHOT_DIR="$root/docs" QUARVEL_PROGRAM="$build/ui/qt/quarvel-orbix" \
   QUARVEL_HOME_FILE="$root/data/quarvel.dat" \
-  "$root/tests/desktop/in_xvfb.sh" "$tests" --gtest_filter='RealWindow.ThreeWindows*'
+  "$root/tests/real_window/in_xvfb.sh" "$tests" --gtest_filter='RealWindow.ThreeWindows*'
 echo "saved docs/main-window.png, docs/hall-of-fame-window.png, docs/reload-window.png"
 QUARVEL_SCREENSHOT_DIR="$root/docs" QUARVEL_PROGRAM="$build/ui/qt/quarvel-orbix" \
-  QUARVEL_SOLVE="$build/solve/quarvel-solve" QUARVEL_HOME_FILE="$root/data/quarvel.dat" \
+  QUARVEL_SOLVE="$build/solve_cli/quarvel-solve" QUARVEL_HOME_FILE="$root/data/quarvel.dat" \
   "$root/tests/accessibility/accessible_game.py" wayland

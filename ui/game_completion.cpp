@@ -44,11 +44,11 @@ std::string CongratulationText(const HoursMinutesSeconds& time) {
                                     {"seconds", std::move(seconds)}});
 }
 
-bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& state) {
-  return hours < 1 && (timeDays < state.SlowestFameTime || state.FameCount < kMaxFameEntries);
+bool QualifiesForFame(std::int64_t hours, double timeDays, const FameSummary& fame) {
+  return hours < 1 && (timeDays < fame.SlowestFameTime || fame.FameCount < kMaxFameEntries);
 }
 
-void CompleteGame(GameState& state, MainWindowState& window, Services& services) {
+void CompleteGame(ProgramState& state, MainWindowState& window, Services& services) {
   if (state.SolverUsed) {
     EndAssistedGame(state, window, services);
     return;
@@ -67,11 +67,11 @@ void CompleteGame(GameState& state, MainWindowState& window, Services& services)
 
   const std::string name = AskWinnerName(services.dialogs);
   if (name.empty()) return;
-  InsertFameEntry(state, services, name, timeDays);
+  InsertFameEntry(state, services, state.PlayedGameNumber, name, timeDays);
   window.commands.HallOfFame = true;
 }
 
-void EndAssistedGame(GameState& state, MainWindowState& window, Services& services) {
+void EndAssistedGame(SolverGame& state, MainWindowState& window, Services& services) {
   state.GameInProgress = false;
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();

@@ -6,6 +6,7 @@
 #include "core/date_time.h"
 #include "core/game_state.h"
 #include "core/platform.h"
+#include "ui/program_state.h"
 #include "ui/window_state.h"
 
 namespace quarvel {
@@ -15,13 +16,13 @@ std::string CongratulationText(const HoursMinutesSeconds& time);
 
 // Whether a win of `hours` whole hours (counted in total, never folded into days) and
 // `timeDays` days enters the Hall of Fame.
-bool QualifiesForFame(std::int64_t hours, double timeDays, const GameState& state);
+bool QualifiesForFame(std::int64_t hours, double timeDays, const FameSummary& fame);
 
 // Runs when a player's click has left the board solved.
-void CompleteGame(GameState& state, MainWindowState& window, Services& services);
+void CompleteGame(ProgramState& state, MainWindowState& window, Services& services);
 
 // Ends a game the solver helped with, whoever made the last move: no time, no Hall of
 // Fame, the "Game Over!" notice.
-void EndAssistedGame(GameState& state, MainWindowState& window, Services& services);
+void EndAssistedGame(SolverGame& state, MainWindowState& window, Services& services);
 
 }  // namespace quarvel

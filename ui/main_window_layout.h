@@ -14,7 +14,8 @@ inline constexpr FontStyle kCommandFont{"Arial", 7.8, true, false};
 inline constexpr FontStyle kTileFont{"Arial", 18, true, false};
 inline constexpr FontStyle kNoticeFont{"Arial", 9.6, true, false};
 
-inline constexpr std::string_view kVersionNotice = "V1.41 Quarvel Orbix team";
+// QUARVEL_VERSION is the version in the top-level CMakeLists.txt's project().
+inline constexpr std::string_view kVersionNotice = "V" QUARVEL_VERSION " Quarvel Orbix team";
 inline constexpr std::string_view kContactLine = English(TextId::ContactLine);
 
 // Tile k's button (k = 0 for the blank), drawn on its home cell: tile k on cell k, the

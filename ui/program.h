@@ -4,10 +4,12 @@
 // state they leave; neither decides anything itself.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/arrow_keys.h"
 #include "core/game_state.h"
 #include "core/platform.h"
+#include "ui/program_state.h"
 #include "ui/window_state.h"
 
 namespace quarvel {
@@ -44,7 +46,11 @@ class Program {
   bool ReturnToMain();
   bool CloseWindow();
 
-  const GameState& state() const { return state_; }
+  // Called where a game begins (New Game, Replay, Reload), once its start position is
+  // laid out: the Qt front end asks for the game's shortest solution there.
+  void SetOnGameBegun(std::function<void(const GameState&)> onGameBegun) { onGameBegun_ = std::move(onGameBegun); }
+
+  const ProgramState& state() const { return state_; }
   const MainWindowState& mainWindow() const { return main_; }
   const WindowsState& windows() const { return windows_; }
 
@@ -60,11 +66,15 @@ class Program {
   // allowed) is refused with an "Error!" box and changes nothing. Returns whether the
   // game began.
   bool StartGameFromText(std::string text);
+  void GameBegun() const {
+    if (onGameBegun_) onGameBegun_(state_);
+  }
 
   Services services_;
-  GameState state_;
+  ProgramState state_;
   MainWindowState main_;
   WindowsState windows_;
+  std::function<void(const GameState&)> onGameBegun_;
 };
 
 }  // namespace quarvel

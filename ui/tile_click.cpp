@@ -5,7 +5,7 @@
 
 namespace quarvel {
 
-void ClickTile(GameState& state, MainWindowState& window, Services& services, int tile) {
+void ClickTile(ProgramState& state, MainWindowState& window, Services& services, int tile) {
   if (!state.GameInProgress) return;
   state.solver.CancelManoeuvre();
   if (MoveTile(state.board, tile)) ++state.MovesMade;

@@ -61,11 +61,11 @@ TEST(SystemLocale, FameDatAndGameNumbersKeepTheirFormatUnderACommaLocale) {
   // A winner written with the system clock: a period in the time, the locale's month.
   SystemClock clock;
   Services services{clock, h.dialogs, h.windowSystem, h.files, h.draws};
-  GameState state = h.state();
+  ProgramState state = h.state();
   const std::time_t now = std::time(nullptr);
   std::tm today{};
   localtime_r(&now, &today);
-  InsertFameEntry(state, services, "Zo\xC3\xAB", 1234.5 / 86400);
+  InsertFameEntry(state, services, state.PlayedGameNumber, "Zo\xC3\xAB", 1234.5 / 86400);
   const std::string written = h.files.files["Fame.dat"];
   const std::string expectedStart = "\"Zo\xC3\xAB\",\"5252855902758\",0.014288194444444444,\"" +
                                     clock.MonthAbbreviation(today.tm_mon + 1) + " ";

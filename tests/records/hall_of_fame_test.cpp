@@ -29,7 +29,7 @@ struct Summary {
 };
 
 Summary Load(Harness& h) {
-  GameState state;
+  FameSummary state;
   const bool listed = LoadFameSummary(state, h.services);
   return {state.FameCount, state.SlowestFameTime, listed};
 }
@@ -75,9 +75,8 @@ struct Inserted {
   double slowest;
 };
 
-Inserted Insert(Harness& h, GameState& state, const std::string& name, double time) {
-  state.PlayedGameNumber = "316";
-  InsertFameEntry(state, h.services, name, time);
+Inserted Insert(Harness& h, FameSummary& state, const std::string& name, double time) {
+  InsertFameEntry(state, h.services, "316", name, time);
   return {h.files.files.at("Fame.dat"), state.FameCount, state.SlowestFameTime};
 }
 
@@ -85,7 +84,7 @@ TEST(InsertFameEntry, FirstEntryWithoutAFileAndWithAnEmptyFile) {
   for (bool emptyFile : {false, true}) {
     Harness h;
     if (emptyFile) h.files.files["Fame.dat"] = "";
-    GameState state;
+    FameSummary state;
     LoadFameSummary(state, h.services);
     const Inserted r = Insert(h, state, "Ann", 103 / 86400.0);
     EXPECT_EQ(r.file, "\"Ann\",\"316\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
@@ -96,7 +95,7 @@ TEST(InsertFameEntry, FirstEntryWithoutAFileAndWithAnEmptyFile) {
 
 TEST(InsertFameEntry, RanksTiesCapAndUpdatesTheSummary) {
   Harness h;
-  GameState state;
+  FameSummary state;
   h.files.files["Fame.dat"] = Line("a", "0.002") + Line("b", "0.004");
   LoadFameSummary(state, h.services);
 
@@ -127,7 +126,7 @@ TEST(InsertFameEntry, AFullListDropsPlace31AndTwentyNineGrowToThirty) {
   };
   for (const auto& c : cases) {
     Harness h;
-    GameState state;
+    FameSummary state;
     h.files.files["Fame.dat"] = Lines(1, c.lines);
     LoadFameSummary(state, h.services);
     ASSERT_EQ(state.FameCount, c.lines);
@@ -141,7 +140,7 @@ TEST(InsertFameEntry, AFullListDropsPlace31AndTwentyNineGrowToThirty) {
 
 TEST(InsertFameEntry, RewriteNormalisesTheOldLines) {
   Harness h;
-  GameState state;
+  FameSummary state;
   h.files.files["Fame.dat"] =
       "\"a\",\"1\",0.25,\"d1\",\"extra\",9\n"   // fields beyond the fourth
       "\"broken\",\"2\"\r"                       // damaged: dropped
@@ -156,7 +155,7 @@ TEST(InsertFameEntry, RewriteNormalisesTheOldLines) {
 
 TEST(InsertFameEntry, DateIsTakenWhenTheEntryIsWritten) {
   Harness h;
-  GameState state;
+  FameSummary state;
   h.clock.SetWall(ToDateTime({2027, 12, 31, 23, 59, 59}));
   h.clock.Advance(1);
   EXPECT_EQ(Insert(h, state, "Ann", 0.001).file, "\"Ann\",\"316\",0.001,\"Jan 01, 2028\"\r\n");
@@ -164,12 +163,11 @@ TEST(InsertFameEntry, DateIsTakenWhenTheEntryIsWritten) {
 
 TEST(InsertFameEntry, AFailedRewriteChangesNothing) {
   Harness h;
-  GameState state;
+  FameSummary state;
   h.files.files["Fame.dat"] = Lines(1, 2);
   LoadFameSummary(state, h.services);
   h.files.failing.insert("Temp.dat");
-  state.PlayedGameNumber = "316";
-  EXPECT_THROW(InsertFameEntry(state, h.services, "Ann", 0.0001), FileFailure);
+  EXPECT_THROW(InsertFameEntry(state, h.services, "316", "Ann", 0.0001), FileFailure);
   EXPECT_EQ(h.files.files["Fame.dat"], Lines(1, 2));
   EXPECT_EQ(state.FameCount, 2);
   EXPECT_EQ(state.SlowestFameTime, 2);

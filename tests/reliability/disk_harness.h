@@ -26,7 +26,7 @@ struct DiskHarness {
   Program program{services};
 
   std::string Path(const std::string& name) const { return folder_ + "/" + name; }
-  const GameState& state() const { return program.state(); }
+  const ProgramState& state() const { return program.state(); }
   const MainWindowState& window() const { return program.mainWindow(); }
 
   // Wins the solved-arrangement game in `seconds` and answers the name box with `name`.

@@ -84,7 +84,7 @@ int Run(int argc, char** argv) {
   ScriptedDrawList draws;
   DirectoryFileStore files(folder);
   Services services{clock, dialogs, windows, files, draws};
-  GameState state;
+  ProgramState state;
   MainWindowState mainWindow;
   std::mt19937_64 random(seed);
   std::uniform_int_distribution<std::uint64_t> numbers(0, kLargestGameNumber);
@@ -120,7 +120,7 @@ int Run(int argc, char** argv) {
       const std::string name = std::string("P").append(std::to_string(id)).append("-").append(std::to_string(round));
       state.PlayedGameNumber = std::to_string(numbers(random));
       WriteLine(log, "fame " + name + " " + state.PlayedGameNumber + " " + FormatFameTime(time));
-      InsertFameEntry(state, services, name, time);
+      InsertFameEntry(state, services, state.PlayedGameNumber, name, time);
       own.push_back({name, time});
       if (check) CheckOwnEntries(files, own);
     }

@@ -24,7 +24,7 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
   int finished = 0, stalled = 0;
   for (int deal = 0; deal < kDeals; ++deal) {
     testing::Harness h;
-    GameState state;
+    SolverGame state;
     MainWindowState window;
     StartPosition position = ShuffleStartPosition(random);
     MakeSolvable(position);

@@ -29,7 +29,7 @@ inline int MovedTile(const BoardTable& before, const BoardTable& after) {
 
 struct SolverBench {
   Harness harness;  // for its scripted services
-  GameState state;
+  ProgramState state;
   MainWindowState window;
 
   explicit SolverBench(const std::string& rows, BlankMove lastMove = BlankMove::None) {

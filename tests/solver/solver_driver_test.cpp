@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "game/give_up.h"
 #include "solver/solver_driver.h"
 #include "solver_bench.h"
 #include "ui/tile_click.h"
@@ -153,7 +152,7 @@ TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
 TEST(ShowMe, GiveUpDuringAManoeuvreClearsItButKeepsStepAndTile) {
   SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", BlankMove::Up);
   for (int press = 0; press < 5; ++press) bench.Press();
-  GiveUp(bench.state);
+  GiveUpGame(bench.state);
   EXPECT_FALSE(bench.state.GameInProgress);
   EXPECT_FALSE(bench.state.SolverUsed);
   EXPECT_FALSE(bench.solver().RowEndRotation);

@@ -20,7 +20,7 @@ struct Harness {
 
   Harness() { files.files["quarvel.dat"] = kSolvedHomeFile; }
   bool Start() { return program.Start(); }
-  const GameState& state() const { return program.state(); }
+  const ProgramState& state() const { return program.state(); }
   const MainWindowState& window() const { return program.mainWindow(); }
 };
 

@@ -51,7 +51,7 @@ TEST(QualifiesForFame, UnderAnHourAndFasterThanTheSlowestOrRoomLeft) {
       {24, 1.0 + 1 / 24.0, 0, 9999, false},
   };
   for (const Case& c : cases) {
-    GameState state;
+    FameSummary state;
     state.FameCount = static_cast<std::int16_t>(c.count);
     state.SlowestFameTime = c.slowest;
     EXPECT_EQ(QualifiesForFame(c.hours, c.time, state), c.qualifies)
@@ -61,7 +61,7 @@ TEST(QualifiesForFame, UnderAnHourAndFasterThanTheSlowestOrRoomLeft) {
 
 TEST(CompleteGame, AWinWithHelpEndsWithTheGameOverNoticeOnly) {
   Harness h;
-  GameState state;
+  ProgramState state;
   MainWindowState window;
   state.GameInProgress = true;
   state.SolverUsed = true;
@@ -108,7 +108,7 @@ TEST(CompleteGame, AnUnaidedWinIsTimedCongratulatedAndEntered) {
   WinAfter(h, 103);
   EXPECT_EQ(h.dialogs.transcript,
             (Transcript{Congratulation(" 1 minute 43 seconds."), std::string(kNamePrompt) + "Ann"}));
-  const GameState& s = h.state();
+  const ProgramState& s = h.state();
   EXPECT_EQ(h.window().Text3, " 00:01:43");
   const Commands expected{true, false, true, false, true, true, true};  // Save kept from New Game
   EXPECT_EQ(h.window().commands, expected);

@@ -69,7 +69,7 @@ TEST(TileClick, NoFileIsTouchedTheHomePositionsAreHeldInMemory) {
 
 TEST(TileClick, AnyClickDuringAGameEndsTheSolverManoeuvre) {
   Harness h;
-  GameState s;
+  ProgramState s;
   MainWindowState window;
   s.board = testing::BoardFromRows("9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 0 8");
   s.GameInProgress = true;

@@ -35,11 +35,14 @@ QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* win
   if (dialogs) dialogs->SetOwnerHook([this] { return PrepareModal(); });
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
   timer_.setInterval(layout::kTimerIntervalMs);
+  // The request starts where a game begins; a new game's request replaces the last one's
+  // and closing the main window cancels it.
+  program_.SetOnGameBegun([this](const GameState& state) { RequestShortestSolution(state); });
   Connect();
   main_->Draw(program_.state(), program_.mainWindow());
 }
 
-QtFrontEnd::~QtFrontEnd() = default;
+QtFrontEnd::~QtFrontEnd() { program_.SetOnGameBegun({}); }
 
 std::unique_ptr<shortest::ShortestSolutionWorker> QtFrontEnd::MakeWorker(
     shortest::ShortestSolutionWorker::Solve solve) {
@@ -67,8 +70,7 @@ void QtFrontEnd::UseShortestSolver(shortest::ShortestSolutionWorker::Solve solve
   shortestLength_.reset();
 }
 
-void QtFrontEnd::RequestShortestSolution() {
-  const GameState& state = program_.state();
+void QtFrontEnd::RequestShortestSolution(const GameState& state) {
   if (state.GamesBegun == requestedGame_) return;
   requestedGame_ = state.GamesBegun;
   shortestLength_.reset();
@@ -189,7 +191,6 @@ FormWindow& QtFrontEnd::WindowOf(WindowId id) {
 void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
-  RequestShortestSolution();
   main_->Draw(program_.state(), program_.mainWindow());
   main_->SetGameNumberNote(ShortestSolutionNote(program_.state(), shortestLength_));
   if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);

@@ -62,8 +62,8 @@ class QtFrontEnd {
   void Connect();
   void ConnectHallOfFame();
   void ConnectReload();
-  // Asks for the shortest solution of a game that has begun since the last redraw.
-  void RequestShortestSolution();
+  // Asks for the shortest solution of the game just begun.
+  void RequestShortestSolution(const GameState& state);
   std::unique_ptr<shortest::ShortestSolutionWorker> MakeWorker(shortest::ShortestSolutionWorker::Solve solve);
 
   Program& program_;

@@ -1,6 +1,6 @@
 #pragma once
 // A read-only account of the windows as drawn, for tests that drive the real program
-// from outside (tests/desktop). The program writes it only when QUARVEL_WINDOW_REPORT
+// from outside (tests/real_window). The program writes it only when QUARVEL_WINDOW_REPORT
 // names a file; it changes nothing in the game.
 #include <QString>
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "game/game_number.h"
-#include "solve/position_line.h"
-#include "solve/solve_command.h"
+#include "solve_cli/position_line.h"
+#include "solve_cli/solve_command.h"
 #include "solver/shortest/puzzle_cells.h"
 
 namespace quarvel::solve {

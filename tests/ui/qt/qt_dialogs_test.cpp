@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 #include "ui/twips.h"
 
 namespace quarvel::testing {

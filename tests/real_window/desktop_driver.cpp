@@ -1,4 +1,4 @@
-#include "desktop/desktop_driver.h"
+#include "real_window/desktop_driver.h"
 
 #include <fcntl.h>
 #include <signal.h>

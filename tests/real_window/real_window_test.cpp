@@ -12,7 +12,7 @@
 #include <regex>
 #include <sstream>
 
-#include "desktop/desktop_driver.h"
+#include "real_window/desktop_driver.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
 #include "ui/reload_window_layout.h"
@@ -109,7 +109,7 @@ class RealWindow : public ::testing::Test {
   void SetUp() override {
     program_ = Setting("QUARVEL_PROGRAM");
     ASSERT_FALSE(program_.empty()) << "QUARVEL_PROGRAM names the program";
-    ASSERT_FALSE(Setting("DISPLAY").empty()) << "run under tests/desktop/in_xvfb.sh";
+    ASSERT_FALSE(Setting("DISPLAY").empty()) << "run under tests/real_window/in_xvfb.sh";
     char pattern[] = "/tmp/quarvel-desktop-XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     folder_ = pattern;

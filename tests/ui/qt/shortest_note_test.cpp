@@ -12,7 +12,7 @@
 #include <mutex>
 
 #include "game/game_number.h"
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 
 namespace quarvel::testing {
 namespace {

@@ -18,7 +18,7 @@
 #include <tuple>
 #include <vector>
 
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 
 namespace quarvel::testing {
 namespace {

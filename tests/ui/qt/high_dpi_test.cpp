@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
 #include "ui/reload_window_layout.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "solve/solve_command.h"
+#include "solve_cli/solve_command.h"
 
 int main(int argc, char* argv[]) {
   std::ios::sync_with_stdio(false);

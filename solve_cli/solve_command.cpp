@@ -1,6 +1,6 @@
-#include "solve/solve_command.h"
+#include "solve_cli/solve_command.h"
 
-#include "solve/position_line.h"
+#include "solve_cli/position_line.h"
 #include "solver/shortest/shortest_search.h"
 #include "solver/shortest/tables_file.h"
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 #include "ui/qt/widget_style.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"

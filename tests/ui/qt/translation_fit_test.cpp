@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 #include "ui/hall_of_fame_listing.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 #include "ui/twips.h"
 
 namespace quarvel::testing {

@@ -1,4 +1,4 @@
-#include "solve/position_line.h"
+#include "solve_cli/position_line.h"
 
 #include <vector>
 

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "qt/qt_harness.h"
+#include "ui/qt/qt_harness.h"
 
 namespace quarvel::testing {
 namespace {

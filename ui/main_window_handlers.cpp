@@ -3,7 +3,6 @@
 
 #include "game/game_clock.h"
 #include "game/game_number.h"
-#include "game/give_up.h"
 #include "game/new_game.h"
 #include "game/replay.h"
 #include "ui/program.h"
@@ -19,6 +18,7 @@ bool Program::ClickNewGame() {
   Run([&] {
     main_.Text3.clear();
     main_.Text1 = DealGame(state_, services_);
+    GameBegun();
     main_.commands.SetGameInProgress(/*saveEnabled=*/true);
   });
   return true;
@@ -26,7 +26,7 @@ bool Program::ClickNewGame() {
 
 bool Program::ClickGiveUp() {
   if (!MainWindowUp() || !main_.commands.GiveUp) return false;
-  GiveUp(state_);
+  GiveUpGame(state_);
   main_.commands.SetBetweenGames();
   main_.Text3.clear();
   return true;
@@ -88,6 +88,7 @@ bool Program::StartGameFromText(std::string text) {
     return false;
   }
   StartNumberedGame(state_, services_, *number, trimmed);
+  GameBegun();
   main_.Text1 = std::move(text);
   main_.commands.SetGameInProgress(/*saveEnabled=*/false);
   return true;

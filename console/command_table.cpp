@@ -1,0 +1,93 @@
+#include "console/command_table.h"
+
+#include <array>
+
+#include "console/console_session.h"
+#include "console/script_reader.h"
+#include "platform/scripted.h"
+#include "solver/shortest/board_cells.h"
+#include "solver/shortest/shortest_search.h"
+#include "ui/program.h"
+
+namespace quarvel::console {
+namespace {
+
+// The shortest command's line for the board as it stands.
+std::string ShortestLine(const BoardTable& table) {
+  const shortest::Cells cells = shortest::CellsOf(table);
+  if (!shortest::IsSolvable(cells)) return "shortest none";  // only from an altered quarvel.dat
+  return "shortest " + shortest::SolutionText(shortest::SolveShortest(cells)->tiles);
+}
+
+using Context = CommandContext;
+using Kind = ArgumentKind;
+
+constexpr auto kCommands = std::to_array<CommandRow>({
+    {"new", Kind::None, [](Context& x, const Command&) { return x.program.ClickNewGame(); }},
+    {"giveup", Kind::None, [](Context& x, const Command&) { return x.program.ClickGiveUp(); }},
+    {"fame", Kind::None, [](Context& x, const Command&) { return x.program.ClickHallOfFame(); }},
+    {"showme", Kind::None, [](Context& x, const Command&) { return x.program.ClickShowMe(); }},
+    {"reload", Kind::None, [](Context& x, const Command&) { return x.program.ClickReload(); }},
+    {"save", Kind::None, [](Context& x, const Command&) { return x.program.ClickSave(); }},
+    {"replay", Kind::None, [](Context& x, const Command&) { return x.program.ClickReplay(); }},
+    {"tile", Kind::Tile,
+     [](Context& x, const Command& c) { return x.program.ClickTile(static_cast<int>(c.number)); }},
+    {"text1", Kind::None, [](Context& x, const Command&) { return x.program.ClickGameNumberBox(); }},
+    {"text3", Kind::None, [](Context& x, const Command&) { return x.program.ClickTimeBox(); }},
+    {"type", Kind::String,
+     [](Context& x, const Command& c) { return x.program.TypeGameNumber(c.strings.front()); }},
+    {"pick", Kind::String,
+     [](Context& x, const Command& c) { return x.program.PickSavedGame(c.strings.front()); }},
+    {"return", Kind::None, [](Context& x, const Command&) { return x.program.ReturnToMain(); }},
+    {"close", Kind::None, [](Context& x, const Command&) { return x.program.CloseWindow(); }},
+    {"tick", Kind::None,
+     [](Context& x, const Command&) {
+       x.program.Tick();
+       return true;
+     }},
+    {"wait", Kind::Seconds,
+     [](Context& x, const Command& c) {
+       x.clock.Advance(c.number);
+       return true;
+     }},
+    {"now", Kind::Moment,
+     [](Context& x, const Command& c) {
+       x.clock.SetWall(c.moment);
+       return true;
+     }},
+    {"random", Kind::RandomValues,
+     [](Context& x, const Command& c) {
+       for (double v : c.values) x.draws.Queue(v);
+       return true;
+     }},
+    {"answer", Kind::String,
+     [](Context& x, const Command& c) {
+       x.dialogs.QueueAnswer(c.strings.front());
+       return true;
+     }},
+    {"cancel", Kind::None,
+     [](Context& x, const Command&) {
+       x.dialogs.QueueAnswer(std::nullopt);
+       return true;
+     }},
+    {"dump", Kind::None,
+     [](Context& x, const Command&) {
+       x.out << Dump(x.program);
+       return true;
+     }},
+    {"shortest", Kind::None,
+     [](Context& x, const Command&) {
+       x.out << ShortestLine(x.program.state().board.table) << '\n';
+       return true;
+     }},
+});
+
+}  // namespace
+
+const CommandRow* FindCommand(std::string_view name) {
+  for (const CommandRow& row : kCommands)
+    if (row.name == name) return &row;
+  return nullptr;
+}
+
+}  // namespace quarvel::console

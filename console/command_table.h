@@ -1,0 +1,47 @@
+#pragma once
+// The console's commands, one row each: the name a script writes, the argument it takes
+// and what it does. The script reader parses a line by its row, the session runs it by the
+// same row, so a new command is one row of the table in command_table.cpp.
+#include <ostream>
+#include <string_view>
+
+namespace quarvel {
+class Program;
+class ScriptedClock;
+class QueuedDrawSource;
+}  // namespace quarvel
+
+namespace quarvel::console {
+
+struct Command;
+class PrintedDialogs;
+
+enum class ArgumentKind {
+  None,          // no argument
+  String,        // one STRING in double quotes
+  Tile,          // a tile number from 0 to 15
+  Seconds,       // whole seconds from 0 to 1000000000
+  Moment,        // YYYY-MM-DD HH:MM:SS
+  RandomValues,  // one or more decimal reals in [0, 1)
+};
+
+// What a command acts on: the program and the scripted services around it.
+struct CommandContext {
+  Program& program;
+  ScriptedClock& clock;
+  QueuedDrawSource& draws;
+  PrintedDialogs& dialogs;
+  std::ostream& out;
+};
+
+struct CommandRow {
+  std::string_view name;
+  ArgumentKind argument;
+  // Runs the command; false when the program did not receive it (printed as "ignored").
+  bool (*action)(CommandContext& context, const Command& command);
+};
+
+// The row of the command called `name`, or nullptr.
+const CommandRow* FindCommand(std::string_view name);
+
+}  // namespace quarvel::console

@@ -1,0 +1,11 @@
+#pragma once
+// The state the handlers of all three windows share: the game's with the solver's
+// manoeuvre (solver/) and the Hall of Fame's summary (records/), composed here above both.
+#include "records/hall_of_fame.h"
+#include "solver/solver_state.h"
+
+namespace quarvel {
+
+struct ProgramState : SolverGame, FameSummary {};
+
+}  // namespace quarvel
