@@ -158,8 +158,8 @@ BENCHMARK(BM_WholeGameByShowMe)->Unit(benchmark::kMicrosecond);
 std::vector<FameEntry> ThirtyEntries() {
   std::vector<FameEntry> entries;
   for (int i = 0; i < 30; ++i)
-    entries.push_back({"Player " + std::to_string(i), std::to_string(1000000 + i * 7919), (60.0 + i) / 86400.0,
-                       "Jan 07, 2026"});
+    entries.push_back(
+        {"Player " + std::to_string(i), std::to_string(1000000 + i * 7919), (60.0 + i) / 86400.0, "Jan 07, 2026"});
   return entries;
 }
 

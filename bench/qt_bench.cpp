@@ -5,8 +5,8 @@
 // and a tile click once that window has listed N entries.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -141,7 +141,11 @@ void BM_QtReloadDropDown(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_QtReloadDropDown)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtReloadDropDown)
+    ->RangeMultiplier(10)
+    ->Range(1000, 1000000)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 
 // A tile click after the Reload Game window has listed N entries: what the window holds
 // must not slow the game down.

@@ -176,10 +176,11 @@ void FreshProcesses(const char* solve, std::mt19937_64& rng, int runs) {
     seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::printf("  quarvel-solve failed on %s\n", position.c_str());
   }
-  std::printf("quarvel-solve, a fresh process per random position: median %.1f ms, fastest %.1f ms, slowest %.1f ms "
-              "(%d runs)\n  target: median at most 30 ms\n  before: median 6.4 s\n",
-              1e3 * Median(seconds), 1e3 * *std::min_element(seconds.begin(), seconds.end()),
-              1e3 * *std::max_element(seconds.begin(), seconds.end()), runs);
+  std::printf(
+      "quarvel-solve, a fresh process per random position: median %.1f ms, fastest %.1f ms, slowest %.1f ms "
+      "(%d runs)\n  target: median at most 30 ms\n  before: median 6.4 s\n",
+      1e3 * Median(seconds), 1e3 * *std::min_element(seconds.begin(), seconds.end()),
+      1e3 * *std::max_element(seconds.begin(), seconds.end()), runs);
 }
 
 }  // namespace
@@ -195,12 +196,18 @@ int main(int argc, char* argv[]) {
   const char* solve = QUARVEL_SOLVE_PROGRAM;
   const char* positions = nullptr;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--random") == 0 && i + 1 < argc) randomCount = std::atoi(argv[++i]);
-    else if (std::strcmp(argv[i], "--deep-pool") == 0 && i + 1 < argc) deepPool = std::atol(argv[++i]);
-    else if (std::strcmp(argv[i], "--deep") == 0 && i + 1 < argc) deepCount = std::atoi(argv[++i]);
-    else if (std::strcmp(argv[i], "--solve") == 0 && i + 1 < argc) solve = argv[++i];
-    else if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc) positions = argv[++i];
-    else if (std::strcmp(argv[i], "--hardest") == 0) hardest = true;
+    if (std::strcmp(argv[i], "--random") == 0 && i + 1 < argc)
+      randomCount = std::atoi(argv[++i]);
+    else if (std::strcmp(argv[i], "--deep-pool") == 0 && i + 1 < argc)
+      deepPool = std::atol(argv[++i]);
+    else if (std::strcmp(argv[i], "--deep") == 0 && i + 1 < argc)
+      deepCount = std::atoi(argv[++i]);
+    else if (std::strcmp(argv[i], "--solve") == 0 && i + 1 < argc)
+      solve = argv[++i];
+    else if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc)
+      positions = argv[++i];
+    else if (std::strcmp(argv[i], "--hardest") == 0)
+      hardest = true;
   }
   std::printf("load average at the start: ");
   if (std::FILE* load = std::fopen("/proc/loadavg", "r")) {
@@ -248,10 +255,10 @@ int main(int argc, char* argv[]) {
   std::mt19937_64 poolRng(1980);
   const auto pickStart = std::chrono::steady_clock::now();
   const std::vector<Cells> deepest = DeepestEstimated(deepPool, deepCount, poolRng);
-  std::printf("deep positions: the %zu largest estimates among %ld random solvable positions (seed 1980), "
-              "picked in %.2f s\n",
-              deepest.size(), deepPool,
-              std::chrono::duration<double>(std::chrono::steady_clock::now() - pickStart).count());
+  std::printf(
+      "deep positions: the %zu largest estimates among %ld random solvable positions (seed 1980), "
+      "picked in %.2f s\n",
+      deepest.size(), deepPool, std::chrono::duration<double>(std::chrono::steady_clock::now() - pickStart).count());
   std::vector<Run> deepRuns;
   for (const Cells& cells : deepest) {
     const Run run = Solve(cells);
@@ -274,8 +281,8 @@ int main(int argc, char* argv[]) {
   }
   for (const auto& [cells, note] : hard) {
     const Run run = Solve(cells);
-    std::printf("80-move position %s%s: %d moves, %.2f s, %llu nodes\n", Text(cells).c_str(), note.c_str(),
-                run.length, run.seconds, static_cast<unsigned long long>(run.nodes));
+    std::printf("80-move position %s%s: %d moves, %.2f s, %llu nodes\n", Text(cells).c_str(), note.c_str(), run.length,
+                run.seconds, static_cast<unsigned long long>(run.nodes));
     hardRuns.push_back(run);
   }
   Summary("80-move positions", hardRuns, "each at most 10 s",

@@ -129,7 +129,9 @@ std::optional<Run> Launch(const Command& command, const Options& options, const 
   while (::wait4(pid, &status, 0, &usage) < 0)
     if (errno != EINTR) Die("wait4: " + std::string(std::strerror(errno)));
   if (painted < 0 || received != "painted\n") return std::nullopt;
-  const auto millis = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+  const auto millis = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+  };
   return Run{painted - start, millis(usage.ru_utime) + millis(usage.ru_stime), usage.ru_maxrss};
 }
 
@@ -171,9 +173,7 @@ Summary Summarise(const std::vector<Run>& runs) {
           Median(rss)};
 }
 
-void PrintHeader() {
-  std::printf("  %-44s %10s %22s %9s %10s\n", "", "to paint", "(min, max)", "cpu", "peak RSS");
-}
+void PrintHeader() { std::printf("  %-44s %10s %22s %9s %10s\n", "", "to paint", "(min, max)", "cpu", "peak RSS"); }
 
 void PrintRow(const std::string& name, const Summary& s) {
   std::printf("  %-44s %7.1f ms  (min %6.1f, max %6.1f) %6.1f ms %6.1f MiB\n", name.c_str(), s.medianMs, s.minMs,
@@ -203,13 +203,20 @@ Options ParseOptions(int argc, char** argv) {
       if (i + 1 >= argc) Die("missing value after " + arg);
       return argv[++i];
     };
-    if (arg == "--program") options.program = value();
-    else if (arg == "--bare") options.bare = value();
-    else if (arg == "--platform") options.platform = value();
-    else if (arg == "--runs") options.runs = std::atoi(value().c_str());
-    else if (arg == "--scaling-runs") options.scalingRuns = std::atoi(value().c_str());
-    else if (arg == "--no-scaling") options.scaling = false;
-    else Die("unknown argument " + arg);
+    if (arg == "--program")
+      options.program = value();
+    else if (arg == "--bare")
+      options.bare = value();
+    else if (arg == "--platform")
+      options.platform = value();
+    else if (arg == "--runs")
+      options.runs = std::atoi(value().c_str());
+    else if (arg == "--scaling-runs")
+      options.scalingRuns = std::atoi(value().c_str());
+    else if (arg == "--no-scaling")
+      options.scaling = false;
+    else
+      Die("unknown argument " + arg);
   }
   if (options.program.empty() || options.bare.empty()) Die("--program and --bare are required");
   if (options.runs < 1 || options.scalingRuns < 1) Die("run counts must be positive");
@@ -264,9 +271,10 @@ int main(int argc, char** argv) {
               f.medianMs / b.medianMs, f.medianCpuMs / b.medianCpuMs, f.medianRssMiB / b.medianRssMiB);
 
   if (options.scaling) {
-    std::printf("\nStart-up of quarvel-orbix with a saved.dat of N lines, %d runs each taking turns with runs\n"
-                "without saved.dat; medians\n",
-                options.scalingRuns);
+    std::printf(
+        "\nStart-up of quarvel-orbix with a saved.dat of N lines, %d runs each taking turns with runs\n"
+        "without saved.dat; medians\n",
+        options.scalingRuns);
     PrintHeader();
     for (std::int64_t lines = 1000; lines <= 1000000; lines *= 10) {
       WriteSavedGamesApart(savedFolder, lines);

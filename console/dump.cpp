@@ -38,14 +38,14 @@ std::string Dump(const Program& program) {
   out << "\ngame " << Quote(m.Text1) << "\ntime " << Quote(m.Text3) << '\n';
 
   const Commands& c = m.commands;
-  out << "commands New=" << OnOff(c.NewGame) << " GiveUp=" << OnOff(c.GiveUp)
-      << " HallOfFame=" << OnOff(c.HallOfFame) << " ShowMe=" << OnOff(c.ShowMe) << " Reload=" << OnOff(c.Reload)
-      << " Save=" << OnOff(c.Save) << " Replay=" << OnOff(c.Replay) << '\n';
+  out << "commands New=" << OnOff(c.NewGame) << " GiveUp=" << OnOff(c.GiveUp) << " HallOfFame=" << OnOff(c.HallOfFame)
+      << " ShowMe=" << OnOff(c.ShowMe) << " Reload=" << OnOff(c.Reload) << " Save=" << OnOff(c.Save)
+      << " Replay=" << OnOff(c.Replay) << '\n';
   const SolverState& v = s.solver;
   out << "state GameInProgress=" << Flag(s.GameInProgress) << " SolverUsed=" << Flag(s.SolverUsed)
       << " RowEndRotation=" << Flag(v.RowEndRotation) << " RingMode=" << Flag(v.RingMode)
-      << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile << " SolverLastMove=" << static_cast<int>(v.SolverLastMove)
-      << '\n';
+      << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile
+      << " SolverLastMove=" << static_cast<int>(v.SolverLastMove) << '\n';
   char slowest[40];
   std::snprintf(slowest, sizeof slowest, "%.10g", s.SlowestFameTime);
   out << "fame FameCount=" << s.FameCount << " SlowestFameTime=" << slowest << '\n';

@@ -93,7 +93,8 @@ std::optional<double> RandomValue(std::string_view text) {
   if (error == std::errc::result_out_of_range) {
     // Out of range either way: the value is at least 1 exactly when its leading digit
     // stands at the units place or above.
-    const auto leading = static_cast<std::int64_t>(integerDigits) - static_cast<std::int64_t>(firstNonZero.value_or(0)) - 1;
+    const auto leading =
+        static_cast<std::int64_t>(integerDigits) - static_cast<std::int64_t>(firstNonZero.value_or(0)) - 1;
     if (leading + exponent >= 0) return std::nullopt;
     value = 0;  // too small for a double
   } else if (error != std::errc()) {
@@ -104,8 +105,7 @@ std::optional<double> RandomValue(std::string_view text) {
 }
 
 std::optional<DateTime> Moment(std::string_view date, std::string_view time) {
-  if (date.size() != 10 || time.size() != 8 || date[4] != '-' || date[7] != '-' || time[2] != ':' ||
-      time[5] != ':')
+  if (date.size() != 10 || time.size() != 8 || date[4] != '-' || date[7] != '-' || time[2] != ':' || time[5] != ':')
     return std::nullopt;
   auto part = [](std::string_view text, std::size_t at, std::size_t n, int low, int high) {
     return WholeNumber(text.substr(at, n), low, high);
@@ -116,8 +116,8 @@ std::optional<DateTime> Moment(std::string_view date, std::string_view time) {
   static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
   if (*day > kDays[*month - 1] || (*month == 2 && *day == 29 && !leap)) return std::nullopt;
-  return ToDateTime({static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day),
-                     static_cast<int>(*hour), static_cast<int>(*minute), static_cast<int>(*second)});
+  return ToDateTime({static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day), static_cast<int>(*hour),
+                     static_cast<int>(*minute), static_cast<int>(*second)});
 }
 
 }  // namespace
@@ -162,18 +162,17 @@ ParsedLine ParseScriptLine(std::string_view line) {
     case ArgumentKind::Tile:
     case ArgumentKind::Seconds: {
       const bool tile = command.row->argument == ArgumentKind::Tile;
-      const auto value = argc == 1 && !tokens[1].quoted
-                             ? WholeNumber(tokens[1].text, 0, tile ? 15 : 1'000'000'000)
-                             : std::nullopt;
+      const auto value =
+          argc == 1 && !tokens[1].quoted ? WholeNumber(tokens[1].text, 0, tile ? 15 : 1'000'000'000) : std::nullopt;
       if (!value)
-        return ParseError{name + (tile ? " takes a tile number from 0 to 15" : " takes whole seconds from 0 to 1000000000")};
+        return ParseError{name +
+                          (tile ? " takes a tile number from 0 to 15" : " takes whole seconds from 0 to 1000000000")};
       command.number = *value;
       return command;
     }
     case ArgumentKind::Moment: {
-      const auto moment = argc == 2 && !tokens[1].quoted && !tokens[2].quoted
-                              ? Moment(tokens[1].text, tokens[2].text)
-                              : std::nullopt;
+      const auto moment =
+          argc == 2 && !tokens[1].quoted && !tokens[2].quoted ? Moment(tokens[1].text, tokens[2].text) : std::nullopt;
       if (!moment) return ParseError{name + " takes a valid YYYY-MM-DD HH:MM:SS"};
       command.moment = *moment;
       return command;

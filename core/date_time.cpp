@@ -60,7 +60,7 @@ HoursMinutesSeconds SplitSeconds(std::int64_t seconds) {
 
 HoursMinutesSeconds SplitElapsed(DateTime start, DateTime end) {
   const double seconds = std::round((end - start) * 86400.0);
-  if (!(seconds > 0)) return SplitSeconds(0);  // negative or not a number
+  if (!(seconds > 0)) return SplitSeconds(0);                      // negative or not a number
   if (seconds > 9e15) return SplitSeconds(9'000'000'000'000'000);  // keeps the conversion defined
   return SplitSeconds(static_cast<std::int64_t>(seconds));
 }
@@ -68,8 +68,7 @@ HoursMinutesSeconds SplitElapsed(DateTime start, DateTime end) {
 std::string FormatClockText(std::int64_t seconds) {
   const HoursMinutesSeconds hms = SplitSeconds(seconds);
   char text[40];
-  std::snprintf(text, sizeof text, " %02lld:%02d:%02d", static_cast<long long>(hms.hours),
-                hms.minutes, hms.seconds);
+  std::snprintf(text, sizeof text, " %02lld:%02d:%02d", static_cast<long long>(hms.hours), hms.minutes, hms.seconds);
   return text;
 }
 

@@ -36,7 +36,7 @@ std::optional<BoardTable> ParseHomePositions(std::string_view text) {
     // A CR LF pair (or an empty line) is one line end, not an empty field.
     bool onlyBlanks = field.find_first_not_of(" \t") == std::string_view::npos;
     bool lineEnd = end < text.size() && text[end] != ',';
-    if (!(onlyBlanks && (lineEnd || end == text.size()) )) {
+    if (!(onlyBlanks && (lineEnd || end == text.size()))) {
       auto value = ParseSmallNumber(field);
       if (!value) return std::nullopt;
       numbers.push_back(*value);

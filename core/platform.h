@@ -38,8 +38,8 @@ class Dialogs {
   virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
   // A modal input box with an empty default, placed at (left, top) twips on the screen;
   // nothing when the player cancels.
-  virtual std::optional<std::string> AskInput(const std::string& title, const std::string& prompt,
-                                              int leftTwips, int topTwips) = 0;
+  virtual std::optional<std::string> AskInput(const std::string& title, const std::string& prompt, int leftTwips,
+                                              int topTwips) = 0;
   // A failed file operation that ended a handler.
   virtual void ShowFailure(const std::string& text) = 0;
 };
@@ -74,12 +74,12 @@ enum class FileProblem {
   System,
   SymbolicLink,
   NotRegularFile,
-  TooLarge,          // larger than the limit it carries
+  TooLarge,  // larger than the limit it carries
   NotEnoughMemory,
-  NoLongerExists,    // gone between two steps of one handler
-  FolderInUse,       // another program held the folder's lock too long
-  FolderNotWritable, // the data folder itself cannot be written; `file` is the folder
-  Scripted,          // a failure a test asked for
+  NoLongerExists,     // gone between two steps of one handler
+  FolderInUse,        // another program held the folder's lock too long
+  FolderNotWritable,  // the data folder itself cannot be written; `file` is the folder
+  Scripted,           // a failure a test asked for
 };
 
 // The record a failed rewrite did not change.
@@ -99,7 +99,7 @@ class FileFailure : public std::exception {
   int error;            // errno, for FileProblem::System
   std::uint64_t limit;  // bytes, for FileProblem::TooLarge
   LostRecord lost = LostRecord::None;
-  std::string lostIn;   // the record file that was not rewritten
+  std::string lostIn;  // the record file that was not rewritten
 };
 
 // Files in the program's data folder, addressed by bare names. Every failure other than

@@ -11,8 +11,7 @@ TwipsPoint CellOrigin(int row, int column) {
 std::array<TwipsPoint, kTileCount> Board::HomeButtons() {
   std::array<TwipsPoint, kTileCount> buttons{};
   const BoardTable home = SolvedLayout();
-  for (std::size_t tile = 0; tile < kTileCount; ++tile)
-    buttons[tile] = CellOrigin(home[tile].Row, home[tile].Column);
+  for (std::size_t tile = 0; tile < kTileCount; ++tile) buttons[tile] = CellOrigin(home[tile].Row, home[tile].Column);
   return buttons;
 }
 

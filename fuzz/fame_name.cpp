@@ -29,8 +29,8 @@ constexpr const char* kHome =
 // bytes each; no double quote.
 std::string PrintableName(const std::uint8_t* data, std::size_t size) {
   static constexpr std::pair<char32_t, char32_t> kBlocks[] = {
-      {0x23, 0x7E},        {0xA0, 0x24F},       {0x370, 0x3FF},     {0x4E00, 0x9FFF},
-      {0x1D400, 0x1D7CB},  {0x1F300, 0x1F64F},  {0x20000, 0x2A6DF}, {0xAC00, 0xD7A3}};
+      {0x23, 0x7E},       {0xA0, 0x24F},      {0x370, 0x3FF},     {0x4E00, 0x9FFF},
+      {0x1D400, 0x1D7CB}, {0x1F300, 0x1F64F}, {0x20000, 0x2A6DF}, {0xAC00, 0xD7A3}};
   std::string name;
   for (std::size_t i = 0; i + 2 < size && i < 42; i += 3) {
     const auto& [first, last] = kBlocks[data[i] % std::size(kBlocks)];

@@ -1,12 +1,13 @@
 // Game numbers: any text is either refused or a number in range, and every number in
 // range decodes to a solvable arrangement of the 16 cells that encodes back to a number
 // decoding to the same arrangement.
+#include "game/game_number.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
-#include "game/game_number.h"
 #include "game/start_position.h"
 
 namespace {
@@ -57,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckNumber(*n);
   } else {
     // Refused: not 1 to 14 digits, or above the largest number.
-    const bool digits = !trimmed.empty() && trimmed.size() <= 14 &&
-                        trimmed.find_first_not_of("0123456789") == std::string_view::npos;
+    const bool digits =
+        !trimmed.empty() && trimmed.size() <= 14 && trimmed.find_first_not_of("0123456789") == std::string_view::npos;
     Require(!digits || std::stoull(std::string(trimmed)) > kLargestGameNumber);
   }
   // The first eight bytes as a number in range, decoded directly.

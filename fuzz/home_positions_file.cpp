@@ -1,13 +1,13 @@
 // quarvel.dat: any bytes give either nothing or 16 distinct cells on the board, and the
 // reading agrees with the plain rule: the first 32 fields, split at commas and line ends.
+#include "core/home_positions_file.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/home_positions_file.h"
 
 namespace {
 

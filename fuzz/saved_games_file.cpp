@@ -1,12 +1,13 @@
 // saved.dat as the game reads it: any bytes are read without harm, what is read is written
 // back unchanged, a Save puts its number after every line that is not greater, and its
 // fast splice writes what the plain rewrite writes.
+#include "records/saved_games_file.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "records/saved_games_file.h"
 #include "records/utf8.h"
 
 namespace {
@@ -15,9 +16,7 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-bool Greater(const std::string& a, const std::string& b) {
-  return a.size() != b.size() ? a.size() > b.size() : a > b;
-}
+bool Greater(const std::string& a, const std::string& b) { return a.size() != b.size() ? a.size() > b.size() : a > b; }
 
 }  // namespace
 

@@ -1,14 +1,14 @@
 // The console's script reader: any line is a command, a skip or an error; a command reads
 // the same again from the text it is echoed with; STRINGs survive quoting; random values
 // are the decimal reals they spell, in [0, 1).
+#include "console/script_reader.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 #include <variant>
-
-#include "console/script_reader.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
 // The tables' file's checks: any bytes, read from memory or from a file, are refused for
 // the same reason (no input the fuzzer makes is as long as a good file), and nothing is
 // read beyond them.
+#include "solver/shortest/tables_file.h"
+
 #include <unistd.h>
 
 #include <cstdint>
@@ -8,8 +10,6 @@
 #include <cstdlib>
 #include <span>
 #include <string>
-
-#include "solver/shortest/tables_file.h"
 
 namespace {
 

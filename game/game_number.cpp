@@ -13,9 +13,7 @@ std::uint64_t EncodeGameNumberValue(const StartPosition& position) {
   return n;
 }
 
-std::string EncodeGameNumber(const StartPosition& position) {
-  return std::to_string(EncodeGameNumberValue(position));
-}
+std::string EncodeGameNumber(const StartPosition& position) { return std::to_string(EncodeGameNumberValue(position)); }
 
 StartPosition DecodeGameNumber(std::uint64_t n) {
   StartPosition position{};

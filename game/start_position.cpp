@@ -6,8 +6,7 @@ namespace quarvel {
 
 StartPosition SolvedStartPosition() {
   StartPosition position{};
-  for (std::size_t cell = 0; cell < position.size(); ++cell)
-    position[cell] = static_cast<std::int16_t>(cell + 1);
+  for (std::size_t cell = 0; cell < position.size(); ++cell) position[cell] = static_cast<std::int16_t>(cell + 1);
   return position;
 }
 

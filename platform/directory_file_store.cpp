@@ -6,11 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <new>
 #include <condition_variable>
+#include <filesystem>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <utility>
 

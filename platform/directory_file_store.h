@@ -37,8 +37,7 @@ class DirectoryFileStore : public FileStore {
 
   bool Exists(const std::string& name) override;
   std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) override;
-  void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
-               const Change& change) override;
+  void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit, const Change& change) override;
   void Remove(const std::string& name) override;
   std::string Folder() override;
   using FileStore::Read;

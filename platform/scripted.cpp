@@ -34,8 +34,8 @@ void ScriptedDialogs::ShowMessage(const std::string& title, const std::string& t
   transcript.push_back("message " + title + "|" + text);
 }
 
-std::optional<std::string> ScriptedDialogs::AskInput(const std::string& title, const std::string& prompt,
-                                                     int leftTwips, int topTwips) {
+std::optional<std::string> ScriptedDialogs::AskInput(const std::string& title, const std::string& prompt, int leftTwips,
+                                                     int topTwips) {
   std::optional<std::string> answer;
   if (!answers.empty()) {
     answer = answers.front();

@@ -110,8 +110,7 @@ class MemoryFileStore : public FileStore {
     return files.count(name) > 0;
   }
   std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) override;
-  void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
-               const Change& change) override;
+  void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit, const Change& change) override;
   void Remove(const std::string& name) override;
   std::string Folder() override { return "/memory"; }
   using FileStore::Read;

@@ -32,8 +32,7 @@ DateTime SystemClock::Now() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  return ToDateTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                     local.tm_min, local.tm_sec});
+  return ToDateTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
 std::int64_t SystemClock::MonotonicMs() {

@@ -21,8 +21,7 @@ struct FameSummary {
 // Start-up: counts the entries, notes the slowest time and deletes HallFame.dat. Returns
 // whether there is a list (Fame.dat exists). A failure to delete HallFame.dat goes to
 // `report`, and the list is read all the same.
-bool LoadFameSummary(FameSummary& fame, Services& services,
-                     const std::function<void(const FileFailure&)>& report = {});
+bool LoadFameSummary(FameSummary& fame, Services& services, const std::function<void(const FileFailure&)>& report = {});
 
 // At a win: the count and the slowest time read again from Fame.dat, which another game
 // may have changed since start-up. A file that cannot be read leaves them as they were.

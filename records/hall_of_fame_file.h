@@ -19,7 +19,7 @@ inline constexpr int kMaxFameEntries = 30;
 struct FameEntry {
   std::string Name;
   std::string GameNumber;
-  double Time = 0;  // days
+  double Time = 0;   // days
   std::string Date;  // "mmm dd, yyyy"
   friend bool operator==(const FameEntry&, const FameEntry&) = default;
 };

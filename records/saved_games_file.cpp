@@ -56,8 +56,8 @@ std::string FormatSavedGames(const std::vector<std::string>& numbers) {
 
 void InsertSavedGame(std::vector<std::string>& numbers, const std::string& number) {
   // The first line greater than the number; the file's order is taken as it stands.
-  auto at = std::find_if(numbers.begin(), numbers.end(),
-                         [&](const std::string& line) { return SortsBefore(number, line); });
+  auto at =
+      std::find_if(numbers.begin(), numbers.end(), [&](const std::string& line) { return SortsBefore(number, line); });
   numbers.insert(at, number);
 }
 

@@ -60,10 +60,8 @@ std::string ToUtf8Lenient(std::string_view bytes) {
 Utf8Character DecodeCharacter(std::string_view text, std::size_t at) {
   const auto byte = [&](std::size_t k) { return char32_t{static_cast<unsigned char>(text[at + k])}; };
   switch (ValidSequenceLength(text, at)) {
-    case 2:
-      return {((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F), 2};
-    case 3:
-      return {((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F), 3};
+    case 2: return {((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F), 2};
+    case 3: return {((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F), 3};
     case 4:
       return {((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F), 4};
     default:  // ASCII, or a stray byte read as Latin-1
@@ -72,9 +70,8 @@ Utf8Character DecodeCharacter(std::string_view text, std::size_t at) {
 }
 
 bool IsControlCharacter(char32_t code) {
-  return code <= 0x1F || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029 ||
-         code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
-         (code >= 0x2066 && code <= 0x2069);
+  return code <= 0x1F || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029 || code == 0x061C ||
+         code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
 }
 
 bool HasControlCharacter(std::string_view bytes) {
@@ -87,8 +84,8 @@ bool HasControlCharacter(std::string_view bytes) {
 }
 
 bool IsRightToLeftCharacter(char32_t code) {
-  return (code >= 0x0590 && code <= 0x08FF) ||    // Hebrew, Arabic, Syriac, Thaana, NKo, ...
-         (code >= 0xFB1D && code <= 0xFDFF) ||    // their presentation forms
+  return (code >= 0x0590 && code <= 0x08FF) ||  // Hebrew, Arabic, Syriac, Thaana, NKo, ...
+         (code >= 0xFB1D && code <= 0xFDFF) ||  // their presentation forms
          (code >= 0xFE70 && code <= 0xFEFC) ||
          (code >= 0x10800 && code <= 0x10FFF) ||  // historic scripts written right to left
          (code >= 0x1E800 && code <= 0x1EFFF);

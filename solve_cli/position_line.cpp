@@ -32,7 +32,10 @@ constexpr std::size_t kQuotedCharacters = 40;
 std::size_t PrintableSequence(std::string_view text) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned lead = byte(0);
-  std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                       : lead >= 0xE0 && lead <= 0xEF ? 3
+                       : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                      : 0;
   if (length == 0 || text.size() < length) return 0;
   for (std::size_t i = 1; i < length; ++i)
     if ((byte(i) & 0xC0) != 0x80) return 0;
@@ -59,12 +62,18 @@ std::string Printable(std::string_view word) {
       continue;
     }
     ++i;
-    if (c == '\\' || c == '"') text.append({'\\', static_cast<char>(c)});
-    else if (c == '\r') text.append("\\r");
-    else if (c == '\n') text.append("\\n");
-    else if (c == '\t') text.append("\\t");
-    else if (c < 0x20 || c >= 0x7F) text.append({'\\', 'x', kHex[c >> 4], kHex[c & 15]});
-    else text.push_back(static_cast<char>(c));
+    if (c == '\\' || c == '"')
+      text.append({'\\', static_cast<char>(c)});
+    else if (c == '\r')
+      text.append("\\r");
+    else if (c == '\n')
+      text.append("\\n");
+    else if (c == '\t')
+      text.append("\\t");
+    else if (c < 0x20 || c >= 0x7F)
+      text.append({'\\', 'x', kHex[c >> 4], kHex[c & 15]});
+    else
+      text.push_back(static_cast<char>(c));
   }
   return text;
 }

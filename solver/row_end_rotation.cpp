@@ -8,7 +8,7 @@ void RowEndStep(SolverGame& state, int tile) {
   SolverState& solver = state.solver;
   solver.SolverStep = static_cast<std::int16_t>(solver.SolverStep + 1);
   const int step = solver.SolverStep;
-  const int row = tile / 4 + 1;   // the row the tile stands in
+  const int row = tile / 4 + 1;  // the row the tile stands in
   const int homeRow = row - 1;
   const BoardTable& table = state.board.table;
 

@@ -13,8 +13,7 @@ namespace {
 bool RowEndTestHolds(const BoardTable& table, int target) {
   const CellPos t = table[static_cast<std::size_t>(target)];
   const CellPos blank = table[kBlank];
-  const bool belowHome = (target == 4 && t.Row == 2) || (target == 8 && t.Row == 3) ||
-                         (target == 12 && t.Row == 4);
+  const bool belowHome = (target == 4 && t.Row == 2) || (target == 8 && t.Row == 3) || (target == 12 && t.Row == 4);
   return belowHome && t.Column == 4 && blank.Row == t.Row && blank.Column == 3;
 }
 

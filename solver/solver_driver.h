@@ -11,6 +11,4 @@ namespace quarvel {
 // ring procedure, the rules whose moves may leave the board solved.
 bool MakeSolverMove(SolverGame& state);
 
-
-
 }  // namespace quarvel

@@ -28,7 +28,8 @@ std::array<Candidate, 3> CandidatesFor(int br, int bc, int xr, int xc) {
   const Candidate none{};
   if (bc != xc) {
     const Candidate sideways{bc < xc ? BlankMove::Right : BlankMove::Left, false};
-    return {sideways, br > 1 ? Candidate{BlankMove::Up, false} : none, br < 4 ? Candidate{BlankMove::Down, false} : none};
+    return {sideways, br > 1 ? Candidate{BlankMove::Up, false} : none,
+            br < 4 ? Candidate{BlankMove::Down, false} : none};
   }
   if (br > xr)
     return {Candidate{BlankMove::Up, false}, bc < 4 ? Candidate{BlankMove::Right, bc == 1} : none,
@@ -52,8 +53,7 @@ CellPos Neighbour(int row, int column, BlankMove direction) {
 
 }  // namespace
 
-bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
-                     int bound) {
+bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targetRow, int targetColumn, int bound) {
   BlankMove& lastMove = state.solver.SolverLastMove;
   for (const Candidate& candidate : CandidatesFor(blankRow, blankColumn, targetRow, targetColumn)) {
     if (candidate.direction == BlankMove::None) continue;

@@ -18,7 +18,6 @@ std::optional<std::int16_t> HomeTileStep(SolverGame& state, int target);
 // never moving a tile numbered `bound` or lower nor reversing the last move (one
 // exception: stepping right out of column 1 from below the target). Returns whether the
 // blank moved.
-bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targetRow, int targetColumn,
-                     int bound);
+bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targetRow, int targetColumn, int bound);
 
 }  // namespace quarvel

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "solver/solver_state.h"
 #include "game/new_game.h"
 #include "game/shuffled_random.h"
 #include "game/start_position.h"
 #include "platform/scripted.h"
 #include "solver/solver_driver.h"
+#include "solver/solver_state.h"
 #include "ui/show_me.h"
 
 namespace {
@@ -80,12 +80,12 @@ int main(int argc, char** argv) {
   for (const auto& [kind, count] : stalls) std::cout << "  " << kind << ": " << count << '\n';
   if (finished > 0) {
     const std::size_t middle = finishedPresses.size() / 2;
-    const double median = finishedPresses.size() % 2 == 1
-                              ? static_cast<double>(finishedPresses[middle])
-                              : (static_cast<double>(finishedPresses[middle - 1]) +
-                                 static_cast<double>(finishedPresses[middle])) / 2.0;
-    std::cout << "presses of finished games: median " << median << ", worst " << finishedPresses.back()
-              << ", best " << finishedPresses.front() << '\n';
+    const double median =
+        finishedPresses.size() % 2 == 1
+            ? static_cast<double>(finishedPresses[middle])
+            : (static_cast<double>(finishedPresses[middle - 1]) + static_cast<double>(finishedPresses[middle])) / 2.0;
+    std::cout << "presses of finished games: median " << median << ", worst " << finishedPresses.back() << ", best "
+              << finishedPresses.front() << '\n';
   }
   return 0;
 }

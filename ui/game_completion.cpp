@@ -12,9 +12,8 @@ namespace {
 // Asks until the answer is acceptable; an empty answer or a cancel gives nothing.
 std::string AskWinnerName(Dialogs& dialogs) {
   for (;;) {
-    auto answer = dialogs.AskInput(
-        Text(TextId::CongratulationsTitle), Text(TextId::NamePrompt),
-        kNamePromptPosition.Left, kNamePromptPosition.Top);
+    auto answer = dialogs.AskInput(Text(TextId::CongratulationsTitle), Text(TextId::NamePrompt),
+                                   kNamePromptPosition.Left, kNamePromptPosition.Top);
     if (!answer) return {};
     if (CountCharacters(*answer) >= 15) {
       dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NameTooLong));

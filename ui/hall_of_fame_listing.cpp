@@ -22,8 +22,10 @@ Shown ShownField(const std::string& field) {
   bool rightToLeft = false;
   for (std::size_t i = 0; i < field.size(); ++shown.length) {
     const Utf8Character c = DecodeCharacter(field, i);
-    if (IsControlCharacter(c.code)) shown.text += '?';
-    else shown.text.append(field, i, c.length);
+    if (IsControlCharacter(c.code))
+      shown.text += '?';
+    else
+      shown.text.append(field, i, c.length);
     rightToLeft = rightToLeft || IsRightToLeftCharacter(c.code);
     i += c.length;
   }

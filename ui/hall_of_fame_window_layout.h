@@ -10,8 +10,11 @@ namespace quarvel::layout {
 inline constexpr FontStyle kTitleFont{"Arial", 18, true, true};
 inline constexpr FontStyle kReturnFont{"Arial", 10.2, true, false};
 
+// The controls as the form lists them, a line or two each.
+// clang-format off
 inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
-    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::HallOfFameButton), .rect = {1608, 72, 3936, 492},
+    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::HallOfFameButton),
+     .rect = {1608, 72, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
     {.name = "Text1", .kind = ControlKind::ReadOnlyBox, .rect = {120, 624, 6924, 7440},
      .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true,
@@ -23,5 +26,7 @@ inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
 inline constexpr WindowLayout kHallOfFameWindowLayout{
     .name = "Form2", .caption = English(TextId::GameTitle), .clientWidth = 7188, .clientHeight = 8760,
     .controls = kHallOfFameWindowControls};
+
+// clang-format on
 
 }  // namespace quarvel::layout

@@ -8,8 +8,8 @@
 #include "ui/program.h"
 #include "ui/save_game.h"
 #include "ui/show_me.h"
-#include "ui/tile_click.h"
 #include "ui/texts.h"
+#include "ui/tile_click.h"
 
 namespace quarvel {
 

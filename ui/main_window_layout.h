@@ -18,6 +18,8 @@ inline constexpr FontStyle kNoticeFont{"Arial", 9.6, true, false};
 inline constexpr std::string_view kVersionNotice = "V" QUARVEL_VERSION " Quarvel Orbix team";
 inline constexpr std::string_view kContactLine = English(TextId::ContactLine);
 
+// The controls as the form lists them, a line or two each.
+// clang-format off
 // Tile k's button (k = 0 for the blank), drawn on its home cell: tile k on cell k, the
 // blank on cell 16. Tab order runs through tiles 1 to 12, the blank, then 13 to 15.
 constexpr ControlLayout TileLayout(int tile) {
@@ -47,13 +49,13 @@ constexpr ControlLayout CommandLayout(std::string_view name, std::string_view ca
 inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
     {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::GameTitle), .rect = {1080, 72, 3936, 492},
      .font = {"Arial", 19.8, true, true}, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 29},
-    {.name = "Label1", .kind = ControlKind::Label, .caption = English(TextId::GameNumberLabel), .rect = {96, 876, 756, 336},
-     .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 5},
+    {.name = "Label1", .kind = ControlKind::Label, .caption = English(TextId::GameNumberLabel),
+     .rect = {96, 876, 756, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 5},
     {.name = "Text1", .kind = ControlKind::TextBox, .rect = {912, 780, 1896, 420},
      .font = {"Arial", 10.8, true, false}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 4,
      .tabStop = true, .accessibleName = English(TextId::GameNumberBoxName)},
-    {.name = "Label2", .kind = ControlKind::Label, .caption = English(TextId::TimeTakenLabel), .rect = {3360, 876, 1116, 336},
-     .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 0},
+    {.name = "Label2", .kind = ControlKind::Label, .caption = English(TextId::TimeTakenLabel),
+     .rect = {3360, 876, 1116, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 0},
     // Written by the clock only; a click hands the focus to the board.
     {.name = "Text3", .kind = ControlKind::ReadOnlyBox, .rect = {4560, 780, 1320, 420},
      .font = {"Arial", 10.8, true, true}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 1,
@@ -86,5 +88,7 @@ inline constexpr std::array<ControlLayout, 31> kMainWindowControls = [] {
 inline constexpr WindowLayout kMainWindowLayout{
     .name = "Form1", .caption = English(TextId::GameTitle), .clientWidth = 6012, .clientHeight = 7080,
     .controls = kMainWindowControls};
+
+// clang-format on
 
 }  // namespace quarvel::layout

@@ -23,7 +23,8 @@ void Program::Run(const std::function<void()>& handler) {
 bool Program::Start() {
   std::optional<BoardTable> home;
   try {
-    if (auto text = services_.files.Read(kHomePositionsFile, kHomePositionsFileLimit, /*followLinks=*/true)) home = ParseHomePositions(*text);
+    if (auto text = services_.files.Read(kHomePositionsFile, kHomePositionsFileLimit, /*followLinks=*/true))
+      home = ParseHomePositions(*text);
   } catch (const FileFailure&) {
     // Unreadable counts as missing.
   } catch (const std::bad_alloc&) {

@@ -15,8 +15,8 @@ void SaveGame(const GameState& state, MainWindowState& window, Services& service
     services.dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::InvalidGameNumber, {{"number", number}}));
     return;
   }
-  RewriteRecord(services, kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit,
-                LostRecord::GameNumber, [&](const std::optional<std::string>& old) {
+  RewriteRecord(services, kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit, LostRecord::GameNumber,
+                [&](const std::optional<std::string>& old) {
                   return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
                 });
   services.dialogs.ShowMessage(Text(TextId::SuccessTitle), Text(TextId::GameSaved));

@@ -1,7 +1,7 @@
 #pragma once
 // "Show Me!": the program makes the next move by fixed rules, one move per press.
-#include "solver/solver_state.h"
 #include "core/platform.h"
+#include "solver/solver_state.h"
 #include "ui/window_state.h"
 
 namespace quarvel {

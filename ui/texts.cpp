@@ -81,13 +81,13 @@ std::string ErrorText(int error) {
     int error;
     TextId text;
   } kReasons[] = {
-      {EACCES, TextId::ReasonPermissionDenied},   {EROFS, TextId::ReasonReadOnlyFileSystem},
-      {ENOSPC, TextId::ReasonNoSpace},            {EDQUOT, TextId::ReasonQuotaExceeded},
-      {EIO, TextId::ReasonInputOutput},           {EISDIR, TextId::ReasonIsDirectory},
-      {ENOTDIR, TextId::ReasonNotDirectory},      {ENOENT, TextId::ReasonNoSuchFile},
-      {EMFILE, TextId::ReasonTooManyOpenFiles},   {EPERM, TextId::ReasonOperationNotPermitted},
-      {EFBIG, TextId::ReasonFileTooLarge},        {ENAMETOOLONG, TextId::ReasonNameTooLong},
-      {ENOLCK, TextId::ReasonNoLocks},            {ESTALE, TextId::ReasonStaleHandle},
+      {EACCES, TextId::ReasonPermissionDenied}, {EROFS, TextId::ReasonReadOnlyFileSystem},
+      {ENOSPC, TextId::ReasonNoSpace},          {EDQUOT, TextId::ReasonQuotaExceeded},
+      {EIO, TextId::ReasonInputOutput},         {EISDIR, TextId::ReasonIsDirectory},
+      {ENOTDIR, TextId::ReasonNotDirectory},    {ENOENT, TextId::ReasonNoSuchFile},
+      {EMFILE, TextId::ReasonTooManyOpenFiles}, {EPERM, TextId::ReasonOperationNotPermitted},
+      {EFBIG, TextId::ReasonFileTooLarge},      {ENAMETOOLONG, TextId::ReasonNameTooLong},
+      {ENOLCK, TextId::ReasonNoLocks},          {ESTALE, TextId::ReasonStaleHandle},
       {ELOOP, TextId::ReasonSymbolicLink},
   };
   for (const auto& reason : kReasons)
@@ -104,21 +104,15 @@ std::string SizeText(std::uint64_t bytes) {
 
 std::string ReasonText(const FileFailure& failure) {
   switch (failure.problem) {
-    case FileProblem::SymbolicLink:
-      return Text(TextId::ReasonSymbolicLink);
-    case FileProblem::NotRegularFile:
-      return Text(TextId::ReasonNotRegularFile);
+    case FileProblem::SymbolicLink: return Text(TextId::ReasonSymbolicLink);
+    case FileProblem::NotRegularFile: return Text(TextId::ReasonNotRegularFile);
     case FileProblem::TooLarge:
       if (failure.limit == 0) return Text(TextId::ReasonTooLarge);
       return Text(TextId::ReasonLargerThan, {{"size", SizeText(failure.limit)}});
-    case FileProblem::NotEnoughMemory:
-      return Text(TextId::ReasonNotEnoughMemory);
-    case FileProblem::NoLongerExists:
-      return Text(TextId::ReasonNoLongerExists);
-    case FileProblem::Scripted:
-      return Text(TextId::ReasonScripted);
-    default:
-      return ErrorText(failure.error);
+    case FileProblem::NotEnoughMemory: return Text(TextId::ReasonNotEnoughMemory);
+    case FileProblem::NoLongerExists: return Text(TextId::ReasonNoLongerExists);
+    case FileProblem::Scripted: return Text(TextId::ReasonScripted);
+    default: return ErrorText(failure.error);
   }
 }
 
@@ -127,10 +121,11 @@ std::string OperationText(const FileFailure& failure) {
   if (failure.problem == FileProblem::FolderNotWritable)
     return Text(TextId::FolderNotWritable, {{"folder", failure.file}, {"reason", ErrorText(failure.error)}});
   if (failure.problem == FileProblem::NotEnoughMemory && failure.file.empty()) return Text(TextId::NotEnoughMemory);
-  static constexpr TextId kCannot[] = {TextId::CannotOpen,   TextId::CannotLock,    TextId::CannotRead,
-                                       TextId::CannotWrite,  TextId::CannotCreate,  TextId::CannotReplace,
+  static constexpr TextId kCannot[] = {TextId::CannotOpen,   TextId::CannotLock,   TextId::CannotRead,
+                                       TextId::CannotWrite,  TextId::CannotCreate, TextId::CannotReplace,
                                        TextId::CannotDelete, TextId::CannotRewrite};
-  return Text(kCannot[static_cast<std::size_t>(failure.action)], {{"file", failure.file}, {"reason", ReasonText(failure)}});
+  return Text(kCannot[static_cast<std::size_t>(failure.action)],
+              {{"file", failure.file}, {"reason", ReasonText(failure)}});
 }
 
 // The languages the environment asks for, in gettext's order; empty for English.
@@ -193,8 +188,7 @@ std::string FailureText(const FileFailure& failure) {
       return Text(TextId::GameNumberNotRecorded, {{"file", failure.lostIn}, {"failure", sentence}});
     case LostRecord::FameEntry:
       return Text(TextId::FameEntryNotRecorded, {{"file", failure.lostIn}, {"failure", sentence}});
-    case LostRecord::None:
-      break;
+    case LostRecord::None: break;
   }
   return sentence;
 }

@@ -4,9 +4,7 @@
 
 namespace quarvel {
 
-int TwipsToPixels(int twips, double dpi) {
-  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
-}
+int TwipsToPixels(int twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch)); }
 
 double PixelsToTwips(double pixels, double dpi) { return pixels * kTwipsPerInch / dpi; }
 

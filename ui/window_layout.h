@@ -39,8 +39,8 @@ enum class ControlKind {
   TextBox,      // an editable single-line box
   ReadOnlyBox,  // a text box that only shows text
   Button,
-  Rectangle,    // an outline drawn on the window, below the other controls
-  ComboBox,     // an edit field with a drop-down list
+  Rectangle,  // an outline drawn on the window, below the other controls
+  ComboBox,   // an edit field with a drop-down list
 };
 
 enum class Alignment { Left, Centre, Right };

@@ -33,7 +33,8 @@ unsigned Region(unsigned from, unsigned freeCells) {
 std::vector<std::uint64_t> ConnectedMasks() {
   std::vector<std::uint64_t> connected(65536 / 64);
   for (unsigned mask = 1; mask <= kBoardMask; ++mask)
-    if (Region(static_cast<unsigned>(std::countr_zero(mask)), mask) == mask) connected[mask / 64] |= std::uint64_t{1} << (mask % 64);
+    if (Region(static_cast<unsigned>(std::countr_zero(mask)), mask) == mask)
+      connected[mask / 64] |= std::uint64_t{1} << (mask % 64);
   return connected;
 }
 
@@ -52,7 +53,8 @@ struct Packed {
 
 }  // namespace
 
-PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std::atomic<bool>* cancel) : count_(static_cast<int>(tiles.size())) {
+PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std::atomic<bool>* cancel)
+    : count_(static_cast<int>(tiles.size())) {
   const int k = count_;
   for (int i = 0; i < k; ++i) tiles_[static_cast<std::size_t>(i)] = tiles[static_cast<std::size_t>(i)];
   owned_.assign(TableSize(k), kUnknown);
@@ -70,8 +72,7 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std:
     }
   };
   const auto isSeen = [&](std::uint32_t rank, unsigned cell, unsigned freeCells) {
-    const std::size_t bit =
-        rank * freeCount + static_cast<std::size_t>(BitCount16(freeCells & ((1u << cell) - 1)));
+    const std::size_t bit = rank * freeCount + static_cast<std::size_t>(BitCount16(freeCells & ((1u << cell) - 1)));
     return (seen[bit / 64] >> (bit % 64)) & 1;
   };
 
@@ -149,7 +150,8 @@ PatternTables BuildTables(int threads, const std::atomic<bool>* cancel) {
   if (cancelled) throw PatternDatabase::Cancelled{};
   PatternTables tables = [&]<std::size_t... g>(std::index_sequence<g...>) {
     return PatternTables{{std::move(*built[g])...}, 0};
-  }(std::make_index_sequence<kTableCount>{});
+  }
+  (std::make_index_sequence<kTableCount>{});
   tables.buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return tables;
 }

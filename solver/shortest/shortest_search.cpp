@@ -41,7 +41,7 @@ constexpr Sides kSideView = [] {
       const std::size_t g = kSplits[side / 2][part];
       for (int i = 0; i < kGroupSizes[g]; ++i)
         v.place[side][kGroups[g][static_cast<std::size_t>(i)]] = {static_cast<std::uint8_t>(part),
-                                                                    static_cast<std::uint8_t>(i)};
+                                                                  static_cast<std::uint8_t>(i)};
     }
   for (int k = 1; k <= kMaxGroupTiles; ++k) {
     std::uint32_t w = 1;
@@ -166,8 +166,8 @@ class Search {
     if (estimate_.Value() == 0) return Outcome::Found;
     const int blank = blank_;
     // The side with the largest sum here is the likeliest to prune a child: asked first.
-    const auto first = static_cast<std::size_t>(
-        std::max_element(estimate_.sum.begin(), estimate_.sum.end()) - estimate_.sum.begin());
+    const auto first =
+        static_cast<std::size_t>(std::max_element(estimate_.sum.begin(), estimate_.sum.end()) - estimate_.sum.begin());
     for (const std::uint8_t next : kNeighbours[static_cast<std::size_t>(blank)]) {
       if (next == 16) break;
       if (next == previous) continue;  // never undo the last move

@@ -14,7 +14,7 @@
 namespace quarvel::shortest {
 
 struct ShortestSolution {
-  std::vector<int> tiles;  // the tiles to slide into the empty cell, in order
+  std::vector<int> tiles;   // the tiles to slide into the empty cell, in order
   std::uint64_t nodes = 0;  // positions expanded by the search
 };
 

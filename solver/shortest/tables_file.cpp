@@ -139,8 +139,11 @@ TablesFile MapTablesFile(const std::string& path) {
     std::vector<std::uint8_t> chunk(1 << 20);
     for (std::uint64_t at = 0; at < header.bodyBytes && file.problem.empty();) {
       const ssize_t got = ::pread(fd, chunk.data(), chunk.size(), static_cast<off_t>(kTablesHeaderBytes + at));
-      if (got <= 0) file.problem = got < 0 ? SystemError("cannot read it") : "it ended early";
-      else XXH3_64bits_update(state.get(), chunk.data(), static_cast<std::size_t>(got)), at += static_cast<std::uint64_t>(got);
+      if (got <= 0)
+        file.problem = got < 0 ? SystemError("cannot read it") : "it ended early";
+      else
+        XXH3_64bits_update(state.get(), chunk.data(), static_cast<std::size_t>(got)),
+            at += static_cast<std::uint64_t>(got);
     }
     if (file.problem.empty() && XXH3_64bits_digest(state.get()) != header.checksum)
       file.problem = "its checksum does not match: it is damaged";
@@ -148,8 +151,10 @@ TablesFile MapTablesFile(const std::string& path) {
   if (file.problem.empty()) {
     const auto bytes = static_cast<std::size_t>(status.st_size);
     void* mapped = ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, fd, 0);
-    if (mapped == MAP_FAILED) file.problem = SystemError("cannot map it");
-    else file.image = {static_cast<const std::uint8_t*>(mapped), bytes};
+    if (mapped == MAP_FAILED)
+      file.problem = SystemError("cannot map it");
+    else
+      file.image = {static_cast<const std::uint8_t*>(mapped), bytes};
   }
   ::close(fd);
   return file;
@@ -190,9 +195,8 @@ PatternTables TablesOverImage(std::span<const std::uint8_t> image) {
     return PatternDatabase(GroupTiles(kTableGroup[g]),
                            image.subspan(kTablesHeaderBytes + header.groups[g].offset, header.groups[g].size));
   };
-  return [&]<std::size_t... g>(std::index_sequence<g...>) {
-    return PatternTables{{table(g)...}, 0};
-  }(std::make_index_sequence<kTableCount>{});
+  return [&]<std::size_t... g>(std::index_sequence<g...>) { return PatternTables{{table(g)...}, 0}; }
+  (std::make_index_sequence<kTableCount>{});
 }
 
 }  // namespace quarvel::shortest

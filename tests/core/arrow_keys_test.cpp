@@ -1,7 +1,8 @@
 // Keyboard play: which tile an arrow key names, and that a key is a click of that tile.
+#include "core/arrow_keys.h"
+
 #include <gtest/gtest.h>
 
-#include "core/arrow_keys.h"
 #include "support/board_text.h"
 #include "support/harness.h"
 

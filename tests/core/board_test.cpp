@@ -1,6 +1,7 @@
+#include "core/board.h"
+
 #include <gtest/gtest.h>
 
-#include "core/board.h"
 #include "core/home_positions_file.h"
 #include "core/tile_placement.h"
 #include "support/board_text.h"
@@ -69,17 +70,16 @@ TEST(HomePositionsFile, ReadsTheShippedFileAndItsVariants) {
   // LF only, blanks around fields, one record per line or all on one line, trailing junk.
   EXPECT_EQ(ParseHomePositions("4,4\n1,1\n1,2\n1,3\n1,4\n2,1\n2,2\n2,3\n2,4\n3,1\n3,2\n3,3\n3,4\n4,1\n4,2\n4,3"),
             shipped);
-  EXPECT_EQ(ParseHomePositions(" 4 , 4,1,1,1,2,1,3,1,4,2,1,2,2,2,3,2,4,3,1,3,2,3,3,3,4,4,1,4,2,4,3\r\nextra"),
-            shipped);
+  EXPECT_EQ(ParseHomePositions(" 4 , 4,1,1,1,2,1,3,1,4,2,1,2,2,2,3,2,4,3,1,3,2,3,3,3,4,4,1,4,2,4,3\r\nextra"), shipped);
 }
 
 TEST(HomePositionsFile, RefusesDamagedFiles) {
   std::string text = testing::kSolvedHomeFile;
   EXPECT_FALSE(ParseHomePositions(""));
-  EXPECT_FALSE(ParseHomePositions(text.substr(0, text.size() - 5)));            // 31 numbers
-  EXPECT_FALSE(ParseHomePositions("5,4" + text.substr(3)));                     // out of range
+  EXPECT_FALSE(ParseHomePositions(text.substr(0, text.size() - 5)));  // 31 numbers
+  EXPECT_FALSE(ParseHomePositions("5,4" + text.substr(3)));           // out of range
   EXPECT_FALSE(ParseHomePositions("0,4" + text.substr(3)));
-  EXPECT_FALSE(ParseHomePositions("1,1" + text.substr(3)));                     // two tiles on one cell
+  EXPECT_FALSE(ParseHomePositions("1,1" + text.substr(3)));  // two tiles on one cell
   EXPECT_FALSE(ParseHomePositions("x,4" + text.substr(3)));
   EXPECT_FALSE(ParseHomePositions("4,,4" + text.substr(3)));
   EXPECT_FALSE(ParseHomePositions(std::string("4\0,4", 4) + text.substr(3)));

@@ -1,7 +1,7 @@
 // Date-time arithmetic: elapsed times, civil dates, the Hall of Fame date.
-#include <gtest/gtest.h>
-
 #include "core/date_time.h"
+
+#include <gtest/gtest.h>
 
 namespace quarvel {
 namespace {

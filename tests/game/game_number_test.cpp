@@ -1,9 +1,10 @@
+#include "game/game_number.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include "game/game_number.h"
 #include "game/start_position.h"
 
 namespace quarvel {

@@ -31,7 +31,8 @@ TEST(GiveUp, StopsTheGameRestoresTheBoardAndKeepsTheNumber) {
     EXPECT_EQ(s.board.buttons[static_cast<std::size_t>(tile)], CellOrigin(home.Row, home.Column));
   }
   EXPECT_EQ(s.board.buttons[0], blankBefore);  // the invisible blank is not laid out
-  EXPECT_TRUE(h.window().commands.NewGame && h.window().commands.Reload && h.window().commands.Replay && h.window().commands.Save);
+  EXPECT_TRUE(h.window().commands.NewGame && h.window().commands.Reload && h.window().commands.Replay &&
+              h.window().commands.Save);
   EXPECT_FALSE(h.window().commands.GiveUp || h.window().commands.ShowMe);
   EXPECT_FALSE(h.program.ClickGiveUp());
   // Tiles are ignored after Give Up.

@@ -56,8 +56,8 @@ TEST(Replay, RefusesATextThatIsNotAGameNumberAndChangesNothing) {
     EXPECT_EQ(h.window().commands, beforeWindow.commands);
     EXPECT_FALSE(s.GameInProgress);
     ASSERT_EQ(h.dialogs.transcript.size(), 1u) << text;
-    EXPECT_EQ(h.dialogs.transcript[0], "message Error!|\"" + std::string(TrimBlanks(" " + text + " ")) +
-                                           "\" is not a valid game number.");
+    EXPECT_EQ(h.dialogs.transcript[0],
+              "message Error!|\"" + std::string(TrimBlanks(" " + text + " ")) + "\" is not a valid game number.");
   }
 }
 

@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
+#include "platform/directory_file_store.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,7 +12,6 @@
 #include <sstream>
 #include <string>
 
-#include "platform/directory_file_store.h"
 #include "ui/texts.h"
 
 namespace quarvel {
@@ -128,7 +128,9 @@ TEST(DirectoryFileStore, FailuresNameTheFileAndTheReasonAndLeaveTheOldFile) {
   EXPECT_FALSE(fs::exists(folder.path() / "Temp.dat"));
 
   DirectoryFileStore missing((folder.path() / "no-such-folder").string());
-  EXPECT_NE(FailureOf([&] { missing.Rewrite("saved.dat", "temp.dat", FileStore::kNoLimit, unchanged); }).find("No such file or directory"),
+  EXPECT_NE(FailureOf([&] {
+              missing.Rewrite("saved.dat", "temp.dat", FileStore::kNoLimit, unchanged);
+            }).find("No such file or directory"),
             std::string::npos);
 }
 

@@ -67,8 +67,8 @@ TEST(SystemLocale, FameDatAndGameNumbersKeepTheirFormatUnderACommaLocale) {
   localtime_r(&now, &today);
   InsertFameEntry(state, services, state.PlayedGameNumber, "Zo\xC3\xAB", 1234.5 / 86400);
   const std::string written = h.files.files["Fame.dat"];
-  const std::string expectedStart = "\"Zo\xC3\xAB\",\"5252855902758\",0.014288194444444444,\"" +
-                                    clock.MonthAbbreviation(today.tm_mon + 1) + " ";
+  const std::string expectedStart =
+      "\"Zo\xC3\xAB\",\"5252855902758\",0.014288194444444444,\"" + clock.MonthAbbreviation(today.tm_mon + 1) + " ";
   EXPECT_EQ(written.substr(0, expectedStart.size()), expectedStart) << written;
   const auto entries = ParseFameFile(written);
   ASSERT_EQ(entries.size(), 1u);

@@ -66,8 +66,7 @@ QRect RectOf(const std::vector<std::string>& f, std::size_t first) {
 }
 
 bool Differs(QRgb a, QRgb b) {
-  return std::abs(qRed(a) - qRed(b)) > 40 || std::abs(qGreen(a) - qGreen(b)) > 40 ||
-         std::abs(qBlue(a) - qBlue(b)) > 40;
+  return std::abs(qRed(a) - qRed(b)) > 40 || std::abs(qGreen(a) - qGreen(b)) > 40 || std::abs(qBlue(a) - qBlue(b)) > 40;
 }
 
 }  // namespace
@@ -155,7 +154,8 @@ std::vector<XWindow> VisibleWindows(const std::string& title) {
     std::map<std::string, int> values;
     std::string line;
     while (std::getline(shell, line))
-      if (const auto eq = line.find('='); eq != std::string::npos) values[line.substr(0, eq)] = std::atoi(line.c_str() + eq + 1);
+      if (const auto eq = line.find('='); eq != std::string::npos)
+        values[line.substr(0, eq)] = std::atoi(line.c_str() + eq + 1);
     windows.push_back({id, QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"])});
   }
   return windows;

@@ -2,13 +2,14 @@
 // Drives the real program in a real X window from outside, as a player would: the mouse
 // and keyboard through xdotool, the screen through ImageMagick's import, and the
 // program's read-only window report (QUARVEL_WINDOW_REPORT) for what pixels cannot say.
+#include <sys/types.h>
+
 #include <QImage>
 #include <QRect>
 #include <array>
 #include <functional>
 #include <map>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "ui/twips.h"
@@ -77,8 +78,8 @@ std::vector<XWindow> VisibleWindows(const std::string& title);
 QImage GrabScreen();
 
 void ClickAt(QPoint devicePixel);
-void PressKeys(const std::string& keys);      // xdotool key names, e.g. "Up" or "shift+Tab"
-void TypeText(const std::string& text);       // typed as it stands
+void PressKeys(const std::string& keys);  // xdotool key names, e.g. "Up" or "shift+Tab"
+void TypeText(const std::string& text);   // typed as it stands
 
 // A framed control's outline found on the screen: scanned from a line just inside the
 // control outwards until the colour changes sharply. `expected` is where the outline

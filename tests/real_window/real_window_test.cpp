@@ -27,9 +27,7 @@ std::string Setting(const char* name, const std::string& fallback = {}) {
   return value && *value ? value : fallback;
 }
 
-void WriteFile(const fs::path& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary) << content;
-}
+void WriteFile(const fs::path& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -56,8 +54,9 @@ QPoint Centre(QPoint origin, const TwipsRect& twips, int scale) { return Expecte
 
 // Whether the window at `origin` has been painted: tile 1's face, clear of its caption.
 bool Painted(const QImage& screen, QPoint origin, int scale) {
-  const QPoint face = Expected(origin, layout::FindControl(layout::kMainWindowLayout, "Command1(1)")->rect, scale)
-                          .topLeft() + QPoint(5, 5) * scale;
+  const QPoint face =
+      Expected(origin, layout::FindControl(layout::kMainWindowLayout, "Command1(1)")->rect, scale).topLeft() +
+      QPoint(5, 5) * scale;
   return !screen.isNull() && screen.valid(face) && qGray(screen.pixel(face)) > 200;
 }
 
@@ -89,7 +88,8 @@ std::vector<int> TextLinesBelow(const QImage& screen, const QRect& combo) {
   std::vector<int> middles;
   int first = -1;
   // Down to the end of the list, where the window's grey shows again.
-  for (int y = combo.bottom() + 2; y < screen.height() && screen.pixel(combo.left() + 4, y) != qRgb(192, 192, 192); ++y) {
+  for (int y = combo.bottom() + 2; y < screen.height() && screen.pixel(combo.left() + 4, y) != qRgb(192, 192, 192);
+       ++y) {
     // Text, not the list's border: some dark pixels across the row, not a whole line.
     int count = 0;
     const int width = combo.width() / 2;
@@ -118,8 +118,10 @@ class RealWindow : public ::testing::Test {
   }
   void TearDown() override {
     game_.reset();  // the program ends before its folder goes
-    if (!folder_.empty() && !HasFailure()) fs::remove_all(folder_);
-    else if (!folder_.empty()) std::cerr << "files kept in " << folder_ << "\n";
+    if (!folder_.empty() && !HasFailure())
+      fs::remove_all(folder_);
+    else if (!folder_.empty())
+      std::cerr << "files kept in " << folder_ << "\n";
   }
 
   // The one visible window of the program (there is one at a time), as X has it.
@@ -164,8 +166,7 @@ class RealWindow : public ::testing::Test {
   ::testing::AssertionResult BoardShows(const BoardReader& reader, const std::string& rows) {
     BoardCells seen{};
     const BoardCells expected = CellsFromRows(rows);
-    if (WaitUntil([&] { return (seen = reader.Read(GrabScreen())) == expected; }))
-      return ::testing::AssertionSuccess();
+    if (WaitUntil([&] { return (seen = reader.Read(GrabScreen())) == expected; })) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the screen shows " << RowsOf(seen) << ", not " << rows;
   }
 
@@ -187,8 +188,8 @@ class RealWindow : public ::testing::Test {
     main = WindowUp();
     if (main.id.empty()) return ::testing::AssertionFailure() << "no main window on the X server";
     // The start-up report comes before centring; the next one after it.
-    if (!game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); },
-                            &report))
+    if (!game.WaitForReport(
+            [&](const Report& r) { return r.windows.at("Form1").client.topLeft() == main.place.topLeft(); }, &report))
       return ::testing::AssertionFailure() << "the main window was not centred";
     if (!WaitUntil([&] {
           screen = GrabScreen();
@@ -205,8 +206,8 @@ class RealWindow : public ::testing::Test {
       return ::testing::AssertionFailure() << "no Reload Game window";
     reload = WindowUp();
     if (reload.id.empty()) return ::testing::AssertionFailure() << "no Reload Game window on the X server";
-    if (!game.WaitForReport([&](const Report& r) { return r.windows.at("Form3").client.topLeft() == reload.place.topLeft(); },
-                            &report))
+    if (!game.WaitForReport(
+            [&](const Report& r) { return r.windows.at("Form3").client.topLeft() == reload.place.topLeft(); }, &report))
       return ::testing::AssertionFailure() << "the Reload Game window was not centred";
     return ::testing::AssertionSuccess();
   }
@@ -255,12 +256,13 @@ TEST_F(RealWindow, TheMainWindowIsLaidOutByItsTwips) {
   const QPoint origin = main_.place.topLeft();
   Photograph(screen_, main_.place, "main-window.png");
   for (const layout::ControlLayout& control : kMain.controls) {
-    const bool framed = control.kind == layout::ControlKind::Button ||
-                        (control.kind != layout::ControlKind::Label && control.border &&
-                         control.kind != layout::ControlKind::Rectangle);
+    const bool framed =
+        control.kind == layout::ControlKind::Button || (control.kind != layout::ControlKind::Label && control.border &&
+                                                        control.kind != layout::ControlKind::Rectangle);
     if (!framed || !control.visible) continue;
     const QRect expected = Expected(origin, control.rect, 1);
-    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen_, expected, 1), expected)) << "on the screen: " << layout::ControlName(control);
+    EXPECT_TRUE(WithinAPixel(MeasureFrame(screen_, expected, 1), expected))
+        << "on the screen: " << layout::ControlName(control);
   }
   // The yellow frame shows round the empty cell in the bottom right corner.
   const QRect frame = Expected(origin, RectOf(kMain, "Shape1"), 1);
@@ -279,7 +281,8 @@ TEST_F(RealWindow, NewGameDealsWhatTheScreenShowsAndGiveUpPutsTheTilesBack) {
   const QPoint origin = main_.place.topLeft();
   const BoardReader reader(screen_, origin, 1);
   ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));
-  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report_));
+  ASSERT_TRUE(
+      game_->WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report_));
   EXPECT_FALSE(report_.Control("Form1", "Command2").enabled);
   EXPECT_TRUE(report_.Control("Form1", "Command3").enabled);
   EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report_))));
@@ -295,7 +298,8 @@ TEST_F(RealWindow, TheReloadWindowIsLaidOutAndDropsItsListDown) {
   ExpectLaidOut(report_, "Form3", layout::kReloadWindowLayout, reload, 1);
   const QRect comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
   const QRect comboSeen = MeasureFrame(GrabScreen(), comboPlace, 1);
-  EXPECT_TRUE(WithinAPixel(QRect(comboSeen.left(), comboSeen.top(), comboPlace.width(), comboSeen.height()), comboPlace))
+  EXPECT_TRUE(
+      WithinAPixel(QRect(comboSeen.left(), comboSeen.top(), comboPlace.width(), comboSeen.height()), comboPlace))
       << "on the screen: Combo1";
   QRect place;
   QImage dropped;
@@ -324,7 +328,7 @@ TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
   ClickAt(reader.CellRect(4 * 2 + 4).center());  // 6, above the empty cell
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 0 / 15 4 8 6"));
   ClickAt(reader.CellRect(1).center());  // 9, far from the empty cell
-  PressKeys("Down");  // 7 slides down
+  PressKeys("Down");                     // 7 slides down
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 0 / 13 2 14 7 / 15 4 8 6"));
   PressKeys("Right");  // 12 slides right
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 0 12 / 13 2 14 7 / 15 4 8 6"));
@@ -332,8 +336,9 @@ TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 0 7 / 15 4 8 6"));
   PressKeys("Left");  // 7 slides left
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 14 12 / 13 2 7 0 / 15 4 8 6"));
-  ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3"; }))
-      << "the tiles' names follow the moves";
+  ASSERT_TRUE(game_->WaitForReport([](const Report& r) {
+    return r.Control("Form1", "Command1(7)").accessibleName == "Tile 7, row 3, column 3";
+  })) << "the tiles' names follow the moves";
 }
 
 // The Hall of Fame window laid out by its twips, listing the file, and the way back.
@@ -343,8 +348,8 @@ TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
   ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report_));
   const XWindow fame = WindowUp();
   ASSERT_FALSE(fame.id.empty());
-  ASSERT_TRUE(game_->WaitForReport([&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); },
-                                 &report_));
+  ASSERT_TRUE(game_->WaitForReport(
+      [&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); }, &report_));
   ExpectLaidOut(report_, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
   EXPECT_NE(report_.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
             std::string::npos);
@@ -442,7 +447,8 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   // The Hall of Fame and Reload Game windows in German.
   ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
-  EXPECT_EQ(captions("Form2", {"Label3", "Command1"}), (std::vector<std::string>{"Bestenliste", "Zurück zum Hauptfenster"}));
+  EXPECT_EQ(captions("Form2", {"Label3", "Command1"}),
+            (std::vector<std::string>{"Bestenliste", "Zurück zum Hauptfenster"}));
   EXPECT_EQ(report.Control("Form2", "Text1").text.rfind("Name           Spiel-Nr.        Zeit       Datum", 0), 0u)
       << report.Control("Form2", "Text1").text;
   PressKeys("Escape");
@@ -528,8 +534,8 @@ TEST_F(RealWindow, AScaleFactorOfTwoDoublesEveryControl) {
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report));
   ASSERT_EQ(report.scale, 2);
   XWindow main = WindowUp();
-  ASSERT_TRUE(game.WaitForReport([&](const Report& r) { return r.windows.at("Form1").client.topLeft() * 2 == main.place.topLeft(); },
-                                 &report));
+  ASSERT_TRUE(game.WaitForReport(
+      [&](const Report& r) { return r.windows.at("Form1").client.topLeft() * 2 == main.place.topLeft(); }, &report));
   ExpectLaidOut(report, "Form1", kMain, main, 2);
   EXPECT_EQ(main.place.size(), QSize(802, 944));
   const QPoint origin = main.place.topLeft();

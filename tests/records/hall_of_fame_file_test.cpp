@@ -1,3 +1,5 @@
+#include "records/hall_of_fame_file.h"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
 
 namespace quarvel {
@@ -36,9 +37,13 @@ TEST(FameFileReader, AcceptsEveryLineEndAndTheToleratedLayouts) {
 }
 
 TEST(FameFileReader, TimesInPlainAndExponentNotation) {
-  const std::pair<const char*, double> cases[] = {
-      {"0.0011921296296296296", 103 / 86400.0}, {"8.101851851851852e-05", 7 / 86400.0},
-      {"1.15740740740741E-03", 1.15740740740741e-3}, {".25", 0.25}, {"0", 0.0}, {"3.", 3.0}, {"1e2", 100.0}};
+  const std::pair<const char*, double> cases[] = {{"0.0011921296296296296", 103 / 86400.0},
+                                                  {"8.101851851851852e-05", 7 / 86400.0},
+                                                  {"1.15740740740741E-03", 1.15740740740741e-3},
+                                                  {".25", 0.25},
+                                                  {"0", 0.0},
+                                                  {"3.", 3.0},
+                                                  {"1e2", 100.0}};
   for (const auto& [text, value] : cases) {
     const auto entries = ParseFameFile(std::string("\"a\",\"1\",") + text + ",\"d\"");
     ASSERT_EQ(entries.size(), 1u) << text;
@@ -48,21 +53,21 @@ TEST(FameFileReader, TimesInPlainAndExponentNotation) {
 
 TEST(FameFileReader, SkipsDamagedLinesAndKeepsTheRest) {
   const char* damaged[] = {
-      R"("a","1",0.1)",                 // three fields
-      R"("a")",                         // one field
-      R"("a","1",0.1,"Jan 01, 2026)",   // unterminated quote
-      R"("a","1",0.1,"d","open)",       // unterminated quote in a fifth field
-      R"("a,"1",0.1,"Jan 01, 2026")",   // the quote swallows a comma: fields shift
-      R"("a","1",abc,"d")",             // time not a number
-      R"("a","1",,"d")",                // empty time
-      R"("a","1",-0.1,"d")",            // negative
-      R"("a","1",+0.1,"d")",            // sign
-      R"("a","1",inf,"d")",             // not finite
+      R"("a","1",0.1)",                // three fields
+      R"("a")",                        // one field
+      R"("a","1",0.1,"Jan 01, 2026)",  // unterminated quote
+      R"("a","1",0.1,"d","open)",      // unterminated quote in a fifth field
+      R"("a,"1",0.1,"Jan 01, 2026")",  // the quote swallows a comma: fields shift
+      R"("a","1",abc,"d")",            // time not a number
+      R"("a","1",,"d")",               // empty time
+      R"("a","1",-0.1,"d")",           // negative
+      R"("a","1",+0.1,"d")",           // sign
+      R"("a","1",inf,"d")",            // not finite
       R"("a","1",nan,"d")",
-      R"("a","1",1e999,"d")",           // out of range
-      R"("a","1",0.1x,"d")",            // trailing junk in a bare number
-      R"("a","1",0x10,"d")",            // hexadecimal
-      "\"a\",\"1\",0.1\x01,\"d\"",      // control character
+      R"("a","1",1e999,"d")",       // out of range
+      R"("a","1",0.1x,"d")",        // trailing junk in a bare number
+      R"("a","1",0x10,"d")",        // hexadecimal
+      "\"a\",\"1\",0.1\x01,\"d\"",  // control character
   };
   for (const char* line : damaged) {
     const std::string text = std::string("\"first\",\"1\",0.1,\"d\"\r\n") + line + "\r\n\"last\",\"2\",0.2,\"d\"\r\n";
@@ -81,8 +86,8 @@ TEST(FameFileReader, BytesThatAreNotUtf8AreReadAsLatin1) {
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].Name, "J\xC3\xB6rg");
   EXPECT_EQ(ToUtf8Lenient("J\xC3\xB6rg \xE2\x82\xAC"), "J\xC3\xB6rg \xE2\x82\xAC");  // valid UTF-8 kept
-  EXPECT_EQ(ToUtf8Lenient("\xC3"), "\xC3\x83");                                  // cut sequence
-  EXPECT_EQ(ToUtf8Lenient("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");          // surrogate
+  EXPECT_EQ(ToUtf8Lenient("\xC3"), "\xC3\x83");                                      // cut sequence
+  EXPECT_EQ(ToUtf8Lenient("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");              // surrogate
   EXPECT_EQ(CountCharacters("J\xC3\xB6rg \xE2\x82\xAC"), 6u);
 }
 
@@ -107,8 +112,7 @@ TEST(FameFileWriter, TimeIsTheShortestTextThatReadsBackExactly) {
     std::from_chars(text.data(), text.data() + text.size(), back);
     ASSERT_EQ(back, days) << text;
     // No fewer significant digits read back as the same value.
-    const std::size_t digits = text.find_first_of("eE") == std::string::npos
-                                   ? text.size() : text.find_first_of("eE");
+    const std::size_t digits = text.find_first_of("eE") == std::string::npos ? text.size() : text.find_first_of("eE");
     int significant = 0;
     bool leading = true;
     for (std::size_t k = 0; k < digits; ++k) {

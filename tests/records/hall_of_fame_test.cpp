@@ -1,8 +1,9 @@
+#include "records/hall_of_fame.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "records/hall_of_fame.h"
 #include "support/harness.h"
 
 namespace quarvel {
@@ -142,9 +143,9 @@ TEST(InsertFameEntry, RewriteNormalisesTheOldLines) {
   Harness h;
   FameSummary state;
   h.files.files["Fame.dat"] =
-      "\"a\",\"1\",0.25,\"d1\",\"extra\",9\n"   // fields beyond the fourth
-      "\"broken\",\"2\"\r"                       // damaged: dropped
-      "  \"J\xF6rg\" ,  12 ,.5 ,\"d2\"";         // Latin-1, blanks, no line end
+      "\"a\",\"1\",0.25,\"d1\",\"extra\",9\n"  // fields beyond the fourth
+      "\"broken\",\"2\"\r"                     // damaged: dropped
+      "  \"J\xF6rg\" ,  12 ,.5 ,\"d2\"";       // Latin-1, blanks, no line end
   const Inserted r = Insert(h, state, "N\xC3\xA9", 0.3);
   EXPECT_EQ(r.file,
             "\"a\",\"1\",0.25,\"d1\"\r\n"

@@ -83,8 +83,8 @@ TEST(SavedGamesFile, SplicedSaveMatchesALineByLineRewrite) {
 
   // Random files: numbers, blank and unterminated lines, every kind of line end, bytes
   // that are not ASCII, a byte order mark.
-  const char* pieces[] = {"7", "9", "10", "31", "123456", "10461394943999", "\r\n", "\r\n", "\r\n",
-                          "\r", "\n", " ", "\xE9", "\xC3\xA9", "\xEF\xBB\xBF"};
+  const char* pieces[] = {"7",    "9",  "10", "31", "123456", "10461394943999", "\r\n",        "\r\n",
+                          "\r\n", "\r", "\n", " ",  "\xE9",   "\xC3\xA9",       "\xEF\xBB\xBF"};
   const char* numbers[] = {"0", "9", "10", "31", "55", "10461394943999"};
   std::mt19937 rng(20260107);
   for (int round = 0; round < 20000; ++round) {

@@ -48,14 +48,14 @@ std::vector<std::string> ListingEntries(const Program& program) {
 TEST(BadFameFile, DamagedLinesAreSkippedWhenReadAndDroppedWhenRewritten) {
   const std::string good1 = "\"Ann\",\"123\",0.001,\"Jan 01, 2026\"";
   const std::vector<std::string> damaged = {
-      "\"Bob\",\"456\",0.002",                        // missing field
-      "\"Cy\",\"789\",0.003,\"Jan 01, 2026",          // unterminated quote
-      "\"Dee\",\"1\",abc,\"Jan 01, 2026\"",           // not a number
-      "\"Eve\",\"2\",-0.001,\"Jan 01, 2026\"",        // negative
-      "\"Fay\",\"3\",inf,\"Jan 01, 2026\"",           // infinite
-      "\"Gil\",\"4\",1e999,\"Jan 01, 2026\"",         // too large for a number
-      "\"Hy\",\"5\",nan,\"Jan 01, 2026\"",            // not a number either
-      "Ivy\"x,\"6\",0.004,\"Jan 01, 2026\"",          // a quote inside a bare field
+      "\"Bob\",\"456\",0.002",                  // missing field
+      "\"Cy\",\"789\",0.003,\"Jan 01, 2026",    // unterminated quote
+      "\"Dee\",\"1\",abc,\"Jan 01, 2026\"",     // not a number
+      "\"Eve\",\"2\",-0.001,\"Jan 01, 2026\"",  // negative
+      "\"Fay\",\"3\",inf,\"Jan 01, 2026\"",     // infinite
+      "\"Gil\",\"4\",1e999,\"Jan 01, 2026\"",   // too large for a number
+      "\"Hy\",\"5\",nan,\"Jan 01, 2026\"",      // not a number either
+      "Ivy\"x,\"6\",0.004,\"Jan 01, 2026\"",    // a quote inside a bare field
   };
   const std::string good2 = "\"Jo\",\"7\",0.005,\"Jan 01, 2026\"";
   std::string file = good1 + "\r\n";
@@ -209,10 +209,17 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
   const std::string good = kSolvedHomeFile;
   std::string duplicate = good;
   duplicate.replace(duplicate.find("1,2"), 3, "1,1");
-  const std::vector<std::string> bad = {"", "4,4\r\n1,1\r\n", good.substr(0, good.size() - 5),
-                                        "5" + good.substr(1), "0" + good.substr(1), "-4" + good.substr(1),
-                                        "99999" + good.substr(1), duplicate, std::string("4,4\0", 4) + good.substr(5),
-                                        "4;4" + good.substr(3), "4,4,x" + good.substr(3)};
+  const std::vector<std::string> bad = {"",
+                                        "4,4\r\n1,1\r\n",
+                                        good.substr(0, good.size() - 5),
+                                        "5" + good.substr(1),
+                                        "0" + good.substr(1),
+                                        "-4" + good.substr(1),
+                                        "99999" + good.substr(1),
+                                        duplicate,
+                                        std::string("4,4\0", 4) + good.substr(5),
+                                        "4;4" + good.substr(3),
+                                        "4,4,x" + good.substr(3)};
   for (const std::string& content : bad) {
     DataFolder data(Files{{kOldFameFile, "old"}});
     WriteFile(data / kHomePositionsFile, content);
@@ -261,9 +268,8 @@ TEST(DataFolder, RecordFilesReplacedByFoldersAreReportedAndNothingElseIsTouched)
   EXPECT_TRUE(h.window().commands.Save);  // the number can still be saved once the folder is gone
   h.Win("Kim", 5);
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{
-                              "Cannot delete HallFame.dat: Is a directory.",
-                              "Cannot read Fame.dat: Is a directory.", "Cannot read Fame.dat: Is a directory.",
-                              "Cannot read saved.dat: Is a directory.",
+                              "Cannot delete HallFame.dat: Is a directory.", "Cannot read Fame.dat: Is a directory.",
+                              "Cannot read Fame.dat: Is a directory.", "Cannot read saved.dat: Is a directory.",
                               "The game number was not recorded in saved.dat. Cannot read saved.dat: Is a directory.",
                               "Your entry was not recorded in Fame.dat. Cannot read Fame.dat: Is a directory."}));
   for (const char* name : {kSavedGamesFile, kFameFile, kOldFameFile})
@@ -304,9 +310,9 @@ TEST(DataFolder, ScratchNamesTakenByFoldersStopTheRewriteAndKeepTheRecords) {
   ASSERT_TRUE(h.program.Start());
   h.Save("77");
   h.Win("Kim", 5);
-  EXPECT_EQ(h.Failures(),
-            (std::vector<std::string>{"The game number was not recorded in saved.dat. Cannot create temp.dat: Is a directory.",
-                                      "Your entry was not recorded in Fame.dat. Cannot create Temp.dat: Is a directory."}));
+  EXPECT_EQ(h.Failures(), (std::vector<std::string>{
+                              "The game number was not recorded in saved.dat. Cannot create temp.dat: Is a directory.",
+                              "Your entry was not recorded in Fame.dat. Cannot create Temp.dat: Is a directory."}));
   EXPECT_EQ(data.Read(kSavedGamesFile), "5\r\n");
   EXPECT_EQ(data.Read(kFameFile), fame);
   EXPECT_EQ(h.state().FameCount, 1);

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <chrono>
 #include <map>
 #include <random>
+#include <set>
 #include <thread>
 
 #include "records/hall_of_fame_file.h"
@@ -28,9 +28,8 @@ TEST(TwoGamesInOneFolder, NoSavedNumberAndNoHallOfFameEntryIsLost) {
   std::vector<std::unique_ptr<Child>> writers;
   for (int id = 0; id < 2; ++id)
     writers.push_back(std::make_unique<Child>(
-        std::vector<std::string>{RECORD_WRITER, data.path(), "both", std::to_string(kRounds),
-                                 std::to_string(1000 + id), std::to_string(id), work / LogName(id),
-                                 "--wait", "--check"},
+        std::vector<std::string>{RECORD_WRITER, data.path(), "both", std::to_string(kRounds), std::to_string(1000 + id),
+                                 std::to_string(id), work / LogName(id), "--wait", "--check"},
         work / ErrorsName(id)));
   for (auto& w : writers) ASSERT_EQ(w->ReadLine(), "ready");
   for (auto& w : writers) w->Send('g');  // both start at once
@@ -115,8 +114,10 @@ TEST(EightGamesInOneFolder, SomeKilledAtRandomEveryCompletedSaveAndEntryIsKept) 
     const auto ops = ParseWriterLog(ReadFile(work / LogName(id)).value_or(""));
     for (std::size_t i = 0; i < ops.size(); ++i) {
       const bool maybe = killed[static_cast<std::size_t>(id)] && i + 1 == ops.size();
-      if (ops[i].save) (maybe ? savesMaybe : savesDone).insert(ops[i].number);
-      else (maybe ? entriesMaybe : entriesDone).push_back(ops[i]);
+      if (ops[i].save)
+        (maybe ? savesMaybe : savesDone).insert(ops[i].number);
+      else
+        (maybe ? entriesMaybe : entriesDone).push_back(ops[i]);
     }
   }
   ASSERT_GT(savesDone.size(), static_cast<std::size_t>(kSurvivorRounds));
@@ -159,9 +160,10 @@ TEST(EightGamesInOneFolder, SomeKilledAtRandomEveryCompletedSaveAndEntryIsKept) 
       for (const LoggedOperation& op : *ops) known = known || (line.name == op.name && line.time == op.time);
     EXPECT_TRUE(known) << line.name << " was never entered";
   }
-  std::printf("eight writers, %d killed: %zu saves and %zu entries completed, all kept (%d entries on the list checked)\n",
-              static_cast<int>(std::count(killed.begin(), killed.end(), true)), savesDone.size(), entriesDone.size(),
-              fasterChecked);
+  std::printf(
+      "eight writers, %d killed: %zu saves and %zu entries completed, all kept (%d entries on the list checked)\n",
+      static_cast<int>(std::count(killed.begin(), killed.end(), true)), savesDone.size(), entriesDone.size(),
+      fasterChecked);
 }
 
 }  // namespace

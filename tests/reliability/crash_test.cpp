@@ -39,7 +39,8 @@ std::vector<LoggedOperation> RunAndKill(const TempFolder& data, const TempFolder
   writer.Kill();
   const int status = writer.Wait();
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
-      << "the writer ended by itself: " << DescribeStatus(status) << "\n" << ReadFile(errors).value_or("");
+      << "the writer ended by itself: " << DescribeStatus(status) << "\n"
+      << ReadFile(errors).value_or("");
   return ParseWriterLog(ReadFile(log).value_or(""));
 }
 

@@ -3,8 +3,8 @@
 // model of a disk that loses whatever was not flushed. After every call the record must
 // survive a crash old or new and whole, and once a rewrite has returned, new. The same
 // check run with `fsync` made a no-op must find the fault.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 
 #include <map>
 
@@ -64,8 +64,10 @@ class CrashModel : public FileSystemCalls {
       return 0;
     }
     const int result = FileSystemCalls::Fsync(fd);
-    if (folder) durableNames_ = names_;
-    else inodes_[open_.at(fd)].durable = inodes_[open_.at(fd)].cached;
+    if (folder)
+      durableNames_ = names_;
+    else
+      inodes_[open_.at(fd)].durable = inodes_[open_.at(fd)].cached;
     Log(folder ? "fsync folder" : "fsync " + NameOf(fd));
     return result;
   }
@@ -126,8 +128,7 @@ class CrashModel : public FileSystemCalls {
   void Log(const std::string& call) {
     calls.push_back(call);
     const auto content = AfterCrash();
-    if (content != old_ && content != new_)
-      violations.push_back("a crash after \"" + call + "\" leaves " + Describe());
+    if (content != old_ && content != new_) violations.push_back("a crash after \"" + call + "\" leaves " + Describe());
   }
 
   std::string record_, old_, new_;
@@ -144,9 +145,8 @@ constexpr const char* kNew = "5\r\n77\r\n";
 // One rewrite of saved.dat on a real folder through the model.
 void RewriteThrough(CrashModel& model, const TempFolder& folder) {
   DirectoryFileStore store(folder.path(), std::chrono::seconds(3), &model);
-  store.Rewrite("saved.dat", "temp.dat", FileStore::kNoLimit, [](const std::optional<std::string>& old) {
-    return old.value_or("") + "77\r\n";
-  });
+  store.Rewrite("saved.dat", "temp.dat", FileStore::kNoLimit,
+                [](const std::optional<std::string>& old) { return old.value_or("") + "77\r\n"; });
   model.Confirmed();
 }
 

@@ -134,7 +134,8 @@ TEST(Permissions, ARewriteKeepsModeAndOwnerAFirstRecordFollowsTheUmask) {
   EXPECT_EQ(ModeOf(data / kSavedGamesFile), 0600u);
   EXPECT_EQ(ModeOf(data / kFameFile), 0640u);
   if (root) {
-    struct stat saved {}, fame {};
+    struct stat saved {
+    }, fame{};
     ASSERT_EQ(::stat((data / kSavedGamesFile).c_str(), &saved), 0);
     ASSERT_EQ(::stat((data / kFameFile).c_str(), &fame), 0);
     EXPECT_EQ(saved.st_uid, 12345u);
@@ -178,7 +179,7 @@ ChildRun RunLimited(std::uint64_t limitBytes, const std::string& outputFile, Bod
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
     const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + limitBytes;
-    const struct rlimit r{limit, limit};
+    const struct rlimit r { limit, limit };
     ::setrlimit(RLIMIT_AS, &r);
     std::string out;
     body(out);
@@ -303,7 +304,8 @@ TEST(LockedFolder, ALockHeldByAnotherProgramIsWaitedForBrieflyAndChangesNothing)
   EXPECT_TRUE(h.window().commands.Save);
   h.program.ClickGiveUp();
   h.Win("Kim", 5);
-  EXPECT_EQ(h.Failures().back(), "Your entry was not recorded in Fame.dat. The data folder is in use by another program.");
+  EXPECT_EQ(h.Failures().back(),
+            "Your entry was not recorded in Fame.dat. The data folder is in use by another program.");
   EXPECT_EQ(ReadFile(data / kSavedGamesFile), "5\r\n");
   EXPECT_EQ(ReadFile(data / kFameFile), kAnnLine);
   EXPECT_FALSE(fs::exists(data / kSavedGamesScratchFile));

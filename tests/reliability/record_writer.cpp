@@ -24,9 +24,9 @@
 #include "platform/scripted.h"
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
+#include "support/fixtures.h"
 #include "ui/game_completion.h"
 #include "ui/save_game.h"
-#include "support/fixtures.h"
 #include "ui/texts.h"
 
 namespace quarvel {

@@ -10,8 +10,8 @@ namespace quarvel::testing {
 struct LoggedOperation {
   bool save = false;  // otherwise a Hall of Fame entry
   std::string number;
-  std::string name;   // entries only
-  double time = 0;    // entries only, days
+  std::string name;  // entries only
+  double time = 0;   // entries only, days
 };
 
 // The complete lines of a writer's log; a line cut short by a kill is left out.

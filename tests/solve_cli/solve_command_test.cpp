@@ -1,11 +1,12 @@
 // quarvel-solve's input lines, output lines and exit statuses.
+#include "solve_cli/solve_command.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "game/game_number.h"
 #include "solve_cli/position_line.h"
-#include "solve_cli/solve_command.h"
 #include "solver/shortest/puzzle_cells.h"
 
 namespace quarvel::solve {
@@ -78,16 +79,16 @@ TEST(SolveCommand, AGameNumberIsDecodedAsReplayDecodesIt) {
 
 TEST(SolveCommand, BadLinesAreReportedAndTheRestIsSolved) {
   const SolveRun run = Solve({},
-                        "0\n"
-                        "abc\n"
-                        "10461394943999999\n"
-                        "\n"
-                        "1 2 3\n"
-                        "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 15\n"
-                        "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"
-                        "1 2 3 4 5 6 7 8 9 10 11 12 13 15 14 0\n"
-                        "1 2 3 4 5 6 7 8 9 10 11 12 13 14 x 0\n"
-                        "1 2 3 4 5 6 7 8 9 10 11 12 13 14 0 15\r\n");
+                             "0\n"
+                             "abc\n"
+                             "10461394943999999\n"
+                             "\n"
+                             "1 2 3\n"
+                             "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 15\n"
+                             "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"
+                             "1 2 3 4 5 6 7 8 9 10 11 12 13 15 14 0\n"
+                             "1 2 3 4 5 6 7 8 9 10 11 12 13 14 x 0\n"
+                             "1 2 3 4 5 6 7 8 9 10 11 12 13 14 0 15\r\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "0:\n1: 15\n");
   EXPECT_EQ(run.err,

@@ -1,3 +1,5 @@
+#include "ui/game_completion.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "records_support.h"
 #include "support/board_text.h"
-#include "ui/game_completion.h"
 
 namespace quarvel {
 namespace {
@@ -22,11 +23,13 @@ std::string Congratulation(const std::string& time) {
 }
 
 TEST(CongratulationText, WorkedExamplesAndTotalHours) {
-  const std::pair<HoursMinutesSeconds, const char*> cases[] = {
-      {{0, 4, 37}, " 4 minutes 37 seconds."}, {{0, 1, 1}, " 1 minute 1 second."},
-      {{0, 0, 59}, " 0 minutes 59 seconds."}, {{1, 0, 0}, "1 hour 0 minutes 0 seconds."},
-      {{2, 10, 5}, "2 hours 10 minutes 5 seconds."}, {{24, 5, 0}, "24 hours 5 minutes 0 seconds."},
-      {{0, 0, 1}, " 0 minutes 1 second."}};
+  const std::pair<HoursMinutesSeconds, const char*> cases[] = {{{0, 4, 37}, " 4 minutes 37 seconds."},
+                                                               {{0, 1, 1}, " 1 minute 1 second."},
+                                                               {{0, 0, 59}, " 0 minutes 59 seconds."},
+                                                               {{1, 0, 0}, "1 hour 0 minutes 0 seconds."},
+                                                               {{2, 10, 5}, "2 hours 10 minutes 5 seconds."},
+                                                               {{24, 5, 0}, "24 hours 5 minutes 0 seconds."},
+                                                               {{0, 0, 1}, " 0 minutes 1 second."}};
   for (const auto& [time, tail] : cases)
     EXPECT_EQ(CongratulationText(time), std::string("Congratulations, your winning time was ") + tail);
 }
@@ -184,23 +187,30 @@ TEST(CompleteGame, NamePrompt) {
       {{"a\nb", "a\tb", std::string("a\0b", 3), "a\x7F", "Bo"},
        {p + "a\nb", control, p + "a\tb", control, p + std::string("a\0b", 3), control, p + "a\x7F", control, p + "Bo"},
        "Bo"},
-      {{"a\xC2\x85", "a\x85", "a\xE2\x80\xA8" "b", "a\xE2\x80\xA9", "Bo"},  // NEL, NEL as Latin-1, U+2028, U+2029
-       {p + "a\xC2\x85", control, p + "a\x85", control, p + "a\xE2\x80\xA8" "b", control, p + "a\xE2\x80\xA9", control,
-        p + "Bo"},
+      {{"a\xC2\x85", "a\x85",
+        "a\xE2\x80\xA8"
+        "b",
+        "a\xE2\x80\xA9", "Bo"},  // NEL, NEL as Latin-1, U+2028, U+2029
+       {p + "a\xC2\x85", control, p + "a\x85", control,
+        p + "a\xE2\x80\xA8"
+            "b",
+        control, p + "a\xE2\x80\xA9", control, p + "Bo"},
        "Bo"},
       {{"a\"\r", "Bo"}, {p + "a\"\r", quote, p + "Bo"}, "Bo"},  // the quote is tested first
       {{"\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, {p + "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"}, "\xC2\xA0Zo\xC3\xAB\xE2\x80\xAF"},
       // Characters beyond U+FFFF count one each: emoji, a mathematical letter, CJK Extension B.
       {{"Bob \U0001F600"}, {p + "Bob \U0001F600"}, "Bob \U0001F600"},
       {{"Max \U0001D401old"}, {p + "Max \U0001D401old"}, "Max \U0001D401old"},
-      {{e + "\U00020000\U0001F468\u200D\U0001F469"}, {p + e + "\U00020000\U0001F468\u200D\U0001F469"},
+      {{e + "\U00020000\U0001F468\u200D\U0001F469"},
+       {p + e + "\U00020000\U0001F468\u200D\U0001F469"},
        e + "\U00020000\U0001F468\u200D\U0001F469"},  // 14 with the joiner
       {{e + "\U00020000\U0001F468\u200D\U0001F469!", "Bo"},
-       {p + e + "\U00020000\U0001F468\u200D\U0001F469!", tooLong, p + "Bo"}, "Bo"},
+       {p + e + "\U00020000\U0001F468\u200D\U0001F469!", tooLong, p + "Bo"},
+       "Bo"},
   };
   // Every direction control is refused like a control character.
-  for (const char* mark : {"\u061C", "\u200E", "\u200F", "\u202A", "\u202B", "\u202C", "\u202D", "\u202E",
-                           "\u2066", "\u2067", "\u2068", "\u2069"})
+  for (const char* mark : {"\u061C", "\u200E", "\u200F", "\u202A", "\u202B", "\u202C", "\u202D", "\u202E", "\u2066",
+                           "\u2067", "\u2068", "\u2069"})
     cases.push_back({{std::string("Eve") + mark + "abc", "Bo"}, {p + "Eve" + mark + "abc", control, p + "Bo"}, "Bo"});
   for (const NameCase& c : cases) {
     Harness h;
@@ -296,7 +306,8 @@ TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 10);
   ASSERT_EQ(h.dialogs.transcript.size(), 3u);
-  EXPECT_EQ(h.dialogs.transcript[2], "failure Your entry was not recorded in Fame.dat. Cannot read Fame.dat: scripted failure.");
+  EXPECT_EQ(h.dialogs.transcript[2],
+            "failure Your entry was not recorded in Fame.dat. Cannot read Fame.dat: scripted failure.");
   EXPECT_EQ(h.window().Text3, " 00:00:10");
   EXPECT_EQ(h.state().FameCount, 0);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "");

@@ -32,11 +32,11 @@ TEST(FameListing, EntryLinesInFixedColumns) {
       {{"   ", "316", 3599 / 86400.0, "x"}, Blanks(15) + "316" + Blanks(13) + " 59M  59S   x"},
       {{"J\xC3\xB6rg", "0", 0, ""}, "J\xC3\xB6rg" + Blanks(11) + "0" + Blanks(15) + " 00M  00S   "},
       // Hand-edited: over-long fields shown whole with one blank after; control characters as "?".
-      {{"Fifteen chars!!", "12345678901234567", 0.0005, "d"},
-       "Fifteen chars!! 12345678901234567  00M  43S   d"},
+      {{"Fifteen chars!!", "12345678901234567", 0.0005, "d"}, "Fifteen chars!! 12345678901234567  00M  43S   d"},
       {{"tab\there", "1", 0, "d"}, "tab?here" + Blanks(7) + "1" + Blanks(15) + " 00M  00S   d"},
       // Direction controls, separators and C1 controls from another program's file as "?".
-      {{"Eve\u202Eabc\u2069\u0085", "1\u200F", 0, "d\u2066"}, "Eve?abc??" + Blanks(6) + "1?" + Blanks(14) + " 00M  00S   d?"},
+      {{"Eve\u202Eabc\u2069\u0085", "1\u200F", 0, "d\u2066"},
+       "Eve?abc??" + Blanks(6) + "1?" + Blanks(14) + " 00M  00S   d?"},
       // A character beyond U+FFFF is one character; a right-to-left name is isolated in its column.
       {{"Bob \U0001F600", "2", 0, "d"}, "Bob \U0001F600" + Blanks(10) + "2" + Blanks(15) + " 00M  00S   d"},
       {{"\u05D3\u05D5\u05D3 1", "3", 0, "d"},
@@ -80,8 +80,7 @@ TEST(HallOfFameWindow, ButtonFollowsTheFile) {
 
 TEST(HallOfFameWindow, OpensOverTheMainWindowAndReturns) {
   Harness h;
-  h.files.files["Fame.dat"] =
-      "\"b\",\"31\",0.001,\"d\"\r\n\"broken\r\n\"c\",\"9\",0.002,\"d\",\"more\"\r\n";
+  h.files.files["Fame.dat"] = "\"b\",\"31\",0.001,\"d\"\r\n\"broken\r\n\"c\",\"9\",0.002,\"d\",\"more\"\r\n";
   ASSERT_TRUE(h.Start());
   DealNearlySolved(h);
   const GameState before = h.state();
@@ -89,8 +88,8 @@ TEST(HallOfFameWindow, OpensOverTheMainWindowAndReturns) {
   ASSERT_TRUE(h.program.ClickHallOfFame());
   const WindowsState& w = h.program.windows();
   EXPECT_EQ(w.visible, WindowId::HallOfFame);
-  const std::string listing = kHeading + "\r\n\r\n" + "b" + Blanks(14) + "31" + Blanks(14) + " 01M  26S   d\r\n" +
-                              "c" + Blanks(14) + "9" + Blanks(15) + " 02M  53S   d\r\n";
+  const std::string listing = kHeading + "\r\n\r\n" + "b" + Blanks(14) + "31" + Blanks(14) + " 01M  26S   d\r\n" + "c" +
+                              Blanks(14) + "9" + Blanks(15) + " 02M  53S   d\r\n";
   EXPECT_EQ(w.listing, listing);
   // The main window's controls cannot be reached while it is hidden.
   EXPECT_FALSE(h.program.ClickGiveUp());
@@ -122,8 +121,10 @@ TEST(HallOfFameWindow, AFileThatCannotBeReadLeavesTheWindowUpEmpty) {
     ASSERT_TRUE(h.Start());
     ASSERT_TRUE(h.program.ClickHallOfFame());
     h.program.ReturnToMain();
-    if (removed) h.files.files.erase("Fame.dat");
-    else h.files.failing.insert("Fame.dat");
+    if (removed)
+      h.files.files.erase("Fame.dat");
+    else
+      h.files.failing.insert("Fame.dat");
     ASSERT_TRUE(h.program.ClickHallOfFame());
     ASSERT_EQ(h.dialogs.transcript.size(), 1u);
     EXPECT_EQ(h.dialogs.transcript[0], removed ? "failure Cannot read Fame.dat: the file no longer exists."

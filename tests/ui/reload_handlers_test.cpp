@@ -69,8 +69,8 @@ TEST(ReloadWindow, APickRestartsTheGameAsListed) {
   EXPECT_EQ(h.program.windows().comboText, " 316 ");
   EXPECT_EQ(h.window().Text1, " 316 ");
   EXPECT_EQ(RowsOf(s.board.table), "1 2 3 4 / 5 6 7 8 / 9 10 0 12 / 13 14 11 15");
-  EXPECT_EQ(s.board.buttons[0], (TwipsPoint{3012, 4272}));   // the blank at row 3, column 3
-  EXPECT_EQ(s.board.buttons[11], (TwipsPoint{3012, 4872}));  // tile 11 at row 4, column 3
+  EXPECT_EQ(s.board.buttons[0], (TwipsPoint{3012, 4272}));                 // the blank at row 3, column 3
+  EXPECT_EQ(s.board.buttons[11], (TwipsPoint{3012, 4872}));                // tile 11 at row 4, column 3
   const Commands expected{false, true, false, true, false, false, false};  // Hall of Fame unchanged (no list)
   EXPECT_EQ(h.window().commands, expected);
   EXPECT_TRUE(s.GameInProgress);

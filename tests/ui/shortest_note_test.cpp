@@ -1,10 +1,11 @@
 // The moves a game counts and the note on the shortest solution that the game number box
 // shows: for the game that began last, with the player's moves once the player won it.
+#include "ui/shortest_note.h"
+
 #include <gtest/gtest.h>
 
 #include "game/game_number.h"
 #include "support/harness.h"
-#include "ui/shortest_note.h"
 
 namespace quarvel::testing {
 namespace {

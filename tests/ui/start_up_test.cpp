@@ -31,8 +31,10 @@ TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
 TEST(StartUp, RefusesAMissingOrDamagedHomePositionsFile) {
   for (const char* content : {static_cast<const char*>(nullptr), "", "4,4\r\n1,1\r\n", "9,9"}) {
     Harness h;
-    if (content) h.files.files["quarvel.dat"] = content;
-    else h.files.files.erase("quarvel.dat");
+    if (content)
+      h.files.files["quarvel.dat"] = content;
+    else
+      h.files.files.erase("quarvel.dat");
     EXPECT_FALSE(h.Start());
     ASSERT_EQ(h.dialogs.transcript.size(), 1u);
     EXPECT_EQ(h.dialogs.transcript[0],

@@ -1,9 +1,10 @@
 // A tile click: the move, the end of a manoeuvre, the win.
+#include "ui/tile_click.h"
+
 #include <gtest/gtest.h>
 
 #include "support/board_text.h"
 #include "support/harness.h"
-#include "ui/tile_click.h"
 
 namespace quarvel {
 namespace {

@@ -1,7 +1,6 @@
 // A bad translation never breaks the game: a text whose placeholders differ from the
 // English text's, and a catalogue that is damaged or missing, give English.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cerrno>
@@ -65,10 +64,11 @@ TEST(TranslationFallback, BadTranslationsAndDamagedOrMissingCataloguesGiveEnglis
   int run = 0;
   for (const auto& c : cases) {
     // A folder of its own each time: the C library keeps a catalogue it has read.
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("quarvel-locale-" + std::to_string(::getpid()) + "-" + std::to_string(run++));
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("quarvel-locale-" + std::to_string(::getpid()) + "-" + std::to_string(run++));
     std::filesystem::create_directories(folder / "de/LC_MESSAGES");
-    if (!c.catalogue.empty()) std::ofstream(folder / "de/LC_MESSAGES/quarvel-orbix.mo", std::ios::binary) << c.catalogue;
+    if (!c.catalogue.empty())
+      std::ofstream(folder / "de/LC_MESSAGES/quarvel-orbix.mo", std::ios::binary) << c.catalogue;
     const bool translating = UseTranslations(folder.string());
     EXPECT_EQ(translating, c.shown[0] != 'C') << c.name;
     EXPECT_EQ(FailureText(c.failure), c.shown) << c.name;

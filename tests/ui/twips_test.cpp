@@ -1,7 +1,7 @@
 // Twips to pixels, and where a centred window goes.
-#include <gtest/gtest.h>
-
 #include "ui/twips.h"
+
+#include <gtest/gtest.h>
 
 namespace quarvel {
 namespace {
@@ -30,11 +30,11 @@ TEST(Twips, RectanglesConvertTheirEdgesSoNeighboursStillTouch) {
 
 TEST(Twips, CentringRoundsTheDifferenceTiesToEvenThenHalvesTowardZero) {
   EXPECT_EQ(CentredOffset(19200, 6090), 6555);
-  EXPECT_EQ(CentredOffset(19200, 6091), 6554);    // 13109 / 2
-  EXPECT_EQ(CentredOffset(100.5, 0), 50);          // 100.5 -> 100
-  EXPECT_EQ(CentredOffset(101.5, 0), 51);          // 101.5 -> 102
-  EXPECT_EQ(CentredOffset(5000, 6001), -500);      // a screen smaller than the window
-  EXPECT_EQ(CentredOffset(0, 1.5), -1);            // -1.5 -> -2 -> -1
+  EXPECT_EQ(CentredOffset(19200, 6091), 6554);  // 13109 / 2
+  EXPECT_EQ(CentredOffset(100.5, 0), 50);       // 100.5 -> 100
+  EXPECT_EQ(CentredOffset(101.5, 0), 51);       // 101.5 -> 102
+  EXPECT_EQ(CentredOffset(5000, 6001), -500);   // a screen smaller than the window
+  EXPECT_EQ(CentredOffset(0, 1.5), -1);         // -1.5 -> -2 -> -1
   EXPECT_EQ(CentredOffset(0, 0.5), 0);
 }
 

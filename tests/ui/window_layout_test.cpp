@@ -16,8 +16,7 @@ namespace {
 const WindowLayout* const kWindows[] = {&kMainWindowLayout, &kHallOfFameWindowLayout, &kReloadWindowLayout};
 
 bool Overlap(const TwipsRect& a, const TwipsRect& b) {
-  return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
-         b.Top < a.Top + a.Height;
+  return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height && b.Top < a.Top + a.Height;
 }
 
 bool OnBoard(const ControlLayout& c) { return c.name == "Command1" || c.name == "Shape1"; }

@@ -1,8 +1,8 @@
 #include "ui/qt/application_setup.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QDir>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>

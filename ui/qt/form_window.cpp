@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "ui/accessible_names.h"
-#include "ui/texts.h"
 #include "ui/qt/outline_shape.h"
 #include "ui/qt/widget_style.h"
+#include "ui/texts.h"
 
 namespace quarvel::qt {
 namespace {
@@ -23,9 +23,7 @@ namespace {
 // The background of every window layout, and so of the palette registered for them.
 constexpr layout::Rgb kSharedBackground = layout::WindowLayout{}.background;
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 Qt::Alignment HorizontalAlignment(layout::Alignment alignment) {
   switch (alignment) {
@@ -84,17 +82,15 @@ Qt::FocusPolicy FocusPolicyOf(const layout::ControlLayout& control) {
 }
 
 QAccessibleInterface* FormWindowAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String(FormWindow::staticMetaObject.className()) || !object->isWidgetType())
-    return nullptr;
+  if (className != QLatin1String(FormWindow::staticMetaObject.className()) || !object->isWidgetType()) return nullptr;
   return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
 }
 
 }  // namespace
 
 FormWindow::FormWindow(const layout::WindowLayout& table)
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                  Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
       dpi_(screen()->logicalDotsPerInch()) {
   setObjectName(ToQString(table.name));
   setWindowTitle(QString::fromStdString(TranslatedCaption(table.caption)));
@@ -119,10 +115,8 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
     if (item.tabStop) tabStops.emplace_back(item.tabIndex, widget);
     controls_[name] = widget;
   }
-  std::stable_sort(tabStops.begin(), tabStops.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabStops.size(); ++i)
-    QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+  std::stable_sort(tabStops.begin(), tabStops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabStops.size(); ++i) QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
 }
 
 // The windows take their colours from a palette registered for their class, not from one

@@ -14,8 +14,7 @@ namespace quarvel::qt {
 class FormWindow : public QWidget {
   Q_OBJECT  // its class name carries the windows' palette (RegisterPalette)
 
- public:
-  explicit FormWindow(const layout::WindowLayout& layout);
+      public : explicit FormWindow(const layout::WindowLayout& layout);
 
   // Registers the windows' colours for this class once, at application set-up: the windows
   // and their controls in those colours then share one palette.

@@ -29,9 +29,7 @@ void OnKey(QWidget& window, const QKeySequence& keys, std::function<void()> acti
 }  // namespace
 
 QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem)
-    : program_(program),
-      main_(std::make_unique<MainWindow>()),
-      worker_(MakeWorker({})) {
+    : program_(program), main_(std::make_unique<MainWindow>()), worker_(MakeWorker({})) {
   if (dialogs) dialogs->SetOwnerHook([this] { return PrepareModal(); });
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
   timer_.setInterval(layout::kTimerIntervalMs);
@@ -92,8 +90,9 @@ void QtFrontEnd::Connect() {
   // through the accessible text interface, which sends no keys.
   QObject::connect(main_->gameNumberBox(), &QLineEdit::textChanged, main_.get(),
                    [this, &p](const QString& text) { Forward([&p, &text] { p.TypeGameNumber(text.toStdString()); }); });
-  InstallOwnedFilter<ArrowKeyFilter>(*main_, [this, &p](ArrowKey key) { Forward([&p, key] { p.PressArrowKey(key); }); })
-      .WatchControls(*main_);
+  InstallOwnedFilter<ArrowKeyFilter>(*main_, [this, &p](ArrowKey key) {
+    Forward([&p, key] { p.PressArrowKey(key); });
+  }).WatchControls(*main_);
   main_->SetOnClose([this] { CloseMainWindow(); });
   // Ctrl+N is New Game and Enter in the "Game #" box Replay Last Game, each only when its
   // button is enabled (the handlers refuse otherwise); Ctrl+Q is the close box.
@@ -200,8 +199,9 @@ void QtFrontEnd::Redraw() {
   if (!started_) return;
 
   // A window being loaded is centred once shown, when its frame is known.
-  const bool centre = (windows.visible == WindowId::HallOfFame && windows.hallOfFameLoaded && !drawnHallOfFameLoaded_) ||
-                      (windows.visible == WindowId::Reload && windows.reloadLoaded && !drawnReloadLoaded_);
+  const bool centre =
+      (windows.visible == WindowId::HallOfFame && windows.hallOfFameLoaded && !drawnHallOfFameLoaded_) ||
+      (windows.visible == WindowId::Reload && windows.reloadLoaded && !drawnReloadLoaded_);
   drawnHallOfFameLoaded_ = windows.hallOfFameLoaded;
   drawnReloadLoaded_ = windows.reloadLoaded;
   drawnVisible_ = windows.visible;

@@ -5,8 +5,8 @@
 
 #include "core/game_state.h"
 #include "ui/main_window_commands.h"
-#include "ui/window_state.h"
 #include "ui/qt/form_window.h"
+#include "ui/window_state.h"
 
 class QLineEdit;
 class QPushButton;
@@ -20,8 +20,8 @@ class MainWindow : public FormWindow {
   QPushButton* tile(int tile) const { return tiles_.at(static_cast<std::size_t>(tile)); }
   QPushButton* command(const std::string& name) const;  // "Command2" .. "Command8"
   QPushButton* command(Command command) const;
-  QLineEdit* gameNumberBox() const;                      // Text1
-  QLineEdit* timeBox() const;                            // Text3
+  QLineEdit* gameNumberBox() const;  // Text1
+  QLineEdit* timeBox() const;        // Text3
 
   void Draw(const GameState& state, const MainWindowState& window);
   // The game number box's tooltip and accessible description.

@@ -12,16 +12,16 @@
 namespace quarvel::qt {
 
 void QtDialogs::ShowMessage(const std::string& title, const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
-                  QMessageBox::Ok, Owner());
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                  Owner());
   // A screen reader announces the box by its title and reads the message with it.
   box.setAccessibleName(box.windowTitle());
   box.setAccessibleDescription(box.text());
   box.exec();
 }
 
-std::optional<std::string> QtDialogs::AskInput(const std::string& title, const std::string& prompt,
-                                               int leftTwips, int topTwips) {
+std::optional<std::string> QtDialogs::AskInput(const std::string& title, const std::string& prompt, int leftTwips,
+                                               int topTwips) {
   QWidget* owner = Owner();
   QInputDialog dialog(owner);
   dialog.setInputMode(QInputDialog::TextInput);

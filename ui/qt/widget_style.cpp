@@ -33,8 +33,7 @@ QColor MakeColour(const layout::Rgb& rgb) { return QColor(rgb.red, rgb.green, rg
 QPalette ColouredPalette(QPalette palette, const layout::Rgb& foreground, const layout::Rgb& background) {
   const QColor back = MakeColour(background);
   const QColor text = MakeColour(foreground);
-  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-    palette.setColor(role, back);
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, back);
   for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
     palette.setColor(QPalette::Active, role, text);
     palette.setColor(QPalette::Inactive, role, text);

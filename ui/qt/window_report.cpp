@@ -15,11 +15,16 @@ namespace {
 
 QString TextOf(const QWidget& widget) {
   QString text;
-  if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) text = box->text();
-  else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) text = button->text();
-  else if (const auto* label = qobject_cast<const QLabel*>(&widget)) text = label->text();
-  else if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) text = combo->currentText();
-  else if (const auto* listing = qobject_cast<const QPlainTextEdit*>(&widget)) text = listing->toPlainText();
+  if (const auto* box = qobject_cast<const QLineEdit*>(&widget))
+    text = box->text();
+  else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+    text = button->text();
+  else if (const auto* label = qobject_cast<const QLabel*>(&widget))
+    text = label->text();
+  else if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
+    text = combo->currentText();
+  else if (const auto* listing = qobject_cast<const QPlainTextEdit*>(&widget))
+    text = listing->toPlainText();
   // One line per control.
   return text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
       .replace(QLatin1Char('\n'), QLatin1String("\\n"))

@@ -1,5 +1,7 @@
 // The shortest-solution search against breadth-first distances, its estimate's bounds,
 // cancellation, and the worker thread that runs it for the window.
+#include "solver/shortest/shortest_search.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "solver/shortest/pattern_database.h"
-#include "solver/shortest/shortest_search.h"
 #include "solver/shortest/shortest_solution_worker.h"
 #include "support/random_positions.h"
 

@@ -1,5 +1,7 @@
 // The tables' file: the one the build made is mapped and used; a copy that is damaged in
 // any way is refused, both from memory and from disk.
+#include "solver/shortest/tables_file.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "solver/shortest/pattern_database.h"
-#include "solver/shortest/tables_file.h"
 
 namespace quarvel::shortest {
 namespace {

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/qt/qt_harness.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
+#include "ui/qt/qt_harness.h"
 #include "ui/reload_window_layout.h"
 
 namespace quarvel::testing {

@@ -8,11 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QScreen>
-#include <QTest>
 #include <QWheelEvent>
 #include <string>
 #include <tuple>
@@ -27,8 +27,8 @@ void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
 // Exactly one of the three windows is shown.
 void ExpectOnlyUp(QtHarness& h, const QWidget& up) {
-  for (const QWidget* window : {static_cast<QWidget*>(&h.main()), static_cast<QWidget*>(&h.fame()),
-                                static_cast<QWidget*>(&h.reload())})
+  for (const QWidget* window :
+       {static_cast<QWidget*>(&h.main()), static_cast<QWidget*>(&h.fame()), static_cast<QWidget*>(&h.reload())})
     EXPECT_EQ(window->isVisible(), window == &up) << window->objectName().toStdString();
 }
 
@@ -154,8 +154,9 @@ TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListP
   // Steps: v/^ Down/Up, p PageDown, w/W the wheel down/up, a Alt+Down (opens the list),
   // e Enter, c a click on the list's second entry. Then the box's text, or the game started.
   const std::vector<std::tuple<std::string, std::string, bool>> cases = {
-      {"v", "0", false},  {"vvvv", "5252855902758", false}, {"vv^", "0", false},
-      {"pw", "12", false}, {"wwW", "0", false},              {"vve", "12", true},
+      {"v", "0", false},    {"vvvv", "5252855902758", false},
+      {"vv^", "0", false},  {"pw", "12", false},
+      {"wwW", "0", false},  {"vve", "12", true},
       {"vave", "12", true}, {"ac", "12", true}};
   for (const auto& [steps, text, picked] : cases) {
     QtHarness h;
@@ -176,8 +177,10 @@ TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListP
       } else if (step == 'c') {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(1, 0)).center());
       } else {
-        const Qt::Key key = step == 'v' || step == 'a' ? Qt::Key_Down : step == '^' ? Qt::Key_Up
-                          : step == 'p' ? Qt::Key_PageDown : Qt::Key_Return;
+        const Qt::Key key = step == 'v' || step == 'a' ? Qt::Key_Down
+                            : step == '^'              ? Qt::Key_Up
+                            : step == 'p'              ? Qt::Key_PageDown
+                                                       : Qt::Key_Return;
         QTest::keyClick(target, key, step == 'a' ? Qt::AltModifier : Qt::NoModifier);
       }
     }

@@ -10,11 +10,11 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "ui/qt/qt_harness.h"
 #include "ui/hall_of_fame_listing.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/hall_of_fame_window.h"
+#include "ui/qt/qt_harness.h"
 #include "ui/reload_window_layout.h"
 #include "ui/texts.h"
 

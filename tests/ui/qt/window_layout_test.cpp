@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/qt/qt_harness.h"
-#include "ui/qt/widget_style.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
+#include "ui/qt/qt_harness.h"
+#include "ui/qt/widget_style.h"
 #include "ui/reload_window_layout.h"
 
 namespace quarvel::testing {
@@ -56,12 +56,9 @@ TEST(QtWindowLayout, EveryControlSitsWhereItsTwipsSayAtTheScreensResolution) {
     QRect at120;
   };
   const Spot spots[] = {
-      {"Label3", {72, 5, 262, 33}, {90, 6, 328, 41}},
-      {"Text1", {61, 52, 126, 28}, {76, 65, 158, 35}},
-      {"Command2", {12, 104, 122, 23}, {15, 130, 152, 29}},
-      {"Command1(1)", {121, 205, 40, 40}, {151, 256, 50, 50}},
-      {"Command1(0)", {241, 325, 40, 40}, {301, 406, 50, 50}},
-      {"Text4", {97, 430, 216, 16}, {121, 538, 271, 20}},
+      {"Label3", {72, 5, 262, 33}, {90, 6, 328, 41}},          {"Text1", {61, 52, 126, 28}, {76, 65, 158, 35}},
+      {"Command2", {12, 104, 122, 23}, {15, 130, 152, 29}},    {"Command1(1)", {121, 205, 40, 40}, {151, 256, 50, 50}},
+      {"Command1(0)", {241, 325, 40, 40}, {301, 406, 50, 50}}, {"Text4", {97, 430, 216, 16}, {121, 538, 271, 20}},
   };
   if (dpi != 96 && dpi != 120) GTEST_SKIP() << "no hand-worked values for " << dpi << " dpi";
   EXPECT_EQ(h.main().size(), dpi == 96 ? QSize(401, 472) : QSize(501, 590));
@@ -80,8 +77,7 @@ TEST(QtWindowLayout, BoardCellsTouchWithoutGapsOrOverlaps) {
       EXPECT_EQ(h.main().tile(tile + 4)->geometry().top(), here.bottom() + 1) << tile;
     }
   }
-  EXPECT_EQ(h.main().control("Shape1")->geometry(),
-            h.main().tile(1)->geometry().united(h.main().tile(0)->geometry()));
+  EXPECT_EQ(h.main().control("Shape1")->geometry(), h.main().tile(1)->geometry().united(h.main().tile(0)->geometry()));
 }
 
 // Every control in the size and style its window's table gives it, drawn in a
@@ -188,11 +184,10 @@ TEST(QtWindowLayout, TabOrderFollowsTheTabIndexes) {
   // The boxes, the board in reading order with the empty cell's button before row 4, then
   // the commands.
   const std::vector<std::string> expected = {
-      "Text3",        "Text1",        "Command1(1)",  "Command1(2)",  "Command1(3)",  "Command1(4)",
-      "Command1(5)",  "Command1(6)",  "Command1(7)",  "Command1(8)",  "Command1(9)",  "Command1(10)",
-      "Command1(11)", "Command1(12)", "Command1(0)",  "Command1(13)", "Command1(14)", "Command1(15)",
-      "Command2",     "Command3",     "Command4",     "Command5",     "Command6",     "Command7",
-      "Command8"};
+      "Text3",       "Text1",        "Command1(1)",  "Command1(2)",  "Command1(3)",  "Command1(4)",  "Command1(5)",
+      "Command1(6)", "Command1(7)",  "Command1(8)",  "Command1(9)",  "Command1(10)", "Command1(11)", "Command1(12)",
+      "Command1(0)", "Command1(13)", "Command1(14)", "Command1(15)", "Command2",     "Command3",     "Command4",
+      "Command5",    "Command6",     "Command7",     "Command8"};
   EXPECT_EQ(TabChain(h.main(), h.main().timeBox()), expected);
   // Not tab stops: the notices and the Hall of Fame listing.
   EXPECT_FALSE(h.main().control("Text4")->focusPolicy() & Qt::TabFocus);

@@ -76,8 +76,7 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
   EXPECT_GT(finished, 0);
   RecordProperty("finished", finished);
   RecordProperty("stalled", stalled);
-  std::cout << "[ deals    ] " << finished << " finished, " << stalled << " stalled at " << kPressCap
-            << " presses\n";
+  std::cout << "[ deals    ] " << finished << " finished, " << stalled << " stalled at " << kPressCap << " presses\n";
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
+#include "solver/ring_procedure.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "solver/ring_procedure.h"
 #include "solver_bench.h"
 
 namespace quarvel {
@@ -30,8 +31,8 @@ TEST(RingProcedure, TheRingStepsCarryTheBlankRoundRowsThreeAndFour) {
       EXPECT_EQ(board.table[kBlank], forward ? clockwise[step] : clockwise[(14 - step) % 8]) << step;
     }
     // A full turn shifts the seven tiles by one place round the ring.
-    EXPECT_EQ(testing::RowsOf(board.table), forward ? "1 2 3 4 / 5 6 7 8 / 0 10 11 15 / 9 12 13 14"
-                                                    : "1 2 3 4 / 5 6 7 8 / 0 12 9 10 / 13 14 15 11");
+    EXPECT_EQ(testing::RowsOf(board.table),
+              forward ? "1 2 3 4 / 5 6 7 8 / 0 10 11 15 / 9 12 13 14" : "1 2 3 4 / 5 6 7 8 / 0 12 9 10 / 13 14 15 11");
   }
   // A blank in row 1 or 2 counts as row 4: the named tile is not next to it.
   const BoardTable high = testing::BoardFromRows("1 2 3 4 / 5 6 0 8 / 9 10 7 11 / 12 13 14 15").table;
@@ -42,20 +43,19 @@ TEST(RingProcedure, TheRingStepsCarryTheBlankRoundRowsThreeAndFour) {
 TEST(RingProcedure, LiftsTile12ReordersTheCornerAndSolvesOnThe40thPress) {
   // The homing step stalls on 12 and the procedure starts at phase 1.
   SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 14 / 15 0 12 13", BlankMove::Right);
-  const std::vector<int> expected = {15, 9,  10, 11, 12, 13, 14, 12, 11, 10, 9,  9,  10, 11,
-                                     12, 14, 13, 15, 9,  10, 11, 12, 15, 13, 14, 15, 12, 11,
-                                     10, 9,  13, 14, 15, 12, 11, 10, 9,  13, 14, 15};
+  const std::vector<int> expected = {15, 9,  10, 11, 12, 13, 14, 12, 11, 10, 9,  9,  10, 11, 12, 14, 13, 15, 9,  10,
+                                     11, 12, 15, 13, 14, 15, 12, 11, 10, 9,  13, 14, 15, 12, 11, 10, 9,  13, 14, 15};
   std::vector<int> moved = PressTimes(bench, 5);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 10 11 12 14 / 9 15 0 13");  // 12 lifted
   EXPECT_EQ(bench.solver().SolverTile, 9);
   EXPECT_EQ(bench.solver().SolverStep, 2);
   for (int tile : PressTimes(bench, 6)) moved.push_back(tile);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 15 13 14");  // 9 home
-  moved.push_back(bench.Press());                                         // 9 back down
+  moved.push_back(bench.Press());                                          // 9 back down
   EXPECT_EQ(bench.solver().SolverStep, 3);
   for (int tile : PressTimes(bench, 10)) moved.push_back(tile);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 11 12 0 14 / 10 9 15 13");  // 12 at row 3 column 2
-  moved.push_back(bench.Press());                                         // 15 up
+  moved.push_back(bench.Press());                                          // 15 up
   EXPECT_EQ(bench.solver().SolverStep, 4);
   for (int tile : PressTimes(bench, 16)) moved.push_back(tile);
   EXPECT_TRUE(bench.state.GameInProgress);

@@ -1,6 +1,7 @@
+#include "solver/solver_driver.h"
+
 #include <gtest/gtest.h>
 
-#include "solver/solver_driver.h"
 #include "solver_bench.h"
 #include "ui/tile_click.h"
 
@@ -107,11 +108,15 @@ TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
   EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.solver().SolverStep, 7);
   EXPECT_EQ(bench.solver().SolverTile, 5);
-  const Commands expected{.NewGame = true, .GiveUp = false, .HallOfFame = false, .ShowMe = false,
-                          .Reload = true, .Save = true, .Replay = true};
+  const Commands expected{.NewGame = true,
+                          .GiveUp = false,
+                          .HallOfFame = false,
+                          .ShowMe = false,
+                          .Reload = true,
+                          .Save = true,
+                          .Replay = true};
   EXPECT_EQ(bench.window.commands, expected);  // Save and Hall of Fame untouched
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
-
 
   SolverBench unsolved("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
   CheckSolverFinish(unsolved.state, unsolved.window, unsolved.harness.services);

@@ -1,6 +1,7 @@
+#include "solver/tile_homing.h"
+
 #include <gtest/gtest.h>
 
-#include "solver/tile_homing.h"
 #include "solver_bench.h"
 
 namespace quarvel {
@@ -73,11 +74,10 @@ TEST(StepBlankToward, TriesTheCandidatesInTheOrderOfTheBlanksPosition) {
     SolverBench bench(c.rows, c.lastMove);
     const CellPos blank = bench.state.board.table[kBlank];
     const BoardTable before = bench.state.board.table;
-    const bool moved =
-        StepBlankToward(bench.state, blank.Row, blank.Column, c.targetRow, c.targetColumn, c.bound);
+    const bool moved = StepBlankToward(bench.state, blank.Row, blank.Column, c.targetRow, c.targetColumn, c.bound);
     const std::string where = std::string(c.rows) + " toward " + std::to_string(c.targetRow) + "," +
-                              std::to_string(c.targetColumn) + " bound " + std::to_string(c.bound) +
-                              " after " + std::to_string(static_cast<int>(c.lastMove));
+                              std::to_string(c.targetColumn) + " bound " + std::to_string(c.bound) + " after " +
+                              std::to_string(static_cast<int>(c.lastMove));
     EXPECT_EQ(moved, c.expected != BlankMove::None) << where;
     EXPECT_EQ(bench.solver().SolverLastMove, moved ? c.expected : c.lastMove) << where;
     if (!moved) {
@@ -86,7 +86,10 @@ TEST(StepBlankToward, TriesTheCandidatesInTheOrderOfTheBlanksPosition) {
     }
     const CellPos now = bench.state.board.table[kBlank];
     const int dr = now.Row - blank.Row, dc = now.Column - blank.Column;
-    const BlankMove went = dc < 0 ? BlankMove::Left : dc > 0 ? BlankMove::Right : dr < 0 ? BlankMove::Up : BlankMove::Down;
+    const BlankMove went = dc < 0   ? BlankMove::Left
+                           : dc > 0 ? BlankMove::Right
+                           : dr < 0 ? BlankMove::Up
+                                    : BlankMove::Down;
     EXPECT_EQ(went, c.expected) << where;
     EXPECT_GT(testing::MovedTile(before, bench.state.board.table), c.bound) << where;
   }
