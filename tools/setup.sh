@@ -35,6 +35,8 @@ if [ "$mode" = test ]; then
   packages+=(at-spi2-core dbus-x11 python3-pyatspi weston qt6-wayland)
   # The sanitised build, the fuzz targets (libFuzzer) and the memory checks.
   packages+=(clang libclang-rt-14-dev valgrind)
+  # The check that every C++ file follows .clang-format.
+  packages+=(clang-format)
 fi
 
 install_missing() {
