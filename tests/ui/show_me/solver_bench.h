@@ -35,13 +35,8 @@ struct SolverBench {
   explicit SolverBench(const std::string& rows, BlankMove lastMove = BlankMove::None) {
     state.board = BoardFromRows(rows);
     state.GameInProgress = true;
-    window.commands = {.NewGame = false,
-                       .GiveUp = true,
-                       .HallOfFame = false,
-                       .ShowMe = true,
-                       .Reload = false,
-                       .Save = true,
-                       .Replay = false};
+    window.commands.SetGameInProgress(/*saveEnabled=*/true);
+    window.commands.HallOfFame = false;
     window.Text3 = " 00:00:07";
     state.solver.SolverLastMove = lastMove;
   }
