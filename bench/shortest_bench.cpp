@@ -1,14 +1,13 @@
 // The shortest-solution search: the tables' file mapped and checked (time and memory),
 // quarvel-solve as a fresh process (the build's, or the one --solve names), then time and nodes per position over
 // 100 random solvable positions from a fixed seed, over the positions of a file (with
-// --positions, one a line), then over deep positions: the 100 with the largest estimates
-// among 10 million random solvable positions from another fixed seed (cheap to pick, since
-// only the estimate is computed for the pool; their solutions run to the mid seventies).
+// --positions, one a line), then over the deep positions of bench/shortest-deep100.txt
+// (their solutions run to the mid seventies).
 // With --hardest, also over the deepest positions we have (80 moves, the most any
 // position needs) and one that cannot be solved. Each set is printed with its target and
-// the figures of the earlier estimate (one 6-6-3 split, tables built in every process).
+// the figures of the earlier estimate (two 6-6-3 splits).
 //   quarvel_shortest_bench [--solve QUARVEL_SOLVE] [--random N] [--positions FILE]
-//                          [--deep-pool N] [--deep N] [--hardest]
+//                          [--deep N] [--hardest]
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,38 +67,15 @@ std::string Text(const Cells& cells) {
   return text;
 }
 
-// The `count` positions of the pool with the largest estimates of the first split (the
-// estimate the set was first picked by, so it stays the same set), largest first (the
-// earlier drawn first among equal estimates), so the set is the same on every machine.
-// Only the kept positions are held, so the pool can be large.
-std::vector<Cells> DeepestEstimated(long poolSize, int count, std::mt19937_64& rng) {
-  struct Candidate {
-    int estimate;
-    long drawn;
-    Cells cells;
-  };
-  const auto deeper = [](const Candidate& a, const Candidate& b) {
-    return a.estimate != b.estimate ? a.estimate > b.estimate : a.drawn < b.drawn;
-  };
-  std::vector<Candidate> kept;  // a heap whose front is the shallowest kept
-  const auto limit = static_cast<std::size_t>(std::max(count, 0));
-  for (long k = 0; k < poolSize; ++k) {
-    const Cells cells = RandomSolvable(rng);
-    if (limit == 0) continue;
-    const Candidate candidate{FirstSplitEstimate(cells), k, cells};
-    if (kept.size() < limit) {
-      kept.push_back(candidate);
-      std::push_heap(kept.begin(), kept.end(), deeper);
-    } else if (deeper(candidate, kept.front())) {
-      std::pop_heap(kept.begin(), kept.end(), deeper);
-      kept.back() = candidate;
-      std::push_heap(kept.begin(), kept.end(), deeper);
-    }
-  }
-  std::sort(kept.begin(), kept.end(), deeper);
-  std::vector<Cells> deepest;
-  for (const Candidate& c : kept) deepest.push_back(c.cells);
-  return deepest;
+// The positions of a file, one a line of 16 numbers; lines without a digit and lines
+// starting with '#' are skipped.
+std::vector<Cells> ReadPositions(const char* path) {
+  std::ifstream in(path);
+  std::vector<Cells> positions;
+  for (std::string line; std::getline(in, line);)
+    if (!line.starts_with('#') && line.find_first_of("0123456789") != std::string::npos)
+      positions.push_back(Parse(line));
+  return positions;
 }
 
 struct Run {
@@ -190,7 +166,6 @@ int main(int argc, char* argv[]) {
   using namespace quarvel::shortest;
   std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is known
   int randomCount = 100;
-  long deepPool = 10000000;
   int deepCount = 100;
   bool hardest = false;
   const char* solve = QUARVEL_SOLVE_PROGRAM;
@@ -198,8 +173,6 @@ int main(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--random") == 0 && i + 1 < argc)
       randomCount = std::atoi(argv[++i]);
-    else if (std::strcmp(argv[i], "--deep-pool") == 0 && i + 1 < argc)
-      deepPool = std::atol(argv[++i]);
     else if (std::strcmp(argv[i], "--deep") == 0 && i + 1 < argc)
       deepCount = std::atoi(argv[++i]);
     else if (std::strcmp(argv[i], "--solve") == 0 && i + 1 < argc)
@@ -228,7 +201,7 @@ int main(int argc, char* argv[]) {
     std::printf("pattern tables: %s mapped and checked in %.1f ms\n", file.path.c_str(), 1e3 * loadSeconds);
   std::printf("  %.2f MiB (%zu bytes); peak memory %.1f MiB (%.1f before)\n",
               static_cast<double>(tables.bytes()) / (1 << 20), tables.bytes(), PeakMiB(), before);
-  std::printf("  before: built in every process, 4.55 s (6.11 s of CPU), 11.0 MiB, peak memory 54 MiB\n");
+  std::printf("  before: 16.5 MiB, mapped and checked in 3.3 ms\n");
 
   if (*solve) {
     std::mt19937_64 solveRng(7);
@@ -240,25 +213,19 @@ int main(int argc, char* argv[]) {
   for (int k = 0; k < randomCount; ++k) runs.push_back(Solve(RandomSolvable(rng)));
   if (!runs.empty())
     Summary("random solvable positions (seed 2026)", runs, "mean at most 5 ms",
-            "mean 31.5 ms, median 4.6 ms, max 0.96 s; nodes mean 271,638, median 41,084, max 8,465,524");
+            "mean 29.4 ms, median 4.6 ms, max 0.77 s; nodes mean 136,715, median 20,564, max 3,406,751");
 
   if (positions) {
-    std::ifstream in(positions);
     std::vector<Run> fileRuns;
-    for (std::string line; std::getline(in, line);)
-      if (line.find_first_of("0123456789") != std::string::npos) fileRuns.push_back(Solve(Parse(line)));
+    for (const Cells& cells : ReadPositions(positions)) fileRuns.push_back(Solve(cells));
     if (!fileRuns.empty())
       Summary(positions, fileRuns, "fewer than 0.81 million nodes in all, less time than 0.75 to 1.05 s",
-              "10.2 million nodes in all, 0.75 to 1.05 s");
+              "5,244,061 nodes in all (shortest-random50.txt), 1.07 s");
   }
 
-  std::mt19937_64 poolRng(1980);
-  const auto pickStart = std::chrono::steady_clock::now();
-  const std::vector<Cells> deepest = DeepestEstimated(deepPool, deepCount, poolRng);
-  std::printf(
-      "deep positions: the %zu largest estimates among %ld random solvable positions (seed 1980), "
-      "picked in %.2f s\n",
-      deepest.size(), deepPool, std::chrono::duration<double>(std::chrono::steady_clock::now() - pickStart).count());
+  std::vector<Cells> deepest = ReadPositions(QUARVEL_DEEP_POSITIONS);
+  deepest.resize(std::min(deepest.size(), static_cast<std::size_t>(std::max(deepCount, 0))));
+  std::printf("deep positions: the first %zu of %s\n", deepest.size(), QUARVEL_DEEP_POSITIONS);
   std::vector<Run> deepRuns;
   for (const Cells& cells : deepest) {
     const Run run = Solve(cells);
@@ -268,7 +235,7 @@ int main(int argc, char* argv[]) {
   }
   if (!deepRuns.empty()) {
     Summary("deep positions", deepRuns, "mean at most 100 ms",
-            "mean 478 ms, median 169 ms, max 4.98 s; nodes mean 4,180,365, median 1,592,579, max 47,159,587");
+            "mean 498 ms, median 194 ms, max 5.32 s; nodes mean 2,485,137, median 1,013,429, max 26,833,798");
     ByLength(deepRuns);
   }
 
@@ -285,9 +252,7 @@ int main(int argc, char* argv[]) {
                 run.seconds, static_cast<unsigned long long>(run.nodes));
     hardRuns.push_back(run);
   }
-  Summary("80-move positions", hardRuns, "each at most 10 s",
-          "0 12 9 13 15 11 10 14 3 7 5 6 4 8 2 1 in 67 s with 641 million nodes; "
-          "0 12 9 13 15 11 10 14 3 7 2 5 4 8 6 1 in 61 s");
+  Summary("80-move positions", hardRuns, "each at most 10 s", "80 moves each in 49 to 60 s, 202 to 286 million nodes");
   const auto refuseStart = std::chrono::steady_clock::now();
   try {
     SolveShortest(Parse(kUnsolvable));

@@ -47,7 +47,7 @@ class Solver {
       const shortest::TablesFile& file = shortest::UsedTablesFile();
       if (file.image.empty())
         err_ << "quarvel-solve: not using the tables' file " << file.path << " (" << file.problem
-             << "); building the tables instead, which takes a few seconds\n";
+             << "); building the tables instead, which takes a minute or two\n";
     }
     const auto solution = shortest::SolveShortest(cells);
     if (lengthOnly_)

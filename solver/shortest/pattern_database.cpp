@@ -1,5 +1,6 @@
 #include "solver/shortest/pattern_database.h"
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <optional>
@@ -39,6 +40,7 @@ std::vector<std::uint64_t> ConnectedMasks() {
 }
 
 // A search state packed in 32 bits: the group's cells, 4 bits each, then the empty cell.
+static_assert(4 * kMaxGroupTiles + 4 <= 32);
 struct Packed {
   static std::uint32_t Pack(const std::uint8_t* cells, int k, unsigned blank) {
     std::uint32_t word = blank;
@@ -51,14 +53,38 @@ struct Packed {
   }
 };
 
+// Placements in rank order: each slot takes the free cells from the lowest up, so the
+// placements come in the order of their ranks.
+void PackPlacements(const std::vector<std::uint8_t>& table, const std::uint8_t* tiles, int k, int slot, unsigned used,
+                    int manhattan, std::size_t& rank, std::vector<std::uint8_t>& packed) {
+  if (slot == k) {
+    const int excess = table[rank] - manhattan;  // even and never negative
+    const auto half = static_cast<std::uint8_t>(std::min(excess / 2, kMaxHalfExcess));
+    packed[rank / 2] = static_cast<std::uint8_t>(packed[rank / 2] | (half << ((rank & 1) * 4)));
+    ++rank;
+    return;
+  }
+  for (unsigned cell = 0; cell < 16; ++cell)
+    if (!(used & (1u << cell)))
+      PackPlacements(table, tiles, k, slot + 1, used | (1u << cell), manhattan + kCellDistance[tiles[slot] - 1u][cell],
+                     rank, packed);
+}
+
+// The table's distances as half their excess over the Manhattan distances, two a byte.
+void PackHalfExcess(const std::vector<std::uint8_t>& table, const std::uint8_t* tiles, int k,
+                    std::vector<std::uint8_t>& packed) {
+  packed.assign((table.size() + 1) / 2, 0);
+  std::size_t rank = 0;
+  PackPlacements(table, tiles, k, 0, 0, 0, rank, packed);
+}
+
 }  // namespace
 
 PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std::atomic<bool>* cancel)
     : count_(static_cast<int>(tiles.size())) {
   const int k = count_;
   for (int i = 0; i < k; ++i) tiles_[static_cast<std::size_t>(i)] = tiles[static_cast<std::size_t>(i)];
-  owned_.assign(TableSize(k), kUnknown);
-  std::vector<std::uint8_t>& table = owned_;
+  std::vector<std::uint8_t> table(TableSize(k), kUnknown);
 
   // Visited (placement, empty cell) pairs, the empty cell counted among the free cells.
   const auto freeCount = static_cast<std::size_t>(16 - k);
@@ -120,6 +146,7 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, const std:
     }
     frontier.swap(next);
   }
+  PackHalfExcess(table, tiles_.data(), k, owned_);
   entries_ = owned_.data();
   size_ = owned_.size();
 }

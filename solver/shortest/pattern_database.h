@@ -3,7 +3,9 @@
 // them home from any placement, the other tiles moving at no cost. A group tile moves
 // into the empty cell, so where group tiles wall off empty cells the distance depends on
 // the empty cell's side; the table keeps the smallest. Groups that share no tile add up
-// to a lower bound of the distance to the goal.
+// to a lower bound of the distance to the goal. Each tile of a group needs at least its
+// Manhattan distance, and the table's distance exceeds their sum by an even number of
+// moves; a table keeps half that excess, four bits a placement.
 #include <array>
 #include <atomic>
 #include <bit>
@@ -15,7 +17,7 @@
 
 namespace quarvel::shortest {
 
-inline constexpr int kMaxGroupTiles = 6;
+inline constexpr int kMaxGroupTiles = 7;
 
 // Bits set in a 16-bit mask, by table: without a popcount instruction in the baseline
 // instruction set, std::popcount is a library call.
@@ -46,6 +48,20 @@ constexpr std::size_t TableSize(int k) {
   return size;
 }
 
+// Moves between two cells along rows and columns.
+inline constexpr std::array<std::array<std::uint8_t, 16>, 16> kCellDistance = [] {
+  std::array<std::array<std::uint8_t, 16>, 16> d{};
+  for (int a = 0; a < 16; ++a)
+    for (int b = 0; b < 16; ++b)
+      d[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(
+          (a / 4 > b / 4 ? a / 4 - b / 4 : b / 4 - a / 4) + (a % 4 > b % 4 ? a % 4 - b % 4 : b % 4 - a % 4));
+  return d;
+}();
+
+// Half the excess is kept up to this; a larger excess is stored as this, which keeps the
+// estimate below the distance.
+inline constexpr int kMaxHalfExcess = 15;
+
 class PatternDatabase {
  public:
   // Thrown by the constructor when its cancel flag is set during the build.
@@ -60,8 +76,10 @@ class PatternDatabase {
   PatternDatabase& operator=(const PatternDatabase&) = delete;
 
   std::span<const std::uint8_t> tiles() const { return {tiles_.data(), static_cast<std::size_t>(count_)}; }
-  // Moves of the group's tiles needed from the placement of the given rank.
-  std::uint8_t Distance(std::uint32_t rank) const { return entries_[rank]; }
+  // Half the moves of the group's tiles needed from the placement of the given rank beyond
+  // the sum of their Manhattan distances.
+  int HalfExcess(std::uint32_t rank) const { return (entries_[rank >> 1] >> ((rank & 1) * 4)) & 15; }
+  // The entries, two a byte, the even rank in the low four bits.
   std::span<const std::uint8_t> entries() const { return {entries_, size_}; }
   std::size_t bytes() const { return size_; }
 
@@ -73,32 +91,30 @@ class PatternDatabase {
   std::size_t size_ = 0;
 };
 
-// The groups. The estimate is the largest over the splits below, each looked up on the
-// position and on its reflection about the main diagonal.
-inline constexpr int kGroupCount = 6;
+// The groups. The estimate is the sum over the split below, looked up on the position and on
+// its reflection about the main diagonal, whichever is larger. Tile 8, a group of its own,
+// counts its Manhattan distance and needs no table.
+inline constexpr int kGroupCount = 3;
 inline constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, kGroupCount> kGroups{{
-    {1, 5, 6, 9, 10, 13},
-    {7, 8, 11, 12, 14, 15},
-    {2, 3, 4, 0, 0, 0},
-    {1, 2, 3, 5, 6, 7},
-    {13, 14, 15, 9, 10, 11},
-    {4, 8, 12, 0, 0, 0},
+    {1, 2, 3, 4, 5, 6, 7},
+    {9, 10, 11, 12, 13, 14, 15},
+    {8, 0, 0, 0, 0, 0, 0},
 }};
-inline constexpr std::array<int, kGroupCount> kGroupSizes{6, 6, 3, 6, 6, 3};
+inline constexpr std::array<int, kGroupCount> kGroupSizes{7, 7, 1};
 // Splits of the fifteen tiles into groups (indices into kGroups) that share no tile.
-inline constexpr std::array<std::array<std::uint8_t, 3>, 2> kSplits{{{0, 1, 2}, {3, 4, 5}}};
+inline constexpr std::array<std::array<std::uint8_t, 3>, 1> kSplits{{{0, 1, 2}}};
 
-// The tables made and stored. Turned upside down, the board takes the homes of
-// {13, 14, 15, 9, 10, 11} to those of {1, 2, 3, 5, 6, 7}, tile for tile in that order, and
-// keeps every move a move; so that group reads the other's table with its cells turned.
-inline constexpr int kTableCount = 5;
-inline constexpr std::array<std::uint8_t, kTableCount> kTableGroup{0, 1, 2, 3, 5};  // the group each is made for
-inline constexpr std::array<std::uint8_t, kGroupCount> kTableOf{0, 1, 2, 3, 3, 4};
-inline constexpr std::array<bool, kGroupCount> kUpsideDown{false, false, false, false, true, false};
+// The tables made and stored, and the table of each group (kNoTable for a lone tile).
+inline constexpr int kTableCount = 2;
+inline constexpr std::array<std::uint8_t, kTableCount> kTableGroup{0, 1};  // the group each is made for
+inline constexpr std::uint8_t kNoTable = 0xFF;
+inline constexpr std::array<std::uint8_t, kGroupCount> kTableOf{0, 1, kNoTable};
 
-// A cell as the group's table sees it.
-constexpr std::uint8_t TableCell(std::size_t group, unsigned cell) {
-  return static_cast<std::uint8_t>(kUpsideDown[group] ? (3 - cell / 4) * 4 + cell % 4 : cell);
+// The sum of the Manhattan distances of group g's tiles standing in `cells`, in order.
+inline int GroupManhattan(std::size_t g, const std::uint8_t* cells) {
+  int sum = 0;
+  for (int i = 0; i < kGroupSizes[g]; ++i) sum += kCellDistance[kGroups[g][static_cast<std::size_t>(i)] - 1u][cells[i]];
+  return sum;
 }
 
 struct PatternTables {
@@ -111,9 +127,9 @@ struct PatternTables {
   }
   // The distance of group g (an index into kGroups) whose tiles stand in `cells`, in order.
   int GroupDistance(std::size_t g, const std::uint8_t* cells) const {
-    std::array<std::uint8_t, kMaxGroupTiles> turned{};
-    for (int i = 0; i < kGroupSizes[g]; ++i) turned[static_cast<std::size_t>(i)] = TableCell(g, cells[i]);
-    return groups[kTableOf[g]].Distance(RankCells(turned.data(), kGroupSizes[g]));
+    const int manhattan = GroupManhattan(g, cells);
+    if (kTableOf[g] == kNoTable) return manhattan;
+    return manhattan + 2 * groups[kTableOf[g]].HalfExcess(RankCells(cells, kGroupSizes[g]));
   }
 };
 

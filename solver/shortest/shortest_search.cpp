@@ -68,36 +68,44 @@ constexpr std::array<std::array<std::uint8_t, 5>, 16> kNeighbours = [] {
   return n;
 }();
 
-// Where each part's tiles stand on every side (as its table sees them), with the rank of their placement and its
-// distance; the estimate is the largest of the sides' sums.
+// Where each part's tiles stand on every side, with the rank of their placement, the sum of
+// their Manhattan distances and the part's distance; the estimate is the largest of the
+// sides' sums.
 struct Estimate {
   std::array<std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3>, kSides> cells{};
   std::array<std::array<std::uint32_t, 3>, kSides> rank{};
+  std::array<std::array<std::uint8_t, 3>, kSides> manhattan{};
   std::array<std::array<std::uint8_t, 3>, kSides> distance{};
   std::array<int, kSides> sum{};
 
   int Value() const { return *std::max_element(sum.begin(), sum.end()); }
 
-  // Tile now at `cell`, on one side: updates the rank of its group (a move along the
-  // side's rows changes one digit by one) and its distance; returns the side's sum.
+  // Tile now at `cell`, on one side: updates its group's Manhattan distances, the rank of
+  // its placement (a move along the side's rows changes one digit by one) and its
+  // distance; returns the side's sum.
   int Set(const PatternTables& tables, std::size_t side, int tile, int cell) {
     const std::size_t reflected = side & 1;
     const std::uint8_t t = kSideView.tile[reflected][static_cast<std::size_t>(tile)];
     const Place place = kSideView.place[side][t];
     const std::size_t g = kSplits[side / 2][place.part];
-    const std::uint8_t to = TableCell(g, kSideView.cell[reflected][static_cast<std::size_t>(cell)]);
+    const std::uint8_t to = kSideView.cell[reflected][static_cast<std::size_t>(cell)];
     auto& group = cells[side][place.part];
     const std::uint8_t from = group[place.slot];
     group[place.slot] = to;
-    std::uint32_t& r = rank[side][place.part];
-    if (to == from + 1 || to + 1 == from)
-      r = r + kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * to -
-          kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * from;
-    else
-      r = RankCells(group.data(), kGroupSizes[g]);
-    const std::uint8_t d = tables.groups[kTableOf[g]].Distance(r);
+    std::uint8_t& m = manhattan[side][place.part];
+    m = static_cast<std::uint8_t>(m + kCellDistance[t - 1u][to] - kCellDistance[t - 1u][from]);
+    int d = m;
+    if (kTableOf[g] != kNoTable) {
+      std::uint32_t& r = rank[side][place.part];
+      if (to == from + 1 || to + 1 == from)
+        r = r + kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * to -
+            kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * from;
+      else
+        r = RankCells(group.data(), kGroupSizes[g]);
+      d += 2 * tables.groups[kTableOf[g]].HalfExcess(r);
+    }
     sum[side] += d - distance[side][place.part];
-    distance[side][place.part] = d;
+    distance[side][place.part] = static_cast<std::uint8_t>(d);
     return sum[side];
   }
 
@@ -107,7 +115,8 @@ struct Estimate {
       for (std::size_t part = 0; part < 3; ++part) {
         const std::size_t g = kSplits[side / 2][part];
         rank[side][part] = RankCells(cells[side][part].data(), kGroupSizes[g]);
-        distance[side][part] = tables.groups[kTableOf[g]].Distance(rank[side][part]);
+        manhattan[side][part] = static_cast<std::uint8_t>(GroupManhattan(g, cells[side][part].data()));
+        distance[side][part] = static_cast<std::uint8_t>(tables.GroupDistance(g, cells[side][part].data()));
         sum[side] += distance[side][part];
       }
     }
@@ -122,8 +131,7 @@ Estimate EstimateOf(const PatternTables& tables, const Cells& position) {
     for (std::size_t side = 0; side < kSides; ++side) {
       const std::size_t reflected = side & 1;
       const Place place = kSideView.place[side][kSideView.tile[reflected][static_cast<std::size_t>(tile)]];
-      e.cells[side][place.part][place.slot] =
-          TableCell(kSplits[side / 2][place.part], kSideView.cell[reflected][static_cast<std::size_t>(c)]);
+      e.cells[side][place.part][place.slot] = kSideView.cell[reflected][static_cast<std::size_t>(c)];
     }
   }
   e.Recompute(tables);
@@ -228,10 +236,5 @@ std::string SolutionText(const std::vector<int>& tiles) {
 }
 
 int EstimateMoves(const Cells& cells) { return EstimateOf(Tables(), cells).Value(); }
-
-int FirstSplitEstimate(const Cells& cells) {
-  const Estimate e = EstimateOf(Tables(), cells);
-  return std::max(e.sum[0], e.sum[1]);
-}
 
 }  // namespace quarvel::shortest

@@ -1,7 +1,7 @@
 #pragma once
 // The shortest solution of a position: iterative-deepening A* over single-tile moves,
-// guided by the largest of additive pattern-database estimates (two splits into 6-6-3
-// groups, each on the position and on its reflection about the main diagonal).
+// guided by an additive pattern-database estimate (groups of 7, 7 and 1 tiles), the larger
+// of its values on the position and on its reflection about the main diagonal.
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -32,7 +32,5 @@ std::string SolutionText(const std::vector<int>& tiles);
 
 // The search's estimate of the moves the position needs: never more than the true number.
 int EstimateMoves(const Cells& cells);
-// The estimate of the first split alone (on the position and its reflection).
-int FirstSplitEstimate(const Cells& cells);
 
 }  // namespace quarvel::shortest

@@ -56,7 +56,7 @@ Header ExpectedHeader() {
     const std::size_t group = kTableGroup[g];
     for (int i = 0; i < kGroupSizes[group]; ++i) h.groups[g].tiles[i] = kGroups[group][static_cast<std::size_t>(i)];
     h.groups[g].offset = offset;
-    h.groups[g].size = TableSize(kGroupSizes[group]);
+    h.groups[g].size = (TableSize(kGroupSizes[group]) + 1) / 2;  // two entries a byte
     offset += h.groups[g].size;
   }
   h.bodyBytes = offset;

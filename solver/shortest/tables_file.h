@@ -12,7 +12,7 @@
 namespace quarvel::shortest {
 
 inline constexpr const char* kTablesFileName = "quarvel-shortest.tables";
-inline constexpr std::uint32_t kTablesFormatVersion = 1;
+inline constexpr std::uint32_t kTablesFormatVersion = 2;
 inline constexpr std::size_t kTablesHeaderBytes = 4096;
 
 // Header fields at fixed places, in the writer's byte order.

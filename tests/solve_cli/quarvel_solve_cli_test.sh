@@ -23,8 +23,11 @@ check "length" $'30\n0' "$out"
 "$solve" --help | grep -q '^Usage: quarvel-solve' || { echo "help"; fail=1; }
 
 # Without a usable tables' file the tables are built, said once, and the answers stay.
+# Under the sanitizers that build takes many minutes: the Release run checks it, and the
+# unit tests build small tables under the sanitizers.
+[ "${2:-}" = sanitized ] && exit $fail
 printf 'QVORBTBL and not much more' >"$scratch/damaged.tables"
 out=$(QUARVEL_SHORTEST_TABLES="$scratch/damaged.tables" "$solve" --length 653837184003 0 653837184003 2>"$scratch/err")
 check "length without a good file" $'30\n0\n30' "$out"
-check "said once" "quarvel-solve: not using the tables' file $scratch/damaged.tables (it is too short for its header); building the tables instead, which takes a few seconds" "$(cat "$scratch/err")"
+check "said once" "quarvel-solve: not using the tables' file $scratch/damaged.tables (it is too short for its header); building the tables instead, which takes a minute or two" "$(cat "$scratch/err")"
 exit $fail
