@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every benchmark and prints every figure: start-up beside a bare Qt window
 # (offscreen, then under Xvfb when it is installed), start-up with growing saved.dat
-# files, the logic micro-benchmarks and the Qt window micro-benchmarks.
+# files, the logic micro-benchmarks, the Qt window micro-benchmarks and the first deal's
+# shortest-solution note in fresh programs.
 #   run_benchmarks.sh LOGIC_BENCH STARTUP_BENCH SHORTEST_BENCH [QT_BENCH GAME BARE_WINDOW]
 # Started by `cmake --build <build> --target bench` and by tools/bench.sh.
 set -euo pipefail
@@ -44,4 +45,7 @@ echo
 if [ -n "$qt" ]; then
   echo "== Qt window micro-benchmarks, offscreen (quarvel_qt_bench)"
   QT_QPA_PLATFORM=offscreen "$qt"
+  echo
+  echo "== The first deal's shortest-solution note, ten fresh programs (quarvel_qt_bench --first-deal-note)"
+  for seed in 1 2 3 4 5 6 7 8 9 10; do QT_QPA_PLATFORM=offscreen "$qt" --first-deal-note "$seed"; done
 fi
