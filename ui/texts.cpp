@@ -92,7 +92,11 @@ std::string ErrorText(int error) {
   };
   for (const auto& reason : kReasons)
     if (reason.error == error) return Text(reason.text);
-  const char* english = strerrordesc_np(error);
+#if defined(__GLIBC__)
+  const char* english = strerrordesc_np(error);  // English whatever the locale
+#else
+  const char* english = std::strerror(error);  // the C library of the WebAssembly build knows only English
+#endif
   return english ? english : "error " + std::to_string(error);
 }
 
@@ -200,7 +204,10 @@ bool IsWholeCatalogue(std::string_view content) {
   std::memcpy(&magic, content.data(), 4);
   const bool swapped = magic == __builtin_bswap32(kMagic);
   if (magic != kMagic && !swapped) return false;
-  const auto word = [&](std::size_t at) { return std::uint64_t{Word(content, at, swapped)}; };
+  // Every offset asked for lies within the content, which fits in a std::size_t.
+  const auto word = [&](std::uint64_t at) {
+    return std::uint64_t{Word(content, static_cast<std::size_t>(at), swapped)};
+  };
   if (word(4) >> 16 != 0) return false;  // a revision this reader does not know
   const std::uint64_t count = word(8), originals = word(12), translations = word(16);
   const std::uint64_t hashSize = word(20), hashes = word(24), size = content.size();
@@ -208,7 +215,7 @@ bool IsWholeCatalogue(std::string_view content) {
   for (std::uint64_t table : {originals, translations})
     for (std::uint64_t i = 0; i < count; ++i) {
       const std::uint64_t length = word(table + 8 * i), at = word(table + 8 * i + 4);
-      if (at + length >= size || content[at + length] != '\0') return false;
+      if (at + length >= size || content[static_cast<std::size_t>(at + length)] != '\0') return false;
     }
   for (std::uint64_t i = 0; i < hashSize; ++i)
     if (word(hashes + 4 * i) > count) return false;
