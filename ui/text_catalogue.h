@@ -101,6 +101,10 @@ enum class TextId {
   ReasonNameTooLong,
   ReasonNoLocks,
   ReasonStaleHandle,
+  // The web page's own boxes and records.
+  OkButton,
+  CancelButton,
+  RecordsNotKept,
   Count
 };
 
@@ -199,6 +203,10 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     {TextId::ReasonNameTooLong, N_("File name too long")},
     {TextId::ReasonNoLocks, N_("No locks available")},
     {TextId::ReasonStaleHandle, N_("Stale file handle")},
+    {TextId::OkButton, N_("OK")},
+    {TextId::CancelButton, N_("Cancel")},
+    {TextId::RecordsNotKept, N_("This browser does not let the game keep its records. You can play, but the Hall of "
+                                "Fame and the saved games are lost when the page is closed.")},
 }};
 
 // The table is in the enum's order, so that an identity finds its text directly.

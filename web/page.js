@@ -1,0 +1,359 @@
+// The page's script: it builds the three windows from the layouts the program exports,
+// forwards every click, key and timer tick to the program's handlers (page_event), and
+// draws the state they leave (page_state). It decides nothing of the game itself.
+'use strict';
+
+(() => {
+  const TWIPS_PER_PIXEL = 15; // 96 dots per inch
+  const RECORDS = '/records';
+  const LOCK_NAME = 'quarvel-orbix-records';
+
+  let layouts = null;
+  let started = false;
+  let busy = false; // a handler is running (perhaps waiting on a dialog)
+  let pendingFocus = null;
+  let listVersion = -1;
+  const windows = {}; // window id -> {element, controls: name -> element}
+  const tiles = [];
+
+  const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
+  const rgb = (c) => `rgb(${c[0]}, ${c[1]}, ${c[2]})`;
+  const fontOf = (f) => {
+    const families = f.family === 'Courier New' ? '"Courier New", "Liberation Mono", monospace'
+      : 'Arial, "Liberation Sans", "MS Sans Serif", sans-serif';
+    return `${f.italic ? 'italic ' : ''}${f.bold ? 'bold ' : ''}${f.points}pt ${families}`;
+  };
+
+  // ---- Calls into the program ----
+  const ccall = (...args) => Module.ccall(...args);
+  const json = (name, types = [], values = []) => JSON.parse(ccall(name, 'string', types, values));
+  const text = (english) => ccall('page_text', 'string', ['string'], [english]);
+
+  // Runs one event; events arriving while a handler runs are dropped, as on the desktop.
+  async function send(name, argument = '') {
+    if (!started || busy) return false;
+    busy = true;
+    let received = 0;
+    try {
+      received = await ccall('page_event', 'number', ['string', 'string'], [name, String(argument)], { async: true });
+    } finally {
+      busy = false;
+      draw();
+    }
+    return received === 1;
+  }
+
+  // ---- The windows ----
+  function makeControl(id, c) {
+    let element;
+    switch (c.kind) {
+      case 'button':
+        element = document.createElement('button');
+        element.type = 'button';
+        element.textContent = c.caption;
+        break;
+      case 'textbox':
+      case 'readonly':
+        element = document.createElement(c.multiLine ? 'textarea' : 'input');
+        if (!c.multiLine) element.type = 'text';
+        element.readOnly = c.kind === 'readonly';
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+        element.value = c.caption;
+        if (!c.border) element.classList.add('borderless');
+        break;
+      case 'combobox': {
+        element = document.createElement('input');
+        element.type = 'text';
+        element.autocomplete = 'off';
+        element.setAttribute('list', `${id}-list`);
+        const list = document.createElement('datalist');
+        list.id = `${id}-list`;
+        windows[id].list = list;
+        break;
+      }
+      default:
+        element = document.createElement('div');
+        element.textContent = c.caption;
+        element.classList.add(c.kind);
+    }
+    element.classList.add('control');
+    element.dataset.name = c.name;
+    const [left, top, width, height] = c.rect;
+    Object.assign(element.style, {
+      left: px(left), top: px(top), width: px(width), height: px(height),
+      font: fontOf(c.font), textAlign: c.alignment === 'centre' || c.kind === 'button' ? 'center' : c.alignment,
+      color: rgb(c.foreground), background: rgb(c.background),
+    });
+    if (c.kind === 'rectangle') element.style.borderColor = rgb(c.foreground);
+    if (c.kind === 'label') element.style.lineHeight = 'normal';
+    if (c.accessibleName && c.kind !== 'label') element.setAttribute('aria-label', c.accessibleName);
+    if (c.kind !== 'label' && c.kind !== 'rectangle' && !c.tabStop) element.tabIndex = -1;
+    if (!c.visible) {
+      // The empty cell's button: unseen, and unused by the handlers, but a screen reader
+      // still hears where the empty cell is.
+      element.classList.add('blank');
+      element.tabIndex = -1;
+    }
+    return element;
+  }
+
+  function buildWindow(id) {
+    const layout = layouts[id];
+    const element = document.createElement('section');
+    element.className = 'window';
+    element.hidden = true;
+    element.setAttribute('aria-label', layout.caption);
+    Object.assign(element.style, {
+      width: px(layout.width), height: px(layout.height), background: rgb(layout.background),
+    });
+    windows[id] = { element, controls: {}, layout };
+    // In tab order, so that Tab walks the controls as on the desktop.
+    const ordered = [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex);
+    for (const c of ordered) {
+      const control = makeControl(id, c);
+      windows[id].controls[c.name] = control;
+      element.appendChild(control);
+    }
+    if (windows[id].list) element.appendChild(windows[id].list);
+    document.getElementById('stage').appendChild(element);
+  }
+
+  function bindMainWindow() {
+    const { controls } = windows.main;
+    for (let k = 0; k < 16; ++k) {
+      tiles[k] = controls[`Command1(${k})`];
+      tiles[k].addEventListener('click', () => send('tile', k));
+    }
+    for (const name of layouts.commands) controls[name].addEventListener('click', () => send('command', name));
+    const gameBox = controls.Text1;
+    gameBox.addEventListener('mousedown', () => send('gameNumberBox'));
+    gameBox.addEventListener('input', () => send('type', gameBox.value));
+    gameBox.addEventListener('keydown', (event) => {
+      if (event.key === 'Enter') {
+        event.preventDefault();
+        send('command', 'Command8');
+      }
+    });
+    controls.Text3.addEventListener('mousedown', (event) => {
+      event.preventDefault();
+      send('timeBox');
+    });
+  }
+
+  function bindOtherWindows() {
+    windows.halloffame.controls.Command1.addEventListener('click', () => send('return'));
+    windows.reload.controls.Command1.addEventListener('click', () => send('return'));
+    const combo = windows.reload.controls.Combo1;
+    combo.addEventListener('input', (event) => {
+      // A choice from the open list starts that game; typing only edits the box.
+      if (!event.inputType || event.inputType === 'insertReplacementText') send('pick', combo.value);
+    });
+    combo.addEventListener('keydown', (event) => {
+      const entries = [...windows.reload.list.options].map((o) => o.value);
+      if (event.key === 'Enter') {
+        event.preventDefault();
+        send('pick', combo.value);
+      } else if ((event.key === 'ArrowDown' || event.key === 'ArrowUp') && !event.altKey && entries.length) {
+        event.preventDefault();
+        const at = entries.indexOf(combo.value);
+        const next = event.key === 'ArrowDown' ? Math.min(at + 1, entries.length - 1) : Math.max(at - 1, 0);
+        combo.value = entries[at < 0 ? 0 : next];
+      }
+    });
+  }
+
+  function onKey(event) {
+    if (!started || document.querySelector('dialog[open]')) return;
+    const up = visibleWindow();
+    const inGameBox = event.target === windows.main.controls.Text1;
+    if (up === 'main') {
+      if (event.key.startsWith('Arrow') && !event.altKey && !event.ctrlKey) {
+        if (inGameBox) return;
+        event.preventDefault(); // the arrows play; they never scroll the page
+        send('arrow', event.key);
+      } else if (event.ctrlKey && !event.altKey && (event.key === 'n' || event.key === 'N')) {
+        event.preventDefault();
+        send('command', 'Command2');
+      }
+      // Ctrl+Q closes the desktop game; a page is closed by the browser.
+    } else if (up === 'halloffame' && (event.key === 'Escape' || event.key === 'Enter')) {
+      event.preventDefault();
+      send('return');
+    } else if (up === 'reload' && event.key === 'Escape') {
+      event.preventDefault();
+      send('return');
+    }
+  }
+
+  // ---- Drawing the state ----
+  let shownWindow = null;
+  const visibleWindow = () => shownWindow;
+
+  function setValue(element, value) {
+    if (element.value !== value) element.value = value;
+  }
+
+  function draw() {
+    const state = json('page_state', ['number'], [listVersion]);
+    if (!state) return;
+    const main = windows.main.controls;
+    state.tiles.forEach((tile, k) => {
+      tiles[k].style.left = px(tile.left);
+      tiles[k].style.top = px(tile.top);
+      if (tiles[k].getAttribute('aria-label') !== tile.name) tiles[k].setAttribute('aria-label', tile.name);
+    });
+    setValue(main.Text1, state.game);
+    setValue(main.Text3, state.time);
+    if (state.note) main.Text1.title = state.note; else main.Text1.removeAttribute('title');
+    for (const [name, enabled] of Object.entries(state.enabled)) main[name].disabled = !enabled;
+    setValue(windows.halloffame.controls.Text1, state.listing.replace(/\r\n/g, '\n'));
+    if (state.list) {
+      const { list } = windows.reload;
+      list.replaceChildren(...state.list.map((entry) => new Option(entry, entry)));
+      listVersion = state.listVersion;
+    }
+    setValue(windows.reload.controls.Combo1, state.combo);
+    if (state.window !== shownWindow) {
+      for (const [id, w] of Object.entries(windows)) w.element.hidden = id !== state.window;
+      shownWindow = state.window;
+      document.title = layouts[state.window].caption;
+      fit();
+      const first = { halloffame: windows.halloffame.controls.Command1, reload: windows.reload.controls.Combo1 };
+      if (first[state.window]) first[state.window].focus();
+    }
+    if (pendingFocus !== null) {
+      tiles[pendingFocus].focus();
+      pendingFocus = null;
+    }
+  }
+
+  // The window up, scaled as a whole to the viewport, never wider than it.
+  function fit() {
+    if (!shownWindow) return;
+    const { element, layout } = windows[shownWindow];
+    const width = layout.width / TWIPS_PER_PIXEL;
+    const height = layout.height / TWIPS_PER_PIXEL;
+    const scale = Math.min(document.documentElement.clientWidth / width, window.innerHeight / height, 2);
+    element.style.transform = `scale(${scale})`;
+    const stage = document.getElementById('stage');
+    stage.style.width = `${width * scale}px`;
+    stage.style.height = `${height * scale}px`;
+  }
+
+  // ---- The page's dialogs ----
+  function openDialog(dialog, focus) {
+    return new Promise((resolve) => {
+      const done = (value) => {
+        dialog.removeEventListener('close', onClose);
+        resolve(value);
+      };
+      const onClose = () => done(dialog.returnValue);
+      dialog.returnValue = 'cancel';
+      dialog.addEventListener('close', onClose);
+      dialog.showModal();
+      focus.focus();
+    });
+  }
+
+  const page = {
+    async showMessage(title, message) {
+      draw();
+      document.getElementById('message-title').textContent = title;
+      document.getElementById('message-text').textContent = message;
+      await openDialog(document.getElementById('message-box'), document.getElementById('message-ok'));
+    },
+    async askInput(title, prompt) {
+      draw();
+      const dialog = document.getElementById('input-box');
+      const answer = document.getElementById('input-answer');
+      document.getElementById('input-title').textContent = title;
+      document.getElementById('input-prompt').textContent = prompt;
+      answer.value = '';
+      const result = await openDialog(dialog, answer);
+      return result === 'ok' ? answer.value : null;
+    },
+    setBusyPointer(on) {
+      document.body.classList.toggle('busy', on);
+    },
+    focusTile(tile) {
+      pendingFocus = tile;
+    },
+    records: null, // set by start()
+  };
+  document.getElementById('input-cancel').addEventListener('click', () => document.getElementById('input-box').close('cancel'));
+
+  // ---- Records in the browser's storage ----
+  function recordsStorage() {
+    const FS = Module.FS;
+    let release = null;
+    const sync = (populate) => new Promise((resolve) => FS.syncfs(populate, (error) => resolve(error ? 28 : 0))); // ENOSPC
+    return {
+      // The tabs' lock, held until unlock(); without Web Locks one tab is all there is.
+      async lock() {
+        if (!navigator.locks) return 0;
+        return new Promise((resolve) => {
+          navigator.locks.request(LOCK_NAME, () => new Promise((done) => {
+            release = done;
+            resolve(0);
+          })).catch(() => resolve(6)); // ENXIO
+        });
+      },
+      unlock() {
+        if (release) release();
+        release = null;
+      },
+      load: () => sync(true),
+      save: () => sync(false),
+    };
+  }
+
+  async function mountRecords() {
+    const FS = Module.FS;
+    FS.mkdir(RECORDS);
+    let stored = false;
+    try {
+      FS.mount(FS.filesystems.IDBFS, {}, RECORDS);
+      stored = await new Promise((resolve) => FS.syncfs(true, (error) => resolve(!error)));
+    } catch (error) {
+      stored = false;
+    }
+    if (!stored) {
+      try { FS.unmount(RECORDS); } catch (error) { /* memory only */ }
+    }
+    // quarvel.dat ships with the page; it is stored with the records, which every change
+    // reads back from storage.
+    FS.writeFile(`${RECORDS}/quarvel.dat`, FS.readFile('/game/quarvel.dat'));
+    if (stored) stored = await new Promise((resolve) => FS.syncfs(false, (error) => resolve(!error)));
+    return stored;
+  }
+
+  async function start() {
+    const stored = await mountRecords();
+    page.records = recordsStorage();
+    layouts = json('page_layouts');
+    for (const id of ['main', 'halloffame', 'reload']) buildWindow(id);
+    for (const button of document.querySelectorAll('dialog button[data-text]')) {
+      button.textContent = text(button.dataset.text);
+    }
+    bindMainWindow();
+    bindOtherWindows();
+    document.addEventListener('keydown', onKey);
+    window.addEventListener('resize', fit);
+    busy = true;
+    const ok = await ccall('page_start', 'number', ['string', 'number'], [RECORDS, stored ? 1 : 0], { async: true });
+    busy = false;
+    if (!ok) return;
+    draw();
+    if (!stored) {
+      busy = true;
+      await ccall('page_storage_refused', null, [], [], { async: true });
+      busy = false;
+    }
+    started = true;
+    setInterval(() => { if (!busy) send('tick'); }, 1000);
+    document.body.dataset.ready = 'true';
+  }
+
+  window.Module = { page, onRuntimeInitialized: start, noExitRuntime: true };
+})();

@@ -1,0 +1,22 @@
+#pragma once
+// What binds the program's handlers and window state to the page: the windows' layouts
+// and their state as JSON for the script, and the page's events as handler calls.
+#include <cstdint>
+#include <string>
+
+#include "ui/program.h"
+
+namespace quarvel::web {
+
+// The three windows' layouts, captions and accessible names in the player's language.
+std::string LayoutsJson();
+
+// What the windows show now. The Reload Game list is included only when its version
+// differs from `shownListVersion`, the one the page already shows.
+std::string StateJson(const Program& program, const std::string& shortestNote, std::uint64_t shownListVersion);
+
+// Runs the page's event `name` with its argument; false when the window could not receive
+// it or no such event exists.
+bool RunEvent(Program& program, const std::string& name, const std::string& argument);
+
+}  // namespace quarvel::web

@@ -1,0 +1,75 @@
+// The game as a web page: the program's handlers compiled to WebAssembly behind the page's
+// script (page.js), which forwards input through page_event and draws what page_state
+// returns. The script calls in one at a time; a call may suspend while a dialog is up.
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "game/shuffled_random.h"
+#include "platform/system_clock.h"
+#include "ui/program.h"
+#include "ui/texts.h"
+#include "web/page_bindings.h"
+#include "web/page_file_store.h"
+#include "web/page_services.h"
+
+namespace {
+
+using namespace quarvel;
+
+// The system's generator is reseeded in the browser from crypto.getRandomValues (through
+// std::random_device).
+struct Page {
+  Page(const std::string& folder, bool stored)
+      : random(generator), files(folder, stored), program(Services{clock, dialogs, windows, files, random}) {}
+  web::PageClock clock;
+  SystemGenerator generator;
+  ShuffledRandomSource random;
+  web::PageDialogs dialogs;
+  web::PageWindowSystem windows;
+  web::PageFileStore files;
+  Program program;
+  std::string note;
+};
+
+std::unique_ptr<Page> page;
+std::string reply;  // what the last call returned to the script
+
+const char* Reply(std::string text) {
+  reply = std::move(text);
+  return reply.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* page_layouts() { return Reply(web::LayoutsJson()); }
+
+// Start-up over the records' folder; false when the game cannot start (the player was told).
+EMSCRIPTEN_KEEPALIVE int page_start(const char* folder, int stored) {
+  page = std::make_unique<Page>(folder, stored != 0);
+  return page->program.Start() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int page_event(const char* name, const char* argument) {
+  return page && web::RunEvent(page->program, name, argument) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
+  if (!page) return Reply("null");
+  return Reply(web::StateJson(page->program, page->note, static_cast<std::uint64_t>(shownListVersion)));
+}
+
+// Told once, when the browser refuses the records their storage.
+EMSCRIPTEN_KEEPALIVE void page_storage_refused() {
+  if (page) page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::RecordsNotKept));
+}
+
+// A text of the catalogue by its English words, in the player's language.
+EMSCRIPTEN_KEEPALIVE const char* page_text(const char* english) { return Reply(TranslatedCaption(english)); }
+
+}  // extern "C"
+
+int main() { return 0; }
