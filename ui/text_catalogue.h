@@ -205,8 +205,8 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     {TextId::ReasonStaleHandle, N_("Stale file handle")},
     {TextId::OkButton, N_("OK")},
     {TextId::CancelButton, N_("Cancel")},
-    {TextId::RecordsNotKept, N_("This browser does not let the game keep its records. You can play, but the Hall of "
-                                "Fame and the saved games are lost when the page is closed.")},
+    {TextId::RecordsNotKept, N_("This browser does not let the game keep its records. You can play, but no time "
+                                "enters the Hall of Fame and no game number can be saved.")},
 }};
 
 // The table is in the enum's order, so that an identity finds its text directly.

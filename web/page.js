@@ -13,6 +13,7 @@
   let busy = false; // a handler is running (perhaps waiting on a dialog)
   let pendingFocus = null;
   let listVersion = -1;
+  let dialogsShown = 0;
   const windows = {}; // window id -> {element, controls: name -> element}
   const tiles = [];
 
@@ -24,6 +25,16 @@
     return `${f.italic ? 'italic ' : ''}${f.bold ? 'bold ' : ''}${f.points}pt ${families}`;
   };
 
+  // The contrast ratio of two colours, as the accessibility guidelines define it.
+  const luminance = (c) => c.map((v) => {
+    const s = v / 255;
+    return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+  }).reduce((sum, v, i) => sum + v * [0.2126, 0.7152, 0.0722][i], 0);
+  const contrast = (a, b) => {
+    const [la, lb] = [luminance(a), luminance(b)];
+    return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05);
+  };
+
   // ---- Calls into the program ----
   const ccall = (...args) => Module.ccall(...args);
   const json = (name, types = [], values = []) => JSON.parse(ccall(name, 'string', types, values));
@@ -33,11 +44,13 @@
   async function send(name, argument = '') {
     if (!started || busy) return false;
     busy = true;
+    document.body.dataset.handling = name; // tells a test when the handler has returned
     let received = 0;
     try {
       received = await ccall('page_event', 'number', ['string', 'string'], [name, String(argument)], { async: true });
     } finally {
       busy = false;
+      delete document.body.dataset.handling;
       draw();
     }
     return received === 1;
@@ -85,8 +98,12 @@
       font: fontOf(c.font), textAlign: c.alignment === 'centre' || c.kind === 'button' ? 'center' : c.alignment,
       color: rgb(c.foreground), background: rgb(c.background),
     });
-    if (c.kind === 'rectangle') element.style.borderColor = rgb(c.foreground);
+    if (c.kind === 'rectangle') {
+      element.style.borderColor = rgb(c.foreground);
+      element.setAttribute('role', 'img');
+    }
     if (c.kind === 'label') element.style.lineHeight = 'normal';
+    if (contrast(c.foreground, c.background) < 4.5) element.classList.add('outlined');
     if (c.accessibleName && c.kind !== 'label') element.setAttribute('aria-label', c.accessibleName);
     if (c.kind !== 'label' && c.kind !== 'rectangle' && !c.tabStop) element.tabIndex = -1;
     if (!c.visible) {
@@ -250,6 +267,7 @@
       };
       const onClose = () => done(dialog.returnValue);
       dialog.returnValue = 'cancel';
+      dialog.dataset.shown = String(++dialogsShown); // tells one showing from the next
       dialog.addEventListener('close', onClose);
       dialog.showModal();
       focus.focus();

@@ -84,9 +84,10 @@ const std::array<PageEvent, 10>& PageEvents() {
        }},
       {"arrow",
        [](Program& p, const std::string& key) {
-         constexpr std::array<std::pair<std::string_view, ArrowKey>, 4> kKeys{
-             {{"ArrowUp", ArrowKey::Up}, {"ArrowDown", ArrowKey::Down}, {"ArrowLeft", ArrowKey::Left},
-              {"ArrowRight", ArrowKey::Right}}};
+         constexpr std::array<std::pair<std::string_view, ArrowKey>, 4> kKeys{{{"ArrowUp", ArrowKey::Up},
+                                                                               {"ArrowDown", ArrowKey::Down},
+                                                                               {"ArrowLeft", ArrowKey::Left},
+                                                                               {"ArrowRight", ArrowKey::Right}}};
          for (const auto& [name, arrow] : kKeys)
            if (name == key) return p.PressArrowKey(arrow);
          return false;

@@ -8,16 +8,19 @@ namespace quarvel::web {
 namespace {
 
 // Each returns 0 on success, else an errno value for the reason.
+// clang-format off
 EM_ASYNC_JS(int, LockRecords, (), { return await Module.page.records.lock(); });
 EM_JS(void, UnlockRecords, (), { Module.page.records.unlock(); });
 EM_ASYNC_JS(int, LoadRecords, (), { return await Module.page.records.load(); });
 EM_ASYNC_JS(int, SaveRecords, (), { return await Module.page.records.save(); });
+// clang-format on
 
 // Holds the tabs' lock for one change; a lock that cannot be had fails the change.
 class TabsLock {
  public:
   explicit TabsLock(const std::string& name) {
-    if (const int error = LockRecords(); error != 0) throw FileFailure(FileAction::Lock, name, FileProblem::System, error);
+    if (const int error = LockRecords(); error != 0)
+      throw FileFailure(FileAction::Lock, name, FileProblem::System, error);
   }
   TabsLock(const TabsLock&) = delete;
   TabsLock& operator=(const TabsLock&) = delete;
@@ -34,7 +37,6 @@ void PageFileStore::Refresh() {
 }
 
 void PageFileStore::Store(FileAction action, const std::string& name) {
-  if (!stored_) return;
   if (const int error = SaveRecords(); error != 0) {
     LoadRecords();
     throw FileFailure(action, name, FileProblem::System, error);
@@ -51,8 +53,13 @@ std::optional<std::string> PageFileStore::Read(const std::string& name, std::uin
   return folder_.Read(name, limit, followLinks);
 }
 
+void PageFileStore::Refuse(FileAction action, const std::string& name) {
+  if (!stored_) throw FileFailure(action, name, FileProblem::System, EACCES);
+}
+
 void PageFileStore::Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
                             const Change& change) {
+  Refuse(FileAction::Rewrite, name);
   const TabsLock lock(name);
   Refresh();
   folder_.Rewrite(name, scratch, limit, change);
@@ -60,6 +67,8 @@ void PageFileStore::Rewrite(const std::string& name, const std::string& scratch,
 }
 
 void PageFileStore::Remove(const std::string& name) {
+  if (!folder_.Exists(name)) return;
+  Refuse(FileAction::Delete, name);
   const TabsLock lock(name);
   Refresh();
   folder_.Remove(name);

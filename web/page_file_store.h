@@ -1,8 +1,9 @@
 #pragma once
 // The records in the browser's storage (IndexedDB, mounted as a folder): every change is
 // made under a lock that all the page's tabs share, on the files read again under it, and
-// is stored before the handler that made it returns. Where the browser refuses storage the
-// files live in memory for the visit.
+// is stored before the handler that made it returns. Where the browser refuses storage,
+// the records are read as they ship (none) and every change fails: nothing is reported as
+// kept that would be lost with the page.
 #include "platform/directory_file_store.h"
 
 namespace quarvel::web {
@@ -22,6 +23,8 @@ class PageFileStore : public FileStore {
  private:
   // Brings the folder up to date with what other tabs stored.
   void Refresh();
+  // Fails the change when the browser refuses storage.
+  void Refuse(FileAction action, const std::string& name);
   // Stores the folder; on failure takes back what storage holds and throws for `name`.
   void Store(FileAction action, const std::string& name);
 

@@ -13,6 +13,8 @@ namespace quarvel::web {
 namespace {
 
 // The script's dialogs resolve when the player closes them; the handler waits meanwhile.
+// (Script inside, which clang-format would take for C++.)
+// clang-format off
 EM_ASYNC_JS(void, ShowPageMessage, (const char* title, const char* text), {
   await Module.page.showMessage(UTF8ToString(title), UTF8ToString(text));
 });
@@ -26,6 +28,7 @@ EM_ASYNC_JS(char*, AskPageInput, (const char* title, const char* prompt), {
 EM_JS(void, SetPagePointer, (int busy), { Module.page.setBusyPointer(busy !== 0); });
 
 EM_JS(void, FocusPageTile, (int tile), { Module.page.focusTile(tile); });
+// clang-format on
 
 }  // namespace
 
