@@ -203,6 +203,36 @@
     }
   }
 
+  // ---- The shortest-solution note, found by a Web Worker ----
+  const SEARCH_LIMIT_MS = 30000; // longer, and the game goes without its note
+  let solver = null;
+  let searching = null; // the timer of the search under way
+
+  function askShortest(request) {
+    // A new game's request replaces one still searching, together with its worker.
+    if (searching) {
+      clearTimeout(searching);
+      solver.terminate();
+      solver = null;
+    }
+    if (!solver) {
+      solver = new Worker('shortest_worker.js');
+      solver.onmessage = ({ data }) => {
+        clearTimeout(searching);
+        searching = null;
+        if (data.length === null) return;
+        ccall('page_shortest_length', null, ['number', 'number'], [data.tag, data.length]);
+        if (!busy) draw();
+      };
+    }
+    solver.postMessage(request);
+    searching = setTimeout(() => {
+      solver.terminate();
+      solver = null;
+      searching = null;
+    }, SEARCH_LIMIT_MS);
+  }
+
   // ---- Drawing the state ----
   let shownWindow = null;
   const visibleWindow = () => shownWindow;
@@ -222,7 +252,14 @@
     });
     setValue(main.Text1, state.game);
     setValue(main.Text3, state.time);
-    if (state.note) main.Text1.title = state.note; else main.Text1.removeAttribute('title');
+    if (state.note) {
+      main.Text1.title = state.note;
+      main.Text1.setAttribute('aria-description', state.note);
+    } else {
+      main.Text1.removeAttribute('title');
+      main.Text1.removeAttribute('aria-description');
+    }
+    if (state.solve) askShortest(state.solve);
     for (const [name, enabled] of Object.entries(state.enabled)) main[name].disabled = !enabled;
     setValue(windows.halloffame.controls.Text1, state.listing.replace(/\r\n/g, '\n'));
     if (state.list) {
@@ -371,6 +408,8 @@
     started = true;
     setInterval(() => { if (!busy) send('tick'); }, 1000);
     document.body.dataset.ready = 'true';
+    // Offline after this visit; a new version's files replace these on the next one.
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('service_worker.js').catch(() => {});
   }
 
   window.Module = { page, onRuntimeInitialized: start, noExitRuntime: true };

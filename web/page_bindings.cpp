@@ -125,7 +125,8 @@ std::string LayoutsJson() {
   return json.str();
 }
 
-std::string StateJson(const Program& program, const std::string& shortestNote, std::uint64_t shownListVersion) {
+std::string StateJson(const Program& program, const std::string& shortestNote, std::uint64_t shownListVersion,
+                      const std::optional<ShortestRequest>& request) {
   const GameState& game = program.state();
   const MainWindowState& main = program.mainWindow();
   const WindowsState& windows = program.windows();
@@ -150,6 +151,11 @@ std::string StateJson(const Program& program, const std::string& shortestNote, s
     json.Close(']');
   }
   json.Key("combo").String(windows.comboText);
+  if (request) {
+    json.Key("solve").Open('{').Key("tag").Number(static_cast<double>(request->game)).Key("cells").Open('[');
+    for (const std::uint8_t tile : request->start) json.Number(tile);
+    json.Close(']').Close('}');
+  }
   json.Close('}');
   return json.str();
 }

@@ -2,8 +2,10 @@
 // What binds the program's handlers and window state to the page: the windows' layouts
 // and their state as JSON for the script, and the page's events as handler calls.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "solver/shortest/puzzle_cells.h"
 #include "ui/program.h"
 
 namespace quarvel::web {
@@ -11,9 +13,17 @@ namespace quarvel::web {
 // The three windows' layouts, captions and accessible names in the player's language.
 std::string LayoutsJson();
 
+// A game's start position for the shortest-solution worker, tagged with the game.
+struct ShortestRequest {
+  std::uint64_t game = 0;
+  shortest::Cells start{};
+};
+
 // What the windows show now. The Reload Game list is included only when its version
-// differs from `shownListVersion`, the one the page already shows.
-std::string StateJson(const Program& program, const std::string& shortestNote, std::uint64_t shownListVersion);
+// differs from `shownListVersion`, the one the page already shows; a request for the
+// worker when there is one.
+std::string StateJson(const Program& program, const std::string& shortestNote, std::uint64_t shownListVersion,
+                      const std::optional<ShortestRequest>& request);
 
 // Runs the page's event `name` with its argument; false when the window could not receive
 // it or no such event exists.

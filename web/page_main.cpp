@@ -8,7 +8,9 @@
 
 #include "game/shuffled_random.h"
 #include "platform/system_clock.h"
+#include "solver/shortest/board_cells.h"
 #include "ui/program.h"
+#include "ui/shortest_note.h"
 #include "ui/texts.h"
 #include "web/page_bindings.h"
 #include "web/page_file_store.h"
@@ -30,7 +32,11 @@ struct Page {
   web::PageWindowSystem windows;
   web::PageFileStore files;
   Program program;
-  std::string note;
+  // The game whose shortest solution was asked for, and its length once known.
+  std::uint64_t requestedGame = 0;
+  std::optional<int> shortestLength;
+  // A request the script has yet to hand to the worker.
+  std::optional<web::ShortestRequest> pendingRequest;
 };
 
 std::unique_ptr<Page> page;
@@ -50,6 +56,15 @@ EMSCRIPTEN_KEEPALIVE const char* page_layouts() { return Reply(web::LayoutsJson(
 // Start-up over the records' folder; false when the game cannot start (the player was told).
 EMSCRIPTEN_KEEPALIVE int page_start(const char* folder, int stored) {
   page = std::make_unique<Page>(folder, stored != 0);
+  // Where a game begins, its start position goes to the worker; the last request replaces
+  // any earlier one.
+  page->program.SetOnGameBegun([](const GameState& state) {
+    if (state.GamesBegun == page->requestedGame) return;
+    page->requestedGame = state.GamesBegun;
+    page->shortestLength.reset();
+    const shortest::Cells start = shortest::CellsOf(state.StartTable);
+    if (shortest::IsSolvable(start)) page->pendingRequest = web::ShortestRequest{state.GamesBegun, start};
+  });
   return page->program.Start() ? 1 : 0;
 }
 
@@ -59,7 +74,17 @@ EMSCRIPTEN_KEEPALIVE int page_event(const char* name, const char* argument) {
 
 EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
   if (!page) return Reply("null");
-  return Reply(web::StateJson(page->program, page->note, static_cast<std::uint64_t>(shownListVersion)));
+  const std::string note = ShortestSolutionNote(page->program.state(), page->shortestLength);
+  std::string json =
+      web::StateJson(page->program, note, static_cast<std::uint64_t>(shownListVersion), page->pendingRequest);
+  page->pendingRequest.reset();
+  return Reply(std::move(json));
+}
+
+// The worker's answer for a game; a length for a game that is no longer the current one
+// is dropped.
+EMSCRIPTEN_KEEPALIVE void page_shortest_length(double game, int length) {
+  if (page && static_cast<std::uint64_t>(game) == page->requestedGame && length >= 0) page->shortestLength = length;
 }
 
 // Told once, when the browser refuses the records their storage.

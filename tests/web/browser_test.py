@@ -161,12 +161,39 @@ def scenario_win_to_hall_of_fame(url):
     page.check_accessibility("main window")
     page.click("New Game")
     assert page.value("Game number"), "New Game shows no game number"
-    win_and_enter(page, "A name far too long")
+    moves = page.solution()
+    note = page.until(lambda: page.control("Game number").get_attribute("aria-description"), "the note", 60)
+    assert note == f"The shortest solution of this game takes {len(moves)} moves.", note
+    win_and_enter(page, "A name far too long", moves)
     page.expect_dialog("Error!", "fewer than 15 characters")
     page.answer("OK")
     page.expect_dialog("Congratulations!", "Please provide your name")
     page.answer("OK", "Ann Example")
+    page.settle()
+    assert page.control("Game number").get_attribute("aria-description").startswith(f"You solved it in {len(moves)}")
     assert "Ann Example" in page.listing()
+    return page
+
+
+def scenario_phone_and_offline(url):
+    page = Page(browser(), url)
+    # Held upright: the window fits 360 pixels with no horizontal scroll bar.
+    page.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+    page.open()
+    widths = page.d.execute_script("const s = document.documentElement;"
+                                   "return [s.scrollWidth, s.clientWidth, document.getElementById('stage').offsetWidth]")
+    assert widths[0] <= widths[1] <= 360 and widths[2] <= 360, f"wider than the phone: {widths}"
+    page.click("New Game")
+    page.tile(page.solution()[0]).click()
+    # After this first visit the page starts with no network.
+    page.until(lambda: page.d.execute_script("return navigator.serviceWorker.controller !== null"), "the service worker")
+    page.d.execute_cdp_cmd("Network.enable", {})
+    page.d.execute_cdp_cmd("Network.emulateNetworkConditions",
+                           {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+    page.open()
+    page.click("New Game")
+    assert page.value("Game number"), "the page does not play offline"
     return page
 
 
