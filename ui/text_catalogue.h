@@ -105,6 +105,9 @@ enum class TextId {
   OkButton,
   CancelButton,
   RecordsNotKept,
+  DownloadRecord,
+  LoadRecord,
+  NoRecordYet,
   Count
 };
 
@@ -207,6 +210,9 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     {TextId::CancelButton, N_("Cancel")},
     {TextId::RecordsNotKept, N_("This browser does not let the game keep its records. You can play, but no time "
                                 "enters the Hall of Fame and no game number can be saved.")},
+    {TextId::DownloadRecord, N_("Download {file}")},
+    {TextId::LoadRecord, N_("Load {file}")},
+    {TextId::NoRecordYet, N_("There is no {file} yet.")},
 }};
 
 // The table is in the enum's order, so that an identity finds its text directly.

@@ -203,6 +203,57 @@
     }
   }
 
+  // ---- Download and load of the records ----
+  function buildRecordsBar() {
+    const bar = document.getElementById('records');
+    const chooser = document.createElement('input');
+    chooser.type = 'file';
+    chooser.hidden = true;
+    bar.appendChild(chooser);
+    let loading = null;
+    chooser.addEventListener('change', async () => {
+      const [file] = chooser.files;
+      chooser.value = '';
+      if (!file || !started || busy) return;
+      // No more than the program reads: a larger file is refused by its size.
+      const bytes = new Uint8Array(await file.slice(0, loading.limit + 1).arrayBuffer());
+      busy = true;
+      document.body.dataset.handling = 'load';
+      const data = Module._malloc(Math.max(bytes.length, 1));
+      Module.HEAPU8.set(bytes, data);
+      const loaded = await ccall('page_load_record', 'number', ['string', 'number', 'number'],
+        [loading.file, data, file.size], { async: true });
+      Module._free(data);
+      busy = false;
+      delete document.body.dataset.handling;
+      // The game starts again over the records as they now stand.
+      if (loaded) window.location.reload();
+    });
+    for (const record of json('page_record_captions')) {
+      const download = document.createElement('button');
+      download.textContent = record.download;
+      download.addEventListener('click', async () => {
+        if (!started || busy) return;
+        busy = true;
+        const ready = await ccall('page_record_ready', 'number', ['string'], [record.file], { async: true });
+        busy = false;
+        if (!ready) return;
+        const link = document.createElement('a');
+        link.href = URL.createObjectURL(new Blob([Module.FS.readFile(`${RECORDS}/${record.file}`)]));
+        link.download = record.file;
+        link.click();
+        URL.revokeObjectURL(link.href);
+      });
+      const load = document.createElement('button');
+      load.textContent = record.load;
+      load.addEventListener('click', () => {
+        loading = record;
+        chooser.click();
+      });
+      bar.append(download, load);
+    }
+  }
+
   // ---- The shortest-solution note, found by a Web Worker ----
   const SEARCH_LIMIT_MS = 30000; // longer, and the game goes without its note
   let solver = null;
@@ -271,6 +322,7 @@
     if (state.window !== shownWindow) {
       for (const [id, w] of Object.entries(windows)) w.element.hidden = id !== state.window;
       shownWindow = state.window;
+      document.getElementById('records').hidden = state.window !== 'main';
       document.title = layouts[state.window].caption;
       fit();
       const first = { halloffame: windows.halloffame.controls.Command1, reload: windows.reload.controls.Combo1 };
@@ -391,6 +443,7 @@
     for (const button of document.querySelectorAll('dialog button[data-text]')) {
       button.textContent = text(button.dataset.text);
     }
+    buildRecordsBar();
     bindMainWindow();
     bindOtherWindows();
     document.addEventListener('keydown', onKey);

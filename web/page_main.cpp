@@ -8,10 +8,13 @@
 
 #include "game/shuffled_random.h"
 #include "platform/system_clock.h"
+#include "records/hall_of_fame_file.h"
+#include "records/saved_games_file.h"
 #include "solver/shortest/board_cells.h"
 #include "ui/program.h"
 #include "ui/shortest_note.h"
 #include "ui/texts.h"
+#include "web/json_text.h"
 #include "web/page_bindings.h"
 #include "web/page_file_store.h"
 #include "web/page_services.h"
@@ -90,6 +93,63 @@ EMSCRIPTEN_KEEPALIVE void page_shortest_length(double game, int length) {
 // Told once, when the browser refuses the records their storage.
 EMSCRIPTEN_KEEPALIVE void page_storage_refused() {
   if (page) page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::RecordsNotKept));
+}
+
+// The records a player may download and load back, with the desktop's limits.
+struct RecordFile {
+  std::string_view name;
+  std::string_view scratch;
+  std::uint64_t limit;
+};
+constexpr RecordFile kRecordFiles[] = {{kFameFile, kFameScratchFile, kFameFileLimit},
+                                       {kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit}};
+
+const RecordFile* RecordNamed(std::string_view name) {
+  for (const RecordFile& record : kRecordFiles)
+    if (record.name == name) return &record;
+  return nullptr;
+}
+
+// The captions of the records' buttons: "Download Fame.dat", "Load saved.dat", ...
+EMSCRIPTEN_KEEPALIVE const char* page_record_captions() {
+  web::JsonText json;
+  json.Open('[');
+  for (const RecordFile& record : kRecordFiles) {
+    const std::string file(record.name);
+    json.Open('{').Key("file").String(file).Key("limit").Number(static_cast<double>(record.limit));
+    json.Key("download").String(Text(TextId::DownloadRecord, {{"file", file}}));
+    json.Key("load").String(Text(TextId::LoadRecord, {{"file", file}})).Close('}');
+  }
+  json.Close(']');
+  return Reply(json.str());
+}
+
+// Whether the record is there to download, as storage holds it now; the player is told
+// when it is not.
+EMSCRIPTEN_KEEPALIVE int page_record_ready(const char* name) {
+  if (!page || !RecordNamed(name)) return 0;
+  if (page->files.Exists(name)) return 1;
+  page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NoRecordYet, {{"file", name}}));
+  return 0;
+}
+
+// Replaces a record with a file the player chose, under the tabs' lock; a file larger than
+// the desktop reads is refused as the desktop refuses it. The game reads it as it reads
+// any record: damaged lines are left out.
+EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, double size) {
+  const RecordFile* record = page ? RecordNamed(name) : nullptr;
+  if (!record) return 0;
+  try {
+    if (size > static_cast<double>(record->limit))
+      throw FileFailure(FileAction::Read, std::string(record->name), FileProblem::TooLarge, 0, record->limit);
+    const std::string content(data, static_cast<std::size_t>(size));  // within the limit: all of it
+    page->files.Rewrite(std::string(record->name), std::string(record->scratch), FileStore::kNoLimit,
+                        [&content](const std::optional<std::string>&) { return content; });
+    return 1;
+  } catch (const FileFailure& failure) {
+    page->dialogs.ShowFailure(FailureText(failure));
+    return 0;
+  }
 }
 
 // A text of the catalogue by its English words, in the player's language.

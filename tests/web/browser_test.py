@@ -7,6 +7,7 @@ usage: browser_test.py SITE_DIR QUARVEL_SOLVE AXE_JS [SCENARIO...]
 Exit status 77 when Chromium cannot start."""
 import functools
 import http.server
+import os
 import re
 import subprocess
 import sys
@@ -76,7 +77,9 @@ class Page:
         raise AssertionError(f"timed out waiting for {what}")
 
     def control(self, name):
-        return self.d.find_element(By.XPATH, f"//*[not(ancestor-or-self::*[@hidden])][@aria-label='{name}']")
+        """The visible control of that accessible name: its label, else a button's words."""
+        return self.d.find_element(By.XPATH, f"//*[not(ancestor-or-self::*[@hidden])][@aria-label='{name}' or "
+                                             f"(self::button and not(@aria-label) and normalize-space()='{name}')]")
 
     def settle(self):
         """Waits until the handler of the last event has returned or waits on a dialog."""
@@ -172,6 +175,42 @@ def scenario_win_to_hall_of_fame(url):
     page.settle()
     assert page.control("Game number").get_attribute("aria-description").startswith(f"You solved it in {len(moves)}")
     assert "Ann Example" in page.listing()
+    return page
+
+
+def scenario_records_downloaded_and_loaded(url):
+    folder = tempfile.mkdtemp(prefix="quarvel-downloads-")
+    page = Page(browser(), url)
+    page.d.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": folder})
+    page.click("New Game")
+    win_and_enter(page, "Eve")
+    page.click("Download Fame.dat")
+    fame = page.until(lambda: os.path.exists(f"{folder}/Fame.dat") and open(f"{folder}/Fame.dat", "rb").read(), "Fame.dat")
+    assert re.fullmatch(rb'"Eve","\d+",[0-9.e-]+,"[A-Z][a-z]{2} \d\d, \d{4}"\r\n', fame), fame
+    page.click("Download saved.dat")
+    page.expect_dialog("Error!", "There is no saved.dat yet.")
+    page.answer("OK")
+    # Another browser's records: the downloaded entry, a damaged line, and one too many bytes.
+    page = Page(browser(), url)
+    cases = [("Fame.dat", b"x" * (1024 * 1024 + 1), "Cannot read Fame.dat: it is larger than 1 MiB"),
+             ("Fame.dat", fame + b'"Broken,"1\r\n', None),
+             ("saved.dat", b"316\r\nnot a number\r\n", None)]
+    for name, content, refusal in cases:
+        with open(f"{folder}/load-{name}", "wb") as file:
+            file.write(content)
+        page.click(f"Load {name}")
+        page.d.find_element(By.CSS_SELECTOR, "#records input[type=file]").send_keys(f"{folder}/load-{name}")
+        if refusal:
+            page.expect_dialog("Error!", refusal)
+            page.answer("OK")
+        else:
+            page.until(lambda: page.d.execute_script("return document.body.dataset.ready !== 'true'"), "the restart")
+            page.open()
+    listing = page.listing()
+    assert "Eve" in listing and "Broken" not in listing, listing
+    page.click("Reload Saved Game")
+    entries = page.d.execute_script("return [...document.querySelectorAll('datalist option')].map((o) => o.value)")
+    assert entries == ["316", "not a number"], entries
     return page
 
 
