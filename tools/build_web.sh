@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the WebAssembly programs and the page with Debian's emscripten into a build folder:
 #   tools/build_web.sh BUILD_DIR [TABLES_FILE]
-# TABLES_FILE: the shortest solutions' tables made by a desktop build, which
-# quarvel-console maps under node. Exit status 77 when emscripten is not installed.
+# TABLES_FILE: the shortest solutions' tables made by a native build, which quarvel-console
+# maps under node and the site offers to the page's worker. Exit status 77 when emscripten is not installed.
 set -euo pipefail
 build=$1 tables=${2:-}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,5 +14,5 @@ fi
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 args=(-DCMAKE_BUILD_TYPE=Release)
 [ -n "$tables" ] && args+=(-DQUARVEL_SHORTEST_TABLES_FILE="$tables")
-[ -f "$build/CMakeCache.txt" ] || emcmake cmake -S "$root" -B "$build" "${args[@]}" >/dev/null
+emcmake cmake -S "$root" -B "$build" "${args[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"

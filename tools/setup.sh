@@ -77,7 +77,16 @@ install_missing
 # The site: tools/build_web.sh's build, copied to --out DIR or served on 127.0.0.1.
 if [ "$mode" = web ]; then
   web_build="$root/build/web"
-  "$root/tools/build_web.sh" "$web_build"
+  # The shortest solutions' tables are made natively (minutes of CPU, once), unless the
+  # desktop build has made them already.
+  tables="$build/quarvel-shortest.tables"
+  if [ ! -f "$tables" ]; then
+    cmake -S "$root" -B "$root/build/tables" -DCMAKE_BUILD_TYPE=Release -DQUARVEL_BUILD_GUI=OFF \
+          -DQUARVEL_BUILD_TESTS=OFF >/dev/null
+    cmake --build "$root/build/tables" --target quarvel_shortest_tables -j "$(nproc)"
+    tables="$root/build/tables/quarvel-shortest.tables"
+  fi
+  "$root/tools/build_web.sh" "$web_build" "$tables"
   site="$web_build/web/site"
   if [ "${2:-}" = --out ]; then
     [ -n "${3:-}" ] || { echo "usage: $0 web --out DIR" >&2; exit 2; }

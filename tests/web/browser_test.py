@@ -293,9 +293,12 @@ def scenario_two_tabs_win_at_once(url):
     for handle in tabs:  # the two names entered one right after the other
         driver.switch_to.window(handle)
         first.d.find_element(By.XPATH, "//dialog[@open]//button[text()='OK']").click()
+    for handle in tabs:  # both entries written
+        driver.switch_to.window(handle)
+        first.until(lambda: driver.execute_script(
+            "return !document.body.dataset.handling && !document.querySelector('dialog[open]')"), "the entry")
     for handle in tabs:
         driver.switch_to.window(handle)
-        first.until(lambda: not driver.find_elements(By.CSS_SELECTOR, "dialog[open]"), "the entry")
         listing = first.listing()
         assert "Tab 1" in listing and "Tab 2" in listing, f"an entry was lost:\n{listing}"
     return first
