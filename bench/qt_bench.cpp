@@ -75,11 +75,11 @@ void SendClick(QWidget& widget) {
 }
 
 void ClickTileBesideBlank(benchmark::State& state, QtBench& b) {
-  const int tile = bench::TileBesideBlank(b.program.state().board.table);
+  const int tile = bench::TileBesideBlank(b.program.state().board.position);
   QPushButton& button = *b.main().tile(tile);
-  const BoardTable before = b.program.state().board.table;
+  const Position before = b.program.state().board.position;
   ClickAndRepaint(button, b.main());
-  if (b.program.state().board.table == before) state.SkipWithError("the click did not move the tile");
+  if (b.program.state().board.position == before) state.SkipWithError("the click did not move the tile");
   for (auto _ : state) ClickAndRepaint(button, b.main());
 }
 

@@ -4,6 +4,7 @@
 #include "console/console_session.h"
 #include "console/script_reader.h"
 #include "solver/solver_state.h"
+#include "ui/main_window_layout.h"
 
 namespace quarvel::console {
 namespace {
@@ -31,10 +32,13 @@ std::string Dump(const Program& program) {
   out << "board";
   for (int row = 1; row <= kBoardSide; ++row) {
     if (row > 1) out << " /";
-    for (int column = 1; column <= kBoardSide; ++column) out << ' ' << TileAt(s.board.table, row, column);
+    for (int column = 1; column <= kBoardSide; ++column) out << ' ' << s.board.position.TileAt(row, column);
   }
   out << "\nbuttons";
-  for (const TwipsPoint& p : s.board.buttons) out << ' ' << p.Left << ',' << p.Top;
+  for (int tile = 0; tile < kTileCount; ++tile) {
+    const TwipsRect button = layout::TileButtonRect(s.board, tile);
+    out << ' ' << button.Left << ',' << button.Top;
+  }
   out << "\ngame " << Quote(m.Text1) << "\ntime " << Quote(m.Text3) << '\n';
 
   const Commands& c = m.commands;

@@ -6,14 +6,12 @@
 #include <string>
 
 #include "core/board.h"
-#include "core/date_time.h"
-#include "core/tile_placement.h"
 
 namespace quarvel {
 
 struct GameState {
   Board board;
-  BoardTable home = SolvedLayout();  // from quarvel.dat
+  Position home;  // from quarvel.dat
 
   bool GameInProgress = false;
   bool SolverUsed = false;
@@ -21,10 +19,10 @@ struct GameState {
   // The game number box, trimmed, as it stood when the current game began.
   std::string PlayedGameNumber;
 
-  // The current or last game: how many games have begun (it names the game), the board it
-  // began from, the tiles the player moved in it, and whether the player won it unhelped.
+  // The current or last game: how many games have begun (it names the game), the position
+  // it began from, the tiles the player moved in it, and whether the player won it unhelped.
   std::uint64_t GamesBegun = 0;
-  BoardTable StartTable = SolvedLayout();
+  Position StartTable;
   std::int32_t MovesMade = 0;
   bool WonByPlayer = false;
 };

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   std::map<std::string, long> stalls;
   for (long deal = 0; deal < deals; ++deal) {
     SolverGame state;
-    StartPosition position = ShuffleStartPosition(random);
+    Position position = ShuffleStartPosition(random);
     MakeSolvable(position);
     LayOutBoard(state.board, position);
     MainWindowState window;

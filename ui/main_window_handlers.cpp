@@ -57,7 +57,7 @@ bool Program::ClickTile(int tile) {
 }
 
 bool Program::PressArrowKey(ArrowKey key) {
-  const int tile = TileForArrow(state_.board.table, key);
+  const int tile = TileForArrow(state_.board.position, key);
   return tile != kBlank && ClickTile(tile);
 }
 

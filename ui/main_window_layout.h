@@ -2,13 +2,29 @@
 // The main window (Form1): the board, the command buttons and the two text boxes.
 #include <array>
 
-#include "core/tile_placement.h"
+#include "core/board.h"
 #include "ui/text_catalogue.h"
 #include "ui/window_layout.h"
 
 namespace quarvel::layout {
 
 inline constexpr int kTimerIntervalMs = 1000;  // Timer1
+
+// The board: a cell is drawn at its row and column from its top left corner, and the cells
+// touch, each the size of a tile's button.
+inline constexpr int BoardLeft = 1812;
+inline constexpr int BoardTop = 3072;
+inline constexpr int CellSize = 600;
+inline constexpr TwipsRect kBoardRect{BoardLeft, BoardTop, kBoardSide* CellSize, kBoardSide* CellSize};
+
+// Where cell 0..15 is drawn.
+constexpr TwipsRect CellRect(int cell) {
+  const CellPos place = PlaceOfCell(cell);
+  return {BoardLeft + CellSize * (place.Column - 1), BoardTop + CellSize * (place.Row - 1), CellSize, CellSize};
+}
+
+// Where a tile's button stands now.
+inline TwipsRect TileButtonRect(const Board& board, int tile) { return CellRect(ButtonCell(board, tile)); }
 
 inline constexpr FontStyle kCommandFont{"Arial", 7.8, true, false};
 inline constexpr FontStyle kTileFont{"Arial", 18, true, false};
@@ -23,9 +39,6 @@ inline constexpr std::string_view kContactLine = English(TextId::ContactLine);
 // Tile k's button (k = 0 for the blank), drawn on its home cell: tile k on cell k, the
 // blank on cell 16. Tab order runs through tiles 1 to 12, the blank, then 13 to 15.
 constexpr ControlLayout TileLayout(int tile) {
-  const int cell = tile == 0 ? 16 : tile;
-  const int row = (cell - 1) / 4 + 1;
-  const int column = (cell - 1) % 4 + 1;
   return {
       .name = "Command1",
       .index = tile,
@@ -33,7 +46,7 @@ constexpr ControlLayout TileLayout(int tile) {
       .caption = std::array<std::string_view, 16>{"",   "1",  "2",  "3",  "4",  "5",  "6",  "7",
                                                   "8",  "9",  "10", "11", "12", "13", "14", "15"}
           [static_cast<std::size_t>(tile)],
-      .rect = {BoardLeft + CellSize * (column - 1), BoardTop + CellSize * (row - 1), CellSize, CellSize},
+      .rect = CellRect(tile == 0 ? kCellCount - 1 : tile - 1),
       .font = kTileFont,
       .tabIndex = tile == 0 ? 18 : tile <= 12 ? tile + 5 : tile + 6,
       .tabStop = true,
@@ -64,7 +77,7 @@ inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
     CommandLayout("Command8", English(TextId::ReplayButton), {2124, 1560, 1824, 348}, 28),
     CommandLayout("Command6", English(TextId::ReloadButton), {4092, 1560, 1824, 348}, 26),
     CommandLayout("Command7", English(TextId::SaveButton), {2124, 2292, 1824, 348}, 27),
-    {.name = "Shape1", .kind = ControlKind::Rectangle, .rect = {1812, 3072, 2400, 2400}, .foreground = kYellow,
+    {.name = "Shape1", .kind = ControlKind::Rectangle, .rect = kBoardRect, .foreground = kYellow,
      .accessibleName = English(TextId::BoardName)},
     CommandLayout("Command3", English(TextId::GiveUpButton), {168, 5904, 1824, 348}, 23),
     CommandLayout("Command5", English(TextId::ShowMeButton), {2124, 5904, 1824, 348}, 25),

@@ -21,7 +21,7 @@ void Program::Run(const std::function<void()>& handler) {
 }
 
 bool Program::Start() {
-  std::optional<BoardTable> home;
+  std::optional<Position> home;
   try {
     if (auto text = services_.files.Read(kHomePositionsFile, kHomePositionsFileLimit, /*followLinks=*/true))
       home = ParseHomePositions(*text);
@@ -35,7 +35,7 @@ bool Program::Start() {
     return false;
   }
   state_.home = *home;
-  state_.board.table = *home;
+  state_.board.position = *home;
 
   Run([&] {
     const auto report = [&](const FileFailure& failure) { services_.dialogs.ShowFailure(FailureText(failure)); };

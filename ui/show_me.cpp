@@ -13,7 +13,7 @@ void ShowMe(SolverGame& state, MainWindowState& window, Services& services) {
 }
 
 void CheckSolverFinish(SolverGame& state, MainWindowState& window, Services& services) {
-  if (IsSolved(state.board.table, state.home)) EndAssistedGame(state, window, services);
+  if (IsSolved(state.board.position, state.home)) EndAssistedGame(state, window, services);
 }
 
 void GiveUpGame(SolverGame& state) {

@@ -1,6 +1,6 @@
 #include "ui/tile_click.h"
 
-#include "core/tile_placement.h"
+#include "core/board.h"
 #include "ui/game_completion.h"
 
 namespace quarvel {
@@ -9,7 +9,7 @@ void ClickTile(ProgramState& state, MainWindowState& window, Services& services,
   if (!state.GameInProgress) return;
   state.solver.CancelManoeuvre();
   if (MoveTile(state.board, tile)) ++state.MovesMade;
-  if (IsSolved(state.board.table, state.home)) CompleteGame(state, window, services);
+  if (IsSolved(state.board.position, state.home)) CompleteGame(state, window, services);
 }
 
 }  // namespace quarvel

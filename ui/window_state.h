@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/tile_placement.h"
+#include "ui/twips.h"
 
 namespace quarvel {
 

@@ -65,7 +65,7 @@ TEST(NewGame, ScriptedDrawsGiveTheKnownDeals) {
     h.draws.fallback = c.draw;
     ASSERT_TRUE(h.Start());
     ASSERT_TRUE(h.program.ClickNewGame());
-    EXPECT_EQ(RowsOf(h.state().board.table), c.board);
+    EXPECT_EQ(RowsOf(h.state().board.position), c.board);
     EXPECT_EQ(h.window().Text1, c.number);
     EXPECT_TRUE(h.draws.values.empty());
   }
@@ -93,21 +93,16 @@ TEST(NewGame, ConsumesFifteenDrawsAndStartsTheGame) {
   ASSERT_EQ(h.windowSystem.pointers.size(), 2u);
   EXPECT_EQ(h.windowSystem.pointers[0], PointerShape::Hourglass);
   EXPECT_EQ(h.windowSystem.pointers[1], PointerShape::Default);
-  for (int tile = 0; tile < 16; ++tile) {
-    const CellPos at = s.board.table[static_cast<std::size_t>(tile)];
-    EXPECT_EQ(s.board.buttons[static_cast<std::size_t>(tile)], CellOrigin(at.Row, at.Column));
-  }
+  for (int tile = 0; tile < 16; ++tile) EXPECT_EQ(ButtonCell(s.board, tile), s.board.position.CellOf(tile));
 }
 
 TEST(NewGame, ShuffleIndexStaysInRangeForEveryDraw) {
   // j = floor((17 - i) * r) + i must stay within i..16 for r just below 1 as well.
   ScriptedDrawList draws;
   draws.fallback = std::nextafter(1.0, 0.0);
-  const StartPosition p = ShuffleStartPosition(draws);
-  StartPosition sorted = p;
-  std::sort(sorted.begin(), sorted.end());
-  EXPECT_EQ(sorted, SolvedStartPosition());
-  EXPECT_EQ(p[0], 16);
+  const Position p = ShuffleStartPosition(draws);
+  EXPECT_EQ(p.TileIn(0), kBlank);
+  EXPECT_EQ(p.TileIn(15), 15);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST(Replay, RestartsTheLastGameFromItsNumber) {
   ASSERT_TRUE(h.program.ClickReplay());
   const GameState& s = h.state();
   // Dealt with the blank in cell 15, replayed with it in cell 16.
-  EXPECT_EQ(RowsOf(s.board.table), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
+  EXPECT_EQ(RowsOf(s.board.position), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
   EXPECT_EQ(h.window().Text1, "5252855902758");
   EXPECT_TRUE(s.GameInProgress);
   EXPECT_FALSE(h.window().commands.Save);
@@ -35,7 +35,7 @@ TEST(Replay, RestartsTheLastGameFromItsNumber) {
   h.program.ClickGiveUp();
   h.program.TypeGameNumber("  653837184003 ");
   ASSERT_TRUE(h.program.ClickReplay());
-  EXPECT_EQ(RowsOf(s.board.table), "2 1 3 4 / 5 6 7 8 / 9 10 11 12 / 14 13 15 0");
+  EXPECT_EQ(RowsOf(s.board.position), "2 1 3 4 / 5 6 7 8 / 9 10 11 12 / 14 13 15 0");
   EXPECT_EQ(h.window().Text1, "  653837184003 ");
 }
 
@@ -51,8 +51,8 @@ TEST(Replay, RefusesATextThatIsNotAGameNumberAndChangesNothing) {
     const MainWindowState beforeWindow = h.window();
     ASSERT_TRUE(h.program.ClickReplay());
     const GameState& s = h.state();
-    EXPECT_EQ(s.board.table, before.board.table);
-    EXPECT_EQ(s.board.buttons, before.board.buttons);
+    EXPECT_EQ(s.board.position, before.board.position);
+    EXPECT_EQ(s.board.drawnInOrderBlankAt, before.board.drawnInOrderBlankAt);
     EXPECT_EQ(h.window().commands, beforeWindow.commands);
     EXPECT_FALSE(s.GameInProgress);
     ASSERT_EQ(h.dialogs.transcript.size(), 1u) << text;

@@ -116,7 +116,7 @@ TEST(SaveGame, ConfirmsDisablesAndLeavesTheGameAlone) {
   Commands expected = beforeWindow.commands;
   expected.Save = false;
   EXPECT_EQ(h.window().commands, expected);
-  EXPECT_EQ(h.state().board.table, before.board.table);
+  EXPECT_EQ(h.state().board.position, before.board.position);
   EXPECT_TRUE(h.state().GameInProgress);
   EXPECT_FALSE(h.program.ClickSave());  // a second Save of the same game is impossible
   EXPECT_FALSE(h.files.Exists("temp.dat"));

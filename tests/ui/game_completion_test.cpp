@@ -87,7 +87,7 @@ TEST(CompleteGame, HelpThenThePlayersOwnLastMoveStillEndsWithGameOver) {
   DealNearlySolved(h);
   h.clock.Advance(20);
   ASSERT_TRUE(h.program.ClickShowMe());  // slides 14 home
-  ASSERT_EQ(testing::RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  ASSERT_EQ(testing::RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
   h.dialogs.answers.push_back("Ann");
   h.program.ClickTile(15);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});

@@ -15,10 +15,9 @@ void BeginTwoMovesFromHome(Harness& h) {
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.program.ClickNewGame());
   ASSERT_TRUE(h.program.ClickGiveUp());
-  StartPosition start = SolvedStartPosition();
-  start[15] = 12;
-  start[11] = 11;
-  start[10] = kBlankValue;
+  Position start;
+  start.Slide(12);
+  start.Slide(11);
   ASSERT_TRUE(h.program.TypeGameNumber(EncodeGameNumber(start)));
   ASSERT_TRUE(h.program.ClickReplay());
 }
@@ -57,7 +56,7 @@ TEST(ShortestNote, AGameFinishedWithHelpOrGivenUpIsNoWinByThePlayer) {
   Harness h;
   ASSERT_TRUE(h.Start());
   BeginTwoMovesFromHome(h);
-  const BoardTable start = h.state().board.table;
+  const Position start = h.state().board.position;
   EXPECT_EQ(h.state().StartTable, start);
   h.program.ClickTile(11);
   EXPECT_EQ(h.state().StartTable, start) << "the start stays as the game began";

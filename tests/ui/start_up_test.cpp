@@ -16,7 +16,7 @@ TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
   Harness h;
   ASSERT_TRUE(h.Start());
   const GameState& s = h.state();
-  EXPECT_EQ(RowsOf(s.board.table), kSolved);
+  EXPECT_EQ(RowsOf(s.board.position), kSolved);
   EXPECT_FALSE(s.GameInProgress);
   Commands expected;
   expected.HallOfFame = false;  // no Fame.dat
@@ -25,7 +25,7 @@ TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
   EXPECT_EQ(h.window().Text3, "");
   // Clicks between games are received and ignored.
   EXPECT_TRUE(h.program.ClickTile(12));
-  EXPECT_EQ(RowsOf(s.board.table), kSolved);
+  EXPECT_EQ(RowsOf(s.board.position), kSolved);
 }
 
 TEST(StartUp, RefusesAMissingOrDamagedHomePositionsFile) {

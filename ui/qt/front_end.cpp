@@ -6,7 +6,6 @@
 #include <QScopedValueRollback>
 #include <QShortcut>
 
-#include "solver/shortest/board_cells.h"
 #include "ui/main_window_commands.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
@@ -72,8 +71,7 @@ void QtFrontEnd::RequestShortestSolution(const GameState& state) {
   if (state.GamesBegun == requestedGame_) return;
   requestedGame_ = state.GamesBegun;
   shortestLength_.reset();
-  const shortest::Cells start = shortest::CellsOf(state.StartTable);
-  if (shortest::IsSolvable(start)) worker_->Request(requestedGame_, start);
+  if (state.StartTable.IsSolvable()) worker_->Request(requestedGame_, state.StartTable);
 }
 
 void QtFrontEnd::Connect() {

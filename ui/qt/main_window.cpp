@@ -46,10 +46,10 @@ void MainWindow::SetGameNumberNote(const std::string& note) {
 
 void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
-    const TwipsPoint at = state.board.buttons[k];
-    const PixelRect place = quarvel::ToPixels({at.Left, at.Top, CellSize, CellSize}, dpi());
+    const PixelRect place = quarvel::ToPixels(layout::TileButtonRect(state.board, static_cast<int>(k)), dpi());
     tiles_[k]->setGeometry(place.x, place.y, place.width, place.height);
-    const QString name = QString::fromStdString(TileAccessibleName(static_cast<int>(k), state.board.table[k]));
+    const QString name = QString::fromStdString(
+        TileAccessibleName(static_cast<int>(k), state.board.position.PlaceOf(static_cast<int>(k))));
     if (tiles_[k]->accessibleName() != name) tiles_[k]->setAccessibleName(name);
   }
   SetTextKeepingCursor(*gameNumberBox(), window.Text1);

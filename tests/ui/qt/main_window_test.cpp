@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/main_window_layout.h"
 #include "ui/qt/qt_harness.h"
 #include "ui/twips.h"
 
@@ -31,7 +32,8 @@ void ExpectButtons(qt::MainWindow& w, Availability a) {
 
 // Where the cell at (row, column) is drawn, in pixels.
 QPoint CellAt(const qt::MainWindow& w, int row, int column) {
-  return {TwipsToPixels(1812 + 600 * (column - 1), w.dpi()), TwipsToPixels(3072 + 600 * (row - 1), w.dpi())};
+  const TwipsRect cell = layout::CellRect(quarvel::CellAt(row, column));
+  return w.ToPixels(cell.Left, cell.Top);
 }
 
 void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
@@ -83,7 +85,7 @@ TEST(QtMainWindow, NewGameDealsAndATileClickMovesIt) {
   Click(h.main().tile(8));  // right of the empty cell
   EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3));
   EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 4));
-  EXPECT_EQ(h.program.state().board.table[8], (CellPos{4, 3}));
+  EXPECT_EQ(h.program.state().board.position.PlaceOf(8), (CellPos{4, 3}));
 
   Click(h.main().tile(6));  // above the empty cell now
   EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 4, 4));

@@ -18,6 +18,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ui/main_window_layout.h"
 #include "ui/qt/qt_harness.h"
 
 namespace quarvel::testing {
@@ -142,10 +143,13 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   EXPECT_TRUE(h.main().command("Command3")->isEnabled());
   // That game was dealt as 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8; rebuilt from its
   // number, the blank comes back in the last cell and tile 8 beside it.
-  const auto at = [&](int leftTwips, int topTwips) { return h.main().ToPixels(leftTwips, topTwips); };
-  EXPECT_EQ(h.main().tile(9)->pos(), at(1812, 3072));
-  EXPECT_EQ(h.main().tile(8)->pos(), at(3012, 4872));
-  EXPECT_EQ(h.main().tile(0)->pos(), at(3612, 4872));
+  const auto at = [&](int row, int column) {
+    const TwipsRect cell = layout::CellRect(CellAt(row, column));
+    return h.main().ToPixels(cell.Left, cell.Top);
+  };
+  EXPECT_EQ(h.main().tile(9)->pos(), at(1, 1));
+  EXPECT_EQ(h.main().tile(8)->pos(), at(4, 3));
+  EXPECT_EQ(h.main().tile(0)->pos(), at(4, 4));
 }
 
 // The arrow keys and the wheel over the closed box move the selection and start nothing;
@@ -202,7 +206,8 @@ TEST(QtReloadWindow, EnterPicksTheListedEntryTypedInTheBox) {
   ExpectOnlyUp(h, h.main());
   EXPECT_TRUE(h.program.state().GameInProgress);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
-  EXPECT_EQ(h.main().tile(8)->pos(), h.main().ToPixels(3012, 4872)) << "that game, rebuilt from its number";
+  const TwipsRect cell = layout::CellRect(CellAt(4, 3));
+  EXPECT_EQ(h.main().tile(8)->pos(), h.main().ToPixels(cell.Left, cell.Top)) << "that game, rebuilt from its number";
 }
 
 TEST(QtRecordsWindows, EscapeLeavesBothAndEnterLeavesTheHallOfFameAsTheReturnButtonDoes) {

@@ -38,7 +38,7 @@ class HeldSearch {
   explicit HeldSearch(int length) : length_(length) {}
 
   shortest::ShortestSolutionWorker::Solve Function() {
-    return [this](const shortest::Cells&, const std::atomic<bool>& cancel) -> std::optional<int> {
+    return [this](const Position&, const std::atomic<bool>& cancel) -> std::optional<int> {
       std::unique_lock lock(mutex_);
       ++started_;
       while (!released_ && !cancel) changed_.wait_for(lock, std::chrono::milliseconds(1));
@@ -118,10 +118,9 @@ TEST(QtShortestNote, AfterAWinTheNoteComparesThePlayersMovesWithTheShortest) {
   Click(h.main().command("Command2"));
   Click(h.main().command("Command3"));  // Give Up: Replay Last Game now replays a typed number
   // Two moves from the goal: 12 moved down, then 11 moved right.
-  StartPosition start = SolvedStartPosition();
-  start[15] = 12;
-  start[11] = 11;
-  start[10] = kBlankValue;
+  Position start;
+  start.Slide(12);
+  start.Slide(11);
   QTest::keyClick(h.main().gameNumberBox(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(h.main().gameNumberBox(), QString::fromStdString(EncodeGameNumber(start)));
   Click(h.main().command("Command8"));
