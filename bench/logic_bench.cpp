@@ -33,7 +33,8 @@ struct Bench {
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   DirectoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, random};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, random, shortest};
   Program program{services};
   explicit Bench(const std::filesystem::path& folder) : files(folder.string()) {}
 };
@@ -117,7 +118,8 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windows;
   MemoryFileStore files;
-  Services services{clock, dialogs, windows, files, random};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windows, files, random, shortest};
   std::vector<std::string> numbers;
   while (static_cast<int>(numbers.size()) < count) {
     Position dealt = ShuffleStartPosition(random);

@@ -45,7 +45,8 @@ struct QtBench {
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;
   DirectoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, random};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, random, shortest};
   Program program{services};
   qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem};
 

@@ -3,6 +3,7 @@
 // adds its manoeuvre (solver/solver_state.h), the handlers the Hall of Fame summary
 // (ui/program_state.h).
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/board.h"
@@ -20,11 +21,13 @@ struct GameState {
   std::string PlayedGameNumber;
 
   // The current or last game: how many games have begun (it names the game), the position
-  // it began from, the tiles the player moved in it, and whether the player won it unhelped.
+  // it began from, the tiles the player moved in it, whether the player won it unhelped,
+  // and the length of its shortest solution once it is known.
   std::uint64_t GamesBegun = 0;
   Position StartTable;
   std::int32_t MovesMade = 0;
   bool WonByPlayer = false;
+  std::optional<int> shortestLength;
 };
 
 }  // namespace quarvel

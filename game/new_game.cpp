@@ -19,7 +19,7 @@ Position ShuffleStartPosition(DrawSource& random) {
 }
 
 std::string DealGame(GameState& state, Services& services) {
-  services.windows.SetPointer(PointerShape::Hourglass);
+  const HourglassWhile busy(services.windows);
   Position position = ShuffleStartPosition(services.random);
   MakeSolvable(position);
   LayOutBoard(state.board, position);

@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
   ScriptedWindowSystem windows;
   MemoryFileStore files;
   ScriptedDrawList unused;
-  Services services{clock, dialogs, windows, files, unused};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windows, files, unused, shortest};
 
   std::vector<long> finishedPresses;
   std::map<std::string, long> stalls;

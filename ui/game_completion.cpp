@@ -4,6 +4,7 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
+#include "ui/shortest_note.h"
 #include "ui/texts.h"
 
 namespace quarvel {
@@ -56,6 +57,7 @@ void CompleteGame(ProgramState& state, MainWindowState& window, Services& servic
   window.commands.SetBetweenGames();
 
   state.WonByPlayer = true;
+  window.gameNumberNote = ShortestSolutionNote(state);
   const std::int64_t seconds = ElapsedSeconds(state, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;
   window.Text3 = FormatClockText(seconds);

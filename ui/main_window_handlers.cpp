@@ -7,6 +7,7 @@
 #include "game/replay.h"
 #include "ui/program.h"
 #include "ui/save_game.h"
+#include "ui/shortest_note.h"
 #include "ui/show_me.h"
 #include "ui/texts.h"
 #include "ui/tile_click.h"
@@ -77,6 +78,18 @@ bool Program::TypeGameNumber(const std::string& text) {
 
 void Program::Tick() {
   if (auto text = ClockTick(state_, services_.clock)) main_.Text3 = std::move(*text);
+}
+
+void Program::GameBegun() {
+  state_.shortestLength.reset();
+  main_.gameNumberNote.clear();
+  if (state_.StartTable.IsSolvable()) services_.shortest.Request(state_.GamesBegun, state_.StartTable);
+}
+
+void Program::ReceiveShortestLength(std::uint64_t game, int length) {
+  if (game != state_.GamesBegun) return;  // a game begun since has its own request
+  state_.shortestLength = length;
+  main_.gameNumberNote = ShortestSolutionNote(state_);
 }
 
 bool Program::StartGameFromText(std::string text) {

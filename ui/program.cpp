@@ -52,6 +52,7 @@ bool Program::Start() {
 }
 
 void Program::Close() {
+  services_.shortest.Cancel();
   windows_.hallOfFameLoaded = false;
   windows_.reloadLoaded = false;
   windows_.visible = WindowId::Main;

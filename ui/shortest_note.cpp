@@ -4,11 +4,12 @@
 
 namespace quarvel {
 
-std::string ShortestSolutionNote(const GameState& state, std::optional<int> shortestLength) {
-  if (!shortestLength || state.GamesBegun == 0) return {};
+std::string ShortestSolutionNote(const GameState& state) {
+  if (!state.shortestLength || state.GamesBegun == 0) return {};
+  const int length = *state.shortestLength;
   if (state.WonByPlayer)
-    return CountedText(TextId::SolvedAgainstShortest, state.MovesMade, {{"shortest", std::to_string(*shortestLength)}});
-  return CountedText(TextId::ShortestSolution, *shortestLength);
+    return CountedText(TextId::SolvedAgainstShortest, state.MovesMade, {{"shortest", std::to_string(length)}});
+  return CountedText(TextId::ShortestSolution, length);
 }
 
 }  // namespace quarvel

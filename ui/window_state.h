@@ -43,6 +43,8 @@ struct Commands {
 struct MainWindowState {
   std::string Text1;  // game number box
   std::string Text3;  // time box
+  // The game number box's tooltip and accessible description: its shortest solution.
+  std::string gameNumberNote;
   Commands commands;
 };
 

@@ -60,7 +60,7 @@ TEST(SystemLocale, FameDatAndGameNumbersKeepTheirFormatUnderACommaLocale) {
 
   // A winner written with the system clock: a period in the time, the locale's month.
   SystemClock clock;
-  Services services{clock, h.dialogs, h.windowSystem, h.files, h.draws};
+  Services services{clock, h.dialogs, h.windowSystem, h.files, h.draws, h.shortest};
   ProgramState state = h.state();
   const std::time_t now = std::time(nullptr);
   std::tm today{};

@@ -83,7 +83,8 @@ int Run(int argc, char** argv) {
   ScriptedWindowSystem windows;
   ScriptedDrawList draws;
   DirectoryFileStore files(folder);
-  Services services{clock, dialogs, windows, files, draws};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windows, files, draws, shortest};
   ProgramState state;
   MainWindowState mainWindow;
   std::mt19937_64 random(seed);

@@ -37,13 +37,6 @@ QPushButton* MainWindow::command(Command command) const {
 QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>("Text1"); }
 QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>("Text3"); }
 
-void MainWindow::SetGameNumberNote(const std::string& note) {
-  const QString text = QString::fromStdString(note);
-  QLineEdit* box = gameNumberBox();
-  if (box->toolTip() != text) box->setToolTip(text);
-  if (box->accessibleDescription() != text) box->setAccessibleDescription(text);
-}
-
 void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
     const PixelRect place = quarvel::ToPixels(layout::TileButtonRect(state.board, static_cast<int>(k)), dpi());
@@ -54,6 +47,11 @@ void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   }
   SetTextKeepingCursor(*gameNumberBox(), window.Text1);
   SetTextKeepingCursor(*timeBox(), window.Text3);
+  // The note on the shortest solution, as tooltip and as accessible description.
+  const QString note = QString::fromStdString(window.gameNumberNote);
+  QLineEdit* box = gameNumberBox();
+  if (box->toolTip() != note) box->setToolTip(note);
+  if (box->accessibleDescription() != note) box->setAccessibleDescription(note);
 
   const Commands& on = window.commands;
   for (const CommandBinding& binding : kCommandBindings) command(binding.command)->setEnabled(on.*binding.enabled);

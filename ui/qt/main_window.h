@@ -24,8 +24,6 @@ class MainWindow : public FormWindow {
   QLineEdit* timeBox() const;        // Text3
 
   void Draw(const GameState& state, const MainWindowState& window);
-  // The game number box's tooltip and accessible description.
-  void SetGameNumberNote(const std::string& note);
 
  private:
   std::array<QPushButton*, kTileCount> tiles_{};

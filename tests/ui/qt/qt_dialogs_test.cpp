@@ -46,7 +46,8 @@ struct QtDialogsHarness {
   qt::QtDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   MemoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, draws};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, draws, shortest};
   Program program{services};
   qt::QtFrontEnd frontEnd{program, &dialogs, nullptr};
 };

@@ -46,6 +46,7 @@ class HeldSearch {
         ++cancelled_;
         return std::nullopt;
       }
+      ++found_;
       return length_;
     };
   }
@@ -61,6 +62,10 @@ class HeldSearch {
     std::lock_guard lock(mutex_);
     return cancelled_;
   }
+  int found() {
+    std::lock_guard lock(mutex_);
+    return found_;
+  }
 
  private:
   int length_;
@@ -68,13 +73,14 @@ class HeldSearch {
   std::condition_variable changed_;
   int started_ = 0;
   int cancelled_ = 0;
+  int found_ = 0;
   bool released_ = false;
 };
 
 TEST(QtShortestNote, ATileClickDuringTheComputationIsHandledAtOnce) {
   QtHarness h;
   HeldSearch search(39);
-  h.frontEnd.UseShortestSolver(search.Function());
+  h.shortest.UseSolver(search.Function());
   h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
   ASSERT_TRUE(h.frontEnd.Start());
   EXPECT_EQ(Note(h.main()), "") << "no game yet";
@@ -97,7 +103,7 @@ TEST(QtShortestNote, ATileClickDuringTheComputationIsHandledAtOnce) {
 TEST(QtShortestNote, ANewGameCancelsTheComputationForTheLastOne) {
   QtHarness h;
   HeldSearch search(39);
-  h.frontEnd.UseShortestSolver(search.Function());
+  h.shortest.UseSolver(search.Function());
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
   Click(h.main().command("Command2"));
@@ -109,6 +115,34 @@ TEST(QtShortestNote, ANewGameCancelsTheComputationForTheLastOne) {
   search.Release();
   ASSERT_TRUE(WaitUntil([&] { return !Note(h.main()).empty(); }, 10000));
   EXPECT_EQ(Note(h.main()), "The shortest solution of this game takes 39 moves.");
+}
+
+// A length found while a box holds a handler is taken once that handler has ended: handlers
+// never interleave, and the length is not lost.
+TEST(QtShortestNote, ALengthFoundWhileABoxIsUpIsTakenOnceItsHandlerEnds) {
+  QtHarness h;
+  qt::QtDialogs dialogs;
+  Program program(Services{h.clock, dialogs, h.windowSystem, h.files, h.draws, h.shortest});
+  qt::QtFrontEnd frontEnd(program, &dialogs, nullptr, &h.shortest);
+  HeldSearch search(39);
+  h.shortest.UseSolver(search.Function());
+  h.draws.fallback = 0.5;
+  ASSERT_TRUE(frontEnd.Start());
+  Click(frontEnd.mainWindow().command("Command2"));
+  ASSERT_TRUE(WaitUntil([&] { return search.started() == 1; }, 10000));
+
+  std::string duringBox = "unset";
+  ModalResponder responder({[&](QDialog& box) {
+    search.Release();
+    EXPECT_TRUE(WaitUntil([&] { return search.found() == 1; }, 10000));
+    QTest::qWait(50);  // the length is handed over to this thread meanwhile
+    duringBox = Note(frontEnd.mainWindow());
+    box.accept();
+  }});
+  Click(frontEnd.mainWindow().command("Command7"));  // Save Game #: "Success!"
+  ASSERT_EQ(responder.handled(), 1);
+  EXPECT_EQ(duringBox, "");
+  EXPECT_EQ(Note(frontEnd.mainWindow()), "The shortest solution of this game takes 39 moves.");
 }
 
 TEST(QtShortestNote, AfterAWinTheNoteComparesThePlayersMovesWithTheShortest) {
