@@ -39,12 +39,12 @@ std::string Dump(const Program& program) {
     const TwipsRect button = layout::TileButtonRect(s.board, tile);
     out << ' ' << button.Left << ',' << button.Top;
   }
-  out << "\ngame " << Quote(m.Text1) << "\ntime " << Quote(m.Text3) << '\n';
+  out << "\ngame " << Quote(m.gameNumberText) << "\ntime " << Quote(m.clockText) << '\n';
 
-  const Commands& c = m.commands;
-  out << "commands New=" << OnOff(c.NewGame) << " GiveUp=" << OnOff(c.GiveUp) << " HallOfFame=" << OnOff(c.HallOfFame)
-      << " ShowMe=" << OnOff(c.ShowMe) << " Reload=" << OnOff(c.Reload) << " Save=" << OnOff(c.Save)
-      << " Replay=" << OnOff(c.Replay) << '\n';
+  const EnabledCommands& c = m.enabled;
+  out << "commands New=" << OnOff(c.newGame) << " GiveUp=" << OnOff(c.giveUp) << " HallOfFame=" << OnOff(c.hallOfFame)
+      << " ShowMe=" << OnOff(c.showMe) << " Reload=" << OnOff(c.reload) << " Save=" << OnOff(c.save)
+      << " Replay=" << OnOff(c.replay) << '\n';
   const SolverState& v = s.solver;
   out << "state GameInProgress=" << Flag(s.GameInProgress) << " SolverUsed=" << Flag(s.SolverUsed)
       << " RowEndRotation=" << Flag(v.RowEndRotation) << " RingMode=" << Flag(v.RingMode)

@@ -16,17 +16,17 @@ struct GameState {
 
   bool GameInProgress = false;
   bool SolverUsed = false;
-  std::int64_t StartMonotonicMs = 0;  // durations are measured on the monotonic clock
+  std::int64_t startMonotonicMs = 0;  // durations are measured on the monotonic clock
   // The game number box, trimmed, as it stood when the current game began.
-  std::string PlayedGameNumber;
+  std::string playedGameNumber;
 
   // The current or last game: how many games have begun (it names the game), the position
   // it began from, the tiles the player moved in it, whether the player won it unhelped,
   // and the length of its shortest solution once it is known.
-  std::uint64_t GamesBegun = 0;
-  Position StartTable;
-  std::int32_t MovesMade = 0;
-  bool WonByPlayer = false;
+  std::uint64_t gamesBegun = 0;
+  Position startPosition;
+  std::int32_t movesMade = 0;
+  bool wonByPlayer = false;
   std::optional<int> shortestLength;
 };
 

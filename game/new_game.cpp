@@ -23,9 +23,9 @@ std::string DealGame(GameState& state, Services& services) {
   Position position = ShuffleStartPosition(services.random);
   MakeSolvable(position);
   LayOutBoard(state.board, position);
-  state.PlayedGameNumber = EncodeGameNumber(position);
+  state.playedGameNumber = EncodeGameNumber(position);
   BeginGame(state, services);
-  return state.PlayedGameNumber;
+  return state.playedGameNumber;
 }
 
 }  // namespace quarvel

@@ -17,12 +17,12 @@ void LayOutBoard(Board& board, const Position& position) {
 
 void BeginGame(GameState& state, Services& services) {
   state.GameInProgress = true;
-  ++state.GamesBegun;
-  state.StartTable = state.board.position;
-  state.MovesMade = 0;
-  state.WonByPlayer = false;
+  ++state.gamesBegun;
+  state.startPosition = state.board.position;
+  state.movesMade = 0;
+  state.wonByPlayer = false;
   services.windows.SetPointer(PointerShape::Default);
-  state.StartMonotonicMs = services.clock.MonotonicMs();
+  state.startMonotonicMs = services.clock.MonotonicMs();
 }
 
 }  // namespace quarvel

@@ -10,6 +10,11 @@ namespace quarvel::layout {
 
 inline constexpr int kTimerIntervalMs = 1000;  // Timer1
 
+// The controls the front ends look up, by their names in the form.
+inline constexpr std::string_view kGameNumberBox = "Text1";
+inline constexpr std::string_view kClockBox = "Text3";
+inline constexpr std::string_view kTileButtons = "Command1";  // a control array: index k is tile k
+
 // The board: a cell is drawn at its row and column from its top left corner, and the cells
 // touch, each the size of a tile's button.
 inline constexpr int BoardLeft = 1812;
@@ -40,7 +45,7 @@ inline constexpr std::string_view kContactLine = English(TextId::ContactLine);
 // blank on cell 16. Tab order runs through tiles 1 to 12, the blank, then 13 to 15.
 constexpr ControlLayout TileLayout(int tile) {
   return {
-      .name = "Command1",
+      .name = kTileButtons,
       .index = tile,
       .kind = ControlKind::Button,
       .caption = std::array<std::string_view, 16>{"",   "1",  "2",  "3",  "4",  "5",  "6",  "7",
@@ -64,13 +69,13 @@ inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
      .font = {"Arial", 19.8, true, true}, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 29},
     {.name = "Label1", .kind = ControlKind::Label, .caption = English(TextId::GameNumberLabel),
      .rect = {96, 876, 756, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 5},
-    {.name = "Text1", .kind = ControlKind::TextBox, .rect = {912, 780, 1896, 420},
+    {.name = kGameNumberBox, .kind = ControlKind::TextBox, .rect = {912, 780, 1896, 420},
      .font = {"Arial", 10.8, true, false}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 4,
      .tabStop = true, .accessibleName = English(TextId::GameNumberBoxName)},
     {.name = "Label2", .kind = ControlKind::Label, .caption = English(TextId::TimeTakenLabel),
      .rect = {3360, 876, 1116, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 0},
     // Written by the clock only; a click hands the focus to the board.
-    {.name = "Text3", .kind = ControlKind::ReadOnlyBox, .rect = {4560, 780, 1320, 420},
+    {.name = kClockBox, .kind = ControlKind::ReadOnlyBox, .rect = {4560, 780, 1320, 420},
      .font = {"Arial", 10.8, true, true}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 1,
      .tabStop = true, .accessibleName = English(TextId::TimeBoxName)},
     CommandLayout("Command2", English(TextId::NewGameButton), {180, 1560, 1824, 348}, 22),

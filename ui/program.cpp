@@ -39,14 +39,14 @@ bool Program::Start() {
 
   Run([&] {
     const auto report = [&](const FileFailure& failure) { services_.dialogs.ShowFailure(FailureText(failure)); };
-    if (!LoadFameSummary(state_, services_, report)) main_.commands.HallOfFame = false;
+    if (!LoadFameSummary(state_, services_, report)) main_.enabled.hallOfFame = false;
   });
   services_.random.ShuffledRandom(-1);
   state_.GameInProgress = false;
   state_.SolverUsed = false;
   state_.solver.CancelManoeuvre();
   Run([&] {
-    if (services_.files.Exists(kSavedGamesFile)) main_.commands.Reload = true;
+    if (services_.files.Exists(kSavedGamesFile)) main_.enabled.reload = true;
   });
   return true;
 }

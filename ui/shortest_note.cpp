@@ -5,10 +5,10 @@
 namespace quarvel {
 
 std::string ShortestSolutionNote(const GameState& state) {
-  if (!state.shortestLength || state.GamesBegun == 0) return {};
+  if (!state.shortestLength || state.gamesBegun == 0) return {};
   const int length = *state.shortestLength;
-  if (state.WonByPlayer)
-    return CountedText(TextId::SolvedAgainstShortest, state.MovesMade, {{"shortest", std::to_string(length)}});
+  if (state.wonByPlayer)
+    return CountedText(TextId::SolvedAgainstShortest, state.movesMade, {{"shortest", std::to_string(length)}});
   return CountedText(TextId::ShortestSolution, length);
 }
 

@@ -8,7 +8,7 @@ namespace quarvel {
 
 void ShowMe(SolverGame& state, MainWindowState& window, Services& services) {
   state.SolverUsed = true;
-  window.Text3.clear();
+  window.clockText.clear();
   if (MakeSolverMove(state)) CheckSolverFinish(state, window, services);
 }
 

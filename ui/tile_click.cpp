@@ -5,10 +5,10 @@
 
 namespace quarvel {
 
-void ClickTile(ProgramState& state, MainWindowState& window, Services& services, int tile) {
+void SlideClickedTile(ProgramState& state, MainWindowState& window, Services& services, int tile) {
   if (!state.GameInProgress) return;
   state.solver.CancelManoeuvre();
-  if (MoveTile(state.board, tile)) ++state.MovesMade;
+  if (MoveTile(state.board, tile)) ++state.movesMade;
   if (IsSolved(state.board.position, state.home)) CompleteGame(state, window, services);
 }
 

@@ -66,7 +66,7 @@ TEST(NewGame, ScriptedDrawsGiveTheKnownDeals) {
     ASSERT_TRUE(h.Start());
     ASSERT_TRUE(h.program.ClickNewGame());
     EXPECT_EQ(RowsOf(h.state().board.position), c.board);
-    EXPECT_EQ(h.window().Text1, c.number);
+    EXPECT_EQ(h.window().gameNumberText, c.number);
     EXPECT_TRUE(h.draws.values.empty());
   }
 }
@@ -80,16 +80,16 @@ TEST(NewGame, ConsumesFifteenDrawsAndStartsTheGame) {
   EXPECT_EQ(h.draws.values.size(), 1u);
   const GameState& s = h.state();
   EXPECT_TRUE(s.GameInProgress);
-  EXPECT_EQ(h.window().Text3, "");
-  Commands expected;
-  expected.NewGame = false;
-  expected.GiveUp = true;
-  expected.HallOfFame = false;  // no Fame.dat
-  expected.ShowMe = true;
-  expected.Reload = false;
-  expected.Save = true;
-  expected.Replay = false;
-  EXPECT_EQ(h.window().commands, expected);
+  EXPECT_EQ(h.window().clockText, "");
+  EnabledCommands expected;
+  expected.newGame = false;
+  expected.giveUp = true;
+  expected.hallOfFame = false;  // no Fame.dat
+  expected.showMe = true;
+  expected.reload = false;
+  expected.save = true;
+  expected.replay = false;
+  EXPECT_EQ(h.window().enabled, expected);
   ASSERT_FALSE(h.windowSystem.pointers.empty());
   EXPECT_EQ(h.windowSystem.pointers.front(), PointerShape::Hourglass);
   EXPECT_EQ(h.windowSystem.pointers.back(), PointerShape::Default);

@@ -42,7 +42,7 @@ bool Report::Shown(const std::string& window) const {
   return found != windows.end() && found->second.shown;
 }
 
-const ControlReport& Report::Control(const std::string& window, const std::string& name) const {
+const ControlReport& Report::Control(std::string_view window, std::string_view name) const {
   static const ControlReport kMissing;
   const auto w = windows.find(window);
   if (w == windows.end()) return kMissing;

@@ -27,7 +27,7 @@ TEST(ShortestNote, AskedWhenAGameBeginsTakenForThatGameAndCompletedByTheWin) {
   ASSERT_TRUE(h.Start());
   BeginTwoMovesFromHome(h);
   ASSERT_EQ(h.shortest.requests.size(), 2u) << "one request a game begun";
-  EXPECT_EQ(h.shortest.requests.back().first, h.state().GamesBegun);
+  EXPECT_EQ(h.shortest.requests.back().first, h.state().gamesBegun);
   EXPECT_EQ(h.shortest.requests.back().second, h.state().board.position) << "the game's start position";
   EXPECT_EQ(h.window().gameNumberNote, "") << "length not known yet";
   h.program.ReceiveShortestLength(1, 30);  // the game begun before: dropped
@@ -39,17 +39,17 @@ TEST(ShortestNote, AskedWhenAGameBeginsTakenForThatGameAndCompletedByTheWin) {
   h.program.ClickTile(7);
   h.program.ClickTile(7);
   h.program.ClickTile(11);
-  EXPECT_EQ(h.state().MovesMade, 3);
+  EXPECT_EQ(h.state().movesMade, 3);
   h.program.ClickTile(12);
   EXPECT_FALSE(h.state().GameInProgress);
-  EXPECT_TRUE(h.state().WonByPlayer);
+  EXPECT_TRUE(h.state().wonByPlayer);
   EXPECT_EQ(h.window().gameNumberNote, "You solved it in 4 moves; the shortest solution takes 2.");
   h.program.ClickTile(12);  // between games: ignored, not counted
-  EXPECT_EQ(h.state().MovesMade, 4);
+  EXPECT_EQ(h.state().movesMade, 4);
 
   // The next game starts afresh, and a length that comes after the win still counts.
   ASSERT_TRUE(h.program.ClickNewGame());
-  EXPECT_EQ(h.state().MovesMade, 0);
+  EXPECT_EQ(h.state().movesMade, 0);
   EXPECT_EQ(h.window().gameNumberNote, "");
   h.program.ClickGiveUp();
   h.program.TypeGameNumber("0");  // 15 slides right, then back
@@ -57,8 +57,8 @@ TEST(ShortestNote, AskedWhenAGameBeginsTakenForThatGameAndCompletedByTheWin) {
   h.program.ClickTile(15);
   h.dialogs.answers.push_back("");
   h.program.ClickTile(15);
-  EXPECT_TRUE(h.state().WonByPlayer);
-  h.program.ReceiveShortestLength(h.state().GamesBegun, 0);
+  EXPECT_TRUE(h.state().wonByPlayer);
+  h.program.ReceiveShortestLength(h.state().gamesBegun, 0);
   EXPECT_EQ(h.window().gameNumberNote, "You solved it in 2 moves; the shortest solution takes 0.");
   h.program.Close();
   EXPECT_EQ(h.shortest.cancels, 1) << "closing drops the request under way";
@@ -69,13 +69,13 @@ TEST(ShortestNote, AGameFinishedWithHelpOrGivenUpIsNoWinByThePlayer) {
   ASSERT_TRUE(h.Start());
   BeginTwoMovesFromHome(h);
   const Position start = h.state().board.position;
-  EXPECT_EQ(h.state().StartTable, start);
+  EXPECT_EQ(h.state().startPosition, start);
   h.program.ClickTile(11);
-  EXPECT_EQ(h.state().StartTable, start) << "the start stays as the game began";
+  EXPECT_EQ(h.state().startPosition, start) << "the start stays as the game began";
   ASSERT_TRUE(h.program.ClickShowMe());
   ASSERT_FALSE(h.state().GameInProgress) << "Show Me! made the last move";
-  EXPECT_FALSE(h.state().WonByPlayer);
-  h.program.ReceiveShortestLength(h.state().GamesBegun, 2);
+  EXPECT_FALSE(h.state().wonByPlayer);
+  h.program.ReceiveShortestLength(h.state().gamesBegun, 2);
   EXPECT_EQ(h.window().gameNumberNote, "The shortest solution of this game takes 2 moves.");
 
   ASSERT_TRUE(h.program.ClickReplay());
@@ -84,7 +84,7 @@ TEST(ShortestNote, AGameFinishedWithHelpOrGivenUpIsNoWinByThePlayer) {
   h.program.ClickTile(12);
   EXPECT_FALSE(h.state().GameInProgress);
   EXPECT_EQ(h.dialogs.transcript.back(), "message Game Over!|Game completed with help from Show Me! routine.");
-  EXPECT_FALSE(h.state().WonByPlayer);
+  EXPECT_FALSE(h.state().wonByPlayer);
 }
 
 }  // namespace

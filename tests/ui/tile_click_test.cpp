@@ -75,21 +75,21 @@ TEST(TileClick, AnyClickDuringAGameEndsTheSolverManoeuvre) {
   s.board = testing::BoardFromRows("9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 0 8");
   s.GameInProgress = true;
   s.solver = {true, false, 7, 4, BlankMove::Up};
-  ClickTile(s, window, h.services, 1);  // not next to the blank
+  SlideClickedTile(s, window, h.services, 1);  // not next to the blank
   EXPECT_FALSE(s.solver.RowEndRotation);
   EXPECT_EQ(s.solver.SolverLastMove, BlankMove::None);
   EXPECT_EQ(s.solver.SolverStep, 7);
   EXPECT_EQ(s.solver.SolverTile, 4);
   s.solver.RingMode = true;
   s.solver.SolverLastMove = BlankMove::Right;
-  ClickTile(s, window, h.services, 8);
+  SlideClickedTile(s, window, h.services, 8);
   EXPECT_FALSE(s.solver.RingMode);
   EXPECT_EQ(s.solver.SolverLastMove, BlankMove::None);
   EXPECT_EQ(RowsOf(s.board.position), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
   // Between games nothing at all happens.
   s.GameInProgress = false;
   s.solver.RingMode = true;
-  ClickTile(s, window, h.services, 8);
+  SlideClickedTile(s, window, h.services, 8);
   EXPECT_TRUE(s.solver.RingMode);
   EXPECT_EQ(RowsOf(s.board.position), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
 }

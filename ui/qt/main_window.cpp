@@ -26,16 +26,13 @@ void SetTextKeepingCursor(QLineEdit& box, const std::string& text) {
 
 MainWindow::MainWindow() : FormWindow(layout::kMainWindowLayout) {
   for (const layout::ControlLayout& control : layout::kMainWindowLayout.controls)
-    if (control.name == "Command1")
+    if (control.name == layout::kTileButtons)
       tiles_.at(static_cast<std::size_t>(control.index)) = controlAs<QPushButton>(layout::ControlName(control));
 }
 
-QPushButton* MainWindow::command(const std::string& name) const { return controlAs<QPushButton>(name); }
-QPushButton* MainWindow::command(Command command) const {
-  return controlAs<QPushButton>(std::string(BindingOf(command).control));
-}
-QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>("Text1"); }
-QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>("Text3"); }
+QPushButton* MainWindow::command(Command command) const { return controlAs<QPushButton>(BindingOf(command).control); }
+QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>(layout::kGameNumberBox); }
+QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>(layout::kClockBox); }
 
 void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
@@ -45,15 +42,15 @@ void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
         TileAccessibleName(static_cast<int>(k), state.board.position.PlaceOf(static_cast<int>(k))));
     if (tiles_[k]->accessibleName() != name) tiles_[k]->setAccessibleName(name);
   }
-  SetTextKeepingCursor(*gameNumberBox(), window.Text1);
-  SetTextKeepingCursor(*timeBox(), window.Text3);
+  SetTextKeepingCursor(*gameNumberBox(), window.gameNumberText);
+  SetTextKeepingCursor(*timeBox(), window.clockText);
   // The note on the shortest solution, as tooltip and as accessible description.
   const QString note = QString::fromStdString(window.gameNumberNote);
   QLineEdit* box = gameNumberBox();
   if (box->toolTip() != note) box->setToolTip(note);
   if (box->accessibleDescription() != note) box->setAccessibleDescription(note);
 
-  const Commands& on = window.commands;
+  const EnabledCommands& on = window.enabled;
   for (const CommandBinding& binding : kCommandBindings) command(binding.command)->setEnabled(on.*binding.enabled);
 }
 

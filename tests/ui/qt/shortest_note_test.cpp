@@ -84,14 +84,14 @@ TEST(QtShortestNote, ATileClickDuringTheComputationIsHandledAtOnce) {
   h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
   ASSERT_TRUE(h.frontEnd.Start());
   EXPECT_EQ(Note(h.main()), "") << "no game yet";
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
   ASSERT_TRUE(WaitUntil([&] { return search.started() == 1; }, 10000));
 
   // The search is held: the click is handled all the same.
   const QPoint blank = h.main().tile(0)->pos();
   Click(h.main().tile(8));
   EXPECT_EQ(h.main().tile(8)->pos(), blank);
-  EXPECT_EQ(h.program.state().MovesMade, 1);
+  EXPECT_EQ(h.program.state().movesMade, 1);
   EXPECT_EQ(Note(h.main()), "");
 
   search.Release();
@@ -106,10 +106,10 @@ TEST(QtShortestNote, ANewGameCancelsTheComputationForTheLastOne) {
   h.shortest.UseSolver(search.Function());
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
   ASSERT_TRUE(WaitUntil([&] { return search.started() == 1; }, 10000));
-  Click(h.main().command("Command3"));  // Give Up
-  Click(h.main().command("Command8"));  // Replay Last Game
+  Click(h.main().command(Command::GiveUp));
+  Click(h.main().command(Command::Replay));
   ASSERT_TRUE(WaitUntil([&] { return search.started() == 2; }, 10000));
   EXPECT_EQ(search.cancelled(), 1);
   search.Release();
@@ -128,7 +128,7 @@ TEST(QtShortestNote, ALengthFoundWhileABoxIsUpIsTakenOnceItsHandlerEnds) {
   h.shortest.UseSolver(search.Function());
   h.draws.fallback = 0.5;
   ASSERT_TRUE(frontEnd.Start());
-  Click(frontEnd.mainWindow().command("Command2"));
+  Click(frontEnd.mainWindow().command(Command::NewGame));
   ASSERT_TRUE(WaitUntil([&] { return search.started() == 1; }, 10000));
 
   std::string duringBox = "unset";
@@ -139,7 +139,7 @@ TEST(QtShortestNote, ALengthFoundWhileABoxIsUpIsTakenOnceItsHandlerEnds) {
     duringBox = Note(frontEnd.mainWindow());
     box.accept();
   }});
-  Click(frontEnd.mainWindow().command("Command7"));  // Save Game #: "Success!"
+  Click(frontEnd.mainWindow().command(Command::Save));  // "Success!"
   ASSERT_EQ(responder.handled(), 1);
   EXPECT_EQ(duringBox, "");
   EXPECT_EQ(Note(frontEnd.mainWindow()), "The shortest solution of this game takes 39 moves.");
@@ -149,15 +149,15 @@ TEST(QtShortestNote, AfterAWinTheNoteComparesThePlayersMovesWithTheShortest) {
   QtHarness h;  // the real search
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command2"));
-  Click(h.main().command("Command3"));  // Give Up: Replay Last Game now replays a typed number
+  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(Command::GiveUp));  // Replay Last Game now replays a typed number
   // Two moves from the goal: 12 moved down, then 11 moved right.
   Position start;
   start.Slide(12);
   start.Slide(11);
   QTest::keyClick(h.main().gameNumberBox(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(h.main().gameNumberBox(), QString::fromStdString(EncodeGameNumber(start)));
-  Click(h.main().command("Command8"));
+  Click(h.main().command(Command::Replay));
   ASSERT_TRUE(WaitUntil([&] { return !Note(h.main()).empty(); }, 120000)) << "tables and search";
   EXPECT_EQ(Note(h.main()), "The shortest solution of this game takes 2 moves.");
 
@@ -167,7 +167,7 @@ TEST(QtShortestNote, AfterAWinTheNoteComparesThePlayersMovesWithTheShortest) {
   EXPECT_EQ(h.main().gameNumberBox()->accessibleDescription().toStdString(), Note(h.main()));
 
   // The next game starts without a note until its own length is known.
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
   EXPECT_EQ(Note(h.main()), "");
   ASSERT_TRUE(WaitUntil([&] { return !Note(h.main()).empty(); }, 60000));
   EXPECT_EQ(Note(h.main()), "The shortest solution of this game takes 39 moves.");

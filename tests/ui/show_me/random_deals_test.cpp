@@ -30,8 +30,8 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
     MakeSolvable(position);
     LayOutBoard(state.board, position);
     BeginGame(state, h.services);
-    window.commands.SetGameInProgress(/*saveEnabled=*/true);
-    const Commands during = window.commands;
+    window.enabled.SetGameInProgress(/*saveEnabled=*/true);
+    const EnabledCommands during = window.enabled;
 
     int presses = 0;
     while (state.GameInProgress && presses < kPressCap) {
@@ -60,15 +60,15 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
     }
     ++finished;
     EXPECT_EQ(h.dialogs.transcript, std::vector<std::string>{kGameOverShown}) << "deal " << deal;
-    Commands after = during;
-    after.NewGame = after.Reload = after.Replay = true;
-    after.GiveUp = after.ShowMe = false;
-    EXPECT_EQ(window.commands, after);
+    EnabledCommands after = during;
+    after.newGame = after.reload = after.replay = true;
+    after.giveUp = after.showMe = false;
+    EXPECT_EQ(window.enabled, after);
     EXPECT_FALSE(state.SolverUsed);
     EXPECT_FALSE(state.solver.RingMode);
     EXPECT_FALSE(state.solver.RowEndRotation);
     EXPECT_EQ(state.solver.SolverLastMove, BlankMove::None);
-    EXPECT_EQ(window.Text3, "");
+    EXPECT_EQ(window.clockText, "");
   }
   EXPECT_EQ(finished + stalled, kDeals);
   EXPECT_GT(finished, 0);

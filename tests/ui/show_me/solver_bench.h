@@ -31,9 +31,9 @@ struct SolverBench {
   explicit SolverBench(const std::string& rows, BlankMove lastMove = BlankMove::None) {
     state.board = BoardFromRows(rows);
     state.GameInProgress = true;
-    window.commands.SetGameInProgress(/*saveEnabled=*/true);
-    window.commands.HallOfFame = false;
-    window.Text3 = " 00:00:07";
+    window.enabled.SetGameInProgress(/*saveEnabled=*/true);
+    window.enabled.hallOfFame = false;
+    window.clockText = " 00:00:07";
     state.solver.SolverLastMove = lastMove;
   }
 
