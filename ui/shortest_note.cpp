@@ -4,11 +4,12 @@
 
 namespace quarvel {
 
-std::string ShortestSolutionNote(const GameState& state, std::optional<int> shortestLength) {
-  if (!shortestLength || state.GamesBegun == 0) return {};
-  if (state.WonByPlayer)
-    return CountedText(TextId::SolvedAgainstShortest, state.MovesMade, {{"shortest", std::to_string(*shortestLength)}});
-  return CountedText(TextId::ShortestSolution, *shortestLength);
+std::string ShortestSolutionNote(const GameState& state) {
+  if (!state.shortestLength || state.gamesBegun == 0) return {};
+  const int length = *state.shortestLength;
+  if (state.wonByPlayer)
+    return CountedText(TextId::SolvedAgainstShortest, state.movesMade, {{"shortest", std::to_string(length)}});
+  return CountedText(TextId::ShortestSolution, length);
 }
 
 }  // namespace quarvel

@@ -14,6 +14,7 @@
   let pendingFocus = null;
   let listVersion = -1;
   let dialogsShown = 0;
+  let drawnCombo = null;
   const windows = {}; // window id -> {element, controls: name -> element}
   const tiles = [];
 
@@ -52,6 +53,11 @@
       busy = false;
       delete document.body.dataset.handling;
       draw();
+    }
+    if (heldLength) {
+      const held = heldLength;
+      heldLength = null;
+      deliverLength(held);
     }
     return received === 1;
   }
@@ -259,6 +265,17 @@
   let solver = null;
   let searching = null; // the timer of the search under way
 
+  // A length reaches the program between handlers, never inside one.
+  let heldLength = null;
+  function deliverLength(data) {
+    if (busy) {
+      heldLength = data;
+      return;
+    }
+    ccall('page_shortest_length', null, ['number', 'number'], [data.tag, data.length]);
+    draw();
+  }
+
   function askShortest(request) {
     // A new game's request replaces one still searching, together with its worker.
     if (searching) {
@@ -271,9 +288,7 @@
       solver.onmessage = ({ data }) => {
         clearTimeout(searching);
         searching = null;
-        if (data.length === null) return;
-        ccall('page_shortest_length', null, ['number', 'number'], [data.tag, data.length]);
-        if (!busy) draw();
+        if (data.length !== null) deliverLength(data);
       };
     }
     solver.postMessage(request);
@@ -313,12 +328,16 @@
     if (state.solve) askShortest(state.solve);
     for (const [name, enabled] of Object.entries(state.enabled)) main[name].disabled = !enabled;
     setValue(windows.halloffame.controls.Text1, state.listing.replace(/\r\n/g, '\n'));
+    // The box keeps what the player typed or picked with the arrows until the program
+    // writes it, fills the list afresh or the window comes up.
+    const refill = state.list || state.window !== shownWindow;
     if (state.list) {
       const { list } = windows.reload;
       list.replaceChildren(...state.list.map((entry) => new Option(entry, entry)));
       listVersion = state.listVersion;
     }
-    setValue(windows.reload.controls.Combo1, state.combo);
+    if (refill || state.combo !== drawnCombo) setValue(windows.reload.controls.Combo1, state.combo);
+    drawnCombo = state.combo;
     if (state.window !== shownWindow) {
       for (const [id, w] of Object.entries(windows)) w.element.hidden = id !== state.window;
       shownWindow = state.window;
@@ -429,14 +448,20 @@
       try { FS.unmount(RECORDS); } catch (error) { /* memory only */ }
     }
     // quarvel.dat ships with the page; it is stored with the records, which every change
-    // reads back from storage.
-    FS.writeFile(`${RECORDS}/quarvel.dat`, FS.readFile('/game/quarvel.dat'));
-    if (stored) stored = await new Promise((resolve) => FS.syncfs(false, (error) => resolve(!error)));
+    // reads back from storage (once, or when another version of the page shipped another).
+    const shipped = FS.readFile('/game/quarvel.dat');
+    const path = `${RECORDS}/quarvel.dat`;
+    const kept = FS.analyzePath(path).exists ? FS.readFile(path) : null;
+    if (!kept || kept.length !== shipped.length || kept.some((byte, i) => byte !== shipped[i])) {
+      FS.writeFile(path, shipped);
+      if (stored) stored = await new Promise((resolve) => FS.syncfs(false, (error) => resolve(!error)));
+    }
     return stored;
   }
 
   async function start() {
-    const stored = await mountRecords();
+    // The windows are built while storage opens.
+    const mounting = mountRecords();
     page.records = recordsStorage();
     layouts = json('page_layouts');
     for (const id of ['main', 'halloffame', 'reload']) buildWindow(id);
@@ -448,6 +473,7 @@
     bindOtherWindows();
     document.addEventListener('keydown', onKey);
     window.addEventListener('resize', fit);
+    const stored = await mounting;
     busy = true;
     const ok = await ccall('page_start', 'number', ['string', 'number'], [RECORDS, stored ? 1 : 0], { async: true });
     busy = false;

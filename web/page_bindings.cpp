@@ -125,7 +125,7 @@ std::string LayoutsJson() {
   return json.str();
 }
 
-std::string StateJson(const Program& program, const std::string& shortestNote, std::uint64_t shownListVersion,
+std::string StateJson(const Program& program, std::uint64_t shownListVersion,
                       const std::optional<ShortestRequest>& request) {
   const GameState& game = program.state();
   const MainWindowState& main = program.mainWindow();
@@ -134,14 +134,16 @@ std::string StateJson(const Program& program, const std::string& shortestNote, s
   json.Open('{');
   json.Key("window").String(kWindowNames[static_cast<std::size_t>(windows.visible)]);
   json.Key("tiles").Open('[');
-  for (std::size_t k = 0; k < game.board.buttons.size(); ++k) {
-    json.Open('{').Key("left").Number(game.board.buttons[k].Left).Key("top").Number(game.board.buttons[k].Top);
-    json.Key("name").String(TileAccessibleName(static_cast<int>(k), game.board.table[k])).Close('}');
+  for (int k = 0; k < kCellCount; ++k) {
+    const TwipsRect place = layout::TileButtonRect(game.board, k);
+    json.Open('{').Key("left").Number(place.Left).Key("top").Number(place.Top);
+    json.Key("name").String(TileAccessibleName(k, game.board.position.PlaceOf(k))).Close('}');
   }
   json.Close(']');
-  json.Key("game").String(main.Text1).Key("time").String(main.Text3).Key("note").String(shortestNote);
+  json.Key("game").String(main.gameNumberText).Key("time").String(main.clockText);
+  json.Key("note").String(main.gameNumberNote);
   json.Key("enabled").Open('{');
-  for (const CommandBinding& binding : kCommandBindings) json.Key(binding.control).Bool(main.commands.*binding.enabled);
+  for (const CommandBinding& binding : kCommandBindings) json.Key(binding.control).Bool(main.enabled.*binding.enabled);
   json.Close('}');
   json.Key("listing").String(windows.listing);
   json.Key("listVersion").Number(static_cast<double>(windows.savedListVersion));
@@ -153,7 +155,7 @@ std::string StateJson(const Program& program, const std::string& shortestNote, s
   json.Key("combo").String(windows.comboText);
   if (request) {
     json.Key("solve").Open('{').Key("tag").Number(static_cast<double>(request->game)).Key("cells").Open('[');
-    for (const std::uint8_t tile : request->start) json.Number(tile);
+    for (const std::uint8_t tile : request->start.cells()) json.Number(tile);
     json.Close(']').Close('}');
   }
   json.Close('}');

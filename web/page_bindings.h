@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "solver/shortest/puzzle_cells.h"
+#include "core/position.h"
 #include "ui/program.h"
 
 namespace quarvel::web {
@@ -16,13 +16,12 @@ std::string LayoutsJson();
 // A game's start position for the shortest-solution worker, tagged with the game.
 struct ShortestRequest {
   std::uint64_t game = 0;
-  shortest::Cells start{};
+  Position start;
 };
 
-// What the windows show now. The Reload Game list is included only when its version
-// differs from `shownListVersion`, the one the page already shows; a request for the
-// worker when there is one.
-std::string StateJson(const Program& program, const std::string& shortestNote, std::uint64_t shownListVersion,
+// What the windows show now, the note on the game number included. The Reload Game list is included only when its
+// version differs from `shownListVersion`, the one the page already shows; a request for the worker when there is one.
+std::string StateJson(const Program& program, std::uint64_t shownListVersion,
                       const std::optional<ShortestRequest>& request);
 
 // Runs the page's event `name` with its argument; false when the window could not receive

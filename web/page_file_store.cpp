@@ -32,13 +32,15 @@ class TabsLock {
 PageFileStore::PageFileStore(const std::string& folder, bool stored)
     : folder_(folder, std::chrono::milliseconds(0)), stored_(stored) {}
 
-void PageFileStore::Refresh() {
-  if (stored_) LoadRecords();  // what cannot be read again is taken as it stands
+void PageFileStore::Refresh(bool underLock) {
+  if (!stored_ || (fresh_ && !underLock)) return;
+  LoadRecords();  // what cannot be read again is taken as it stands
+  fresh_ = true;
 }
 
 void PageFileStore::Store(FileAction action, const std::string& name) {
   if (const int error = SaveRecords(); error != 0) {
-    LoadRecords();
+    LoadRecords();  // takes back what storage holds
     throw FileFailure(action, name, FileProblem::System, error);
   }
 }
@@ -61,7 +63,7 @@ void PageFileStore::Rewrite(const std::string& name, const std::string& scratch,
                             const Change& change) {
   Refuse(FileAction::Rewrite, name);
   const TabsLock lock(name);
-  Refresh();
+  Refresh(true);
   folder_.Rewrite(name, scratch, limit, change);
   Store(FileAction::Rewrite, name);
 }
@@ -70,7 +72,7 @@ void PageFileStore::Remove(const std::string& name) {
   if (!folder_.Exists(name)) return;
   Refuse(FileAction::Delete, name);
   const TabsLock lock(name);
-  Refresh();
+  Refresh(true);
   folder_.Remove(name);
   Store(FileAction::Delete, name);
 }

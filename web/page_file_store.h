@@ -20,9 +20,13 @@ class PageFileStore : public FileStore {
   std::string Folder() override { return folder_.Folder(); }
   using FileStore::Read;
 
+  // A new event: its first look at a record reads what other tabs stored meanwhile.
+  void StartEvent() { fresh_ = false; }
+
  private:
-  // Brings the folder up to date with what other tabs stored.
-  void Refresh();
+  // Brings the folder up to date with what other tabs stored: once an event outside a
+  // change, always within one (under the lock).
+  void Refresh(bool underLock = false);
   // Fails the change when the browser refuses storage.
   void Refuse(FileAction action, const std::string& name);
   // Stores the folder; on failure takes back what storage holds and throws for `name`.
@@ -30,6 +34,7 @@ class PageFileStore : public FileStore {
 
   DirectoryFileStore folder_;
   bool stored_;
+  bool fresh_ = false;  // read from storage since the event began
 };
 
 }  // namespace quarvel::web

@@ -10,9 +10,7 @@
 #include "platform/system_clock.h"
 #include "records/hall_of_fame_file.h"
 #include "records/saved_games_file.h"
-#include "solver/shortest/board_cells.h"
 #include "ui/program.h"
-#include "ui/shortest_note.h"
 #include "ui/texts.h"
 #include "web/json_text.h"
 #include "web/page_bindings.h"
@@ -23,23 +21,29 @@ namespace {
 
 using namespace quarvel;
 
+// The shortest solutions come from the page's worker: a request waits here until the
+// script, drawing the state, hands it on; the answer comes back through
+// page_shortest_length.
+class PageShortestSolutions : public ShortestSolutionService {
+ public:
+  void Request(std::uint64_t game, const Position& start) override { pending = web::ShortestRequest{game, start}; }
+  void Cancel() override { pending.reset(); }
+  std::optional<web::ShortestRequest> pending;
+};
+
 // The system's generator is reseeded in the browser from crypto.getRandomValues (through
 // std::random_device).
 struct Page {
   Page(const std::string& folder, bool stored)
-      : random(generator), files(folder, stored), program(Services{clock, dialogs, windows, files, random}) {}
+      : random(generator), files(folder, stored), program(Services{clock, dialogs, windows, files, random, shortest}) {}
   web::PageClock clock;
   SystemGenerator generator;
   ShuffledRandomSource random;
   web::PageDialogs dialogs;
   web::PageWindowSystem windows;
   web::PageFileStore files;
+  PageShortestSolutions shortest;
   Program program;
-  // The game whose shortest solution was asked for, and its length once known.
-  std::uint64_t requestedGame = 0;
-  std::optional<int> shortestLength;
-  // A request the script has yet to hand to the worker.
-  std::optional<web::ShortestRequest> pendingRequest;
 };
 
 std::unique_ptr<Page> page;
@@ -59,35 +63,28 @@ EMSCRIPTEN_KEEPALIVE const char* page_layouts() { return Reply(web::LayoutsJson(
 // Start-up over the records' folder; false when the game cannot start (the player was told).
 EMSCRIPTEN_KEEPALIVE int page_start(const char* folder, int stored) {
   page = std::make_unique<Page>(folder, stored != 0);
-  // Where a game begins, its start position goes to the worker; the last request replaces
-  // any earlier one.
-  page->program.SetOnGameBegun([](const GameState& state) {
-    if (state.GamesBegun == page->requestedGame) return;
-    page->requestedGame = state.GamesBegun;
-    page->shortestLength.reset();
-    const shortest::Cells start = shortest::CellsOf(state.StartTable);
-    if (shortest::IsSolvable(start)) page->pendingRequest = web::ShortestRequest{state.GamesBegun, start};
-  });
+  page->files.StartEvent();
   return page->program.Start() ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int page_event(const char* name, const char* argument) {
-  return page && web::RunEvent(page->program, name, argument) ? 1 : 0;
+  if (!page) return 0;
+  page->files.StartEvent();
+  return web::RunEvent(page->program, name, argument) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
   if (!page) return Reply("null");
-  const std::string note = ShortestSolutionNote(page->program.state(), page->shortestLength);
   std::string json =
-      web::StateJson(page->program, note, static_cast<std::uint64_t>(shownListVersion), page->pendingRequest);
-  page->pendingRequest.reset();
+      web::StateJson(page->program, static_cast<std::uint64_t>(shownListVersion), page->shortest.pending);
+  page->shortest.pending.reset();
   return Reply(std::move(json));
 }
 
-// The worker's answer for a game; a length for a game that is no longer the current one
-// is dropped.
+// The worker's answer for a game, handed over between handlers; the program keeps it
+// only while that game is the last one begun.
 EMSCRIPTEN_KEEPALIVE void page_shortest_length(double game, int length) {
-  if (page && static_cast<std::uint64_t>(game) == page->requestedGame && length >= 0) page->shortestLength = length;
+  if (page) page->program.ReceiveShortestLength(static_cast<std::uint64_t>(game), length);
 }
 
 // Told once, when the browser refuses the records their storage.
@@ -128,6 +125,7 @@ EMSCRIPTEN_KEEPALIVE const char* page_record_captions() {
 // when it is not.
 EMSCRIPTEN_KEEPALIVE int page_record_ready(const char* name) {
   if (!page || !RecordNamed(name)) return 0;
+  page->files.StartEvent();
   if (page->files.Exists(name)) return 1;
   page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NoRecordYet, {{"file", name}}));
   return 0;

@@ -17,13 +17,13 @@ EMSCRIPTEN_KEEPALIVE int worker_tables_ready() { return quarvel::shortest::UsedT
 // The length of a shortest solution of the 16 cells in reading order (0 the empty cell),
 // or -1 when there is none to give.
 EMSCRIPTEN_KEEPALIVE int worker_shortest_length(const std::uint8_t* cells) {
-  using namespace quarvel::shortest;
   if (worker_tables_ready() == 0) return -1;
-  Cells start{};
-  std::copy(cells, cells + kCells, start.begin());
-  if (!IsSolvable(start)) return -1;
+  quarvel::Position::Cells given{};
+  std::copy(cells, cells + quarvel::kCellCount, given.begin());
+  const auto start = quarvel::Position::FromCells(given);
+  if (!start || !start->IsSolvable()) return -1;
   try {
-    const auto solution = SolveShortest(start);
+    const auto solution = quarvel::shortest::SolveShortest(*start);
     return solution ? static_cast<int>(solution->tiles.size()) : -1;
   } catch (const std::exception&) {
     return -1;
