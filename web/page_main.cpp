@@ -31,12 +31,12 @@ class PageShortestSolutions : public ShortestSolutionService {
   std::optional<web::ShortestRequest> pending;
 };
 
-// The system's generator is reseeded in the browser from crypto.getRandomValues (through
-// std::random_device).
+// The system's clock and generator serve in the browser too: performance.now() and the wall
+// clock, and a seed from crypto.getRandomValues (through std::random_device).
 struct Page {
   Page(const std::string& folder, bool stored)
       : random(generator), files(folder, stored), program(Services{clock, dialogs, windows, files, random, shortest}) {}
-  web::PageClock clock;
+  SystemClock clock;
   SystemGenerator generator;
   ShuffledRandomSource random;
   web::PageDialogs dialogs;

@@ -2,9 +2,7 @@
 
 #include <emscripten.h>
 
-#include <cmath>
 #include <cstdlib>
-#include <ctime>
 #include <memory>
 
 #include "ui/texts.h"
@@ -31,24 +29,6 @@ EM_JS(void, FocusPageTile, (int tile), { Module.page.focusTile(tile); });
 // clang-format on
 
 }  // namespace
-
-DateTime PageClock::Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return ToDateTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
-}
-
-std::int64_t PageClock::MonotonicMs() { return static_cast<std::int64_t>(std::floor(emscripten_get_now())); }
-
-std::string PageClock::MonthAbbreviation(int month) {
-  std::tm date{};
-  date.tm_year = 100;
-  date.tm_mon = month - 1;
-  date.tm_mday = 1;
-  char text[16];
-  return std::string(text, std::strftime(text, sizeof text, "%b", &date));
-}
 
 void PageDialogs::ShowMessage(const std::string& title, const std::string& text) {
   ShowPageMessage(title.c_str(), text.c_str());

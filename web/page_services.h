@@ -1,18 +1,9 @@
 #pragma once
-// The platform services of the page: its clock, its own modal dialogs (HTML dialog
-// elements, awaited with the WebAssembly suspended) and the pointer and focus of its
-// controls.
+// The platform services of the page: its own modal dialogs (HTML dialog elements, awaited
+// with the WebAssembly suspended) and the pointer and focus of its controls.
 #include "core/platform.h"
 
 namespace quarvel::web {
-
-// The browser's wall clock for dates, performance.now() for durations.
-class PageClock : public Clock {
- public:
-  DateTime Now() override;
-  std::int64_t MonotonicMs() override;
-  std::string MonthAbbreviation(int month) override;
-};
 
 class PageDialogs : public Dialogs {
  public:

@@ -198,13 +198,14 @@ def scenario_records_downloaded_and_loaded(url):
     for name, content, refusal in cases:
         with open(f"{folder}/load-{name}", "wb") as file:
             file.write(content)
+        page.d.execute_script("window.beforeLoading = true")
         page.click(f"Load {name}")
         page.d.find_element(By.CSS_SELECTOR, "#records input[type=file]").send_keys(f"{folder}/load-{name}")
         if refusal:
             page.expect_dialog("Error!", refusal)
             page.answer("OK")
-        else:
-            page.until(lambda: page.d.execute_script("return document.body.dataset.ready !== 'true'"), "the restart")
+        else:  # the page starts again
+            page.until(lambda: page.d.execute_script("return window.beforeLoading === undefined"), "the restart")
             page.open()
     listing = page.listing()
     assert "Eve" in listing and "Broken" not in listing, listing

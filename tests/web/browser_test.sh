@@ -5,12 +5,7 @@
 set -u
 build=$1 tables=$2 solve=$3 axe=$4/node_modules/axe-core/axe.min.js
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-"$here/../../tools/build_web.sh" "$build" "$tables" > "$build.log" 2>&1
-status=$?
-if [ $status -ne 0 ]; then
-  cat "$build.log" >&2
-  exit $status
-fi
+"$here/../../tools/build_web.sh" "$build" "$tables" >/dev/null || exit $?
 if [ ! -f "$axe" ]; then
   echo "axe-core is not installed in $4 (tools/setup.sh test installs it with npm)" >&2
   exit 1

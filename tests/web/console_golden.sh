@@ -5,12 +5,7 @@
 set -u
 build=$1 tables=$2
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-"$root/tools/build_web.sh" "$build" "$tables" > "$build.log" 2>&1
-status=$?
-if [ $status -ne 0 ]; then
-  cat "$build.log" >&2
-  exit $status
-fi
+"$root/tools/build_web.sh" "$build" "$tables" >/dev/null || exit $?
 passed=0 failed=0
 for case_dir in "$root"/tests/console/golden/*/; do
   if QUARVEL_RUNNER=node "$root/tests/console/golden/run_case.sh" "$build/console/quarvel-console.js" \
