@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(table.has_value() == expected);
   if (table)
     for (std::size_t tile = 0; tile < 16; ++tile)
-      Require((*table)[tile].Row == (*plain)[2 * tile] && (*table)[tile].Column == (*plain)[2 * tile + 1]);
+      Require(table->PlaceOf(static_cast<int>(tile)).Row == (*plain)[2 * tile] &&
+              table->PlaceOf(static_cast<int>(tile)).Column == (*plain)[2 * tile + 1]);
   return 0;
 }
