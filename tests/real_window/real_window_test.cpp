@@ -351,7 +351,7 @@ TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
   ASSERT_TRUE(game_->WaitForReport(
       [&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); }, &report_));
   ExpectLaidOut(report_, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
-  EXPECT_NE(report_.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
+  EXPECT_NE(report_.Control("Form2", "Text1").text.find("Bartholomew Xy\\t10461394943999\\t05M  01S\\tDec 31, 2025"),
             std::string::npos);
   const QRect back = Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Command1"), 1);
   ASSERT_TRUE(WaitUntil([&] {
@@ -449,7 +449,7 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
   EXPECT_EQ(captions("Form2", {"Label3", "Command1"}),
             (std::vector<std::string>{"Bestenliste", "Zurück zum Hauptfenster"}));
-  EXPECT_EQ(report.Control("Form2", "Text1").text.rfind("Name           Spiel-Nr.        Zeit       Datum", 0), 0u)
+  EXPECT_EQ(report.Control("Form2", "Text1").text.rfind("Name\\tSpiel-Nr.\\tZeit\\tDatum", 0), 0u)
       << report.Control("Form2", "Text1").text;
   PressKeys("Escape");
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));

@@ -192,7 +192,7 @@ void QtFrontEnd::Redraw() {
   const bool comingUp = windows.visible != drawnVisible_;
   main_->Draw(program_.state(), program_.mainWindow());
   main_->SetGameNumberNote(ShortestSolutionNote(program_.state(), shortestLength_));
-  if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
+  if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listingColumns);
   if (reload_ || windows.visible == WindowId::Reload)
     reloadWindow().Draw(windows.savedList, windows.savedListVersion, windows.comboText,
                         comingUp && windows.visible == WindowId::Reload);
