@@ -155,6 +155,7 @@ bool QtFrontEnd::Start() {
     if (!program_.Start()) return false;
   }
   started_ = true;
+  main_->FitOnScreen();  // sized for its screen before it first shows
   Redraw();
   main_->Centre();
   timer_.start();
@@ -211,6 +212,7 @@ void QtFrontEnd::Redraw() {
                              static_cast<FormWindow*>(reload_.get())})
     if (window && window != &up && window->isVisible()) window->hide();
   if (!up.isVisible()) {
+    if (centre) up.FitOnScreen();
     up.show();
     up.raise();
     up.activateWindow();

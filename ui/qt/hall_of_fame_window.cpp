@@ -38,6 +38,8 @@ void HallOfFameWindow::Draw(const std::vector<FameColumns>& lines) {
   listingBox()->setPlainText(text);
 }
 
+void HallOfFameWindow::Rescaled() { PlaceColumns(); }
+
 void HallOfFameWindow::PlaceColumns() {
   const QFontMetricsF metrics(listingBox()->font());
   const qreal blank = metrics.horizontalAdvance(QLatin1Char(' '));

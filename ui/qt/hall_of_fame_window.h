@@ -21,6 +21,9 @@ class HallOfFameWindow : public FormWindow {
   // every line, whatever the widths of the letters before it.
   void Draw(const std::vector<FameColumns>& lines);
 
+ protected:
+  void Rescaled() override;
+
  private:
   // Stops the columns where the fixed-width listing puts them, or further right where a
   // field of the column before is wider than its column there.

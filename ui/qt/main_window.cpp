@@ -44,11 +44,19 @@ void MainWindow::SetGameNumberNote(const std::string& note) {
   if (box->accessibleDescription() != text) box->setAccessibleDescription(text);
 }
 
-void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
+void MainWindow::PlaceTiles() {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
-    const TwipsPoint at = state.board.buttons[k];
-    const PixelRect place = quarvel::ToPixels({at.Left, at.Top, CellSize, CellSize}, dpi());
+    const PixelRect place = quarvel::ToPixels({tilesAt_[k].Left, tilesAt_[k].Top, CellSize, CellSize}, dpi());
     tiles_[k]->setGeometry(place.x, place.y, place.width, place.height);
+  }
+}
+
+void MainWindow::Rescaled() { PlaceTiles(); }
+
+void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
+  tilesAt_ = state.board.buttons;
+  PlaceTiles();
+  for (std::size_t k = 0; k < tiles_.size(); ++k) {
     const QString name = QString::fromStdString(TileAccessibleName(static_cast<int>(k), state.board.table[k]));
     if (tiles_[k]->accessibleName() != name) tiles_[k]->setAccessibleName(name);
   }

@@ -27,8 +27,14 @@ class MainWindow : public FormWindow {
   // The game number box's tooltip and accessible description.
   void SetGameNumberNote(const std::string& note);
 
+ protected:
+  void Rescaled() override;
+
  private:
+  void PlaceTiles();
+
   std::array<QPushButton*, kTileCount> tiles_{};
+  std::array<TwipsPoint, kTileCount> tilesAt_{};  // where the last drawn state put each tile
 };
 
 }  // namespace quarvel::qt
