@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "console/command_table.h"
+#include "core/quoted_text.h"
 
 namespace quarvel::console {
 namespace {
@@ -141,7 +142,7 @@ ParsedLine ParseScriptLine(std::string_view line) {
   const std::string& name = command.name;
 
   const CommandRow* row = FindCommand(name);
-  if (!row) return ParseError{std::string("unknown command ").append(name)};
+  if (!row) return ParseError{"unknown command " + QuotedText(name)};
   switch (row->argument) {
     case ArgumentKind::None:
       if (argc != 0) return ParseError{name + " takes no arguments"};
@@ -172,12 +173,12 @@ ParsedLine ParseScriptLine(std::string_view line) {
       if (argc == 0) return ParseError{name + " takes at least one value"};
       for (std::size_t k = 1; k < tokens.size(); ++k) {
         const auto value = tokens[k].quoted ? std::nullopt : RandomValue(tokens[k].text);
-        if (!value) return ParseError{name + " values are decimal reals in [0, 1): " + tokens[k].text};
+        if (!value) return ParseError{name + " values are decimal reals in [0, 1): " + QuotedText(tokens[k].text)};
         command.values.push_back(*value);
       }
       return command;
   }
-  return ParseError{std::string("unknown command ").append(name)};
+  return ParseError{"unknown command " + QuotedText(name)};
 }
 
 }  // namespace quarvel::console

@@ -1,6 +1,6 @@
 // The console's script reader: any line is a command, a skip or an error; a command reads
 // the same again from the text it is echoed with; STRINGs survive quoting; random values
-// are the decimal reals they spell, in [0, 1).
+// are the decimal reals they spell, in [0, 1); an error's text holds no control byte.
 #include "console/script_reader.h"
 
 #include <cerrno>
@@ -33,6 +33,8 @@ bool InUnitRange(const std::string& word, double& value) {
 void CheckLine(std::string_view line) {
   using namespace quarvel::console;
   const ParsedLine parsed = ParseScriptLine(line);
+  if (const auto* error = std::get_if<ParseError>(&parsed))
+    for (const char c : error->why) Require(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f);
   const auto* command = std::get_if<ScriptCommand>(&parsed);
   if (!command) return;
   const ParsedLine again = ParseScriptLine(command->text);
