@@ -24,6 +24,7 @@
 #include "solver/shortest/pattern_database.h"
 #include "solver/shortest/shortest_search.h"
 #include "solver/shortest/tables_file.h"
+#include "solver/shortest/used_tables.h"
 #include "tests/support/random_positions.h"
 
 namespace quarvel::shortest {

@@ -5,25 +5,12 @@
 #include <ostream>
 #include <string_view>
 
-namespace quarvel {
-class Program;
-class ScriptedClock;
-class QueuedDrawSource;
-}  // namespace quarvel
+#include "console/printed_services.h"
+#include "console/script_command.h"
+#include "platform/scripted.h"
+#include "ui/program.h"
 
 namespace quarvel::console {
-
-struct Command;
-class PrintedDialogs;
-
-enum class ArgumentKind {
-  None,          // no argument
-  String,        // one STRING in double quotes
-  Tile,          // a tile number from 0 to 15
-  Seconds,       // whole seconds from 0 to 1000000000
-  Moment,        // YYYY-MM-DD HH:MM:SS
-  RandomValues,  // one or more decimal reals in [0, 1)
-};
 
 // What a command acts on: the program and the scripted services around it.
 struct CommandContext {
@@ -38,7 +25,7 @@ struct CommandRow {
   std::string_view name;
   ArgumentKind argument;
   // Runs the command; false when the program did not receive it (printed as "ignored").
-  bool (*action)(CommandContext& context, const Command& command);
+  bool (*action)(CommandContext& context, const ScriptCommand& command);
 };
 
 // The row of the command called `name`, or nullptr.

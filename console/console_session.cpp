@@ -1,7 +1,5 @@
 #include "console/console_session.h"
 
-#include <sstream>
-
 #include "console/command_table.h"
 #include "console/script_reader.h"
 
@@ -11,22 +9,6 @@ namespace {
 constexpr CivilTime kConsoleStart{2026, 1, 1, 9, 0, 0};
 
 }  // namespace
-
-void PrintedDialogs::ShowMessage(const std::string& title, const std::string& text) {
-  out_ << "message " << Quote(title) << ' ' << Quote(text) << '\n';
-}
-
-std::optional<std::string> PrintedDialogs::AskInput(const std::string& title, const std::string& prompt, int, int) {
-  std::optional<std::string> answer;
-  if (!answers_.empty()) {
-    answer = std::move(answers_.front());
-    answers_.pop_front();
-  }
-  out_ << "input " << Quote(title) << ' ' << Quote(prompt) << " -> " << (answer ? Quote(*answer) : "cancel") << '\n';
-  return answer;
-}
-
-void PrintedDialogs::ShowFailure(const std::string& text) { out_ << "failure " << Quote(text) << '\n'; }
 
 ConsoleSession::ConsoleSession(std::ostream& out, std::ostream& err, const std::string& folder)
     : out_(out),
@@ -48,16 +30,16 @@ int ConsoleSession::Run(std::istream& in) {
       err_ << "error: line " << number << ": " << error->why << '\n';
       return 2;
     }
-    if (const auto* command = std::get_if<Command>(&parsed)) Execute(*command);
+    if (const auto* command = std::get_if<ScriptCommand>(&parsed)) Execute(*command);
     out_.flush();
   }
   program_.Close();
   return 0;
 }
 
-void ConsoleSession::Execute(const Command& command) {
+void ConsoleSession::Execute(const ScriptCommand& command) {
   CommandContext context{program_, clock_, draws_, dialogs_, out_};
-  if (!command.row->action(context, command)) out_ << "ignored " << command.text << '\n';
+  if (!FindCommand(command.name)->action(context, command)) out_ << "ignored " << command.text << '\n';
 }
 
 }  // namespace quarvel::console

@@ -1,8 +1,9 @@
+#include "console/dump.h"
+
 #include <cstdio>
 #include <sstream>
 
-#include "console/console_session.h"
-#include "console/script_reader.h"
+#include "console/script_command.h"
 #include "solver/solver_state.h"
 #include "ui/main_window_layout.h"
 

@@ -6,6 +6,7 @@
 
 #include "console/command_table.h"
 #include "core/decimal_text.h"
+#include "core/quoted_text.h"
 
 namespace quarvel::console {
 namespace {
@@ -123,15 +124,6 @@ std::optional<DateTime> Moment(std::string_view date, std::string_view time) {
 
 }  // namespace
 
-std::string Quote(std::string_view text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + '"';
-}
-
 ParsedLine ParseScriptLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const std::size_t first = line.find_first_not_of(" \t");
@@ -142,7 +134,7 @@ ParsedLine ParseScriptLine(std::string_view line) {
   auto& tokens = std::get<std::vector<Token>>(tokenized);
   if (tokens.front().quoted) return ParseError{"a line must begin with a command"};
 
-  Command command;
+  ScriptCommand command;
   command.name = tokens.front().text;
   command.text = command.name;
   for (std::size_t k = 1; k < tokens.size(); ++k)
@@ -150,9 +142,9 @@ ParsedLine ParseScriptLine(std::string_view line) {
   const std::size_t argc = tokens.size() - 1;
   const std::string& name = command.name;
 
-  command.row = FindCommand(name);
-  if (!command.row) return ParseError{std::string("unknown command ").append(name)};
-  switch (command.row->argument) {
+  const CommandRow* row = FindCommand(name);
+  if (!row) return ParseError{"unknown command " + QuotedText(name)};
+  switch (row->argument) {
     case ArgumentKind::None:
       if (argc != 0) return ParseError{name + " takes no arguments"};
       return command;
@@ -162,7 +154,7 @@ ParsedLine ParseScriptLine(std::string_view line) {
       return command;
     case ArgumentKind::Tile:
     case ArgumentKind::Seconds: {
-      const bool tile = command.row->argument == ArgumentKind::Tile;
+      const bool tile = row->argument == ArgumentKind::Tile;
       const auto value =
           argc == 1 && !tokens[1].quoted ? WholeNumber(tokens[1].text, 0, tile ? 15 : 1'000'000'000) : std::nullopt;
       if (!value)
@@ -182,12 +174,12 @@ ParsedLine ParseScriptLine(std::string_view line) {
       if (argc == 0) return ParseError{name + " takes at least one value"};
       for (std::size_t k = 1; k < tokens.size(); ++k) {
         const auto value = tokens[k].quoted ? std::nullopt : RandomValue(tokens[k].text);
-        if (!value) return ParseError{name + " values are decimal reals in [0, 1): " + tokens[k].text};
+        if (!value) return ParseError{name + " values are decimal reals in [0, 1): " + QuotedText(tokens[k].text)};
         command.values.push_back(*value);
       }
       return command;
   }
-  return ParseError{std::string("unknown command ").append(name)};
+  return ParseError{"unknown command " + QuotedText(name)};
 }
 
 }  // namespace quarvel::console

@@ -62,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Require(table.has_value() == expected);
   if (table)
-    for (std::size_t tile = 0; tile < 16; ++tile)
-      Require(table->PlaceOf(static_cast<int>(tile)).Row == (*plain)[2 * tile] &&
-              table->PlaceOf(static_cast<int>(tile)).Column == (*plain)[2 * tile + 1]);
+    for (int tile = 0; tile < 16; ++tile) {
+      const CellPos cell = table->PlaceOf(tile);
+      const auto at = static_cast<std::size_t>(2 * tile);
+      Require(cell.Row == (*plain)[at] && cell.Column == (*plain)[at + 1]);
+    }
   return 0;
 }

@@ -1,6 +1,6 @@
 // The console's script reader: any line is a command, a skip or an error; a command reads
 // the same again from the text it is echoed with; STRINGs survive quoting; random values
-// are the decimal reals they spell, in [0, 1).
+// are the decimal reals they spell, in [0, 1); an error's text holds no control byte.
 #include "console/script_reader.h"
 
 #include <cerrno>
@@ -16,7 +16,7 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-bool SameCommand(const quarvel::console::Command& a, const quarvel::console::Command& b) {
+bool SameCommand(const quarvel::console::ScriptCommand& a, const quarvel::console::ScriptCommand& b) {
   return a.name == b.name && a.strings == b.strings && a.number == b.number && a.moment == b.moment &&
          a.values == b.values && a.text == b.text;
 }
@@ -33,10 +33,12 @@ bool InUnitRange(const std::string& word, double& value) {
 void CheckLine(std::string_view line) {
   using namespace quarvel::console;
   const ParsedLine parsed = ParseScriptLine(line);
-  const auto* command = std::get_if<Command>(&parsed);
+  if (const auto* error = std::get_if<ParseError>(&parsed))
+    for (const char c : error->why) Require(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f);
+  const auto* command = std::get_if<ScriptCommand>(&parsed);
   if (!command) return;
   const ParsedLine again = ParseScriptLine(command->text);
-  const auto* same = std::get_if<Command>(&again);
+  const auto* same = std::get_if<ScriptCommand>(&again);
   Require(same && SameCommand(*command, *same));
   if (command->name == "random") {
     // Each value is what strtod reads from its word.
@@ -68,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Any text survives as a STRING.
     const std::string string(line);
     const ParsedLine answer = ParseScriptLine("answer " + Quote(string));
-    const auto* command = std::get_if<Command>(&answer);
+    const auto* command = std::get_if<ScriptCommand>(&answer);
     Require(command && command->strings.size() == 1 && command->strings[0] == string);
     if (end == std::string_view::npos) break;
     start = end + 1;

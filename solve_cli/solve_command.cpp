@@ -1,5 +1,6 @@
 #include "solve_cli/solve_command.h"
 
+#include "core/quoted_text.h"
 #include "solve_cli/position_line.h"
 #include "solver/shortest/shortest_search.h"
 #include "solver/shortest/tables_file.h"
@@ -8,13 +9,13 @@ namespace quarvel::solve {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: quarvel-solve [--length] [POSITION...]\n"
+    "Usage: quarvel-solve [--length] [--] [POSITION...]\n"
     "Prints a shortest solution of each POSITION, or of each line of standard input when\n"
     "no POSITION is given.\n"
     "\n"
     "A position is a game number, as shown in the \"Game #\" box, or 16 numbers giving the\n"
     "tiles row by row from the top left, 0 for the empty cell, separated by blanks or\n"
-    "commas.\n"
+    "commas; an empty field (two commas with nothing between) is an error.\n"
     "\n"
     "For each position one line is printed:\n"
     "  N: T1 T2 ... TN\n"
@@ -24,6 +25,7 @@ constexpr const char* kHelp =
     "Options:\n"
     "  --length   print N alone\n"
     "  --help     print this help and exit\n"
+    "  --         end of the options: the arguments after it are positions\n"
     "\n"
     "A line that is not a position, or a position that cannot be solved, gives\n"
     "\"error: line K: WHY\" on standard error; the next lines are still solved and the exit\n"
@@ -72,15 +74,19 @@ class Solver {
 int RunSolve(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
   bool lengthOnly = false;
   std::vector<std::string> positions;
+  bool options = true;  // until "--", after which every argument is a position
   for (const std::string& argument : arguments) {
-    if (argument == "--help" || argument == "-h") {
+    if (!options) {
+      positions.push_back(argument);
+    } else if (argument == "--") {
+      options = false;
+    } else if (argument == "--help" || argument == "-h") {
       out << kHelp;
       return 0;
-    }
-    if (argument == "--length") {
+    } else if (argument == "--length") {
       lengthOnly = true;
     } else if (argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {
-      err << "quarvel-solve: unknown option " << argument << " (see --help)\n";
+      err << "quarvel-solve: unknown option " << QuotedText(argument) << " (see --help)\n";
       return 2;
     } else {
       positions.push_back(argument);

@@ -1,10 +1,13 @@
 # Compares what each program target links with what its code includes:
 #   cmake -DMANIFEST=<build>/link_manifest.cmake -P tools/check_links.cmake
-# The manifest (written by the top-level CMakeLists.txt) names, per target, its folder, the
-# folders of the layers it links directly and the files that make it up. Every layer folder
-# a file includes (#include "folder/name.h") must be linked, and every layer linked must be
-# included; any difference fails the check. A layer's own folder is its own; a program
-# links the layer of its folder like any other.
+# The manifest (written by the top-level CMakeLists.txt) names the layers in the order they
+# are declared, lowest first, and per target its folder, the folders of the layers it links
+# directly and the files that make it up. Every layer folder a file includes
+# (#include "folder/name.h") must be linked, and every layer linked must be included; a
+# layer links only layers declared before it, so no include runs upward; an include is
+# written from the source root, never relative ("../"), which would escape the check. Any
+# difference fails the check. A layer's own folder is its own; a program links the layer
+# of its folder like any other.
 cmake_minimum_required(VERSION 3.20)
 if(NOT MANIFEST)
   message(FATAL_ERROR "usage: cmake -DMANIFEST=<build>/link_manifest.cmake -P check_links.cmake")
@@ -15,6 +18,11 @@ set(differences 0)
 foreach(target IN LISTS quarvel_link_targets)
   set(included)
   foreach(file IN LISTS ${target}_files)
+    file(STRINGS ${file} relative REGEX "^[ \t]*#[ \t]*include[ \t]+\"[^\"]*\\.\\./")
+    foreach(line IN LISTS relative)
+      message(NOTICE "${file}: a relative include (${line}); write it from the source root")
+      math(EXPR differences "${differences} + 1")
+    endforeach()
     file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]+\"[^\"]+/[^\"/]+\"")
     foreach(line IN LISTS lines)
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]+)/[^\"/]+\".*$" "\\1" folder "${line}")
@@ -43,6 +51,18 @@ foreach(target IN LISTS quarvel_link_targets)
       math(EXPR differences "${differences} + 1")
     endif()
   endforeach()
+
+  # A layer stands above every layer it links.
+  list(FIND quarvel_layers ${target} rank)
+  if(rank GREATER -1)
+    foreach(folder IN LISTS linked)
+      list(FIND quarvel_layer_folders ${folder} below)
+      if(NOT below LESS rank)
+        message(NOTICE "${target} (${${target}_folder}/) links ${folder}/, which is not a layer below it")
+        math(EXPR differences "${differences} + 1")
+      endif()
+    endforeach()
+  endif()
 endforeach()
 
 if(differences GREATER 0)

@@ -16,9 +16,12 @@ void Program::ShowHallOfFame() {
   windows_.visible = WindowId::HallOfFame;
   windows_.hallOfFameLoaded = true;
   windows_.listing.clear();
+  windows_.listingColumns.clear();
   const auto content = services_.files.Read(kFameFile, kFameFileLimit);
   if (!content) throw FileFailure(FileAction::Read, kFameFile, FileProblem::NoLongerExists);
-  windows_.listing = BuildFameListing(ParseFameFile(ToUtf8Lenient(*content)));
+  const std::vector<FameEntry> entries = ParseFameFile(ToUtf8Lenient(*content));
+  windows_.listing = BuildFameListing(entries);
+  windows_.listingColumns = BuildFameListingColumns(entries);
 }
 
 }  // namespace quarvel

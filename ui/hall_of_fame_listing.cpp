@@ -36,29 +36,53 @@ Shown ShownField(const std::string& field) {
 // The field in a column of `width` characters, padded with blanks. A field too long for its
 // column (only a hand-edited file holds one) is shown whole and followed by one blank, so
 // nothing of it is lost and it stays apart from the next column.
-std::string Column(const std::string& field, std::size_t width) {
-  const Shown shown = ShownField(field);
+std::string Padded(const Shown& shown, std::size_t width) {
   return shown.text + std::string(shown.length < width ? width - shown.length : 1, ' ');
+}
+
+std::size_t ColumnWidth(std::size_t column) { return kFameColumnStarts[column + 1] - kFameColumnStarts[column]; }
+
+std::string ShownTime(const FameEntry& entry) {
+  const HoursMinutesSeconds time = SplitElapsed(0, entry.Time);
+  char clock[32];
+  std::snprintf(clock, sizeof clock, "%02dM  %02dS", time.minutes, time.seconds);
+  return clock;
+}
+
+FameColumns HeadingColumns() {
+  return {Text(TextId::FameHeadingName), Text(TextId::GameNumberLabel), Text(TextId::FameHeadingTime),
+          Text(TextId::FameHeadingDate)};
 }
 
 }  // namespace
 
 std::string FameListingLine(const FameEntry& entry) {
-  const HoursMinutesSeconds time = SplitElapsed(0, entry.Time);
-  char clock[32];
-  std::snprintf(clock, sizeof clock, " %02dM  %02dS   ", time.minutes, time.seconds);
-  return Column(entry.Name, 15) + Column(entry.GameNumber, 16) + clock + ShownField(entry.Date).text;
+  // The game number's field leaves the last character of its column blank, before the time.
+  return Padded(ShownField(entry.Name), ColumnWidth(0)) + Padded(ShownField(entry.GameNumber), ColumnWidth(1) - 1) +
+         " " + Padded(ShownField(ShownTime(entry)), ColumnWidth(2)) + ShownField(entry.Date).text;
 }
 
 std::string FameListingHeading() {
-  return Column(Text(TextId::FameHeadingName), 15) + Column(Text(TextId::GameNumberLabel), 17) +
-         Column(Text(TextId::FameHeadingTime), 11) + Text(TextId::FameHeadingDate);
+  const FameColumns heading = HeadingColumns();
+  std::string line;
+  for (std::size_t k = 0; k + 1 < heading.size(); ++k) line += Padded(ShownField(heading[k]), ColumnWidth(k));
+  return line + heading.back();
 }
 
 std::string BuildFameListing(const std::vector<FameEntry>& entries) {
   std::string listing = FameListingHeading() + "\r\n\r\n";
   for (const FameEntry& entry : entries) listing += FameListingLine(entry) + "\r\n";
   return listing;
+}
+
+std::vector<FameColumns> BuildFameListingColumns(const std::vector<FameEntry>& entries) {
+  FameColumns heading = HeadingColumns();
+  for (std::string& text : heading) text = ShownField(text).text;
+  std::vector<FameColumns> lines{heading};
+  for (const FameEntry& entry : entries)
+    lines.push_back({ShownField(entry.Name).text, ShownField(entry.GameNumber).text, ShownTime(entry),
+                     ShownField(entry.Date).text});
+  return lines;
 }
 
 }  // namespace quarvel

@@ -40,4 +40,14 @@ PixelRect ToPixels(const TwipsRect& rect, double dpi);
 // Negative when the window is larger than the screen.
 int CentredOffset(double screenTwips, double windowTwips);
 
+// The scale, at most 1, at which a window is drawn so that its outer frame lies within
+// `area`: its client area of `client` twips at `dpi`, with `frameWidth` and `frameHeight`
+// pixels of frame around it. 1 where it fits as laid out; never below kSmallestScale.
+inline constexpr double kSmallestScale = 0.25;
+double ScaleToFit(const TwipsRect& client, double dpi, int frameWidth, int frameHeight, const PixelRect& area);
+
+// Where an outer frame goes to lie wholly within `area`: where it stands if it does there,
+// else moved no further than needed (to the area's top or left edge if it is larger).
+PixelRect KeptWithin(const PixelRect& frame, const PixelRect& area);
+
 }  // namespace quarvel

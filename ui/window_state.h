@@ -1,5 +1,6 @@
 #pragma once
 // What the windows show besides the board, and which window is up.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,12 +55,20 @@ inline constexpr TwipsPoint kNamePromptPosition{6000, 1500};
 
 enum class WindowId { Main, HallOfFame, Reload };
 
+// A line of the Hall of Fame listing column by column: name, game number, time and date,
+// each as shown, without padding.
+inline constexpr std::size_t kFameColumnCount = 4;
+using FameColumns = std::array<std::string, kFameColumnCount>;
+
 struct WindowsState {
   WindowId visible = WindowId::Main;
 
   // Hall of Fame window: loaded from its first showing until its close box unloads it.
   bool hallOfFameLoaded = false;
-  std::string listing;  // lines ended by CR LF
+  std::string listing;  // lines ended by CR LF, columns padded with blanks
+  // The same lines column by column, the headings first (no empty line), for a window that
+  // places each column itself.
+  std::vector<FameColumns> listingColumns;
 
   // Reload Game window.
   bool reloadLoaded = false;

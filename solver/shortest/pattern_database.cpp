@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <mutex>
 #include <optional>
 #include <thread>
 #include <utility>
-
-#include "solver/shortest/tables_file.h"
 
 namespace quarvel::shortest {
 namespace {
@@ -182,27 +179,5 @@ PatternTables BuildTables(int threads, const std::atomic<bool>* cancel) {
   tables.buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return tables;
 }
-
-const PatternTables* TablesUnlessCancelled(const std::atomic<bool>* cancel) {
-  // A good file needs no build, so no cancel.
-  static const std::optional<PatternTables> mapped = []() -> std::optional<PatternTables> {
-    const TablesFile& file = UsedTablesFile();
-    if (file.image.empty()) return std::nullopt;
-    return TablesOverImage(file.image);
-  }();
-  if (mapped) return &*mapped;
-
-  static std::once_flag once;
-  static std::optional<PatternTables> tables;
-  try {
-    // A build that throws leaves the flag unset, for the next call to build again.
-    std::call_once(once, [cancel] { tables.emplace(BuildTables(2, cancel)); });
-  } catch (const PatternDatabase::Cancelled&) {
-    return nullptr;
-  }
-  return &*tables;
-}
-
-const PatternTables& Tables() { return *TablesUnlessCancelled(nullptr); }
 
 }  // namespace quarvel::shortest

@@ -138,13 +138,6 @@ inline std::span<const std::uint8_t> GroupTiles(std::size_t g) {
   return {kGroups[g].data(), static_cast<std::size_t>(kGroupSizes[g])};
 }
 
-// The tables, from the tables' file when it is good, else built in memory on first use
-// (once, whichever thread asks first; the others wait for it).
-const PatternTables& Tables();
-// The same, or nullptr when `cancel` was set while this call was building them (the
-// next call builds them afresh).
-const PatternTables* TablesUnlessCancelled(const std::atomic<bool>* cancel);
-
 // Builds every table in memory, the large ones on up to `threads` threads at once.
 PatternTables BuildTables(int threads, const std::atomic<bool>* cancel = nullptr);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "solver/shortest/pattern_database.h"
+#include "solver/shortest/used_tables.h"
 
 namespace quarvel::shortest {
 namespace {

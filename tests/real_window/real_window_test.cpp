@@ -35,9 +35,10 @@ std::string ReadFile(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Where a control of a window whose client area starts at `origin` must be.
-QRect Expected(QPoint origin, const TwipsRect& twips, int scale) {
-  const PixelRect at = ToPixels(twips, 96);
+// Where a control of a window whose client area starts at `origin` must be; `shrunk` is the
+// window's own scale where it is shown smaller than its layout.
+QRect Expected(QPoint origin, const TwipsRect& twips, int scale, double shrunk = 1) {
+  const PixelRect at = ToPixels(twips, 96 * shrunk);
   return {origin.x() + at.x * scale, origin.y() + at.y * scale, at.width * scale, at.height * scale};
 }
 
@@ -51,7 +52,9 @@ QRect Expected(QPoint origin, const TwipsRect& twips, int scale) {
   return ::testing::AssertionFailure() << text.str();
 }
 
-QPoint Centre(QPoint origin, const TwipsRect& twips, int scale) { return Expected(origin, twips, scale).center(); }
+QPoint Centre(QPoint origin, const TwipsRect& twips, int scale, double shrunk = 1) {
+  return Expected(origin, twips, scale, shrunk).center();
+}
 
 // Whether the window at `origin` has been painted: tile 1's face, clear of its caption.
 bool Painted(const QImage& screen, QPoint origin, int scale) {
@@ -147,10 +150,10 @@ class RealWindow : public ::testing::Test {
   // Checks every control's place in the report against the layout's twips, and the
   // window's client area as the X server has it.
   void ExpectLaidOut(const Report& report, const std::string& form, const layout::WindowLayout& table,
-                     const XWindow& window, int scale) {
+                     const XWindow& window, int scale, double shrunk = 1) {
     const WindowReport& seen = report.windows.at(form);
     EXPECT_TRUE(seen.shown) << form;
-    const PixelRect client = ToPixels({0, 0, table.clientWidth, table.clientHeight}, 96);
+    const PixelRect client = ToPixels({0, 0, table.clientWidth, table.clientHeight}, 96 * shrunk);
     EXPECT_TRUE(WithinAPixel(window.place, QRect(window.place.topLeft(), QSize(client.width, client.height) * scale)))
         << form << " on the X server";
     EXPECT_EQ(seen.client.topLeft() * scale, window.place.topLeft()) << form;
@@ -160,7 +163,8 @@ class RealWindow : public ::testing::Test {
       ASSERT_NE(found, seen.controls.end()) << form << " " << name;
       const QRect device(found->second.place.topLeft() * scale, found->second.place.size() * scale);
       if (control.name != "Command1" || form != "Form1") {  // tiles move
-        EXPECT_TRUE(WithinAPixel(device, Expected(window.place.topLeft(), control.rect, scale))) << form << " " << name;
+        EXPECT_TRUE(WithinAPixel(device, Expected(window.place.topLeft(), control.rect, scale, shrunk)))
+            << form << " " << name;
       }
       EXPECT_FALSE(found->second.accessibleName.empty()) << form << " " << name;
     }
@@ -357,7 +361,7 @@ TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
       [&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); }, &report_));
   ExpectLaidOut(report_, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
   EXPECT_NE(report_.Control("Form2", layout::kFameListingBox)
-                .text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
+                .text.find("Bartholomew Xy\\t10461394943999\\t05M  01S\\tDec 31, 2025"),
             std::string::npos);
   const QRect back =
       Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, layout::kFameReturnButton), 1);
@@ -459,9 +463,7 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
   EXPECT_EQ(captions("Form2", {"Label3", "Command1"}),
             (std::vector<std::string>{"Bestenliste", "Zurück zum Hauptfenster"}));
-  EXPECT_EQ(report.Control("Form2", layout::kFameListingBox)
-                .text.rfind("Name           Spiel-Nr.        Zeit       Datum", 0),
-            0u)
+  EXPECT_EQ(report.Control("Form2", layout::kFameListingBox).text.rfind("Name\\tSpiel-Nr.\\tZeit\\tDatum", 0), 0u)
       << report.Control("Form2", layout::kFameListingBox).text;
   PressKeys("Escape");
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
@@ -568,6 +570,69 @@ TEST_F(RealWindow, AScaleFactorOfTwoDoublesEveryControl) {
   ASSERT_TRUE(game.WaitForReport(
       [](const Report& r) { return !r.Control("Form1", layout::kGameNumberBox).text.empty(); }, &report));
   EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
+}
+
+// The same on a screen of 1024 x 768 (tests/real_window/CMakeLists.txt).
+class SmallScreen : public RealWindow {};
+
+// At a scale factor of 2 the screen is 512 x 384 logical pixels: every window and box lies
+// wholly on it. The main and Hall of Fame windows, too tall for it, are scaled as a whole
+// to its height; Reload Game fits and keeps its place, centred; the name prompt is moved in
+// from its place, which runs off the right edge; a message box stays on the screen.
+TEST_F(SmallScreen, AtScaleTwoEveryWindowAndBoxLiesOnTheScreen) {
+  const QRect screen(QPoint(0, 0), GrabScreen().size());
+  ASSERT_EQ(screen.size(), QSize(1024, 768));
+  WriteRecords();
+  WriteFile(folder_ / "saved.dat", "52\r\n");
+  RunningProgram game(program_, folder_, {{"QT_SCALE_FACTOR", "2"}});
+  const auto up = [&](const std::string& form, const layout::WindowLayout& table, double shrunk) {
+    Report report;
+    EXPECT_TRUE(game.WaitForReport([&](const Report& r) { return r.Shown(form); }));
+    const XWindow window = WindowUp();
+    EXPECT_TRUE(screen.contains(window.place)) << form << " at " << window.place.x() << "," << window.place.y();
+    EXPECT_TRUE(game.WaitForReport(
+        [&](const Report& r) { return r.windows.at(form).client.topLeft() * 2 == window.place.topLeft(); }, &report))
+        << form << " placed";
+    ExpectLaidOut(report, form, table, window, 2, shrunk);
+    return window;
+  };
+  const auto tallest = [&](const layout::WindowLayout& table) { return 384 / (table.clientHeight * 96 / 1440.0); };
+  const XWindow main = up("Form1", kMain, tallest(kMain));
+  const QPoint origin = main.place.topLeft();
+
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::HallOfFame)), 2, tallest(kMain)));
+  const XWindow fame = up("Form2", layout::kHallOfFameWindowLayout, tallest(layout::kHallOfFameWindowLayout));
+  const QRect back = Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, layout::kFameReturnButton),
+                              2, tallest(layout::kHallOfFameWindowLayout));
+  ASSERT_TRUE(WaitUntil([&] { return WithinAPixel(MeasureFrame(GrabScreen(), back, 2), back, 2); }))
+      << "on the screen: Return to Main Screen";
+  ClickAt(back.center());
+
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 2, tallest(kMain)));
+  const XWindow reload = up("Form3", layout::kReloadWindowLayout, 1);
+  EXPECT_LE((reload.place.center() - screen.center()).manhattanLength(), 2) << "centred";
+  const QRect combo = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, layout::kSavedGameBox), 2);
+  ClickAt(combo.center() - QPoint(combo.width() / 4, 0));  // into the edit field
+  TypeText("52");
+  PressKeys("Return");
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }));
+  PressKeys("Up");  // the winning move
+
+  const XWindow message = WindowUp("Congratulations!");
+  EXPECT_TRUE(screen.contains(message.place)) << "the message box";
+  Shell("xdotool windowfocus --sync " + message.id + " key Return");
+  XWindow prompt;
+  ASSERT_TRUE(WaitUntil([&] {
+    const std::vector<XWindow> boxes = VisibleWindows("Congratulations!");
+    return boxes.size() == 1 && (prompt = boxes.front()).id != message.id;
+  })) << "no name prompt";
+  EXPECT_TRUE(screen.contains(prompt.place)) << "the name prompt";
+  EXPECT_EQ(prompt.place.topRight(), QPoint(screen.right(), 200)) << "moved no further than onto the screen";
+  Shell("xdotool windowfocus --sync " + prompt.id);
+  TypeText("Zed");
+  PressKeys("Return");
+  EXPECT_TRUE(WaitUntil([&] { return ReadFile(folder_ / "Fame.dat").find("\"Zed\",\"52\"") != std::string::npos; }));
 }
 
 }  // namespace

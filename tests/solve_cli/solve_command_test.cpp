@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "game/game_number.h"
 #include "solve_cli/position_line.h"
@@ -85,6 +86,9 @@ TEST(SolveCommand, BadLinesAreReportedAndTheRestIsSolved) {
                              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"
                              "1 2 3 4 5 6 7 8 9 10 11 12 13 15 14 0\n"
                              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 x 0\n"
+                             "1,2,3,4,5,6,7,8,9,10,11,12,13,,14,0,15\n"
+                             ", 0\n"
+                             "1 2 3 4 5 6 7 8 9 10 11 12 13 14 0 15 ,\n"
                              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 0 15\r\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "0:\n1: 15\n");
@@ -96,7 +100,10 @@ TEST(SolveCommand, BadLinesAreReportedAndTheRestIsSolved) {
             "error: line 6: the 16 numbers are not a permutation of 0 to 15\n"
             "error: line 7: \"16\" is not a number from 0 to 15\n"
             "error: line 8: this position cannot be solved\n"
-            "error: line 9: \"x\" is not a number from 0 to 15\n");
+            "error: line 9: \"x\" is not a number from 0 to 15\n"
+            "error: line 10: field 14 is empty\n"
+            "error: line 11: field 1 is empty\n"
+            "error: line 12: field 17 is empty\n");
 }
 
 // The quoted part of an error shows at most 40 characters and no byte that a terminal
@@ -112,7 +119,9 @@ TEST(SolveCommand, QuotedInputIsCutShortAndEscaped) {
       {"\x1b[2J", "\"\\x1b[2J\"" + number},
       {std::string("a\0b", 3), "\"a\\x00b\"" + number},
       {"\xff\xc3\xa9\"\\", "\"\\xff\xc3\xa9\\\"\\\\\"" + number},
-      {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 0\r\r", "\"0\\r\" is not a number from 0 to 15\n"},
+      {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 0\r\r", "\"0\\r\\r\" is not a number from 0 to 15\n"},
+      {"abc\r", "\"abc\\r\"" + number},
+      {"abc \r", "\"abc\"" + number},
   };
   for (const auto& c : cases) {
     const SolveRun run = Solve({}, c.line + "\n");
@@ -133,6 +142,22 @@ TEST(SolveCommand, OptionsAndArguments) {
   EXPECT_EQ(args.status, 1);
   EXPECT_EQ(args.out, "1\n");
   EXPECT_EQ(args.err, "error: line 2: \"x\" is not a game number (0 to 10461394943999)\n");
+  // "--" ends the options: what follows is a position, even when it looks like an option.
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    std::string out;
+    std::string err;
+  } ends[] = {
+      {{"--length", "--", "0"}, 0, "0\n", ""},
+      {{"--", "--length"}, 1, "", "error: line 1: \"--length\" is not a game number (0 to 10461394943999)\n"},
+      {{"--", "--", "0"}, 1, "0:\n", "error: line 1: \"--\" is not a game number (0 to 10461394943999)\n"},
+      {{"--\x1b[31m"}, 2, "", "quarvel-solve: unknown option \"--\\x1b[31m\" (see --help)\n"},
+  };
+  for (const auto& e : ends) {
+    const SolveRun run = Solve(e.arguments, "1 2 3 4 5 6 7 8 9 10 11 12 13 14 0 15\n");
+    EXPECT_EQ(std::tie(run.status, run.out, run.err), std::tie(e.status, e.out, e.err)) << e.arguments.back();
+  }
 }
 
 }  // namespace

@@ -91,12 +91,10 @@ QAccessibleInterface* FormWindowAccessible(const QString& className, QObject* ob
 FormWindow::FormWindow(const layout::WindowLayout& table)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      dpi_(screen()->logicalDotsPerInch()) {
+      table_(table),
+      screenDpi_(screen()->logicalDotsPerInch()) {
   setObjectName(ToQString(table.name));
   setWindowTitle(QString::fromStdString(TranslatedCaption(table.caption)));
-  const PixelRect client = quarvel::ToPixels({0, 0, table.clientWidth, table.clientHeight}, dpi_);
-  setFixedSize(client.width, client.height);
-  setFont(MakeFont(table.font));
   SetWindowColours(table.background);
 
   std::vector<std::pair<int, QWidget*>> tabStops;
@@ -105,9 +103,6 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
     const std::string name = layout::ControlName(item);
     widget->setObjectName(QString::fromStdString(name));
     widget->setAccessibleName(QString::fromStdString(TranslatedCaption(AccessibleNameOf(item))));
-    const PixelRect place = quarvel::ToPixels(item.rect, dpi_);
-    widget->setGeometry(place.x, place.y, place.width, place.height);
-    widget->setFont(MakeFont(item.font));
     ApplyColours(*widget, item.foreground, item.background);
     widget->setFocusPolicy(FocusPolicyOf(item));
     widget->setVisible(item.visible);
@@ -117,6 +112,19 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
   }
   std::stable_sort(tabStops.begin(), tabStops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tabStops.size(); ++i) QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+  LayOut();
+}
+
+void FormWindow::LayOut() {
+  const PixelRect client = quarvel::ToPixels({0, 0, table_.clientWidth, table_.clientHeight}, dpi());
+  setFixedSize(client.width, client.height);
+  setFont(MakeFont(table_.font, scale_));
+  for (const layout::ControlLayout& item : table_.controls) {
+    QWidget* widget = control(layout::ControlName(item));
+    const PixelRect place = quarvel::ToPixels(item.rect, dpi());
+    widget->setGeometry(place.x, place.y, place.width, place.height);
+    widget->setFont(MakeFont(item.font, scale_));
+  }
 }
 
 // The windows take their colours from a palette registered for their class, not from one
@@ -145,17 +153,33 @@ QWidget* FormWindow::control(std::string_view name) const {
 }
 
 QPoint FormWindow::ToPixels(int leftTwips, int topTwips) const {
-  return {TwipsToPixels(leftTwips, dpi_), TwipsToPixels(topTwips, dpi_)};
+  return {TwipsToPixels(leftTwips, dpi()), TwipsToPixels(topTwips, dpi())};
+}
+
+void FormWindow::FitOnScreen() {
+  const QRect area = screen()->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  const double scale = ScaleToFit({0, 0, table_.clientWidth, table_.clientHeight}, screenDpi_, frame.width(),
+                                  frame.height(), {area.x(), area.y(), area.width(), area.height()});
+  if (scale == scale_) return;
+  scale_ = scale;
+  LayOut();
+  Rescaled();
 }
 
 void FormWindow::Centre() {
+  FitOnScreen();
   const QScreen* where = screen();
   const QRect area = where->geometry();
   const QRect outer = frameGeometry();
   const double screenDpi = where->logicalDotsPerInch();
   const int left = CentredOffset(PixelsToTwips(area.width(), screenDpi), PixelsToTwips(outer.width(), screenDpi));
   const int top = CentredOffset(PixelsToTwips(area.height(), screenDpi), PixelsToTwips(outer.height(), screenDpi));
-  move(area.topLeft() + QPoint(TwipsToPixels(left, screenDpi), TwipsToPixels(top, screenDpi)));
+  const QPoint centred = area.topLeft() + QPoint(TwipsToPixels(left, screenDpi), TwipsToPixels(top, screenDpi));
+  const QRect available = where->availableGeometry();
+  const PixelRect kept = KeptWithin({centred.x(), centred.y(), outer.width(), outer.height()},
+                                    {available.x(), available.y(), available.width(), available.height()});
+  move(kept.x, kept.y);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -31,11 +31,18 @@ class FormWindow : public QWidget {
     return qobject_cast<T*>(control(name));
   }
 
-  // The screen's logical resolution the window was built at.
-  double dpi() const { return dpi_; }
+  // The resolution the window's twips are drawn at: the screen's logical resolution the
+  // window was built at, times the window's scale (below 1 while it is shown smaller to fit
+  // on its screen).
+  double dpi() const { return screenDpi_ * scale_; }
   QPoint ToPixels(int leftTwips, int topTwips) const;
 
-  // Centres the window's outer frame on its screen, computed in twips.
+  // Draws the window at full size where its outer frame fits into the available area of its
+  // screen, else as large as fits there, controls and fonts scaled alike.
+  void FitOnScreen();
+
+  // Centres the window's outer frame on its screen, computed in twips, after fitting it; a
+  // place that is not wholly within the screen's available area is moved into it.
   void Centre();
 
   // Runs when the close box is used; the close is accepted.
@@ -43,11 +50,17 @@ class FormWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Runs when the window has been drawn at another scale.
+  virtual void Rescaled() {}
 
  private:
   void SetWindowColours(const layout::Rgb& background);
+  // The window's size and every control's place and font at dpi().
+  void LayOut();
 
-  double dpi_;
+  const layout::WindowLayout& table_;
+  double screenDpi_;
+  double scale_ = 1;
   std::map<std::string, QWidget*, std::less<>> controls_;
   std::function<void()> onClose_;
 };

@@ -130,6 +130,7 @@ bool QtFrontEnd::Start() {
     if (!program_.Start()) return false;
   }
   started_ = true;
+  main_->FitOnScreen();  // sized for its screen before it first shows
   Redraw();
   main_->Centre();
   timer_.start();
@@ -168,7 +169,7 @@ void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
   main_->Draw(program_.state(), program_.mainWindow());
-  if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
+  if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listingColumns);
   if (reload_ || windows.visible == WindowId::Reload)
     reloadWindow().Draw(windows.savedList, windows.savedListVersion, windows.comboText,
                         comingUp && windows.visible == WindowId::Reload);
@@ -187,6 +188,7 @@ void QtFrontEnd::Redraw() {
                              static_cast<FormWindow*>(reload_.get())})
     if (window && window != &up && window->isVisible()) window->hide();
   if (!up.isVisible()) {
+    if (centre) up.FitOnScreen();
     up.show();
     up.raise();
     up.activateWindow();

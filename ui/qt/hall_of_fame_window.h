@@ -1,8 +1,9 @@
 #pragma once
 // The Hall of Fame window (Form2): the listing in a read-only box.
-#include <string>
+#include <vector>
 
 #include "ui/qt/form_window.h"
+#include "ui/window_state.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -16,11 +17,19 @@ class HallOfFameWindow : public FormWindow {
   QPlainTextEdit* listingBox() const;
   QPushButton* returnButton() const;  // Command1
 
-  // The listing's lines end in CR LF.
-  void Draw(const std::string& listing);
+  // The headings, an empty line, then one line per entry; each column starts at one x on
+  // every line, whatever the widths of the letters before it.
+  void Draw(const std::vector<FameColumns>& lines);
+
+ protected:
+  void Rescaled() override;
 
  private:
-  std::string drawn_;
+  // Stops the columns where the fixed-width listing puts them, or further right where a
+  // field of the column before is wider than its column there.
+  void PlaceColumns();
+
+  std::vector<FameColumns> drawn_;
 };
 
 }  // namespace quarvel::qt

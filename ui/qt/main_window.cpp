@@ -34,10 +34,20 @@ QPushButton* MainWindow::command(Command command) const { return controlAs<QPush
 QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>(layout::kGameNumberBox); }
 QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>(layout::kClockBox); }
 
-void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
+void MainWindow::PlaceTiles() {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
-    const PixelRect place = quarvel::ToPixels(layout::TileButtonRect(state.board, static_cast<int>(k)), dpi());
+    const PixelRect place = quarvel::ToPixels(tilesAt_[k], dpi());
     tiles_[k]->setGeometry(place.x, place.y, place.width, place.height);
+  }
+}
+
+void MainWindow::Rescaled() { PlaceTiles(); }
+
+void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
+  for (std::size_t k = 0; k < tiles_.size(); ++k)
+    tilesAt_[k] = layout::TileButtonRect(state.board, static_cast<int>(k));
+  PlaceTiles();
+  for (std::size_t k = 0; k < tiles_.size(); ++k) {
     const QString name = QString::fromStdString(
         TileAccessibleName(static_cast<int>(k), state.board.position.PlaceOf(static_cast<int>(k))));
     if (tiles_[k]->accessibleName() != name) tiles_[k]->setAccessibleName(name);

@@ -24,8 +24,14 @@ class MainWindow : public FormWindow {
 
   void Draw(const GameState& state, const MainWindowState& window);
 
+ protected:
+  void Rescaled() override;
+
  private:
+  void PlaceTiles();
+
   std::array<QPushButton*, kTileCount> tiles_{};
+  std::array<TwipsRect, kTileCount> tilesAt_{};  // where the last drawn state put each tile
 };
 
 }  // namespace quarvel::qt

@@ -20,9 +20,9 @@ QString InstalledFamily(const QString& family) {
 
 }  // namespace
 
-QFont MakeFont(const layout::FontStyle& style) {
+QFont MakeFont(const layout::FontStyle& style, double scale) {
   QFont font(InstalledFamily(QString::fromUtf8(style.family.data(), static_cast<qsizetype>(style.family.size()))));
-  font.setPointSizeF(style.points);
+  font.setPointSizeF(style.points * scale);
   font.setBold(style.bold);
   font.setItalic(style.italic);
   return font;

@@ -10,7 +10,8 @@ class QWidget;
 
 namespace quarvel::qt {
 
-QFont MakeFont(const layout::FontStyle& style);
+// The style's font; its size times `scale` in a window shown smaller than its layout.
+QFont MakeFont(const layout::FontStyle& style, double scale = 1);
 QColor MakeColour(const layout::Rgb& rgb);
 
 // `base` with the background for every state, and the text colour for the enabled states

@@ -14,6 +14,7 @@
 
 #include "solver/shortest/pattern_database.h"
 #include "solver/shortest/shortest_solution_worker.h"
+#include "solver/shortest/used_tables.h"
 #include "support/random_positions.h"
 
 namespace quarvel::shortest {

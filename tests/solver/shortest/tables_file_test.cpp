@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "solver/shortest/pattern_database.h"
+#include "solver/shortest/used_tables.h"
 
 namespace quarvel::shortest {
 namespace {
