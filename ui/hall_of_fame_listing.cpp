@@ -45,13 +45,15 @@ std::string Column(const std::string& field, std::size_t width) {
 
 std::string FameListingLine(const FameEntry& entry) {
   const HoursMinutesSeconds time = SplitElapsed(0, entry.Time);
-  char clock[32];
-  std::snprintf(clock, sizeof clock, " %02dM  %02dS   ", time.minutes, time.seconds);
-  return Column(entry.Name, 15) + Column(entry.GameNumber, 16) + clock + ShownField(entry.Date).text;
+  char minutes[8], seconds[8];
+  std::snprintf(minutes, sizeof minutes, "%02d", time.minutes);
+  std::snprintf(seconds, sizeof seconds, "%02d", time.seconds);
+  const std::string clock = Text(TextId::FameTime, {{"minutes", minutes}, {"seconds", seconds}});
+  return Column(entry.Name, 15) + Column(entry.GameNumber, 16) + " " + Column(clock, 11) + ShownField(entry.Date).text;
 }
 
 std::string FameListingHeading() {
-  return Column(Text(TextId::FameHeadingName), 15) + Column(Text(TextId::GameNumberLabel), 17) +
+  return Column(Text(TextId::FameHeadingName), 15) + Column(Text(TextId::FameHeadingGameNumber), 17) +
          Column(Text(TextId::FameHeadingTime), 11) + Text(TextId::FameHeadingDate);
 }
 

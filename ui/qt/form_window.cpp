@@ -35,7 +35,7 @@ Qt::Alignment HorizontalAlignment(layout::Alignment alignment) {
 }
 
 QWidget* CreateControl(const layout::ControlLayout& control, QWidget* parent) {
-  const QString caption = QString::fromStdString(TranslatedCaption(control.caption));
+  const QString caption = QString::fromStdString(CaptionOf(control));
   const Qt::Alignment alignment = HorizontalAlignment(control.alignment);
   switch (control.kind) {
     case layout::ControlKind::Label: {
@@ -93,7 +93,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
                            Qt::WindowCloseButtonHint),
       dpi_(screen()->logicalDotsPerInch()) {
   setObjectName(ToQString(table.name));
-  setWindowTitle(QString::fromStdString(TranslatedCaption(table.caption)));
+  setWindowTitle(QString::fromStdString(Text(table.caption)));
   const PixelRect client = quarvel::ToPixels({0, 0, table.clientWidth, table.clientHeight}, dpi_);
   setFixedSize(client.width, client.height);
   setFont(MakeFont(table.font));
@@ -104,7 +104,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
     QWidget* widget = CreateControl(item, this);
     const std::string name = layout::ControlName(item);
     widget->setObjectName(QString::fromStdString(name));
-    widget->setAccessibleName(QString::fromStdString(TranslatedCaption(AccessibleNameOf(item))));
+    widget->setAccessibleName(QString::fromStdString(AccessibleNameOf(item)));
     const PixelRect place = quarvel::ToPixels(item.rect, dpi_);
     widget->setGeometry(place.x, place.y, place.width, place.height);
     widget->setFont(MakeFont(item.font));
