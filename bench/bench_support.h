@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/board.h"
+#include "core/arrow_keys.h"
 #include "core/platform.h"
 #include "game/game_number.h"
 #include "platform/scripted.h"
@@ -55,14 +55,9 @@ inline void WriteSavedGames(const std::filesystem::path& folder, std::int64_t li
 }
 
 // A tile beside the blank: clicking it slides it over, and clicking it again slides it back.
-inline int TileBesideBlank(const BoardTable& board) {
-  const CellPos blank = board[kBlank];
-  const int steps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-  for (const auto& step : steps) {
-    const int row = blank.Row + step[0];
-    const int column = blank.Column + step[1];
-    if (row >= 1 && row <= 4 && column >= 1 && column <= 4) return TileAt(board, row, column);
-  }
+inline int TileBesideBlank(const Position& position) {
+  for (const ArrowKey key : {ArrowKey::Up, ArrowKey::Down, ArrowKey::Left, ArrowKey::Right})
+    if (const int tile = TileForArrow(position, key)) return tile;
   std::abort();  // a 4 x 4 board always has a neighbour
 }
 

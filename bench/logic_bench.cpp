@@ -33,13 +33,14 @@ struct Bench {
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   DirectoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, random};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, random, shortest};
   Program program{services};
   explicit Bench(const std::filesystem::path& folder) : files(folder.string()) {}
 };
 
 void BM_EncodeGameNumber(benchmark::State& state) {
-  const StartPosition p = DecodeGameNumber(5252855902758);
+  const Position p = DecodeGameNumber(5252855902758);
   for (auto _ : state) benchmark::DoNotOptimize(EncodeGameNumber(p));
 }
 BENCHMARK(BM_EncodeGameNumber);
@@ -54,10 +55,10 @@ void BM_DecodeGameNumber(benchmark::State& state) {
 BENCHMARK(BM_DecodeGameNumber);
 
 void BM_MakeSolvable(benchmark::State& state) {
-  StartPosition p = DecodeGameNumber(5252855902758);
-  std::swap(p[0], p[1]);
+  Position p = DecodeGameNumber(5252855902758);
+  p.Exchange(0, 1);
   for (auto _ : state) {
-    StartPosition q = p;
+    Position q = p;
     MakeSolvable(q);
     benchmark::DoNotOptimize(q);
   }
@@ -65,8 +66,8 @@ void BM_MakeSolvable(benchmark::State& state) {
 BENCHMARK(BM_MakeSolvable);
 
 void BM_IsSolved(benchmark::State& state) {
-  const BoardTable home = SolvedLayout();
-  BoardTable board = home;
+  const Position home;
+  Position board = home;
   for (auto _ : state) {
     benchmark::DoNotOptimize(board);
     benchmark::DoNotOptimize(IsSolved(board, home));
@@ -79,10 +80,10 @@ void BM_TileClick(benchmark::State& state) {
   Bench b(FreshFolder("click"));
   b.program.Start();
   b.program.ClickNewGame();
-  const int tile = bench::TileBesideBlank(b.program.state().board.table);
-  const BoardTable before = b.program.state().board.table;
+  const int tile = bench::TileBesideBlank(b.program.state().board.position);
+  const Position before = b.program.state().board.position;
   b.program.ClickTile(tile);
-  if (b.program.state().board.table == before || !b.program.state().GameInProgress)
+  if (b.program.state().board.position == before || !b.program.state().GameInProgress)
     state.SkipWithError("the click did not move the tile");
   for (auto _ : state) b.program.ClickTile(tile);
 }
@@ -117,10 +118,11 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windows;
   MemoryFileStore files;
-  Services services{clock, dialogs, windows, files, random};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windows, files, random, shortest};
   std::vector<std::string> numbers;
   while (static_cast<int>(numbers.size()) < count) {
-    StartPosition dealt = ShuffleStartPosition(random);
+    Position dealt = ShuffleStartPosition(random);
     MakeSolvable(dealt);
     const std::string number = EncodeGameNumber(dealt);
     SolverGame game;

@@ -45,7 +45,8 @@ struct QtBench {
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;
   DirectoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, random};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, random, shortest};
   Program program{services};
   qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem};
 
@@ -75,32 +76,32 @@ void SendClick(QWidget& widget) {
 }
 
 void ClickTileBesideBlank(benchmark::State& state, QtBench& b) {
-  const int tile = bench::TileBesideBlank(b.program.state().board.table);
+  const int tile = bench::TileBesideBlank(b.program.state().board.position);
   QPushButton& button = *b.main().tile(tile);
-  const BoardTable before = b.program.state().board.table;
+  const Position before = b.program.state().board.position;
   ClickAndRepaint(button, b.main());
-  if (b.program.state().board.table == before) state.SkipWithError("the click did not move the tile");
+  if (b.program.state().board.position == before) state.SkipWithError("the click did not move the tile");
   for (auto _ : state) ClickAndRepaint(button, b.main());
 }
 
 void BM_QtTileClick(benchmark::State& state) {
   QtBench b(bench::FreshFolder("qt-click"));
-  ClickAndRepaint(*b.main().command("Command2"), b.main());  // New Game
+  ClickAndRepaint(*b.main().command(Command::NewGame), b.main());
   ClickTileBesideBlank(state, b);
 }
 BENCHMARK(BM_QtTileClick)->Unit(benchmark::kMicrosecond);
 
 void BM_QtShowMePress(benchmark::State& state) {
   QtBench b(bench::FreshFolder("qt-showme"));
-  QPushButton& newGame = *b.main().command("Command2");
-  QPushButton& showMe = *b.main().command("Command5");
+  QPushButton& newGame = *b.main().command(Command::NewGame);
+  QPushButton& showMe = *b.main().command(Command::ShowMe);
   ClickAndRepaint(newGame, b.main());
   int presses = 0;
   for (auto _ : state) {
     ClickAndRepaint(showMe, b.main());
     if (!b.program.state().GameInProgress || ++presses == 5000) {
       state.PauseTiming();
-      if (b.program.state().GameInProgress) ClickAndRepaint(*b.main().command("Command3"), b.main());
+      if (b.program.state().GameInProgress) ClickAndRepaint(*b.main().command(Command::GiveUp), b.main());
       b.dialogs.transcript.clear();
       ClickAndRepaint(newGame, b.main());
       presses = 0;
@@ -118,7 +119,7 @@ void BM_QtOpenReloadWindow(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto b = std::make_unique<QtBench>(folder);
-    QPushButton& reload = *b->main().command("Command6");
+    QPushButton& reload = *b->main().command(Command::Reload);
     state.ResumeTiming();
     SendClick(reload);
     b->frontEnd.reloadWindow().repaint();
@@ -141,7 +142,7 @@ void BM_QtReloadDropDown(benchmark::State& state) {
   QComboBox& combo = *reload.combo();
   for (auto _ : state) {
     state.PauseTiming();
-    ClickAndRepaint(*b.main().command("Command6"), b.main());
+    ClickAndRepaint(*b.main().command(Command::Reload), b.main());
     state.ResumeTiming();
     combo.showPopup();
     combo.view()->window()->repaint();
@@ -164,9 +165,9 @@ void BM_QtTileClickAfterReload(benchmark::State& state) {
   const auto folder = bench::FreshFolder("qt-click-after-reload");
   bench::WriteSavedGames(folder, state.range(0));
   QtBench b(folder);
-  ClickAndRepaint(*b.main().command("Command6"), b.main());
+  ClickAndRepaint(*b.main().command(Command::Reload), b.main());
   ClickAndRepaint(*b.frontEnd.reloadWindow().returnButton(), b.frontEnd.reloadWindow());
-  ClickAndRepaint(*b.main().command("Command2"), b.main());
+  ClickAndRepaint(*b.main().command(Command::NewGame), b.main());
   ClickTileBesideBlank(state, b);
 }
 BENCHMARK(BM_QtTileClickAfterReload)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
@@ -196,7 +197,7 @@ int FirstDealNote(std::uint64_t seed) {
   const double dirtyBefore = PrivateDirtyMiB();
   QElapsedTimer clock;
   clock.start();
-  SendClick(*b.main().command("Command2"));  // New Game
+  SendClick(*b.main().command(Command::NewGame));
   QEventLoop loop;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -210,7 +211,7 @@ int FirstDealNote(std::uint64_t seed) {
   std::printf(
       "first deal %s: note after %.1f ms, %.3f s of CPU, peak memory %.1f -> %.1f MiB, private dirty %.1f -> %.1f "
       "MiB: %s\n",
-      b.program.state().PlayedGameNumber.c_str(), ms, CpuSeconds(after) - CpuSeconds(before),
+      b.program.state().playedGameNumber.c_str(), ms, CpuSeconds(after) - CpuSeconds(before),
       static_cast<double>(before.ru_maxrss) / 1024.0, static_cast<double>(after.ru_maxrss) / 1024.0, dirtyBefore,
       PrivateDirtyMiB(), qPrintable(box.toolTip()));
   return box.toolTip().isEmpty() ? 1 : 0;

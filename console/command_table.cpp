@@ -5,7 +5,6 @@
 #include "console/console_session.h"
 #include "console/script_reader.h"
 #include "platform/scripted.h"
-#include "solver/shortest/board_cells.h"
 #include "solver/shortest/shortest_search.h"
 #include "ui/program.h"
 
@@ -13,10 +12,9 @@ namespace quarvel::console {
 namespace {
 
 // The shortest command's line for the board as it stands.
-std::string ShortestLine(const BoardTable& table) {
-  const shortest::Cells cells = shortest::CellsOf(table);
-  if (!shortest::IsSolvable(cells)) return "shortest none";  // only from an altered quarvel.dat
-  return "shortest " + shortest::SolutionText(shortest::SolveShortest(cells)->tiles);
+std::string ShortestLine(const Position& position) {
+  if (!position.IsSolvable()) return "shortest none";  // only from an altered quarvel.dat
+  return "shortest " + shortest::SolutionText(shortest::SolveShortest(position)->tiles);
 }
 
 using Context = CommandContext;
@@ -77,7 +75,7 @@ constexpr auto kCommands = std::to_array<CommandRow>({
      }},
     {"shortest", Kind::None,
      [](Context& x, const Command&) {
-       x.out << ShortestLine(x.program.state().board.table) << '\n';
+       x.out << ShortestLine(x.program.state().board.position) << '\n';
        return true;
      }},
 });

@@ -33,7 +33,7 @@ ConsoleSession::ConsoleSession(std::ostream& out, std::ostream& err, const std::
       err_(err),
       clock_(ToDateTime(kConsoleStart)),
       files_(folder),
-      program_(Services{clock_, dialogs_, windowSystem_, files_, draws_}) {}
+      program_(Services{clock_, dialogs_, windowSystem_, files_, draws_, shortest_}) {}
 
 int ConsoleSession::Run(std::istream& in) {
   if (!program_.Start()) {

@@ -36,6 +36,14 @@ class NoWindowSystem : public WindowSystem {
   void FocusTile(int) override {}
 };
 
+// The console shows no note on a game's shortest solution (its `shortest` command solves
+// the board as it stands instead).
+class NoShortestSolutions : public ShortestSolutionService {
+ public:
+  void Request(std::uint64_t, const Position&) override {}
+  void Cancel() override {}
+};
+
 // The state as the dump command prints it.
 std::string Dump(const Program& program);
 
@@ -57,6 +65,7 @@ class ConsoleSession {
   QueuedDrawSource draws_{shuffled_};
   PrintedDialogs dialogs_{out_};
   NoWindowSystem windowSystem_;
+  NoShortestSolutions shortest_;
   DirectoryFileStore files_;
   Program program_;
 };

@@ -4,6 +4,7 @@
 #include "console/console_session.h"
 #include "console/script_reader.h"
 #include "solver/solver_state.h"
+#include "ui/main_window_layout.h"
 
 namespace quarvel::console {
 namespace {
@@ -31,16 +32,19 @@ std::string Dump(const Program& program) {
   out << "board";
   for (int row = 1; row <= kBoardSide; ++row) {
     if (row > 1) out << " /";
-    for (int column = 1; column <= kBoardSide; ++column) out << ' ' << TileAt(s.board.table, row, column);
+    for (int column = 1; column <= kBoardSide; ++column) out << ' ' << s.board.position.TileAt(row, column);
   }
   out << "\nbuttons";
-  for (const TwipsPoint& p : s.board.buttons) out << ' ' << p.Left << ',' << p.Top;
-  out << "\ngame " << Quote(m.Text1) << "\ntime " << Quote(m.Text3) << '\n';
+  for (int tile = 0; tile < kTileCount; ++tile) {
+    const TwipsRect button = layout::TileButtonRect(s.board, tile);
+    out << ' ' << button.Left << ',' << button.Top;
+  }
+  out << "\ngame " << Quote(m.gameNumberText) << "\ntime " << Quote(m.clockText) << '\n';
 
-  const Commands& c = m.commands;
-  out << "commands New=" << OnOff(c.NewGame) << " GiveUp=" << OnOff(c.GiveUp) << " HallOfFame=" << OnOff(c.HallOfFame)
-      << " ShowMe=" << OnOff(c.ShowMe) << " Reload=" << OnOff(c.Reload) << " Save=" << OnOff(c.Save)
-      << " Replay=" << OnOff(c.Replay) << '\n';
+  const EnabledCommands& c = m.enabled;
+  out << "commands New=" << OnOff(c.newGame) << " GiveUp=" << OnOff(c.giveUp) << " HallOfFame=" << OnOff(c.hallOfFame)
+      << " ShowMe=" << OnOff(c.showMe) << " Reload=" << OnOff(c.reload) << " Save=" << OnOff(c.save)
+      << " Replay=" << OnOff(c.replay) << '\n';
   const SolverState& v = s.solver;
   out << "state GameInProgress=" << Flag(s.GameInProgress) << " SolverUsed=" << Flag(s.SolverUsed)
       << " RowEndRotation=" << Flag(v.RowEndRotation) << " RingMode=" << Flag(v.RingMode)

@@ -2,8 +2,8 @@
 
 namespace quarvel {
 
-int TileForArrow(const BoardTable& board, ArrowKey key) {
-  const CellPos empty = board[kBlank];
+int TileForArrow(const Position& position, ArrowKey key) {
+  const CellPos empty = position.PlaceOf(kBlank);
   int row = empty.Row;
   int column = empty.Column;
   switch (key) {
@@ -12,8 +12,7 @@ int TileForArrow(const BoardTable& board, ArrowKey key) {
     case ArrowKey::Left: ++column; break;
     case ArrowKey::Right: --column; break;
   }
-  if (row < 1 || row > kBoardSide || column < 1 || column > kBoardSide) return kBlank;
-  return TileAt(board, row, column);
+  return position.TileAt(row, column);  // the blank's 0 off the board
 }
 
 }  // namespace quarvel

@@ -1,34 +1,27 @@
 #pragma once
-// The board table: where every tile stands, and where every tile belongs.
-#include <array>
-#include <cstdint>
+// The board the main window shows: its position, and how its tile buttons stand.
+#include <optional>
+
+#include "core/position.h"
 
 namespace quarvel {
 
-inline constexpr int kBoardSide = 4;  // rows, and columns
-inline constexpr int kCellCount = kBoardSide * kBoardSide;
-inline constexpr int kTileCount = kCellCount;  // tile 0 is the blank
-inline constexpr int kBlank = 0;
-
-struct CellPos {
-  std::int16_t Row = 0;     // 1..4 from the top
-  std::int16_t Column = 0;  // 1..4 from the left
-  friend bool operator==(const CellPos&, const CellPos&) = default;
+struct Board {
+  Position position;
+  // Between games (from start-up, and after Give Up) the buttons show tiles 1..15 in
+  // reading order, whatever the position, and the invisible blank's button stays on this
+  // cell. Laying out a game clears it: from then on each button stands on its tile's cell.
+  std::optional<int> drawnInOrderBlankAt = kCellCount - 1;
 };
 
-// Indexed by tile number 0..15.
-using BoardTable = std::array<CellPos, kTileCount>;
+// The cell a tile's button stands on.
+int ButtonCell(const Board& board, int tile);
 
-// The solved layout: tile k at cell k in reading order, the blank at row 4, column 4.
-BoardTable SolvedLayout();
+// Slides a tile into the empty cell when it is the empty cell's direct neighbour;
+// otherwise changes nothing. Returns whether the tile moved.
+bool MoveTile(Board& board, int tile);
 
-// Cell n (1..16) in reading order.
-CellPos CellOf(int n);
-
-// True when every tile's entry equals its home entry.
-bool IsSolved(const BoardTable& board, const BoardTable& home);
-
-// The tile standing at a cell, looked up among tiles 1..15; 0 when the cell holds the blank.
-int TileAt(const BoardTable& board, int row, int column);
+// True when the position is the home layout read from quarvel.dat.
+bool IsSolved(const Position& position, const Position& home);
 
 }  // namespace quarvel

@@ -3,30 +3,31 @@
 // adds its manoeuvre (solver/solver_state.h), the handlers the Hall of Fame summary
 // (ui/program_state.h).
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/board.h"
-#include "core/date_time.h"
-#include "core/tile_placement.h"
 
 namespace quarvel {
 
 struct GameState {
   Board board;
-  BoardTable home = SolvedLayout();  // from quarvel.dat
+  Position home;  // from quarvel.dat
 
   bool GameInProgress = false;
   bool SolverUsed = false;
-  std::int64_t StartMonotonicMs = 0;  // durations are measured on the monotonic clock
+  std::int64_t startMonotonicMs = 0;  // durations are measured on the monotonic clock
   // The game number box, trimmed, as it stood when the current game began.
-  std::string PlayedGameNumber;
+  std::string playedGameNumber;
 
-  // The current or last game: how many games have begun (it names the game), the board it
-  // began from, the tiles the player moved in it, and whether the player won it unhelped.
-  std::uint64_t GamesBegun = 0;
-  BoardTable StartTable = SolvedLayout();
-  std::int32_t MovesMade = 0;
-  bool WonByPlayer = false;
+  // The current or last game: how many games have begun (it names the game), the position
+  // it began from, the tiles the player moved in it, whether the player won it unhelped,
+  // and the length of its shortest solution once it is known.
+  std::uint64_t gamesBegun = 0;
+  Position startPosition;
+  std::int32_t movesMade = 0;
+  bool wonByPlayer = false;
+  std::optional<int> shortestLength;
 };
 
 }  // namespace quarvel

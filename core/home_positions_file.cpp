@@ -26,7 +26,7 @@ std::optional<int> ParseSmallNumber(std::string_view field) {
 
 }  // namespace
 
-std::optional<BoardTable> ParseHomePositions(std::string_view text) {
+std::optional<Position> ParseHomePositions(std::string_view text) {
   std::vector<int> numbers;
   std::size_t pos = 0;
   while (numbers.size() < kFieldCount && pos < text.size()) {
@@ -45,16 +45,17 @@ std::optional<BoardTable> ParseHomePositions(std::string_view text) {
   }
   if (numbers.size() < kFieldCount) return std::nullopt;
 
-  BoardTable table{};
-  bool used[kBoardSide + 1][kBoardSide + 1] = {};
+  Position::Cells cells{};
+  bool used[kCellCount] = {};
   for (std::size_t tile = 0; tile < kTileCount; ++tile) {
-    int row = numbers[2 * tile];
-    int column = numbers[2 * tile + 1];
-    if (row < 1 || row > kBoardSide || column < 1 || column > kBoardSide || used[row][column]) return std::nullopt;
-    used[row][column] = true;
-    table[tile] = {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+    const int row = numbers[2 * tile], column = numbers[2 * tile + 1];
+    if (row < 1 || row > kBoardSide || column < 1 || column > kBoardSide) return std::nullopt;
+    const auto cell = static_cast<std::size_t>(CellAt(row, column));
+    if (used[cell]) return std::nullopt;
+    used[cell] = true;
+    cells[cell] = static_cast<std::uint8_t>(tile);
   }
-  return table;
+  return Position::FromCells(cells);
 }
 
 }  // namespace quarvel

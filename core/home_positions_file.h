@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/board.h"
+#include "core/position.h"
 
 namespace quarvel {
 
@@ -16,6 +16,6 @@ inline constexpr std::uint64_t kHomePositionsFileLimit = std::uint64_t{1} << 20;
 // Fields are split at commas and line ends, blanks around them skipped; the first 32
 // fields are whole numbers (row then column of tiles 0..15), anything after them is
 // ignored. Returns nothing unless every value is 1..4 and the 16 cells are distinct.
-std::optional<BoardTable> ParseHomePositions(std::string_view text);
+std::optional<Position> ParseHomePositions(std::string_view text);
 
 }  // namespace quarvel

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/date_time.h"
+#include "core/position.h"
 
 namespace quarvel {
 
@@ -135,6 +136,20 @@ class DrawSource {
   virtual double ShuffledRandom(std::int16_t reseed) = 0;
 };
 
+// Finds the length of a shortest solution of a game's start position away from the
+// handlers, so that the game goes on meanwhile. The length comes back later through the
+// program's ReceiveShortestLength, on the handlers' thread; a front end without such a
+// search implements this by doing nothing, and no length ever comes.
+class ShortestSolutionService {
+ public:
+  virtual ~ShortestSolutionService() = default;
+  // Asks for the length for game `game` (the count of games begun), whose start position
+  // can be solved; replaces the request under way.
+  virtual void Request(std::uint64_t game, const Position& start) = 0;
+  // Drops the request under way: the program is closing.
+  virtual void Cancel() = 0;
+};
+
 // Everything a handler may ask of the outside world.
 struct Services {
   Clock& clock;
@@ -142,6 +157,7 @@ struct Services {
   WindowSystem& windows;
   FileStore& files;
   DrawSource& random;
+  ShortestSolutionService& shortest;
 };
 
 }  // namespace quarvel

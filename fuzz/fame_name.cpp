@@ -52,7 +52,8 @@ bool EnterName(const std::string& name) {
   MemoryFileStore files;
   ScriptedDrawList draws;
   files.files["quarvel.dat"] = kHome;
-  Program program(Services{clock, dialogs, windows, files, draws});
+  ScriptedShortestSolutions shortest;
+  Program program(Services{clock, dialogs, windows, files, draws, shortest});
   Require(program.Start());
   // Game 0, the solved arrangement, won by a tile there and back.
   Require(program.ClickNewGame() && program.ClickGiveUp());

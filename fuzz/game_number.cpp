@@ -8,8 +8,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "game/start_position.h"
-
 namespace {
 
 void Require(bool condition) {
@@ -17,28 +15,28 @@ void Require(bool condition) {
 }
 
 // The textbook rule: inversions among the tiles plus the blank's row from the bottom is odd.
-bool Solvable(const quarvel::StartPosition& p) {
+bool Solvable(const quarvel::Position::Cells& p) {
   int inversions = 0, blankRow = 0;
   for (std::size_t i = 0; i < 16; ++i) {
-    if (p[i] == quarvel::kBlankValue) {
+    if (p[i] == 0) {
       blankRow = 4 - static_cast<int>(i / 4);
       continue;
     }
     for (std::size_t j = i + 1; j < 16; ++j)
-      if (p[j] != quarvel::kBlankValue && p[j] < p[i]) ++inversions;
+      if (p[j] != 0 && p[j] < p[i]) ++inversions;
   }
   return (inversions + blankRow) % 2 == 1;
 }
 
 void CheckNumber(std::uint64_t n) {
   using namespace quarvel;
-  const StartPosition p = DecodeGameNumber(n);
-  bool seen[17] = {};
-  for (std::int16_t v : p) {
-    Require(v >= 1 && v <= 16 && !seen[v]);
-    seen[v] = true;
+  const Position p = DecodeGameNumber(n);
+  bool seen[16] = {};
+  for (const std::uint8_t tile : p.cells()) {
+    Require(tile < 16 && !seen[tile]);
+    seen[tile] = true;
   }
-  Require(Solvable(p));
+  Require(Solvable(p.cells()));
   const std::uint64_t again = EncodeGameNumberValue(p);
   Require(again <= kLargestGameNumber);
   Require(DecodeGameNumber(again) == p);

@@ -3,7 +3,7 @@
 namespace quarvel {
 
 std::int64_t ElapsedSeconds(const GameState& state, Clock& clock) {
-  const std::int64_t ms = clock.MonotonicMs() - state.StartMonotonicMs;
+  const std::int64_t ms = clock.MonotonicMs() - state.startMonotonicMs;
   return ms > 0 ? ms / 1000 : 0;
 }
 

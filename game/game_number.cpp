@@ -1,32 +1,48 @@
 #include "game/game_number.h"
 
-namespace quarvel {
+#include <array>
 
-std::uint64_t EncodeGameNumberValue(const StartPosition& position) {
+#include "game/start_position.h"
+
+namespace quarvel {
+namespace {
+
+// The value a game number ranks: the tile, or 16 for the empty cell.
+int ValueIn(const Position& position, int cell) {
+  const int tile = position.TileIn(cell);
+  return tile == kBlank ? kCellCount : tile;
+}
+
+}  // namespace
+
+std::uint64_t EncodeGameNumberValue(const Position& position) {
   std::uint64_t n = 0;
-  for (std::size_t k = 0; k < 14; ++k) {
+  for (int k = 0; k < 14; ++k) {
     std::uint64_t digit = 0;
-    for (std::size_t l = k + 1; l < 16; ++l)
-      if (position[l] < position[k]) ++digit;
-    n = n * (16 - k) + digit;  // radix 16 for cell 1 down to 3 for cell 14
+    for (int l = k + 1; l < kCellCount; ++l)
+      if (ValueIn(position, l) < ValueIn(position, k)) ++digit;
+    n = n * static_cast<std::uint64_t>(16 - k) + digit;  // radix 16 for cell 1 down to 3 for cell 14
   }
   return n;
 }
 
-std::string EncodeGameNumber(const StartPosition& position) { return std::to_string(EncodeGameNumberValue(position)); }
+std::string EncodeGameNumber(const Position& position) { return std::to_string(EncodeGameNumberValue(position)); }
 
-StartPosition DecodeGameNumber(std::uint64_t n) {
-  StartPosition position{};
-  position[14] = 1;
-  position[15] = 2;
+Position DecodeGameNumber(std::uint64_t n) {
+  std::array<int, kCellCount> values{};
+  values[14] = 1;
+  values[15] = 2;
   for (std::size_t k = 14; k-- > 0;) {
     const std::uint64_t radix = 16 - k;
-    const auto digit = static_cast<std::int16_t>(n % radix);
+    values[k] = static_cast<int>(n % radix) + 1;
     n /= radix;
-    position[k] = static_cast<std::int16_t>(digit + 1);
-    for (std::size_t l = k + 1; l < 16; ++l)
-      if (position[l] >= position[k]) ++position[l];
+    for (std::size_t l = k + 1; l < values.size(); ++l)
+      if (values[l] >= values[k]) ++values[l];
   }
+  Position::Cells cells{};
+  for (std::size_t cell = 0; cell < cells.size(); ++cell)
+    cells[cell] = static_cast<std::uint8_t>(values[cell] == kCellCount ? kBlank : values[cell]);
+  Position position = *Position::FromCells(cells);  // the values are 1..16, each once
   MakeSolvable(position);
   return position;
 }

@@ -1,19 +1,15 @@
 #include "game/give_up.h"
 
-#include "core/tile_placement.h"
-
 namespace quarvel {
 
 void GiveUp(GameState& state) {
   state.GameInProgress = false;
   state.SolverUsed = false;
 
-  state.board.table = state.home;  // held in memory since start-up
-  // Tiles 1..15 in reading order; the invisible blank stays where it was.
-  for (int tile = 1; tile <= 15; ++tile) {
-    const CellPos cell = CellOf(tile);
-    state.board.buttons[static_cast<std::size_t>(tile)] = CellOrigin(cell.Row, cell.Column);
-  }
+  // The buttons show tiles 1..15 in reading order; the invisible blank's stays where it
+  // was. The position is the home layout, held in memory since start-up.
+  state.board.drawnInOrderBlankAt = ButtonCell(state.board, kBlank);
+  state.board.position = state.home;
 }
 
 }  // namespace quarvel

@@ -1,32 +1,31 @@
 #include "game/new_game.h"
 
 #include <cmath>
-#include <utility>
 
 #include "game/game_number.h"
 
 namespace quarvel {
 
-StartPosition ShuffleStartPosition(DrawSource& random) {
-  StartPosition position = SolvedStartPosition();
+Position ShuffleStartPosition(DrawSource& random) {
+  Position position;
   for (int i = 1; i <= 15; ++i) {
     const double r = random.ShuffledRandom(1);
     int j = static_cast<int>(std::floor((17 - i) * r)) + i;
     if (j > 16) j = 16;  // guards against a draw of 1.0
     if (j < i) j = i;
-    std::swap(position[static_cast<std::size_t>(i - 1)], position[static_cast<std::size_t>(j - 1)]);
+    position.Exchange(i - 1, j - 1);
   }
   return position;
 }
 
 std::string DealGame(GameState& state, Services& services) {
-  services.windows.SetPointer(PointerShape::Hourglass);
-  StartPosition position = ShuffleStartPosition(services.random);
+  const HourglassWhile busy(services.windows);
+  Position position = ShuffleStartPosition(services.random);
   MakeSolvable(position);
   LayOutBoard(state.board, position);
-  state.PlayedGameNumber = EncodeGameNumber(position);
+  state.playedGameNumber = EncodeGameNumber(position);
   BeginGame(state, services);
-  return state.PlayedGameNumber;
+  return state.playedGameNumber;
 }
 
 }  // namespace quarvel

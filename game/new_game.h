@@ -7,8 +7,8 @@
 
 namespace quarvel {
 
-// The forward Fisher-Yates shuffle of the solved arrangement with 15 draws.
-StartPosition ShuffleStartPosition(DrawSource& random);
+// The forward Fisher-Yates shuffle of the goal's cells with 15 draws.
+Position ShuffleStartPosition(DrawSource& random);
 
 // New Game: deals a random solvable game and starts it; returns its game number.
 std::string DealGame(GameState& state, Services& services);

@@ -8,7 +8,7 @@
 namespace quarvel {
 
 void StartNumberedGame(GameState& state, Services& services, std::uint64_t number, std::string_view played) {
-  state.PlayedGameNumber = std::string(played);
+  state.playedGameNumber = std::string(played);
   LayOutBoard(state.board, DecodeGameNumber(number));
   BeginGame(state, services);
 }

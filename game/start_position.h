@@ -1,25 +1,16 @@
 #pragma once
-// The arrangement a game starts from, and the steps that turn it into a game.
-#include <array>
-#include <cstdint>
-
+// The position a game starts from, and the steps that turn it into a game.
 #include "core/game_state.h"
 #include "core/platform.h"
 
 namespace quarvel {
 
-// Cells 1..16 in reading order at indexes 0..15; value v in 1..15 is tile v, 16 the blank.
-using StartPosition = std::array<std::int16_t, kCellCount>;
+// Exchanges one pair of cells when the position cannot be solved: cells 13 and 14 when the
+// empty cell is in 15 or 16, else cells 15 and 16 (cells counted 1..16).
+void MakeSolvable(Position& position);
 
-inline constexpr std::int16_t kBlankValue = kCellCount;
-
-StartPosition SolvedStartPosition();
-
-// Exchanges one pair of cells when the arrangement cannot be solved.
-void MakeSolvable(StartPosition& position);
-
-// Places all 16 tile buttons on their cells and fills the board table.
-void LayOutBoard(Board& board, const StartPosition& position);
+// Puts every tile's button on its cell of the position.
+void LayOutBoard(Board& board, const Position& position);
 
 // Starts the game laid out on the board: the flag, the pointer and the start time.
 void BeginGame(GameState& state, Services& services);

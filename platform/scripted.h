@@ -98,6 +98,15 @@ class ScriptedWindowSystem : public WindowSystem {
   void FocusTile(int tile) override { focusedTiles.push_back(tile); }
 };
 
+// Records the requests for shortest solutions; answers none by itself.
+class ScriptedShortestSolutions : public ShortestSolutionService {
+ public:
+  std::vector<std::pair<std::uint64_t, Position>> requests;
+  int cancels = 0;
+  void Request(std::uint64_t game, const Position& start) override { requests.emplace_back(game, start); }
+  void Cancel() override { ++cancels; }
+};
+
 // Files held in memory; a name listed in `failing` makes every operation on it fail.
 class MemoryFileStore : public FileStore {
  public:

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "game/game_number.h"
-#include "game/start_position.h"
 
 namespace quarvel::solve {
 namespace {
@@ -92,36 +91,30 @@ bool AllDigits(std::string_view word) {
   return true;
 }
 
-shortest::Cells CellsOf(const StartPosition& position) {
-  shortest::Cells cells{};
-  for (std::size_t c = 0; c < cells.size(); ++c)
-    cells[c] = static_cast<std::uint8_t>(position[c] == kBlankValue ? 0 : position[c]);
-  return cells;
-}
-
 }  // namespace
 
-std::variant<shortest::Cells, std::string> ReadPosition(std::string_view line) {
+std::variant<Position, std::string> ReadPosition(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const std::vector<std::string_view> words = Words(line);
   if (words.empty()) return std::string("empty line");
   if (words.size() == 1) {
     const auto number = ParseGameNumber(words.front());
     if (!number) return Quoted(words.front(), "is not a game number (0 to 10461394943999)");
-    return CellsOf(DecodeGameNumber(*number));
+    return DecodeGameNumber(*number);
   }
   if (words.size() != 16)
     return "expected a game number or 16 numbers, found " + std::to_string(words.size()) + " words";
-  shortest::Cells cells{};
+  Position::Cells cells{};
   for (std::size_t c = 0; c < cells.size(); ++c) {
     const std::string_view word = words[c];
     if (!AllDigits(word) || word.size() > 2 || std::stoi(std::string(word)) > 15)
       return Quoted(word, "is not a number from 0 to 15");
     cells[c] = static_cast<std::uint8_t>(std::stoi(std::string(word)));
   }
-  if (!shortest::IsPermutation(cells)) return std::string("the 16 numbers are not a permutation of 0 to 15");
-  if (!shortest::IsSolvable(cells)) return std::string("this position cannot be solved");
-  return cells;
+  const auto position = Position::FromCells(cells);
+  if (!position) return std::string("the 16 numbers are not a permutation of 0 to 15");
+  if (!position->IsSolvable()) return std::string("this position cannot be solved");
+  return *position;
 }
 
 }  // namespace quarvel::solve

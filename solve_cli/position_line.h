@@ -4,12 +4,12 @@
 #include <string_view>
 #include <variant>
 
-#include "solver/shortest/puzzle_cells.h"
+#include "core/position.h"
 
 namespace quarvel::solve {
 
 // The position a line names, or why it names none. A game number is decoded as "Replay
 // Last Game" decodes it; 16 numbers (0 the empty cell) are separated by blanks or commas.
-std::variant<shortest::Cells, std::string> ReadPosition(std::string_view line);
+std::variant<Position, std::string> ReadPosition(std::string_view line);
 
 }  // namespace quarvel::solve

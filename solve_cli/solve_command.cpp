@@ -41,15 +41,15 @@ class Solver {
       failed_ = true;
       return;
     }
-    const shortest::Cells& cells = std::get<shortest::Cells>(position);
-    if (!noted_ && cells != shortest::GoalCells()) {
+    const Position& start = std::get<Position>(position);
+    if (!noted_ && start != Position()) {
       noted_ = true;
       const shortest::TablesFile& file = shortest::UsedTablesFile();
       if (file.image.empty())
         err_ << "quarvel-solve: not using the tables' file " << file.path << " (" << file.problem
              << "); building the tables instead, which takes a minute or two\n";
     }
-    const auto solution = shortest::SolveShortest(cells);
+    const auto solution = shortest::SolveShortest(start);
     if (lengthOnly_)
       out_ << solution->tiles.size() << '\n';
     else

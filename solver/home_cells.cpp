@@ -2,13 +2,13 @@
 
 namespace quarvel {
 
-CellPos HomeCellOf(int tile) { return CellOf(tile); }
+CellPos HomeCellOf(int tile) { return PlaceOfCell(tile - 1); }
 
-bool IsHome(const BoardTable& table, int tile) { return table[static_cast<std::size_t>(tile)] == HomeCellOf(tile); }
+bool IsHome(const Position& position, int tile) { return position.PlaceOf(tile) == HomeCellOf(tile); }
 
-int FirstMisplacedTile(const BoardTable& table) {
+int FirstMisplacedTile(const Position& position) {
   for (int tile = 1; tile <= 15; ++tile)
-    if (!IsHome(table, tile)) return tile;
+    if (!IsHome(position, tile)) return tile;
   return 0;
 }
 

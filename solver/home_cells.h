@@ -8,9 +8,9 @@ namespace quarvel {
 CellPos HomeCellOf(int tile);
 
 // Whether tile 1..15 stands in its home cell.
-bool IsHome(const BoardTable& table, int tile);
+bool IsHome(const Position& position, int tile);
 
 // The first of tiles 1..15 not in its home cell; 0 when all are home.
-int FirstMisplacedTile(const BoardTable& table);
+int FirstMisplacedTile(const Position& position);
 
 }  // namespace quarvel

@@ -9,8 +9,8 @@ namespace quarvel {
 
 // The tile a ring step hands to the move, chosen by the blank's cell; a blank row other
 // than 3 counts as row 4. Clockwise: the blank goes right along row 3 and left along row 4.
-int ClockwiseRingTile(const BoardTable& table);
-int CounterClockwiseRingTile(const BoardTable& table);
+int ClockwiseRingTile(const Position& position);
+int CounterClockwiseRingTile(const Position& position);
 
 // One press of the procedure for tile `a`; `SolverStep` holds the phase last run, so the
 // press runs phase `SolverStep` + 1 and leaves it there (advance) or one lower (repeat).

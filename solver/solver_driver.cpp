@@ -1,6 +1,6 @@
 #include "solver/solver_driver.h"
 
-#include "core/tile_placement.h"
+#include "core/board.h"
 #include "solver/home_cells.h"
 #include "solver/ring_procedure.h"
 #include "solver/row_end_rotation.h"
@@ -10,30 +10,30 @@ namespace quarvel {
 namespace {
 
 // Tile 4, 8 or 12 in column 4 directly below its home cell, the blank directly to its left.
-bool RowEndTestHolds(const BoardTable& table, int target) {
-  const CellPos t = table[static_cast<std::size_t>(target)];
-  const CellPos blank = table[kBlank];
+bool RowEndTestHolds(const Position& position, int target) {
+  const CellPos t = position.PlaceOf(target);
+  const CellPos blank = position.PlaceOf(kBlank);
   const bool belowHome = (target == 4 && t.Row == 2) || (target == 8 && t.Row == 3) || (target == 12 && t.Row == 4);
   return belowHome && t.Column == 4 && blank.Row == t.Row && blank.Column == 3;
 }
 
 // A last-row target with the blank at row 4 column 1 and a higher tile beside it.
-bool LastRowTestHolds(const BoardTable& table, int target) {
-  const CellPos blank = table[kBlank];
-  return target >= 13 && blank.Row == 4 && blank.Column == 1 && TileAt(table, 4, 2) > target;
+bool LastRowTestHolds(const Position& position, int target) {
+  const CellPos blank = position.PlaceOf(kBlank);
+  return target >= 13 && blank.Row == 4 && blank.Column == 1 && position.TileAt(4, 2) > target;
 }
 
 }  // namespace
 
 bool MakeSolverMove(SolverGame& state) {
   SolverState& solver = state.solver;
-  const BoardTable& table = state.board.table;
+  const Position& position = state.board.position;
 
   int target = 0;
   if (!solver.RowEndRotation && !solver.RingMode) {
-    target = FirstMisplacedTile(table);
+    target = FirstMisplacedTile(position);
     if (target == 0) return false;  // nothing to solve: the press changes nothing more
-    if (RowEndTestHolds(table, target)) {
+    if (RowEndTestHolds(position, target)) {
       solver.SolverStep = 0;
       solver.RowEndRotation = true;
       solver.SolverTile = static_cast<std::int16_t>(target);
@@ -47,7 +47,7 @@ bool MakeSolverMove(SolverGame& state) {
     return true;
   }
 
-  if (LastRowTestHolds(table, target)) {
+  if (LastRowTestHolds(position, target)) {
     solver.SolverStep = 3;
     solver.RingMode = true;
     RingStep(state, target);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/tile_placement.h"
+#include "core/board.h"
 #include "solver/home_cells.h"
 
 namespace quarvel {
@@ -59,7 +59,7 @@ bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targe
     if (candidate.direction == BlankMove::None) continue;
     if (!candidate.reverseAllowed && candidate.direction == Reverse(lastMove)) continue;
     const CellPos cell = Neighbour(blankRow, blankColumn, candidate.direction);
-    const int tile = TileAt(state.board.table, cell.Row, cell.Column);
+    const int tile = state.board.position.TileAt(cell.Row, cell.Column);
     if (tile <= bound) continue;
     MoveTile(state.board, tile);
     lastMove = candidate.direction;
@@ -69,10 +69,10 @@ bool StepBlankToward(SolverGame& state, int blankRow, int blankColumn, int targe
 }
 
 std::optional<std::int16_t> HomeTileStep(SolverGame& state, int target) {
-  const BoardTable& table = state.board.table;
+  const Position& position = state.board.position;
   const CellPos home = HomeCellOf(target);
-  const CellPos t = table[static_cast<std::size_t>(target)];
-  const CellPos blank = table[kBlank];
+  const CellPos t = position.PlaceOf(target);
+  const CellPos blank = position.PlaceOf(kBlank);
 
   // The cell the target is to enter next, and the ring phase to fall back on.
   CellPos next = t;

@@ -50,13 +50,14 @@ int main(int argc, char** argv) {
   ScriptedWindowSystem windows;
   MemoryFileStore files;
   ScriptedDrawList unused;
-  Services services{clock, dialogs, windows, files, unused};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windows, files, unused, shortest};
 
   std::vector<long> finishedPresses;
   std::map<std::string, long> stalls;
   for (long deal = 0; deal < deals; ++deal) {
     SolverGame state;
-    StartPosition position = ShuffleStartPosition(random);
+    Position position = ShuffleStartPosition(random);
     MakeSolvable(position);
     LayOutBoard(state.board, position);
     MainWindowState window;

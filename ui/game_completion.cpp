@@ -4,6 +4,7 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
+#include "ui/shortest_note.h"
 #include "ui/texts.h"
 
 namespace quarvel {
@@ -56,12 +57,13 @@ void CompleteGame(ProgramState& state, MainWindowState& window, Services& servic
     return;
   }
   state.GameInProgress = false;
-  window.commands.SetBetweenGames();
+  window.enabled.SetBetweenGames();
 
-  state.WonByPlayer = true;
+  state.wonByPlayer = true;
+  window.gameNumberNote = ShortestSolutionNote(state);
   const std::int64_t seconds = ElapsedSeconds(state, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;
-  window.Text3 = FormatClockText(seconds);
+  window.clockText = FormatClockText(seconds);
   const HoursMinutesSeconds time = SplitSeconds(seconds);
   services.dialogs.ShowMessage(Text(TextId::CongratulationsTitle), CongratulationText(time));
   RefreshFameSummary(state, services);
@@ -69,15 +71,15 @@ void CompleteGame(ProgramState& state, MainWindowState& window, Services& servic
 
   const std::string name = AskWinnerName(services.dialogs);
   if (name.empty()) return;
-  InsertFameEntry(state, services, state.PlayedGameNumber, name, timeDays);
-  window.commands.HallOfFame = true;
+  InsertFameEntry(state, services, state.playedGameNumber, name, timeDays);
+  window.enabled.hallOfFame = true;
 }
 
 void EndAssistedGame(SolverGame& state, MainWindowState& window, Services& services) {
   state.GameInProgress = false;
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();
-  window.commands.SetBetweenGames();
+  window.enabled.SetBetweenGames();
   services.dialogs.ShowMessage(Text(TextId::GameOverTitle), Text(TextId::AssistedGameOver));
 }
 

@@ -7,7 +7,7 @@
 namespace quarvel {
 
 bool Program::ClickHallOfFame() {
-  if (!MainWindowUp() || !main_.commands.HallOfFame) return false;
+  if (!MainWindowUp() || !main_.enabled.hallOfFame) return false;
   Run([&] { ShowHallOfFame(); });
   return true;
 }

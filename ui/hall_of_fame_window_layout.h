@@ -7,6 +7,10 @@
 
 namespace quarvel::layout {
 
+// The controls the front ends look up, by their names in the form.
+inline constexpr std::string_view kFameListingBox = "Text1";
+inline constexpr std::string_view kFameReturnButton = "Command1";
+
 inline constexpr FontStyle kTitleFont{"Arial", 18, true, true};
 inline constexpr FontStyle kReturnFont{"Arial", 10.2, true, false};
 
@@ -16,10 +20,10 @@ inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
     {.name = "Label3", .kind = ControlKind::Label, .caption = TextId::HallOfFameTitle,
      .rect = {1608, 72, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
-    {.name = "Text1", .kind = ControlKind::ReadOnlyBox, .rect = {120, 624, 6924, 7440},
+    {.name = kFameListingBox, .kind = ControlKind::ReadOnlyBox, .rect = {120, 624, 6924, 7440},
      .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true,
      .accessibleName = TextId::FameListingName},
-    {.name = "Command1", .kind = ControlKind::Button, .caption = TextId::ReturnButton,
+    {.name = kFameReturnButton, .kind = ControlKind::Button, .caption = TextId::ReturnButton,
      .rect = {2292, 8244, 2600, 348}, .font = kReturnFont, .tabIndex = 2, .tabStop = true},
 }};
 

@@ -15,17 +15,17 @@ struct CommandBinding {
   Command command;
   std::string_view control;  // the button's name in the main window's layout
   bool (Program::*handler)();
-  bool Commands::*enabled;
+  bool EnabledCommands::*enabled;
 };
 
 inline constexpr std::array<CommandBinding, 7> kCommandBindings{{
-    {Command::NewGame, "Command2", &Program::ClickNewGame, &Commands::NewGame},
-    {Command::GiveUp, "Command3", &Program::ClickGiveUp, &Commands::GiveUp},
-    {Command::HallOfFame, "Command4", &Program::ClickHallOfFame, &Commands::HallOfFame},
-    {Command::ShowMe, "Command5", &Program::ClickShowMe, &Commands::ShowMe},
-    {Command::Reload, "Command6", &Program::ClickReload, &Commands::Reload},
-    {Command::Save, "Command7", &Program::ClickSave, &Commands::Save},
-    {Command::Replay, "Command8", &Program::ClickReplay, &Commands::Replay},
+    {Command::NewGame, "Command2", &Program::ClickNewGame, &EnabledCommands::newGame},
+    {Command::GiveUp, "Command3", &Program::ClickGiveUp, &EnabledCommands::giveUp},
+    {Command::HallOfFame, "Command4", &Program::ClickHallOfFame, &EnabledCommands::hallOfFame},
+    {Command::ShowMe, "Command5", &Program::ClickShowMe, &EnabledCommands::showMe},
+    {Command::Reload, "Command6", &Program::ClickReload, &EnabledCommands::reload},
+    {Command::Save, "Command7", &Program::ClickSave, &EnabledCommands::save},
+    {Command::Replay, "Command8", &Program::ClickReplay, &EnabledCommands::replay},
 }};
 
 constexpr const CommandBinding& BindingOf(Command command) {

@@ -7,6 +7,7 @@
 #include "game/replay.h"
 #include "ui/program.h"
 #include "ui/save_game.h"
+#include "ui/shortest_note.h"
 #include "ui/show_me.h"
 #include "ui/texts.h"
 #include "ui/tile_click.h"
@@ -14,50 +15,50 @@
 namespace quarvel {
 
 bool Program::ClickNewGame() {
-  if (!MainWindowUp() || !main_.commands.NewGame) return false;
+  if (!MainWindowUp() || !main_.enabled.newGame) return false;
   Run([&] {
-    main_.Text3.clear();
-    main_.Text1 = DealGame(state_, services_);
+    main_.clockText.clear();
+    main_.gameNumberText = DealGame(state_, services_);
     GameBegun();
-    main_.commands.SetGameInProgress(/*saveEnabled=*/true);
+    main_.enabled.SetGameInProgress(/*saveEnabled=*/true);
   });
   return true;
 }
 
 bool Program::ClickGiveUp() {
-  if (!MainWindowUp() || !main_.commands.GiveUp) return false;
+  if (!MainWindowUp() || !main_.enabled.giveUp) return false;
   GiveUpGame(state_);
-  main_.commands.SetBetweenGames();
-  main_.Text3.clear();
+  main_.enabled.SetBetweenGames();
+  main_.clockText.clear();
   return true;
 }
 
 bool Program::ClickShowMe() {
-  if (!MainWindowUp() || !main_.commands.ShowMe) return false;
+  if (!MainWindowUp() || !main_.enabled.showMe) return false;
   Run([&] { ShowMe(state_, main_, services_); });
   return true;
 }
 
 bool Program::ClickSave() {
-  if (!MainWindowUp() || !main_.commands.Save) return false;
+  if (!MainWindowUp() || !main_.enabled.save) return false;
   Run([&] { SaveGame(state_, main_, services_); });
   return true;
 }
 
 bool Program::ClickReplay() {
-  if (!MainWindowUp() || !main_.commands.Replay) return false;
-  Run([&] { StartGameFromText(main_.Text1); });
+  if (!MainWindowUp() || !main_.enabled.replay) return false;
+  Run([&] { StartGameFromText(main_.gameNumberText); });
   return true;
 }
 
 bool Program::ClickTile(int tile) {
   if (!MainWindowUp() || tile < 1 || tile > 15) return false;
-  Run([&] { quarvel::ClickTile(state_, main_, services_, tile); });
+  Run([&] { SlideClickedTile(state_, main_, services_, tile); });
   return true;
 }
 
 bool Program::PressArrowKey(ArrowKey key) {
-  const int tile = TileForArrow(state_.board.table, key);
+  const int tile = TileForArrow(state_.board.position, key);
   return tile != kBlank && ClickTile(tile);
 }
 
@@ -71,12 +72,24 @@ bool Program::ClickTimeBox() { return ClickGameNumberBox(); }
 
 bool Program::TypeGameNumber(const std::string& text) {
   if (!MainWindowUp()) return false;
-  main_.Text1 = text;
+  main_.gameNumberText = text;
   return true;
 }
 
 void Program::Tick() {
-  if (auto text = ClockTick(state_, services_.clock)) main_.Text3 = std::move(*text);
+  if (auto text = ClockTick(state_, services_.clock)) main_.clockText = std::move(*text);
+}
+
+void Program::GameBegun() {
+  state_.shortestLength.reset();
+  main_.gameNumberNote.clear();
+  if (state_.startPosition.IsSolvable()) services_.shortest.Request(state_.gamesBegun, state_.startPosition);
+}
+
+void Program::ReceiveShortestLength(std::uint64_t game, int length) {
+  if (game != state_.gamesBegun) return;  // a game begun since has its own request
+  state_.shortestLength = length;
+  main_.gameNumberNote = ShortestSolutionNote(state_);
 }
 
 bool Program::StartGameFromText(std::string text) {
@@ -89,8 +102,8 @@ bool Program::StartGameFromText(std::string text) {
   }
   StartNumberedGame(state_, services_, *number, trimmed);
   GameBegun();
-  main_.Text1 = std::move(text);
-  main_.commands.SetGameInProgress(/*saveEnabled=*/false);
+  main_.gameNumberText = std::move(text);
+  main_.enabled.SetGameInProgress(/*saveEnabled=*/false);
   return true;
 }
 

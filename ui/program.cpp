@@ -21,7 +21,7 @@ void Program::Run(const std::function<void()>& handler) {
 }
 
 bool Program::Start() {
-  std::optional<BoardTable> home;
+  std::optional<Position> home;
   try {
     if (auto text = services_.files.Read(kHomePositionsFile, kHomePositionsFileLimit, /*followLinks=*/true))
       home = ParseHomePositions(*text);
@@ -35,23 +35,24 @@ bool Program::Start() {
     return false;
   }
   state_.home = *home;
-  state_.board.table = *home;
+  state_.board.position = *home;
 
   Run([&] {
     const auto report = [&](const FileFailure& failure) { services_.dialogs.ShowFailure(FailureText(failure)); };
-    if (!LoadFameSummary(state_, services_, report)) main_.commands.HallOfFame = false;
+    if (!LoadFameSummary(state_, services_, report)) main_.enabled.hallOfFame = false;
   });
   services_.random.ShuffledRandom(-1);
   state_.GameInProgress = false;
   state_.SolverUsed = false;
   state_.solver.CancelManoeuvre();
   Run([&] {
-    if (services_.files.Exists(kSavedGamesFile)) main_.commands.Reload = true;
+    if (services_.files.Exists(kSavedGamesFile)) main_.enabled.reload = true;
   });
   return true;
 }
 
 void Program::Close() {
+  services_.shortest.Cancel();
   windows_.hallOfFameLoaded = false;
   windows_.reloadLoaded = false;
   windows_.visible = WindowId::Main;

@@ -2,9 +2,9 @@
 // The program's three windows as event handlers over the shared game state. Both front
 // ends (the Qt windows and the console) turn their input into these calls and show the
 // state they leave; neither decides anything itself.
+#include <cstdint>
 #include <functional>
 #include <string>
-#include <utility>
 
 #include "core/arrow_keys.h"
 #include "core/game_state.h"
@@ -41,14 +41,14 @@ class Program {
   bool TypeGameNumber(const std::string& text);
   void Tick();
 
+  // The length of a shortest solution of game `game`, asked for when it began; taken only
+  // while that game is the last one begun.
+  void ReceiveShortestLength(std::uint64_t game, int length);
+
   // Hall of Fame and Reload Game windows.
   bool PickSavedGame(const std::string& entry);
   bool ReturnToMain();
   bool CloseWindow();
-
-  // Called where a game begins (New Game, Replay, Reload), once its start position is
-  // laid out: the Qt front end asks for the game's shortest solution there.
-  void SetOnGameBegun(std::function<void(const GameState&)> onGameBegun) { onGameBegun_ = std::move(onGameBegun); }
 
   const ProgramState& state() const { return state_; }
   const MainWindowState& mainWindow() const { return main_; }
@@ -66,15 +66,13 @@ class Program {
   // allowed) is refused with an "Error!" box and changes nothing. Returns whether the
   // game began.
   bool StartGameFromText(std::string text);
-  void GameBegun() const {
-    if (onGameBegun_) onGameBegun_(state_);
-  }
+  // Where a game has begun (New Game, Replay, Reload): its note is asked for afresh.
+  void GameBegun();
 
   Services services_;
   ProgramState state_;
   MainWindowState main_;
   WindowsState windows_;
-  std::function<void(const GameState&)> onGameBegun_;
 };
 
 }  // namespace quarvel

@@ -9,7 +9,7 @@
 namespace quarvel {
 
 bool Program::ClickReload() {
-  if (!MainWindowUp() || !main_.commands.Reload) return false;
+  if (!MainWindowUp() || !main_.enabled.reload) return false;
   Run([&] { ShowReloadWindow(); });
   return true;
 }

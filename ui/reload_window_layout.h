@@ -8,17 +8,22 @@
 
 namespace quarvel::layout {
 
+// The controls the front ends look up, by their names in the form.
+inline constexpr std::string_view kSavedGameLabel = "Label1";
+inline constexpr std::string_view kSavedGameBox = "Combo1";
+inline constexpr std::string_view kReloadReturnButton = "Command1";
+
 // The controls as the form lists them, a line or two each.
 // clang-format off
 inline constexpr std::array<ControlLayout, 4> kReloadWindowControls{{
     {.name = "Label3", .kind = ControlKind::Label, .caption = TextId::ReloadTitle,
      .rect = {1272, 60, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
-    {.name = "Label1", .kind = ControlKind::Label, .caption = TextId::SelectGameLabel,
+    {.name = kSavedGameLabel, .kind = ControlKind::Label, .caption = TextId::SelectGameLabel,
      .rect = {1632, 636, 1536, 240}, .foreground = kYellow, .tabIndex = 1},
-    {.name = "Combo1", .kind = ControlKind::ComboBox, .rect = {1632, 924, 3228, 288}, .background = kWhite,
+    {.name = kSavedGameBox, .kind = ControlKind::ComboBox, .rect = {1632, 924, 3228, 288}, .background = kWhite,
      .tabIndex = 2, .tabStop = true, .accessibleName = TextId::SavedGameBoxName},
-    {.name = "Command1", .kind = ControlKind::Button, .caption = TextId::ReturnButton,
+    {.name = kReloadReturnButton, .kind = ControlKind::Button, .caption = TextId::ReturnButton,
      .rect = {1932, 2400, 2600, 348}, .font = kReturnFont, .tabIndex = 3, .tabStop = true},
 }};
 

@@ -10,7 +10,7 @@ namespace quarvel {
 void SaveGame(const GameState& state, MainWindowState& window, Services& services) {
   // The game on the board, by its number as the box stood when the game began; whatever
   // has been typed into the box since is not that game.
-  const std::string& number = state.PlayedGameNumber;
+  const std::string& number = state.playedGameNumber;
   if (!ParseGameNumber(number)) {
     services.dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::InvalidGameNumber, {{"number", number}}));
     return;
@@ -20,7 +20,7 @@ void SaveGame(const GameState& state, MainWindowState& window, Services& service
                   return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
                 });
   services.dialogs.ShowMessage(Text(TextId::SuccessTitle), Text(TextId::GameSaved));
-  window.commands.Save = false;
+  window.enabled.save = false;
 }
 
 }  // namespace quarvel

@@ -4,12 +4,13 @@
 
 namespace quarvel {
 
-std::string ShortestSolutionNote(const GameState& state, std::optional<int> shortestLength) {
-  if (!shortestLength || state.GamesBegun == 0) return {};
-  if (state.WonByPlayer)
-    return CountedText(TextId::SolvedAgainstShortest, state.MovesMade,
-                       {{"shortest", CountedText(TextId::ShortestMoves, *shortestLength)}});
-  return CountedText(TextId::ShortestSolution, *shortestLength);
+std::string ShortestSolutionNote(const GameState& state) {
+  if (!state.shortestLength || state.gamesBegun == 0) return {};
+  const int length = *state.shortestLength;
+  if (state.wonByPlayer)
+    return CountedText(TextId::SolvedAgainstShortest, state.movesMade,
+                       {{"shortest", CountedText(TextId::ShortestMoves, length)}});
+  return CountedText(TextId::ShortestSolution, length);
 }
 
 }  // namespace quarvel

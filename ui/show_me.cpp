@@ -8,12 +8,12 @@ namespace quarvel {
 
 void ShowMe(SolverGame& state, MainWindowState& window, Services& services) {
   state.SolverUsed = true;
-  window.Text3.clear();
+  window.clockText.clear();
   if (MakeSolverMove(state)) CheckSolverFinish(state, window, services);
 }
 
 void CheckSolverFinish(SolverGame& state, MainWindowState& window, Services& services) {
-  if (IsSolved(state.board.table, state.home)) EndAssistedGame(state, window, services);
+  if (IsSolved(state.board.position, state.home)) EndAssistedGame(state, window, services);
 }
 
 void GiveUpGame(SolverGame& state) {

@@ -1,15 +1,15 @@
 #include "ui/tile_click.h"
 
-#include "core/tile_placement.h"
+#include "core/board.h"
 #include "ui/game_completion.h"
 
 namespace quarvel {
 
-void ClickTile(ProgramState& state, MainWindowState& window, Services& services, int tile) {
+void SlideClickedTile(ProgramState& state, MainWindowState& window, Services& services, int tile) {
   if (!state.GameInProgress) return;
   state.solver.CancelManoeuvre();
-  if (MoveTile(state.board, tile)) ++state.MovesMade;
-  if (IsSolved(state.board.table, state.home)) CompleteGame(state, window, services);
+  if (MoveTile(state.board, tile)) ++state.movesMade;
+  if (IsSolved(state.board.position, state.home)) CompleteGame(state, window, services);
 }
 
 }  // namespace quarvel

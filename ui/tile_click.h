@@ -8,6 +8,6 @@ namespace quarvel {
 
 // Click of a tile's button: slides it into the empty cell when it may move, then runs
 // the solved test. Ignored between games.
-void ClickTile(ProgramState& state, MainWindowState& window, Services& services, int tile);
+void SlideClickedTile(ProgramState& state, MainWindowState& window, Services& services, int tile);
 
 }  // namespace quarvel

@@ -5,6 +5,12 @@ namespace quarvel {
 
 inline constexpr int kTwipsPerInch = 1440;
 
+struct TwipsPoint {
+  int Left = 0;
+  int Top = 0;
+  friend bool operator==(const TwipsPoint&, const TwipsPoint&) = default;
+};
+
 struct TwipsRect {
   int Left = 0;
   int Top = 0;

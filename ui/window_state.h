@@ -4,46 +4,49 @@
 #include <string>
 #include <vector>
 
-#include "core/tile_placement.h"
+#include "ui/twips.h"
 
 namespace quarvel {
 
 // Enabled state of the main window's command buttons, as created.
-struct Commands {
-  bool NewGame = true;
-  bool GiveUp = false;
-  bool HallOfFame = true;
-  bool ShowMe = false;
-  bool Reload = true;
-  bool Save = false;
-  bool Replay = false;
-  friend bool operator==(const Commands&, const Commands&) = default;
+struct EnabledCommands {
+  bool newGame = true;
+  bool giveUp = false;
+  bool hallOfFame = true;
+  bool showMe = false;
+  bool reload = true;
+  bool save = false;
+  bool replay = false;
+  friend bool operator==(const EnabledCommands&, const EnabledCommands&) = default;
 
   // A game has ended or was given up: "Save Game #" and "Hall of Fame" keep their state.
   void SetBetweenGames() {
-    NewGame = true;
-    GiveUp = false;
-    ShowMe = false;
-    Reload = true;
-    Replay = true;
+    newGame = true;
+    giveUp = false;
+    showMe = false;
+    reload = true;
+    replay = true;
   }
 
   // A game has begun: Save is offered only for a freshly dealt game.
   void SetGameInProgress(bool saveEnabled) {
-    NewGame = false;
-    GiveUp = true;
-    ShowMe = true;
-    Reload = false;
-    Save = saveEnabled;
-    Replay = false;
+    newGame = false;
+    giveUp = true;
+    showMe = true;
+    reload = false;
+    save = saveEnabled;
+    replay = false;
   }
 };
 
-// The main window's two text boxes and its commands.
+// The main window's two text boxes, the note on the game number and which commands are
+// enabled.
 struct MainWindowState {
-  std::string Text1;  // game number box
-  std::string Text3;  // time box
-  Commands commands;
+  std::string gameNumberText;
+  std::string clockText;  // the time box
+  // The game number box's tooltip and accessible description: its shortest solution.
+  std::string gameNumberNote;
+  EnabledCommands enabled;
 };
 
 // Where the winner's name prompt stands on the screen.

@@ -8,8 +8,7 @@
 namespace quarvel::shortest {
 namespace {
 
-constexpr int Transposed(int cell) { return (cell % 4) * 4 + cell / 4; }
-constexpr int ReflectedTile(int tile) { return tile == 0 ? 0 : Transposed(tile - 1) + 1; }
+using Cells = Position::Cells;
 
 constexpr std::size_t kSplitCount = kSplits.size();
 // A side is a split looked up on the position (even sides) or on its reflection (odd).
@@ -123,10 +122,10 @@ struct Estimate {
   }
 };
 
-Estimate EstimateOf(const PatternTables& tables, const Cells& position) {
+Estimate EstimateOf(const PatternTables& tables, const Position& position) {
   Estimate e;
-  for (int c = 0; c < kCells; ++c) {
-    const int tile = position[static_cast<std::size_t>(c)];
+  for (int c = 0; c < kCellCount; ++c) {
+    const int tile = position.TileIn(c);
     if (tile == 0) continue;
     for (std::size_t side = 0; side < kSides; ++side) {
       const std::size_t reflected = side & 1;
@@ -140,10 +139,12 @@ Estimate EstimateOf(const PatternTables& tables, const Cells& position) {
 
 class Search {
  public:
-  Search(const PatternTables& tables, const Cells& start, const std::atomic<bool>* cancel)
-      : tables_(tables), cells_(start), cancel_(cancel), estimate_(EstimateOf(tables, start)) {
-    blank_ = static_cast<int>(std::find(cells_.begin(), cells_.end(), 0) - cells_.begin());
-  }
+  Search(const PatternTables& tables, const Position& start, const std::atomic<bool>* cancel)
+      : tables_(tables),
+        cells_(start.cells()),
+        cancel_(cancel),
+        estimate_(EstimateOf(tables, start)),
+        blank_(start.CellOf(kBlank)) {}
 
   std::optional<ShortestSolution> Run() {
     int bound = estimate_.Value();
@@ -221,9 +222,9 @@ class Search {
 
 }  // namespace
 
-std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel) {
-  if (!IsSolvable(start)) throw Unsolvable();
-  if (start == GoalCells()) return ShortestSolution{};  // no tables needed
+std::optional<ShortestSolution> SolveShortest(const Position& start, const std::atomic<bool>* cancel) {
+  if (!start.IsSolvable()) throw Unsolvable();
+  if (start == Position()) return ShortestSolution{};  // the goal: no tables needed
   const PatternTables* tables = TablesUnlessCancelled(cancel);
   if (!tables) return std::nullopt;
   return Search(*tables, start, cancel).Run();
@@ -235,6 +236,6 @@ std::string SolutionText(const std::vector<int>& tiles) {
   return text;
 }
 
-int EstimateMoves(const Cells& cells) { return EstimateOf(Tables(), cells).Value(); }
+int EstimateMoves(const Position& position) { return EstimateOf(Tables(), position).Value(); }
 
 }  // namespace quarvel::shortest

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/shortest/puzzle_cells.h"
+#include "core/position.h"
 
 namespace quarvel::shortest {
 
@@ -18,19 +18,19 @@ struct ShortestSolution {
   std::uint64_t nodes = 0;  // positions expanded by the search
 };
 
-// Thrown, before any search, for a position that is no permutation or cannot reach the goal.
+// Thrown, before any search, for a position that cannot reach the goal.
 struct Unsolvable : std::invalid_argument {
   Unsolvable() : std::invalid_argument("this position cannot be solved") {}
 };
 
-// Throws Unsolvable unless IsSolvable(start). Returns nothing when `cancel` was set
+// Throws Unsolvable unless start.IsSolvable(). Returns nothing when `cancel` was set
 // before the search ended. Maps or builds the pattern tables on first use.
-std::optional<ShortestSolution> SolveShortest(const Cells& start, const std::atomic<bool>* cancel = nullptr);
+std::optional<ShortestSolution> SolveShortest(const Position& start, const std::atomic<bool>* cancel = nullptr);
 
 // "N: T1 T2 ... TN", the length and the tiles; "0:" for no move.
 std::string SolutionText(const std::vector<int>& tiles);
 
 // The search's estimate of the moves the position needs: never more than the true number.
-int EstimateMoves(const Cells& cells);
+int EstimateMoves(const Position& position);
 
 }  // namespace quarvel::shortest

@@ -8,9 +8,9 @@ namespace quarvel::shortest {
 ShortestSolutionWorker::ShortestSolutionWorker(Done done, Solve solve)
     : done_(std::move(done)), solve_(std::move(solve)) {
   if (!solve_)
-    solve_ = [this](const Cells& start, const std::atomic<bool>& cancel) -> std::optional<int> {
+    solve_ = [this](const Position& start, const std::atomic<bool>& cancel) -> std::optional<int> {
       if (!TablesUnlessCancelled(&stopping_)) return std::nullopt;
-      if (!IsSolvable(start)) return std::nullopt;  // no length to show
+      if (!start.IsSolvable()) return std::nullopt;  // no length to show
       const auto solution = SolveShortest(start, &cancel);
       if (!solution) return std::nullopt;
       return static_cast<int>(solution->tiles.size());
@@ -29,7 +29,7 @@ ShortestSolutionWorker::~ShortestSolutionWorker() {
   thread_.join();
 }
 
-void ShortestSolutionWorker::Request(std::uint64_t tag, const Cells& start) {
+void ShortestSolutionWorker::Request(std::uint64_t tag, const Position& start) {
   {
     std::lock_guard lock(mutex_);
     pending_.emplace(tag, start);
@@ -46,7 +46,7 @@ void ShortestSolutionWorker::Cancel() {
 
 void ShortestSolutionWorker::Loop() {
   for (;;) {
-    std::pair<std::uint64_t, Cells> job;
+    std::pair<std::uint64_t, Position> job;
     {
       std::unique_lock lock(mutex_);
       wake_.wait(lock, [this] { return stopping_ || pending_.has_value(); });

@@ -9,14 +9,14 @@
 #include <optional>
 #include <thread>
 
-#include "solver/shortest/puzzle_cells.h"
+#include "core/position.h"
 
 namespace quarvel::shortest {
 
 class ShortestSolutionWorker {
  public:
   // The search: the length of a shortest solution, or nothing when `cancel` was set.
-  using Solve = std::function<std::optional<int>(const Cells& start, const std::atomic<bool>& cancel)>;
+  using Solve = std::function<std::optional<int>(const Position& start, const std::atomic<bool>& cancel)>;
   // Called on the worker's thread with the request's tag and the length found.
   using Done = std::function<void(std::uint64_t tag, int length)>;
 
@@ -28,7 +28,7 @@ class ShortestSolutionWorker {
   ShortestSolutionWorker& operator=(const ShortestSolutionWorker&) = delete;
 
   // Asks for the solution of a solvable position; cancels any earlier request.
-  void Request(std::uint64_t tag, const Cells& start);
+  void Request(std::uint64_t tag, const Position& start);
   // Cancels the request under way, if any.
   void Cancel();
 
@@ -39,7 +39,7 @@ class ShortestSolutionWorker {
   Solve solve_;
   std::mutex mutex_;
   std::condition_variable wake_;
-  std::optional<std::pair<std::uint64_t, Cells>> pending_;
+  std::optional<std::pair<std::uint64_t, Position>> pending_;
   std::atomic<bool> cancel_{false};
   // Set when the worker ends: stops even the first build of the tables, which a new
   // request lets go on.

@@ -9,27 +9,27 @@
 namespace quarvel {
 namespace {
 
-using testing::BoardFromRows;
 using testing::Harness;
+using testing::PositionFromRows;
 using testing::RowsOf;
 
 TEST(TileForArrow, NamesTheNeighbourOppositeTheArrowOrNoneAtAnEdge) {
   // Empty cell in the middle (row 2, column 3): all four keys name a tile.
-  const BoardTable middle = BoardFromRows("1 2 3 4 / 5 6 0 8 / 9 10 7 11 / 13 14 15 12").table;
+  const Position middle = PositionFromRows("1 2 3 4 / 5 6 0 8 / 9 10 7 11 / 13 14 15 12");
   EXPECT_EQ(TileForArrow(middle, ArrowKey::Up), 7);     // below the empty cell
   EXPECT_EQ(TileForArrow(middle, ArrowKey::Down), 3);   // above it
   EXPECT_EQ(TileForArrow(middle, ArrowKey::Left), 8);   // right of it
   EXPECT_EQ(TileForArrow(middle, ArrowKey::Right), 6);  // left of it
 
   // Home layout: empty cell at the bottom right.
-  const BoardTable home = SolvedLayout();
+  const Position home;
   EXPECT_EQ(TileForArrow(home, ArrowKey::Up), kBlank);
   EXPECT_EQ(TileForArrow(home, ArrowKey::Left), kBlank);
   EXPECT_EQ(TileForArrow(home, ArrowKey::Down), 12);
   EXPECT_EQ(TileForArrow(home, ArrowKey::Right), 15);
 
   // Top left corner.
-  const BoardTable corner = BoardFromRows("0 1 2 3 / 4 5 6 7 / 8 9 10 11 / 12 13 14 15").table;
+  const Position corner = PositionFromRows("0 1 2 3 / 4 5 6 7 / 8 9 10 11 / 12 13 14 15");
   EXPECT_EQ(TileForArrow(corner, ArrowKey::Down), kBlank);
   EXPECT_EQ(TileForArrow(corner, ArrowKey::Right), kBlank);
   EXPECT_EQ(TileForArrow(corner, ArrowKey::Up), 4);
@@ -38,20 +38,19 @@ TEST(TileForArrow, NamesTheNeighbourOppositeTheArrowOrNoneAtAnEdge) {
 
 TEST(TileForArrow, TheNamedTileAlwaysMovesInTheArrowsDirection) {
   // Every empty cell, every key: a named tile is a neighbour and lands on the empty cell.
-  for (int emptyCell = 1; emptyCell <= 16; ++emptyCell) {
-    Board board;
+  for (int emptyCell = 0; emptyCell < 16; ++emptyCell) {
+    Position::Cells cells{};
     int tile = 1;
-    for (int cell = 1; cell <= 16; ++cell) {
-      const CellPos at = CellOf(cell);
-      PlaceTile(board, cell == emptyCell ? kBlank : tile++, at.Row, at.Column);
-    }
+    for (std::size_t cell = 0; cell < cells.size(); ++cell)
+      cells[cell] = static_cast<std::uint8_t>(static_cast<int>(cell) == emptyCell ? kBlank : tile++);
+    const Board board{*Position::FromCells(cells), std::nullopt};
     for (ArrowKey key : {ArrowKey::Up, ArrowKey::Down, ArrowKey::Left, ArrowKey::Right}) {
       Board moved = board;
-      const int named = TileForArrow(moved.table, key);
+      const int named = TileForArrow(moved.position, key);
       if (named == kBlank) continue;
-      const CellPos from = moved.table[static_cast<std::size_t>(named)];
+      const CellPos from = moved.position.PlaceOf(named);
       ASSERT_TRUE(MoveTile(moved, named)) << "cell " << emptyCell;
-      const CellPos to = moved.table[static_cast<std::size_t>(named)];
+      const CellPos to = moved.position.PlaceOf(named);
       const int dRow = to.Row - from.Row;
       const int dColumn = to.Column - from.Column;
       switch (key) {
@@ -70,7 +69,7 @@ TEST(ArrowKeys, AKeyIsAClickOfItsTileWithEveryRuleOfAClick) {
   h.files.files["Fame.dat"] = "";
   // Between games the named tile's click is ignored.
   EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Down));
-  EXPECT_EQ(RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
+  EXPECT_EQ(RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
 
   h.program.ClickNewGame();
   h.program.ClickGiveUp();
@@ -78,7 +77,7 @@ TEST(ArrowKeys, AKeyIsAClickOfItsTileWithEveryRuleOfAClick) {
   ASSERT_TRUE(h.program.ClickReplay());
   EXPECT_FALSE(h.program.PressArrowKey(ArrowKey::Up)) << "nothing below the empty cell";
   EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Right));  // 15 slides right
-  EXPECT_EQ(RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  EXPECT_EQ(RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
   EXPECT_TRUE(h.state().GameInProgress);
 
   EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Down));  // 11 slides down
@@ -98,11 +97,11 @@ TEST(ArrowKeys, IgnoredWhileAnotherWindowIsUp) {
   h.files.files["Fame.dat"] = "";
   ASSERT_TRUE(h.Start());
   h.program.ClickNewGame();
-  const std::string dealt = RowsOf(h.state().board.table);
+  const std::string dealt = RowsOf(h.state().board.position);
   ASSERT_TRUE(h.program.ClickHallOfFame());
   for (ArrowKey key : {ArrowKey::Up, ArrowKey::Down, ArrowKey::Left, ArrowKey::Right})
     EXPECT_FALSE(h.program.PressArrowKey(key));
-  EXPECT_EQ(RowsOf(h.state().board.table), dealt);
+  EXPECT_EQ(RowsOf(h.state().board.position), dealt);
 }
 
 }  // namespace

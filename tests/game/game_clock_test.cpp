@@ -14,33 +14,33 @@ TEST(GameClock, TicksShowTotalElapsedTimeFromTheMonotonicClock) {
   h.clock.SetWall(ToDateTime({2026, 3, 1, 23, 59, 50}));
   h.program.ClickNewGame();
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, " 00:00:00");
+  EXPECT_EQ(h.window().clockText, " 00:00:00");
   h.clock.Advance(15);  // across midnight
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, " 00:00:15");
+  EXPECT_EQ(h.window().clockText, " 00:00:15");
   // Setting the system clock back changes no duration.
   h.clock.SetWall(ToDateTime({2026, 3, 1, 8, 0, 0}));
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, " 00:00:15");
+  EXPECT_EQ(h.window().clockText, " 00:00:15");
   // A day and more is not folded.
   h.clock.Advance(24 * 3600 - 10);
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, " 24:00:05");
+  EXPECT_EQ(h.window().clockText, " 24:00:05");
   h.clock.Advance(100 * 3600);
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, " 124:00:05");
+  EXPECT_EQ(h.window().clockText, " 124:00:05");
 }
 
 TEST(GameClock, SilentBetweenGamesAndAfterShowMe) {
   Harness h;
   ASSERT_TRUE(h.Start());
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, "");
+  EXPECT_EQ(h.window().clockText, "");
   h.program.ClickNewGame();
   h.program.ClickShowMe();
   h.clock.Advance(3);
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, "");
+  EXPECT_EQ(h.window().clockText, "");
 }
 
 }  // namespace

@@ -10,37 +10,37 @@
 namespace quarvel {
 namespace {
 
-StartPosition Cells(std::initializer_list<int> values) {
-  StartPosition p{};
+// A position written as game numbers read it: the values of cells 1 to 16, 16 the blank.
+Position Cells(std::initializer_list<int> values) {
+  Position::Cells cells{};
   std::size_t i = 0;
-  for (int v : values) p[i++] = static_cast<std::int16_t>(v);
-  return p;
+  for (int v : values) cells[i++] = static_cast<std::uint8_t>(v == 16 ? kBlank : v);
+  return *Position::FromCells(cells);
 }
 
 // Solvability by the textbook rule, independent of MakeSolvable: inversions among the
 // tiles (blank left out) plus the blank's row counted from the bottom must be odd.
-bool IsSolvableIndependently(const StartPosition& p) {
+bool IsSolvableIndependently(const Position& p) {
   int inversions = 0, blankRowFromBottom = 0;
   for (int i = 0; i < 16; ++i) {
-    if (p[static_cast<std::size_t>(i)] == 16) {
+    if (p.TileIn(i) == kBlank) {
       blankRowFromBottom = 4 - i / 4;
       continue;
     }
     for (int j = i + 1; j < 16; ++j)
-      if (p[static_cast<std::size_t>(j)] != 16 && p[static_cast<std::size_t>(j)] < p[static_cast<std::size_t>(i)])
-        ++inversions;
+      if (p.TileIn(j) != kBlank && p.TileIn(j) < p.TileIn(i)) ++inversions;
   }
   return (inversions + blankRowFromBottom) % 2 == 1;
 }
 
-StartPosition RandomArrangement(std::mt19937_64& rng) {
-  StartPosition p = SolvedStartPosition();
-  std::shuffle(p.begin(), p.end(), rng);
-  return p;
+Position RandomArrangement(std::mt19937_64& rng) {
+  Position::Cells cells = Position().cells();
+  std::shuffle(cells.begin(), cells.end(), rng);
+  return *Position::FromCells(cells);
 }
 
 TEST(GameNumber, ExamplesEncode) {
-  EXPECT_EQ(EncodeGameNumber(SolvedStartPosition()), "0");
+  EXPECT_EQ(EncodeGameNumber(Position()), "0");
   EXPECT_EQ(EncodeGameNumber(Cells({16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1})), "10461394943999");
   EXPECT_EQ(EncodeGameNumber(Cells({2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 13, 15, 16})), "653837184003");
   EXPECT_EQ(EncodeGameNumber(Cells({16, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 14})), "9807557760000");
@@ -48,7 +48,7 @@ TEST(GameNumber, ExamplesEncode) {
 }
 
 TEST(GameNumber, ExamplesDecode) {
-  EXPECT_EQ(DecodeGameNumber(0), SolvedStartPosition());
+  EXPECT_EQ(DecodeGameNumber(0), Position());
   EXPECT_EQ(DecodeGameNumber(10461394943999), Cells({16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
   EXPECT_EQ(DecodeGameNumber(653837184003), Cells({2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 13, 15, 16}));
   // Blank in cell 15 comes back with the blank in cell 16.
@@ -62,17 +62,17 @@ TEST(GameNumber, ExamplesDecode) {
 TEST(GameNumber, RoundTripsOverRandomSolvableArrangements) {
   std::mt19937_64 rng(2026);
   for (int i = 0; i < 20000; ++i) {
-    StartPosition p = RandomArrangement(rng);
+    Position p = RandomArrangement(rng);
     MakeSolvable(p);
     const std::uint64_t n = EncodeGameNumberValue(p);
     ASSERT_LE(n, kLargestGameNumber);
-    const StartPosition decoded = DecodeGameNumber(n);
+    const Position decoded = DecodeGameNumber(n);
     ASSERT_TRUE(IsSolvableIndependently(decoded));
     ASSERT_EQ(EncodeGameNumberValue(decoded), n);
-    if (p[14] == 16) {
+    if (p.TileIn(14) == kBlank) {
       // The one exception: the tile of cell 16 comes back in cell 15.
-      StartPosition moved = p;
-      std::swap(moved[14], moved[15]);
+      Position moved = p;
+      moved.Exchange(14, 15);
       ASSERT_EQ(decoded, moved);
     } else {
       ASSERT_EQ(decoded, p);
@@ -80,15 +80,10 @@ TEST(GameNumber, RoundTripsOverRandomSolvableArrangements) {
   }
 }
 
-TEST(GameNumber, EveryNumberDecodesToASolvableArrangementOfAllSixteenValues) {
+TEST(GameNumber, EveryNumberDecodesToASolvablePosition) {
   std::mt19937_64 rng(11);
   std::uniform_int_distribution<std::uint64_t> any(0, kLargestGameNumber);
-  for (int i = 0; i < 20000; ++i) {
-    StartPosition p = DecodeGameNumber(any(rng));
-    ASSERT_TRUE(IsSolvableIndependently(p));
-    std::sort(p.begin(), p.end());
-    ASSERT_EQ(p, SolvedStartPosition());
-  }
+  for (int i = 0; i < 20000; ++i) ASSERT_TRUE(IsSolvableIndependently(DecodeGameNumber(any(rng))));
 }
 
 TEST(GameNumber, ParseAcceptsOnlyOneToFourteenDigitsUpToTheLargest) {
@@ -112,21 +107,21 @@ TEST(MakeSolvable, AgreesWithTheIndependentTestAndRepairsWithOneExchange) {
   std::mt19937_64 rng(5);
   int repaired = 0;
   for (int i = 0; i < 20000; ++i) {
-    const StartPosition before = RandomArrangement(rng);
-    StartPosition after = before;
+    const Position before = RandomArrangement(rng);
+    Position after = before;
     MakeSolvable(after);
     ASSERT_TRUE(IsSolvableIndependently(after));
     int differing = 0;
-    for (std::size_t c = 0; c < 16; ++c) differing += before[c] != after[c];
+    for (int c = 0; c < 16; ++c) differing += before.TileIn(c) != after.TileIn(c);
     if (IsSolvableIndependently(before)) {
       ASSERT_EQ(differing, 0);
     } else {
       ++repaired;
       ASSERT_EQ(differing, 2);
-      const bool blankLow = before[14] == 16 || before[15] == 16;
-      const std::size_t a = blankLow ? 12 : 14;  // cells 13/14 or 15/16
-      ASSERT_EQ(after[a], before[a + 1]);
-      ASSERT_EQ(after[a + 1], before[a]);
+      const bool blankLow = before.TileIn(14) == kBlank || before.TileIn(15) == kBlank;
+      const int a = blankLow ? 12 : 14;  // cells 13/14 or 15/16
+      ASSERT_EQ(after.TileIn(a), before.TileIn(a + 1));
+      ASSERT_EQ(after.TileIn(a + 1), before.TileIn(a));
     }
   }
   EXPECT_GT(repaired, 9000);
@@ -134,10 +129,10 @@ TEST(MakeSolvable, AgreesWithTheIndependentTestAndRepairsWithOneExchange) {
 }
 
 TEST(MakeSolvable, ExamplesOfTheRepair) {
-  StartPosition swapped12 = Cells({2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+  Position swapped12 = Cells({2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
   MakeSolvable(swapped12);
   EXPECT_EQ(swapped12, Cells({2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 13, 15, 16}));
-  StartPosition blankFirst = Cells({16, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+  Position blankFirst = Cells({16, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
   MakeSolvable(blankFirst);
   EXPECT_EQ(blankFirst, Cells({16, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 14}));
 }

@@ -17,27 +17,24 @@ TEST(GiveUp, StopsTheGameRestoresTheBoardAndKeepsTheNumber) {
   h.draws.fallback = 0.5;
   h.program.ClickNewGame();
   h.program.ClickShowMe();
-  const std::string number = h.window().Text1;
-  const TwipsPoint blankBefore = h.state().board.buttons[0];
+  const std::string number = h.window().gameNumberText;
+  const int blankBefore = h.state().board.position.CellOf(kBlank);
   ASSERT_TRUE(h.program.ClickGiveUp());
   const GameState& s = h.state();
   EXPECT_FALSE(s.GameInProgress);
   EXPECT_FALSE(s.SolverUsed);
-  EXPECT_EQ(h.window().Text3, "");
-  EXPECT_EQ(h.window().Text1, number);
-  EXPECT_EQ(RowsOf(s.board.table), kSolved);
-  for (int tile = 1; tile <= 15; ++tile) {
-    const CellPos home = CellOf(tile);
-    EXPECT_EQ(s.board.buttons[static_cast<std::size_t>(tile)], CellOrigin(home.Row, home.Column));
-  }
-  EXPECT_EQ(s.board.buttons[0], blankBefore);  // the invisible blank is not laid out
-  EXPECT_TRUE(h.window().commands.NewGame && h.window().commands.Reload && h.window().commands.Replay &&
-              h.window().commands.Save);
-  EXPECT_FALSE(h.window().commands.GiveUp || h.window().commands.ShowMe);
+  EXPECT_EQ(h.window().clockText, "");
+  EXPECT_EQ(h.window().gameNumberText, number);
+  EXPECT_EQ(RowsOf(s.board.position), kSolved);
+  for (int tile = 1; tile <= 15; ++tile) EXPECT_EQ(ButtonCell(s.board, tile), tile - 1);
+  EXPECT_EQ(ButtonCell(s.board, kBlank), blankBefore);  // the invisible blank is not laid out
+  EXPECT_TRUE(h.window().enabled.newGame && h.window().enabled.reload && h.window().enabled.replay &&
+              h.window().enabled.save);
+  EXPECT_FALSE(h.window().enabled.giveUp || h.window().enabled.showMe);
   EXPECT_FALSE(h.program.ClickGiveUp());
   // Tiles are ignored after Give Up.
   h.program.ClickTile(12);
-  EXPECT_EQ(RowsOf(s.board.table), kSolved);
+  EXPECT_EQ(RowsOf(s.board.position), kSolved);
 }
 
 }  // namespace

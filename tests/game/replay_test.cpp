@@ -23,20 +23,20 @@ TEST(Replay, RestartsTheLastGameFromItsNumber) {
   ASSERT_TRUE(h.program.ClickReplay());
   const GameState& s = h.state();
   // Dealt with the blank in cell 15, replayed with it in cell 16.
-  EXPECT_EQ(RowsOf(s.board.table), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
-  EXPECT_EQ(h.window().Text1, "5252855902758");
+  EXPECT_EQ(RowsOf(s.board.position), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
+  EXPECT_EQ(h.window().gameNumberText, "5252855902758");
   EXPECT_TRUE(s.GameInProgress);
-  EXPECT_FALSE(h.window().commands.Save);
-  EXPECT_FALSE(h.window().commands.Replay || h.window().commands.NewGame || h.window().commands.Reload);
-  EXPECT_TRUE(h.window().commands.GiveUp && h.window().commands.ShowMe);
+  EXPECT_FALSE(h.window().enabled.save);
+  EXPECT_FALSE(h.window().enabled.replay || h.window().enabled.newGame || h.window().enabled.reload);
+  EXPECT_TRUE(h.window().enabled.giveUp && h.window().enabled.showMe);
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, " 00:00:00");  // the clock starts again
+  EXPECT_EQ(h.window().clockText, " 00:00:00");  // the clock starts again
 
   h.program.ClickGiveUp();
   h.program.TypeGameNumber("  653837184003 ");
   ASSERT_TRUE(h.program.ClickReplay());
-  EXPECT_EQ(RowsOf(s.board.table), "2 1 3 4 / 5 6 7 8 / 9 10 11 12 / 14 13 15 0");
-  EXPECT_EQ(h.window().Text1, "  653837184003 ");
+  EXPECT_EQ(RowsOf(s.board.position), "2 1 3 4 / 5 6 7 8 / 9 10 11 12 / 14 13 15 0");
+  EXPECT_EQ(h.window().gameNumberText, "  653837184003 ");
 }
 
 TEST(Replay, RefusesATextThatIsNotAGameNumberAndChangesNothing) {
@@ -51,9 +51,9 @@ TEST(Replay, RefusesATextThatIsNotAGameNumberAndChangesNothing) {
     const MainWindowState beforeWindow = h.window();
     ASSERT_TRUE(h.program.ClickReplay());
     const GameState& s = h.state();
-    EXPECT_EQ(s.board.table, before.board.table);
-    EXPECT_EQ(s.board.buttons, before.board.buttons);
-    EXPECT_EQ(h.window().commands, beforeWindow.commands);
+    EXPECT_EQ(s.board.position, before.board.position);
+    EXPECT_EQ(s.board.drawnInOrderBlankAt, before.board.drawnInOrderBlankAt);
+    EXPECT_EQ(h.window().enabled, beforeWindow.enabled);
     EXPECT_FALSE(s.GameInProgress);
     ASSERT_EQ(h.dialogs.transcript.size(), 1u) << text;
     EXPECT_EQ(h.dialogs.transcript[0],

@@ -56,16 +56,16 @@ TEST(SystemLocale, FameDatAndGameNumbersKeepTheirFormatUnderACommaLocale) {
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.Start());
   h.program.ClickNewGame();
-  EXPECT_EQ(h.window().Text1, "5252855902758");
+  EXPECT_EQ(h.window().gameNumberText, "5252855902758");
 
   // A winner written with the system clock: a period in the time, the locale's month.
   SystemClock clock;
-  Services services{clock, h.dialogs, h.windowSystem, h.files, h.draws};
+  Services services{clock, h.dialogs, h.windowSystem, h.files, h.draws, h.shortest};
   ProgramState state = h.state();
   const std::time_t now = std::time(nullptr);
   std::tm today{};
   localtime_r(&now, &today);
-  InsertFameEntry(state, services, state.PlayedGameNumber, "Zo\xC3\xAB", 1234.5 / 86400);
+  InsertFameEntry(state, services, state.playedGameNumber, "Zo\xC3\xAB", 1234.5 / 86400);
   const std::string written = h.files.files["Fame.dat"];
   const std::string expectedStart =
       "\"Zo\xC3\xAB\",\"5252855902758\",0.014288194444444444,\"" + clock.MonthAbbreviation(today.tm_mon + 1) + " ";

@@ -14,6 +14,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "ui/main_window_layout.h"
+
 namespace quarvel::desktop {
 
 std::string Shell(const std::string& command, int* status) {
@@ -40,7 +42,7 @@ bool Report::Shown(const std::string& window) const {
   return found != windows.end() && found->second.shown;
 }
 
-const ControlReport& Report::Control(const std::string& window, const std::string& name) const {
+const ControlReport& Report::Control(std::string_view window, std::string_view name) const {
   static const ControlReport kMissing;
   const auto w = windows.find(window);
   if (w == windows.end()) return kMissing;
@@ -211,9 +213,7 @@ BoardReader::BoardReader(const QImage& reference, QPoint windowOrigin, int scale
 }
 
 QRect BoardReader::CellRect(int cell) const {
-  const int row = (cell - 1) / 4;
-  const int column = (cell - 1) % 4;
-  const PixelRect at = ToPixels({1812 + 600 * column, 3072 + 600 * row, 600, 600}, 96);
+  const PixelRect at = ToPixels(layout::CellRect(cell - 1), 96);
   return {origin_.x() + at.x * scale_, origin_.y() + at.y * scale_, at.width * scale_, at.height * scale_};
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/twips.h"
@@ -33,14 +34,14 @@ struct ControlReport {
 struct WindowReport {
   bool shown = false;
   QRect client;  // logical screen pixels
-  std::map<std::string, ControlReport> controls;
+  std::map<std::string, ControlReport, std::less<>> controls;
 };
 
 struct Report {
   double scale = 0;
-  std::map<std::string, WindowReport> windows;  // by "Form1", "Form2", "Form3"
+  std::map<std::string, WindowReport, std::less<>> windows;  // by "Form1", "Form2", "Form3"
   bool Shown(const std::string& window) const;
-  const ControlReport& Control(const std::string& window, const std::string& name) const;
+  const ControlReport& Control(std::string_view window, std::string_view name) const;
 };
 
 // Cells 1..16 in reading order: the tile on each, 0 for the empty cell, -1 unknown.

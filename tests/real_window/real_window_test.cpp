@@ -14,6 +14,7 @@
 
 #include "real_window/desktop_driver.h"
 #include "ui/hall_of_fame_window_layout.h"
+#include "ui/main_window_commands.h"
 #include "ui/main_window_layout.h"
 #include "ui/reload_window_layout.h"
 
@@ -60,9 +61,12 @@ bool Painted(const QImage& screen, QPoint origin, int scale) {
   return !screen.isNull() && screen.valid(face) && qGray(screen.pixel(face)) > 200;
 }
 
-const TwipsRect& RectOf(const layout::WindowLayout& window, const std::string& control) {
+const TwipsRect& RectOf(const layout::WindowLayout& window, std::string_view control) {
   return layout::FindControl(window, control)->rect;
 }
+
+// A command button's name in the window report.
+std::string_view NameOf(Command command) { return BindingOf(command).control; }
 
 // The board as the program says it is: from the tiles' accessible names.
 BoardCells BoardFromNames(const Report& report) {
@@ -201,7 +205,7 @@ class RealWindow : public ::testing::Test {
 
   // Opens the Reload Game window and waits until it is up and centred.
   ::testing::AssertionResult ReloadWindowUp(RunningProgram& game, QPoint origin, Report& report, XWindow& reload) {
-    ClickAt(Centre(origin, RectOf(layout::kMainWindowLayout, "Command6"), 1));
+    ClickAt(Centre(origin, RectOf(layout::kMainWindowLayout, NameOf(Command::Reload)), 1));
     if (!game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report))
       return ::testing::AssertionFailure() << "no Reload Game window";
     reload = WindowUp();
@@ -216,7 +220,7 @@ class RealWindow : public ::testing::Test {
   // the place of the combo box, the screen and the entries' lines on it.
   ::testing::AssertionResult DroppedDown(const XWindow& reload, QRect& comboPlace, QImage& dropped,
                                          std::vector<int>& entries) {
-    comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+    comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, layout::kSavedGameBox), 1);
     ClickAt(comboPlace.topRight() + QPoint(-6, comboPlace.height() / 2));  // the arrow
     if (!WaitUntil([&] {
           dropped = GrabScreen();
@@ -265,7 +269,7 @@ TEST_F(RealWindow, TheMainWindowIsLaidOutByItsTwips) {
         << "on the screen: " << layout::ControlName(control);
   }
   // The yellow frame shows round the empty cell in the bottom right corner.
-  const QRect frame = Expected(origin, RectOf(kMain, "Shape1"), 1);
+  const QRect frame = Expected(origin, layout::kBoardRect, 1);
   EXPECT_EQ(screen_.pixel(frame.right(), frame.bottom() - 10), qRgb(255, 255, 0));
   EXPECT_EQ(screen_.pixel(frame.right() - 10, frame.bottom()), qRgb(255, 255, 0));
 
@@ -280,13 +284,13 @@ TEST_F(RealWindow, NewGameDealsWhatTheScreenShowsAndGiveUpPutsTheTilesBack) {
   ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/false));
   const QPoint origin = main_.place.topLeft();
   const BoardReader reader(screen_, origin, 1);
-  ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));
-  ASSERT_TRUE(
-      game_->WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report_));
-  EXPECT_FALSE(report_.Control("Form1", "Command2").enabled);
-  EXPECT_TRUE(report_.Control("Form1", "Command3").enabled);
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::NewGame)), 1));
+  ASSERT_TRUE(game_->WaitForReport(
+      [](const Report& r) { return !r.Control("Form1", layout::kGameNumberBox).text.empty(); }, &report_));
+  EXPECT_FALSE(report_.Control("Form1", NameOf(Command::NewGame)).enabled);
+  EXPECT_TRUE(report_.Control("Form1", NameOf(Command::GiveUp)).enabled);
   EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report_))));
-  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
   EXPECT_TRUE(BoardShows(reader, kSolved));
 }
 
@@ -296,7 +300,8 @@ TEST_F(RealWindow, TheReloadWindowIsLaidOutAndDropsItsListDown) {
   XWindow reload;
   ASSERT_TRUE(ReloadWindowUp(*game_, main_.place.topLeft(), report_, reload));
   ExpectLaidOut(report_, "Form3", layout::kReloadWindowLayout, reload, 1);
-  const QRect comboPlace = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+  const QRect comboPlace =
+      Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, layout::kSavedGameBox), 1);
   const QRect comboSeen = MeasureFrame(GrabScreen(), comboPlace, 1);
   EXPECT_TRUE(
       WithinAPixel(QRect(comboSeen.left(), comboSeen.top(), comboPlace.width(), comboSeen.height()), comboPlace))
@@ -322,7 +327,7 @@ TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
   // The third entry of the list, found by its line of text on the screen.
   ClickAt(QPoint(comboPlace.left() + 20, entries[2]));
   ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form1"); }, &report_)) << "no reload";
-  EXPECT_EQ(report_.Control("Form1", "Text1").text, "5252855902758");
+  EXPECT_EQ(report_.Control("Form1", layout::kGameNumberBox).text, "5252855902758");
   EXPECT_TRUE(BoardShows(reader, "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0"));
 
   ClickAt(reader.CellRect(4 * 2 + 4).center());  // 6, above the empty cell
@@ -344,16 +349,18 @@ TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
 // The Hall of Fame window laid out by its twips, listing the file, and the way back.
 TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
   ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
-  ClickAt(Centre(main_.place.topLeft(), RectOf(kMain, "Command4"), 1));
+  ClickAt(Centre(main_.place.topLeft(), RectOf(kMain, NameOf(Command::HallOfFame)), 1));
   ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report_));
   const XWindow fame = WindowUp();
   ASSERT_FALSE(fame.id.empty());
   ASSERT_TRUE(game_->WaitForReport(
       [&](const Report& r) { return r.windows.at("Form2").client.topLeft() == fame.place.topLeft(); }, &report_));
   ExpectLaidOut(report_, "Form2", layout::kHallOfFameWindowLayout, fame, 1);
-  EXPECT_NE(report_.Control("Form2", "Text1").text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
+  EXPECT_NE(report_.Control("Form2", layout::kFameListingBox)
+                .text.find("Bartholomew Xy 10461394943999   05M  01S   Dec 31, 2025"),
             std::string::npos);
-  const QRect back = Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Command1"), 1);
+  const QRect back =
+      Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, layout::kFameReturnButton), 1);
   ASSERT_TRUE(WaitUntil([&] {
     screen_ = GrabScreen();
     return WithinAPixel(MeasureFrame(screen_, back, 1), back);
@@ -393,33 +400,36 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
                                "Command5", "Command4"}),
             (std::vector<std::string>{"Spiel-Nr.", "Spielzeit", "Neues Spiel", "Letztes Spiel erneut", "Spiel laden",
                                       "Spielnummer speichern", "Aufgeben", "Zug vormachen", "Bestenliste"}));
-  EXPECT_EQ(report.Control("Form1", "Text1").accessibleName, "Spielnummer");
+  EXPECT_EQ(report.Control("Form1", layout::kGameNumberBox).accessibleName, "Spielnummer");
 
-  ClickAt(Centre(origin, RectOf(kMain, "Command2"), 1));  // New Game
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }));
-  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command8").enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::NewGame)), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::Replay)).enabled; }));
   // No game number: a German error box.
-  ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, layout::kGameNumberBox), 1));
   PressKeys("shift+Tab ctrl+a BackSpace");
   TypeText("x");
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Text1").text == "x"; }));
-  ClickAt(Centre(origin, RectOf(kMain, "Command8"), 1));  // Replay Last Game
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", layout::kGameNumberBox).text == "x"; }));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Replay)), 1));
   std::vector<XWindow> box;
   ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Fehler")).size() == 1; })) << "no German error box";
   Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
   ASSERT_TRUE(WaitUntil([&] { return VisibleWindows("Fehler").empty(); }));
   // A click in the box hands the focus to tile 1; Shift+Tab goes back into the box.
-  ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, layout::kGameNumberBox), 1));
   PressKeys("shift+Tab ctrl+a BackSpace");
   TypeText("52");
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Text1").text == "52"; }, &report))
-      << "typed: " << report.Control("Form1", "Text1").text;
-  ClickAt(Centre(origin, RectOf(kMain, "Command8"), 1));  // Replay Last Game
+  ASSERT_TRUE(game.WaitForReport(
+      [](const Report& r) { return r.Control("Form1", layout::kGameNumberBox).text == "52"; }, &report))
+      << "typed: " << report.Control("Form1", layout::kGameNumberBox).text;
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Replay)), 1));
   ASSERT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
 
   // A winning time of at least a second, so it has a fraction.
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Text3").text == " 00:00:01"; }));
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", layout::kClockBox).text == " 00:00:01"; }));
   PressKeys("Up");
   ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Gewonnen!")).size() == 1; })) << "no congratulation";
   Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
@@ -445,15 +455,17 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   EXPECT_EQ(RowsOf(BoardFromNames(game.ReadReport())), kSolved);
 
   // The Hall of Fame and Reload Game windows in German.
-  ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::HallOfFame)), 1));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
   EXPECT_EQ(captions("Form2", {"Label3", "Command1"}),
             (std::vector<std::string>{"Bestenliste", "Zurück zum Hauptfenster"}));
-  EXPECT_EQ(report.Control("Form2", "Text1").text.rfind("Name           Spiel-Nr.        Zeit       Datum", 0), 0u)
-      << report.Control("Form2", "Text1").text;
+  EXPECT_EQ(report.Control("Form2", layout::kFameListingBox)
+                .text.rfind("Name           Spiel-Nr.        Zeit       Datum", 0),
+            0u)
+      << report.Control("Form2", layout::kFameListingBox).text;
   PressKeys("Escape");
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
-  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 1));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report));
   EXPECT_EQ(captions("Form3", {"Label3", "Label1", "Command1"}),
             (std::vector<std::string>{"Spiel laden", "Spiel-Nr. wählen", "Zurück zum Hauptfenster"}));
@@ -479,21 +491,22 @@ TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
 
   ClickAt(reader.CellRect(1).center());  // the focus on the board
   PressKeys("ctrl+n");
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }, &report))
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }, &report))
       << "Ctrl+N dealt no game";
-  EXPECT_FALSE(report.Control("Form1", "Text1").text.empty());
-  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command6").enabled; }));
+  EXPECT_FALSE(report.Control("Form1", layout::kGameNumberBox).text.empty());
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::Reload)).enabled; }));
 
   // Reload Game: Escape leaves it; Enter after a listed number typed in the box reloads it.
-  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 1));
   ASSERT_TRUE(onlyUp("Form3"));
   const XWindow reload = WindowUp();
-  const QRect combo = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, "Combo1"), 1);
+  const QRect combo = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, layout::kSavedGameBox), 1);
   ClickAt(combo.center() - QPoint(combo.width() / 4, 0));  // into the edit field
   PressKeys("Escape");
   ASSERT_TRUE(onlyUp("Form1")) << "Escape did not leave the Reload Game window";
-  ClickAt(Centre(origin, RectOf(kMain, "Command6"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 1));
   ASSERT_TRUE(onlyUp("Form3"));
   ClickAt(combo.center() - QPoint(combo.width() / 4, 0));
   TypeText("52");
@@ -503,22 +516,23 @@ TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
 
   // Hall of Fame: Escape, then the keypad's Enter, each back to the game.
   for (const char* key : {"Escape", "KP_Enter"}) {
-    ClickAt(Centre(origin, RectOf(kMain, "Command4"), 1));
+    ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::HallOfFame)), 1));
     ASSERT_TRUE(onlyUp("Form2"));
     const XWindow fame = WindowUp();
-    ClickAt(Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, "Text1"), 1).center());
+    ClickAt(
+        Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, layout::kFameListingBox), 1).center());
     PressKeys(key);
     ASSERT_TRUE(onlyUp("Form1")) << key << " did not leave the Hall of Fame";
   }
 
   // Enter in the game number box between games: Replay Last Game.
-  ClickAt(Centre(origin, RectOf(kMain, "Command3"), 1));  // Give Up
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command8").enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::Replay)).enabled; }));
   EXPECT_TRUE(BoardShows(reader, kSolved));
-  ClickAt(Centre(origin, RectOf(kMain, "Text1"), 1));
+  ClickAt(Centre(origin, RectOf(kMain, layout::kGameNumberBox), 1));
   PressKeys("shift+Tab");  // from tile 1 back into the box
   PressKeys("Return");
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", "Command3").enabled; }))
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }))
       << "Enter in the box did not replay";
   EXPECT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
 
@@ -550,8 +564,9 @@ TEST_F(RealWindow, AScaleFactorOfTwoDoublesEveryControl) {
     EXPECT_TRUE(WithinAPixel(MeasureFrame(screen, expected, 2), expected, 2)) << layout::ControlName(control);
   }
   const BoardReader reader(screen, origin, 2);
-  ClickAt(Centre(origin, RectOf(kMain, "Command2"), 2));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return !r.Control("Form1", "Text1").text.empty(); }, &report));
+  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::NewGame)), 2));
+  ASSERT_TRUE(game.WaitForReport(
+      [](const Report& r) { return !r.Control("Form1", layout::kGameNumberBox).text.empty(); }, &report));
   EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
 }
 

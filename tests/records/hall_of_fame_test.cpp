@@ -65,7 +65,7 @@ TEST(LoadFameSummary, DeletesHallFameDatWithOrWithoutAList) {
     if (withList) h.files.files["Fame.dat"] = Lines(1, 1);
     ASSERT_TRUE(h.Start());
     EXPECT_FALSE(h.files.Exists("HallFame.dat"));
-    EXPECT_EQ(h.window().commands.HallOfFame, withList);
+    EXPECT_EQ(h.window().enabled.hallOfFame, withList);
     EXPECT_TRUE(h.dialogs.transcript.empty());
   }
 }

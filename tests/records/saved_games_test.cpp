@@ -18,16 +18,16 @@ using testing::Harness;
 void StartAndDeal(Harness& h) {
   ASSERT_TRUE(h.Start());
   ASSERT_TRUE(h.program.ClickNewGame());
-  ASSERT_TRUE(h.window().commands.Save);
+  ASSERT_TRUE(h.window().enabled.save);
 }
 
 // Deals each game in turn and saves it.
 void SaveEach(Harness& h, const std::vector<std::string>& numbers) {
   for (const std::string& number : numbers) {
-    if (!h.window().commands.NewGame) h.program.ClickGiveUp();
+    if (!h.window().enabled.newGame) h.program.ClickGiveUp();
     h.draws.values = testing::DrawsDealing(number);
     ASSERT_TRUE(h.program.ClickNewGame());
-    ASSERT_EQ(h.window().Text1, number);
+    ASSERT_EQ(h.window().gameNumberText, number);
     ASSERT_TRUE(h.program.ClickSave());
   }
 }
@@ -112,11 +112,11 @@ TEST(SaveGame, ConfirmsDisablesAndLeavesTheGameAlone) {
   const MainWindowState beforeWindow = h.window();
   ASSERT_TRUE(h.program.ClickSave());
   EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
-  EXPECT_FALSE(h.window().commands.Save);
-  Commands expected = beforeWindow.commands;
-  expected.Save = false;
-  EXPECT_EQ(h.window().commands, expected);
-  EXPECT_EQ(h.state().board.table, before.board.table);
+  EXPECT_FALSE(h.window().enabled.save);
+  EnabledCommands expected = beforeWindow.enabled;
+  expected.save = false;
+  EXPECT_EQ(h.window().enabled, expected);
+  EXPECT_EQ(h.state().board.position, before.board.position);
   EXPECT_TRUE(h.state().GameInProgress);
   EXPECT_FALSE(h.program.ClickSave());  // a second Save of the same game is impossible
   EXPECT_FALSE(h.files.Exists("temp.dat"));
@@ -136,8 +136,8 @@ TEST(SaveGame, StoresTheDealtGameWhateverWasTypedSince) {
       ASSERT_TRUE(h.program.ClickSave());
       EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
       EXPECT_EQ(h.files.files.at("saved.dat"), withFile ? "31\r\n907\r\n" : "907\r\n") << text;
-      EXPECT_EQ(h.window().Text1, text);
-      EXPECT_FALSE(h.window().commands.Save);
+      EXPECT_EQ(h.window().gameNumberText, text);
+      EXPECT_FALSE(h.window().enabled.save);
     }
   }
 }
@@ -153,7 +153,7 @@ TEST(SaveGame, AFailedRewriteIsReportedAndSaveStaysEnabled) {
     EXPECT_TRUE(h.dialogs.transcript[0].starts_with("failure The game number was not recorded in saved.dat. Cannot "))
         << h.dialogs.transcript[0];
     EXPECT_NE(h.dialogs.transcript[0].find(failing), std::string::npos);
-    EXPECT_TRUE(h.window().commands.Save);
+    EXPECT_TRUE(h.window().enabled.save);
     EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
     // The program goes on.
     h.files.failing.clear();

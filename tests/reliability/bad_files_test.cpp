@@ -265,7 +265,7 @@ TEST(DataFolder, RecordFilesReplacedByFoldersAreReportedAndNothingElseIsTouched)
   h.program.ReturnToMain();
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
-  EXPECT_TRUE(h.window().commands.Save);  // the number can still be saved once the folder is gone
+  EXPECT_TRUE(h.window().enabled.save);  // the number can still be saved once the folder is gone
   h.Win("Kim", 5);
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{
                               "Cannot delete HallFame.dat: Is a directory.", "Cannot read Fame.dat: Is a directory.",
@@ -367,7 +367,7 @@ void ExpectRewritesRefused(const TempFolder& folder, DiskHarness& h,
                            const std::function<std::string(const std::string& scratch)>& failure) {
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
-  EXPECT_TRUE(h.window().commands.Save);
+  EXPECT_TRUE(h.window().enabled.save);
   h.Win("Kim", 5);
   const auto failures = h.Failures();
   ASSERT_GE(failures.size(), 2u);

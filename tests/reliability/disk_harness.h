@@ -22,7 +22,8 @@ struct DiskHarness {
   ScriptedWindowSystem windowSystem;
   ScriptedDrawList draws;
   DirectoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, draws};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, draws, shortest};
   Program program{services};
 
   std::string Path(const std::string& name) const { return folder_ + "/" + name; }

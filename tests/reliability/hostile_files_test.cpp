@@ -301,7 +301,7 @@ TEST(LockedFolder, ALockHeldByAnotherProgramIsWaitedForBrieflyAndChangesNothing)
   EXPECT_EQ(h.windowSystem.pointers, (std::vector<PointerShape>{PointerShape::Hourglass, PointerShape::Default}));
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{"The game number was not recorded in saved.dat. The data "
                                                     "folder is in use by another program."}));
-  EXPECT_TRUE(h.window().commands.Save);
+  EXPECT_TRUE(h.window().enabled.save);
   h.program.ClickGiveUp();
   h.Win("Kim", 5);
   EXPECT_EQ(h.Failures().back(),

@@ -83,7 +83,8 @@ int Run(int argc, char** argv) {
   ScriptedWindowSystem windows;
   ScriptedDrawList draws;
   DirectoryFileStore files(folder);
-  Services services{clock, dialogs, windows, files, draws};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windows, files, draws, shortest};
   ProgramState state;
   MainWindowState mainWindow;
   std::mt19937_64 random(seed);
@@ -103,8 +104,8 @@ int Run(int argc, char** argv) {
     if (saves) {
       const std::string number = std::to_string(numbers(random));
       WriteLine(log, "save " + number);
-      state.PlayedGameNumber = number;
-      mainWindow.commands.Save = true;
+      state.playedGameNumber = number;
+      mainWindow.enabled.save = true;
       SaveGame(state, mainWindow, services);
       if (dialogs.transcript.empty() || dialogs.transcript.back() != "message Success!|Game # successfully saved.")
         Die("Save did not confirm");
@@ -118,9 +119,9 @@ int Run(int argc, char** argv) {
         while (!usedTimes.insert(time).second);
       }
       const std::string name = std::string("P").append(std::to_string(id)).append("-").append(std::to_string(round));
-      state.PlayedGameNumber = std::to_string(numbers(random));
-      WriteLine(log, "fame " + name + " " + state.PlayedGameNumber + " " + FormatFameTime(time));
-      InsertFameEntry(state, services, state.PlayedGameNumber, name, time);
+      state.playedGameNumber = std::to_string(numbers(random));
+      WriteLine(log, "fame " + name + " " + state.playedGameNumber + " " + FormatFameTime(time));
+      InsertFameEntry(state, services, state.playedGameNumber, name, time);
       own.push_back({name, time});
       if (check) CheckOwnEntries(files, own);
     }

@@ -7,7 +7,6 @@
 
 #include "game/game_number.h"
 #include "solve_cli/position_line.h"
-#include "solver/shortest/puzzle_cells.h"
 
 namespace quarvel::solve {
 namespace {
@@ -25,9 +24,9 @@ SolveRun Solve(const std::vector<std::string>& arguments, const std::string& inp
   return {status, out.str(), err.str()};
 }
 
-std::string SixteenNumbers(const shortest::Cells& cells, const char* separator) {
+std::string SixteenNumbers(const Position& position, const char* separator) {
   std::string text;
-  for (std::size_t c = 0; c < cells.size(); ++c) text += (c ? separator : "") + std::to_string(cells[c]);
+  for (int c = 0; c < kCellCount; ++c) text += (c ? separator : "") + std::to_string(position.TileIn(c));
   return text;
 }
 
@@ -46,12 +45,10 @@ std::vector<int> TilesOf(const std::string& line) {
 TEST(SolveCommand, GameNumbersAndSixteenNumbersAgree) {
   for (const char* number : {"0", "5252855902758", "653837184003", "9807557760000", "100000005"}) {
     const auto position = ReadPosition(number);
-    ASSERT_TRUE(std::holds_alternative<shortest::Cells>(position)) << number;
-    const shortest::Cells cells = std::get<shortest::Cells>(position);
+    ASSERT_TRUE(std::holds_alternative<Position>(position)) << number;
+    const Position cells = std::get<Position>(position);
     // The number of the decoded arrangement is the number itself for these.
-    StartPosition start{};
-    for (std::size_t c = 0; c < 16; ++c) start[c] = static_cast<std::int16_t>(cells[c] == 0 ? 16 : cells[c]);
-    EXPECT_EQ(EncodeGameNumber(start), number);
+    EXPECT_EQ(EncodeGameNumber(cells), number);
 
     const SolveRun byNumber = Solve({number});
     const SolveRun byBlanks = Solve({}, SixteenNumbers(cells, " ") + "\n");
@@ -59,9 +56,9 @@ TEST(SolveCommand, GameNumbersAndSixteenNumbersAgree) {
     EXPECT_EQ(byNumber.status, 0);
     EXPECT_EQ(byNumber.out, byBlanks.out);
     EXPECT_EQ(byNumber.out, byCommas.out);
-    shortest::Cells replayed = cells;
-    for (const int tile : TilesOf(byNumber.out)) EXPECT_TRUE(shortest::SlideTile(replayed, tile));
-    EXPECT_EQ(replayed, shortest::GoalCells());
+    Position replayed = cells;
+    for (const int tile : TilesOf(byNumber.out)) EXPECT_TRUE(replayed.Slide(tile));
+    EXPECT_EQ(replayed, Position());
   }
   EXPECT_EQ(Solve({"0"}).out, "0:\n");
   EXPECT_EQ(Solve({"--length", "0"}).out, "0\n");
@@ -69,12 +66,12 @@ TEST(SolveCommand, GameNumbersAndSixteenNumbersAgree) {
 
 TEST(SolveCommand, AGameNumberIsDecodedAsReplayDecodesIt) {
   // Blank in cell 15: the number is shared with the solved board, and decodes to it.
-  EXPECT_EQ(std::get<shortest::Cells>(ReadPosition("0")), shortest::GoalCells());
+  EXPECT_EQ(std::get<Position>(ReadPosition("0")), Position());
   EXPECT_EQ(Solve({"1 2 3 4 5 6 7 8 9 10 11 12 13 14 0 15"}).out, "1: 15\n");
   // 1 decodes to an arrangement that MakeSolvable repaired.
   const auto one = ReadPosition(" 1 ");
-  ASSERT_TRUE(std::holds_alternative<shortest::Cells>(one));
-  EXPECT_TRUE(shortest::IsSolvable(std::get<shortest::Cells>(one)));
+  ASSERT_TRUE(std::holds_alternative<Position>(one));
+  EXPECT_TRUE(std::get<Position>(one).IsSolvable());
 }
 
 TEST(SolveCommand, BadLinesAreReportedAndTheRestIsSolved) {

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "game/game_number.h"
-#include "game/start_position.h"
 
 namespace quarvel::testing {
 
@@ -16,16 +15,16 @@ namespace quarvel::testing {
 // A number whose deal had the empty cell in row 4, column 3 is rebuilt one move on; that
 // deal is the rebuilt arrangement with its last two cells exchanged.
 inline std::deque<double> DrawsDealing(std::uint64_t number) {
-  StartPosition target = DecodeGameNumber(number);
-  if (EncodeGameNumberValue(target) != number) std::swap(target[14], target[15]);
+  Position target = DecodeGameNumber(number);
+  if (EncodeGameNumberValue(target) != number) target.Exchange(14, 15);
   if (EncodeGameNumberValue(target) != number) throw std::logic_error("no deal carries this number");
-  StartPosition position = SolvedStartPosition();
+  Position position;
   std::deque<double> draws;
   for (int i = 1; i <= 15; ++i) {
     int j = i;
-    while (position[static_cast<std::size_t>(j - 1)] != target[static_cast<std::size_t>(i - 1)]) ++j;
+    while (position.TileIn(j - 1) != target.TileIn(i - 1)) ++j;
     draws.push_back((j - i + 0.5) / (17 - i));
-    std::swap(position[static_cast<std::size_t>(i - 1)], position[static_cast<std::size_t>(j - 1)]);
+    position.Exchange(i - 1, j - 1);
   }
   return draws;
 }

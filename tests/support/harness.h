@@ -15,7 +15,8 @@ struct Harness {
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   MemoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, draws};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, draws, shortest};
   Program program{services};
 
   Harness() { files.files["quarvel.dat"] = kSolvedHomeFile; }

@@ -3,18 +3,19 @@
 #include <algorithm>
 #include <random>
 
-#include "solver/shortest/puzzle_cells.h"
+#include "core/position.h"
 
 namespace quarvel::testing {
 
 // A position drawn uniformly among the solvable ones.
-inline shortest::Cells RandomSolvable(std::mt19937_64& rng) {
-  shortest::Cells cells;
+inline Position RandomSolvable(std::mt19937_64& rng) {
+  Position position;
   do {
-    cells = shortest::GoalCells();
+    Position::Cells cells = Position().cells();
     std::shuffle(cells.begin(), cells.end(), rng);
-  } while (!shortest::IsSolvable(cells));
-  return cells;
+    position = *Position::FromCells(cells);
+  } while (!position.IsSolvable());
+  return position;
 }
 
 }  // namespace quarvel::testing

@@ -67,16 +67,16 @@ TEST(CompleteGame, AWinWithHelpEndsWithTheGameOverNoticeOnly) {
   MainWindowState window;
   state.GameInProgress = true;
   state.SolverUsed = true;
-  window.Text3 = "";
-  window.commands = {false, true, false, true, false, true, false};
+  window.clockText = "";
+  window.enabled = {false, true, false, true, false, true, false};
   h.clock.Advance(60);
   CompleteGame(state, window, h.services);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
   EXPECT_FALSE(state.SolverUsed);
   EXPECT_FALSE(state.GameInProgress);
-  EXPECT_EQ(window.Text3, "");
-  const Commands expected{true, false, false, false, true, true, true};  // Save and Hall of Fame kept
-  EXPECT_EQ(window.commands, expected);
+  EXPECT_EQ(window.clockText, "");
+  const EnabledCommands expected{true, false, false, false, true, true, true};  // Save and Hall of Fame kept
+  EXPECT_EQ(window.enabled, expected);
   EXPECT_TRUE(h.files.files.count("Fame.dat") == 0);
 }
 
@@ -86,12 +86,12 @@ TEST(CompleteGame, HelpThenThePlayersOwnLastMoveStillEndsWithGameOver) {
   DealNearlySolved(h);
   h.clock.Advance(20);
   ASSERT_TRUE(h.program.ClickShowMe());  // slides 14 home
-  ASSERT_EQ(testing::RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  ASSERT_EQ(testing::RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
   h.dialogs.answers.push_back("Ann");
   h.program.ClickTile(15);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
   EXPECT_FALSE(h.state().SolverUsed);
-  EXPECT_EQ(h.window().Text3, "");
+  EXPECT_EQ(h.window().clockText, "");
   EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
 
   // The next game, won without help, enters the list again.
@@ -111,16 +111,16 @@ TEST(CompleteGame, AnUnaidedWinIsTimedCongratulatedAndEntered) {
   EXPECT_EQ(h.dialogs.transcript,
             (Transcript{Congratulation(" 1 minute 43 seconds."), std::string(kNamePrompt) + "Ann"}));
   const ProgramState& s = h.state();
-  EXPECT_EQ(h.window().Text3, " 00:01:43");
-  const Commands expected{true, false, true, false, true, true, true};  // Save kept from New Game
-  EXPECT_EQ(h.window().commands, expected);
+  EXPECT_EQ(h.window().clockText, " 00:01:43");
+  const EnabledCommands expected{true, false, true, false, true, true, true};  // Save kept from New Game
+  EXPECT_EQ(h.window().enabled, expected);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
   EXPECT_EQ(s.FameCount, 1);
   EXPECT_EQ(s.SlowestFameTime, 103 / 86400.0);
   // The final time stays in the box.
   h.clock.Advance(5);
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, " 00:01:43");
+  EXPECT_EQ(h.window().clockText, " 00:01:43");
 }
 
 TEST(CompleteGame, DurationsComeFromTheMonotonicClockInTotalHours) {
@@ -142,7 +142,7 @@ TEST(CompleteGame, DurationsComeFromTheMonotonicClockInTotalHours) {
     EXPECT_EQ(h.dialogs.transcript.size(), asked ? 2u : 1u) << seconds;
     EXPECT_EQ(h.files.files.count("Fame.dat"), asked ? 1u : 0u);
     if (seconds == 24 * 3600 + 5 * 60) {
-      EXPECT_EQ(h.window().Text3, " 24:05:00");
+      EXPECT_EQ(h.window().clockText, " 24:05:00");
     }
     if (asked) {
       EXPECT_TRUE(h.files.files.at("Fame.dat").ends_with(",\"Jun 01, 2020\"\r\n"));
@@ -222,10 +222,10 @@ TEST(CompleteGame, NamePrompt) {
     EXPECT_EQ(h.dialogs.transcript, expected);
     if (c.stored.empty()) {
       EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
-      EXPECT_FALSE(h.window().commands.HallOfFame);
+      EXPECT_FALSE(h.window().enabled.hallOfFame);
     } else {
       EXPECT_EQ(h.files.files.at("Fame.dat"), "\"" + c.stored + "\",\"2\",8.101851851851852e-05,\"Jan 01, 2026\"\r\n");
-      EXPECT_TRUE(h.window().commands.HallOfFame);
+      EXPECT_TRUE(h.window().enabled.hallOfFame);
     }
   }
 }
@@ -293,7 +293,7 @@ TEST(CompleteGame, TheEntryKeepsTheNumberTheGameBeganWith) {
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 1);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",1.1574074074074073e-05,\"Jan 01, 2026\"\r\n");
-  EXPECT_EQ(h.window().Text1, "12345");
+  EXPECT_EQ(h.window().gameNumberText, "12345");
 }
 
 TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
@@ -307,10 +307,10 @@ TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
   ASSERT_EQ(h.dialogs.transcript.size(), 3u);
   EXPECT_EQ(h.dialogs.transcript[2],
             "failure Your entry was not recorded in Fame.dat. Cannot read Fame.dat: scripted failure.");
-  EXPECT_EQ(h.window().Text3, " 00:00:10");
+  EXPECT_EQ(h.window().clockText, " 00:00:10");
   EXPECT_EQ(h.state().FameCount, 0);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "");
-  EXPECT_TRUE(h.window().commands.NewGame);
+  EXPECT_TRUE(h.window().enabled.newGame);
 }
 
 }  // namespace

@@ -108,8 +108,8 @@ TEST(HallOfFameWindow, OpensOverTheMainWindowAndReturns) {
   EXPECT_EQ(w.visible, WindowId::Main);
   EXPECT_FALSE(h.program.CloseWindow());
 
-  EXPECT_EQ(h.state().board.table, before.board.table);
-  EXPECT_EQ(h.window().commands, beforeWindow.commands);
+  EXPECT_EQ(h.state().board.position, before.board.position);
+  EXPECT_EQ(h.window().enabled, beforeWindow.enabled);
   EXPECT_TRUE(h.state().GameInProgress);
   EXPECT_TRUE(h.dialogs.transcript.empty());
 }

@@ -17,7 +17,7 @@ inline void DealNearlySolved(Harness& h) {
   h.draws.values.push_back(0.7);  // cell 14 with cell 16
   h.draws.values.push_back(0.5);  // cell 15 with cell 16
   ASSERT_TRUE(h.program.ClickNewGame());
-  ASSERT_EQ(h.window().Text1, "2");
+  ASSERT_EQ(h.window().gameNumberText, "2");
 }
 
 // Plays the last two moves of game 2 after `seconds`.

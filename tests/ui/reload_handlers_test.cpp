@@ -22,7 +22,7 @@ TEST(ReloadWindow, RefusedWhenNothingWasSaved) {
   ASSERT_TRUE(h.program.ClickReload());
   EXPECT_EQ(h.dialogs.transcript, List{"message Error!|No games have yet been saved."});
   EXPECT_EQ(h.program.windows().visible, WindowId::Main);
-  EXPECT_EQ(h.window().commands, beforeWindow.commands);
+  EXPECT_EQ(h.window().enabled, beforeWindow.enabled);
   EXPECT_FALSE(h.program.PickSavedGame("0"));
 }
 
@@ -50,9 +50,9 @@ TEST(ReloadWindow, ListsTheFileAsItStandsAndEmptiesTheCombo) {
   ASSERT_TRUE(h.program.CloseWindow());
   EXPECT_FALSE(w.reloadLoaded);
   EXPECT_EQ(w.visible, WindowId::Main);
-  EXPECT_EQ(h.state().board.table, before.board.table);
-  EXPECT_EQ(h.window().commands, beforeWindow.commands);
-  EXPECT_EQ(h.window().Text1, beforeWindow.Text1);
+  EXPECT_EQ(h.state().board.position, before.board.position);
+  EXPECT_EQ(h.window().enabled, beforeWindow.enabled);
+  EXPECT_EQ(h.window().gameNumberText, beforeWindow.gameNumberText);
   EXPECT_TRUE(h.dialogs.transcript.empty());
 }
 
@@ -67,14 +67,14 @@ TEST(ReloadWindow, APickRestartsTheGameAsListed) {
   const GameState& s = h.state();
   EXPECT_EQ(h.program.windows().visible, WindowId::Main);
   EXPECT_EQ(h.program.windows().comboText, " 316 ");
-  EXPECT_EQ(h.window().Text1, " 316 ");
-  EXPECT_EQ(RowsOf(s.board.table), "1 2 3 4 / 5 6 7 8 / 9 10 0 12 / 13 14 11 15");
-  EXPECT_EQ(s.board.buttons[0], (TwipsPoint{3012, 4272}));                 // the blank at row 3, column 3
-  EXPECT_EQ(s.board.buttons[11], (TwipsPoint{3012, 4872}));                // tile 11 at row 4, column 3
-  const Commands expected{false, true, false, true, false, false, false};  // Hall of Fame unchanged (no list)
-  EXPECT_EQ(h.window().commands, expected);
+  EXPECT_EQ(h.window().gameNumberText, " 316 ");
+  EXPECT_EQ(RowsOf(s.board.position), "1 2 3 4 / 5 6 7 8 / 9 10 0 12 / 13 14 11 15");
+  EXPECT_EQ(ButtonCell(s.board, kBlank), CellAt(3, 3));
+  EXPECT_EQ(ButtonCell(s.board, 11), CellAt(4, 3));
+  const EnabledCommands expected{false, true, false, true, false, false, false};  // Hall of Fame unchanged (no list)
+  EXPECT_EQ(h.window().enabled, expected);
   EXPECT_TRUE(s.GameInProgress);
-  EXPECT_EQ(s.StartMonotonicMs, 30000);
+  EXPECT_EQ(s.startMonotonicMs, 30000);
   EXPECT_TRUE(h.dialogs.transcript.empty());
 
   // Won from there, the entry carries the number trimmed.
@@ -104,9 +104,9 @@ TEST(ReloadWindow, APickThatIsNotAGameNumberIsRefusedAndTheWindowStaysUp) {
     EXPECT_EQ(h.program.windows().visible, WindowId::Reload);
     EXPECT_EQ(h.program.windows().comboText, entry);
     EXPECT_FALSE(h.state().GameInProgress);
-    EXPECT_EQ(h.window().Text1, beforeWindow.Text1);
-    EXPECT_EQ(h.state().board.table, before.board.table);
-    EXPECT_EQ(h.window().commands, beforeWindow.commands);
+    EXPECT_EQ(h.window().gameNumberText, beforeWindow.gameNumberText);
+    EXPECT_EQ(h.state().board.position, before.board.position);
+    EXPECT_EQ(h.window().enabled, beforeWindow.enabled);
     ASSERT_TRUE(h.program.PickSavedGame("5"));  // another pick still works
     EXPECT_TRUE(h.state().GameInProgress);
   }
@@ -122,8 +122,8 @@ TEST(ReloadWindow, SaveThenReloadListsTheNewNumberInItsPlace) {
   ASSERT_TRUE(h.program.ClickReload());
   EXPECT_EQ(h.program.windows().savedList, (List{"2", "10"}));
   ASSERT_TRUE(h.program.PickSavedGame("2"));
-  EXPECT_EQ(RowsOf(h.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 0 14 15");
-  EXPECT_FALSE(h.window().commands.Save);  // a reloaded game cannot be saved again
+  EXPECT_EQ(RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 0 14 15");
+  EXPECT_FALSE(h.window().enabled.save);  // a reloaded game cannot be saved again
 }
 
 TEST(ReloadWindow, AnUnreadableFileIsReportedWithTheWindowUp) {

@@ -15,56 +15,68 @@ void BeginTwoMovesFromHome(Harness& h) {
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.program.ClickNewGame());
   ASSERT_TRUE(h.program.ClickGiveUp());
-  StartPosition start = SolvedStartPosition();
-  start[15] = 12;
-  start[11] = 11;
-  start[10] = kBlankValue;
+  Position start;
+  start.Slide(12);
+  start.Slide(11);
   ASSERT_TRUE(h.program.TypeGameNumber(EncodeGameNumber(start)));
   ASSERT_TRUE(h.program.ClickReplay());
 }
 
-TEST(ShortestNote, CountsTheTilesThePlayerMovedAndTheWin) {
+TEST(ShortestNote, AskedWhenAGameBeginsTakenForThatGameAndCompletedByTheWin) {
   Harness h;
   ASSERT_TRUE(h.Start());
-  EXPECT_EQ(ShortestSolutionNote(h.state(), 30), "") << "no game has begun";
   BeginTwoMovesFromHome(h);
-  EXPECT_EQ(h.state().GamesBegun, 2u);
-  EXPECT_EQ(h.state().MovesMade, 0);
-  EXPECT_EQ(ShortestSolutionNote(h.state(), std::nullopt), "") << "length not known yet";
-  EXPECT_EQ(ShortestSolutionNote(h.state(), 2), "The shortest solution of this game takes 2 moves.");
+  ASSERT_EQ(h.shortest.requests.size(), 2u) << "one request a game begun";
+  EXPECT_EQ(h.shortest.requests.back().first, h.state().gamesBegun);
+  EXPECT_EQ(h.shortest.requests.back().second, h.state().board.position) << "the game's start position";
+  EXPECT_EQ(h.window().gameNumberNote, "") << "length not known yet";
+  h.program.ReceiveShortestLength(1, 30);  // the game begun before: dropped
+  EXPECT_EQ(h.window().gameNumberNote, "");
+  h.program.ReceiveShortestLength(2, 2);
+  EXPECT_EQ(h.window().gameNumberNote, "The shortest solution of this game takes 2 moves.");
 
   h.program.ClickTile(1);  // cannot move: not counted
   h.program.ClickTile(7);
   h.program.ClickTile(7);
   h.program.ClickTile(11);
-  EXPECT_EQ(h.state().MovesMade, 3);
+  EXPECT_EQ(h.state().movesMade, 3);
   h.program.ClickTile(12);
   EXPECT_FALSE(h.state().GameInProgress);
-  EXPECT_TRUE(h.state().WonByPlayer);
-  EXPECT_EQ(ShortestSolutionNote(h.state(), 2), "You solved it in 4 moves; the shortest solution takes 2.");
+  EXPECT_TRUE(h.state().wonByPlayer);
+  EXPECT_EQ(h.window().gameNumberNote, "You solved it in 4 moves; the shortest solution takes 2.");
   h.program.ClickTile(12);  // between games: ignored, not counted
-  EXPECT_EQ(h.state().MovesMade, 4);
+  EXPECT_EQ(h.state().movesMade, 4);
 
-  // The next game starts afresh.
+  // The next game starts afresh, and a length that comes after the win still counts.
   ASSERT_TRUE(h.program.ClickNewGame());
-  EXPECT_EQ(h.state().GamesBegun, 3u);
-  EXPECT_EQ(h.state().MovesMade, 0);
-  EXPECT_FALSE(h.state().WonByPlayer);
-  EXPECT_EQ(ShortestSolutionNote(h.state(), 1), "The shortest solution of this game takes 1 move.");
+  EXPECT_EQ(h.state().movesMade, 0);
+  EXPECT_EQ(h.window().gameNumberNote, "");
+  h.program.ClickGiveUp();
+  h.program.TypeGameNumber("0");  // 15 slides right, then back
+  ASSERT_TRUE(h.program.ClickReplay());
+  h.program.ClickTile(15);
+  h.dialogs.answers.push_back("");
+  h.program.ClickTile(15);
+  EXPECT_TRUE(h.state().wonByPlayer);
+  h.program.ReceiveShortestLength(h.state().gamesBegun, 0);
+  EXPECT_EQ(h.window().gameNumberNote, "You solved it in 2 moves; the shortest solution takes 0.");
+  h.program.Close();
+  EXPECT_EQ(h.shortest.cancels, 1) << "closing drops the request under way";
 }
 
 TEST(ShortestNote, AGameFinishedWithHelpOrGivenUpIsNoWinByThePlayer) {
   Harness h;
   ASSERT_TRUE(h.Start());
   BeginTwoMovesFromHome(h);
-  const BoardTable start = h.state().board.table;
-  EXPECT_EQ(h.state().StartTable, start);
+  const Position start = h.state().board.position;
+  EXPECT_EQ(h.state().startPosition, start);
   h.program.ClickTile(11);
-  EXPECT_EQ(h.state().StartTable, start) << "the start stays as the game began";
+  EXPECT_EQ(h.state().startPosition, start) << "the start stays as the game began";
   ASSERT_TRUE(h.program.ClickShowMe());
   ASSERT_FALSE(h.state().GameInProgress) << "Show Me! made the last move";
-  EXPECT_FALSE(h.state().WonByPlayer);
-  EXPECT_EQ(ShortestSolutionNote(h.state(), 2), "The shortest solution of this game takes 2 moves.");
+  EXPECT_FALSE(h.state().wonByPlayer);
+  h.program.ReceiveShortestLength(h.state().gamesBegun, 2);
+  EXPECT_EQ(h.window().gameNumberNote, "The shortest solution of this game takes 2 moves.");
 
   ASSERT_TRUE(h.program.ClickReplay());
   ASSERT_TRUE(h.program.ClickShowMe());  // help (11 slides home), then the player finishes
@@ -72,7 +84,7 @@ TEST(ShortestNote, AGameFinishedWithHelpOrGivenUpIsNoWinByThePlayer) {
   h.program.ClickTile(12);
   EXPECT_FALSE(h.state().GameInProgress);
   EXPECT_EQ(h.dialogs.transcript.back(), "message Game Over!|Game completed with help from Show Me! routine.");
-  EXPECT_FALSE(h.state().WonByPlayer);
+  EXPECT_FALSE(h.state().wonByPlayer);
 }
 
 }  // namespace

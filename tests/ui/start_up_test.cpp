@@ -16,16 +16,16 @@ TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
   Harness h;
   ASSERT_TRUE(h.Start());
   const GameState& s = h.state();
-  EXPECT_EQ(RowsOf(s.board.table), kSolved);
+  EXPECT_EQ(RowsOf(s.board.position), kSolved);
   EXPECT_FALSE(s.GameInProgress);
-  Commands expected;
-  expected.HallOfFame = false;  // no Fame.dat
-  EXPECT_EQ(h.window().commands, expected);
-  EXPECT_EQ(h.window().Text1, "");
-  EXPECT_EQ(h.window().Text3, "");
+  EnabledCommands expected;
+  expected.hallOfFame = false;  // no Fame.dat
+  EXPECT_EQ(h.window().enabled, expected);
+  EXPECT_EQ(h.window().gameNumberText, "");
+  EXPECT_EQ(h.window().clockText, "");
   // Clicks between games are received and ignored.
   EXPECT_TRUE(h.program.ClickTile(12));
-  EXPECT_EQ(RowsOf(s.board.table), kSolved);
+  EXPECT_EQ(RowsOf(s.board.position), kSolved);
 }
 
 TEST(StartUp, RefusesAMissingOrDamagedHomePositionsFile) {

@@ -26,20 +26,20 @@ TEST(TileClick, MovesOnlyNeighboursClearsTheManoeuvreAndWinsOnce) {
   ASSERT_TRUE(w.Start());
   w.files.files["Fame.dat"] = "";
   ReplayNumber(w, "0");  // a game on the solved arrangement itself
-  EXPECT_EQ(RowsOf(w.state().board.table), kSolved);
+  EXPECT_EQ(RowsOf(w.state().board.position), kSolved);
   // Moving 15 away and back completes the game on the second click.
   w.program.ClickTile(15);
   EXPECT_TRUE(w.state().GameInProgress);
-  EXPECT_EQ(RowsOf(w.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  EXPECT_EQ(RowsOf(w.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
   w.program.ClickTile(1);  // cannot move: changes nothing on the board
-  EXPECT_EQ(RowsOf(w.state().board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  EXPECT_EQ(RowsOf(w.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
   w.program.ClickTile(15);
   EXPECT_FALSE(w.state().GameInProgress);
   EXPECT_EQ(w.dialogs.transcript.front().rfind("message Congratulations!|", 0), 0u);
   const auto shown = w.dialogs.transcript.size();
   w.program.ClickTile(15);
   w.program.ClickTile(12);
-  EXPECT_EQ(RowsOf(w.state().board.table), kSolved);
+  EXPECT_EQ(RowsOf(w.state().board.position), kSolved);
   EXPECT_EQ(w.dialogs.transcript.size(), shown);
 }
 
@@ -75,23 +75,23 @@ TEST(TileClick, AnyClickDuringAGameEndsTheSolverManoeuvre) {
   s.board = testing::BoardFromRows("9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 0 8");
   s.GameInProgress = true;
   s.solver = {true, false, 7, 4, BlankMove::Up};
-  ClickTile(s, window, h.services, 1);  // not next to the blank
+  SlideClickedTile(s, window, h.services, 1);  // not next to the blank
   EXPECT_FALSE(s.solver.RowEndRotation);
   EXPECT_EQ(s.solver.SolverLastMove, BlankMove::None);
   EXPECT_EQ(s.solver.SolverStep, 7);
   EXPECT_EQ(s.solver.SolverTile, 4);
   s.solver.RingMode = true;
   s.solver.SolverLastMove = BlankMove::Right;
-  ClickTile(s, window, h.services, 8);
+  SlideClickedTile(s, window, h.services, 8);
   EXPECT_FALSE(s.solver.RingMode);
   EXPECT_EQ(s.solver.SolverLastMove, BlankMove::None);
-  EXPECT_EQ(RowsOf(s.board.table), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
+  EXPECT_EQ(RowsOf(s.board.position), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
   // Between games nothing at all happens.
   s.GameInProgress = false;
   s.solver.RingMode = true;
-  ClickTile(s, window, h.services, 8);
+  SlideClickedTile(s, window, h.services, 8);
   EXPECT_TRUE(s.solver.RingMode);
-  EXPECT_EQ(RowsOf(s.board.table), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
+  EXPECT_EQ(RowsOf(s.board.position), "9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 8 0");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <set>
 
-#include "core/tile_placement.h"
 #include "ui/accessible_names.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
@@ -55,14 +54,13 @@ TEST(WindowLayouts, OnlyTheBoardAndTheTwoNoticeLinesOverlap) {
 TEST(MainWindowLayout, TileButtonsStandOnTheirHomeCellsInsideTheFrame) {
   const ControlLayout* frame = FindControl(kMainWindowLayout, "Shape1");
   ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->rect, (TwipsRect{BoardLeft, BoardTop, 4 * CellSize, 4 * CellSize}));
+  EXPECT_EQ(frame->rect, (TwipsRect{1812, 3072, 2400, 2400}));
 
   const Board home;
   for (int tile = 0; tile < 16; ++tile) {
     const ControlLayout* button = FindControl(kMainWindowLayout, "Command1(" + std::to_string(tile) + ")");
     ASSERT_NE(button, nullptr) << tile;
-    const TwipsPoint at = home.buttons[static_cast<std::size_t>(tile)];
-    EXPECT_EQ(button->rect, (TwipsRect{at.Left, at.Top, CellSize, CellSize})) << tile;
+    EXPECT_EQ(button->rect, TileButtonRect(home, tile)) << tile;
     EXPECT_EQ(CaptionOf(*button), tile == 0 ? "" : std::to_string(tile)) << tile;
     EXPECT_EQ(button->visible, tile != 0) << tile;
   }

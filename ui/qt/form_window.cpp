@@ -139,7 +139,7 @@ void FormWindow::SetWindowColours(const layout::Rgb& background) {
   setAutoFillBackground(true);
 }
 
-QWidget* FormWindow::control(const std::string& name) const {
+QWidget* FormWindow::control(std::string_view name) const {
   const auto found = controls_.find(name);
   return found == controls_.end() ? nullptr : found->second;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "ui/twips.h"
 #include "ui/window_layout.h"
@@ -24,9 +25,9 @@ class FormWindow : public QWidget {
   // by its title, rather than a bare client area. Once, at application set-up.
   static void RegisterAccessibility();
 
-  QWidget* control(const std::string& name) const;
+  QWidget* control(std::string_view name) const;
   template <typename T>
-  T* controlAs(const std::string& name) const {
+  T* controlAs(std::string_view name) const {
     return qobject_cast<T*>(control(name));
   }
 
@@ -47,7 +48,7 @@ class FormWindow : public QWidget {
   void SetWindowColours(const layout::Rgb& background);
 
   double dpi_;
-  std::map<std::string, QWidget*> controls_;
+  std::map<std::string, QWidget*, std::less<>> controls_;
   std::function<void()> onClose_;
 };
 

@@ -6,15 +6,14 @@
 #include <QScopedValueRollback>
 #include <QShortcut>
 
-#include "solver/shortest/board_cells.h"
 #include "ui/main_window_commands.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/arrow_key_filter.h"
 #include "ui/qt/click_filter.h"
 #include "ui/qt/event_filter.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_shortest_solutions.h"
 #include "ui/qt/qt_window_system.h"
-#include "ui/shortest_note.h"
 
 namespace quarvel::qt {
 namespace {
@@ -28,52 +27,28 @@ void OnKey(QWidget& window, const QKeySequence& keys, std::function<void()> acti
 
 }  // namespace
 
-QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem)
-    : program_(program), main_(std::make_unique<MainWindow>()), worker_(MakeWorker({})) {
+QtFrontEnd::QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem,
+                       QtShortestSolutions* shortestSolutions)
+    : program_(program), main_(std::make_unique<MainWindow>()), shortestSolutions_(shortestSolutions) {
   if (dialogs) dialogs->SetOwnerHook([this] { return PrepareModal(); });
   if (windowSystem) windowSystem->SetFocusHook([this](int tile) { main_->tile(tile)->setFocus(Qt::OtherFocusReason); });
+  if (shortestSolutions_)
+    shortestSolutions_->SetOnLength([this](std::uint64_t game, int length) { ShortestLengthFound(game, length); });
   timer_.setInterval(layout::kTimerIntervalMs);
-  // The request starts where a game begins; a new game's request replaces the last one's
-  // and closing the main window cancels it.
-  program_.SetOnGameBegun([this](const GameState& state) { RequestShortestSolution(state); });
   Connect();
   main_->Draw(program_.state(), program_.mainWindow());
 }
 
-QtFrontEnd::~QtFrontEnd() { program_.SetOnGameBegun({}); }
-
-std::unique_ptr<shortest::ShortestSolutionWorker> QtFrontEnd::MakeWorker(
-    shortest::ShortestSolutionWorker::Solve solve) {
-  // The length comes back on the worker's thread and is handed to the window's thread;
-  // a length for a game that is no longer the current one is dropped there.
-  QWidget* context = main_.get();
-  return std::make_unique<shortest::ShortestSolutionWorker>(
-      [this, context](std::uint64_t game, int length) {
-        QMetaObject::invokeMethod(
-            context,
-            [this, game, length] {
-              if (game != requestedGame_) return;
-              shortestLength_ = length;
-              main_->SetGameNumberNote(ShortestSolutionNote(program_.state(), shortestLength_));
-            },
-            Qt::QueuedConnection);
-      },
-      std::move(solve));
+QtFrontEnd::~QtFrontEnd() {
+  if (shortestSolutions_) shortestSolutions_->SetOnLength({});
 }
 
-void QtFrontEnd::UseShortestSolver(shortest::ShortestSolutionWorker::Solve solve) {
-  worker_.reset();
-  worker_ = MakeWorker(std::move(solve));
-  requestedGame_ = 0;
-  shortestLength_.reset();
-}
-
-void QtFrontEnd::RequestShortestSolution(const GameState& state) {
-  if (state.GamesBegun == requestedGame_) return;
-  requestedGame_ = state.GamesBegun;
-  shortestLength_.reset();
-  const shortest::Cells start = shortest::CellsOf(state.StartTable);
-  if (shortest::IsSolvable(start)) worker_->Request(requestedGame_, start);
+void QtFrontEnd::ShortestLengthFound(std::uint64_t game, int length) {
+  if (busy_) {
+    lengthFoundMeanwhile_.emplace(game, length);
+    return;
+  }
+  Forward([this, game, length] { program_.ReceiveShortestLength(game, length); });
 }
 
 void QtFrontEnd::Connect() {
@@ -169,6 +144,8 @@ void QtFrontEnd::Forward(const std::function<void()>& event) {
   if (busy_) return;
   const QScopedValueRollback busy(busy_, true);
   event();
+  if (const auto found = std::exchange(lengthFoundMeanwhile_, std::nullopt))
+    program_.ReceiveShortestLength(found->first, found->second);
   Redraw();
 }
 
@@ -191,7 +168,6 @@ void QtFrontEnd::Redraw() {
   const WindowsState& windows = program_.windows();
   const bool comingUp = windows.visible != drawnVisible_;
   main_->Draw(program_.state(), program_.mainWindow());
-  main_->SetGameNumberNote(ShortestSolutionNote(program_.state(), shortestLength_));
   if (hallOfFame_ || windows.visible == WindowId::HallOfFame) hallOfFameWindow().Draw(windows.listing);
   if (reload_ || windows.visible == WindowId::Reload)
     reloadWindow().Draw(windows.savedList, windows.savedListVersion, windows.comboText,
@@ -221,7 +197,6 @@ void QtFrontEnd::Redraw() {
 
 void QtFrontEnd::CloseMainWindow() {
   program_.Close();
-  worker_->Cancel();
   timer_.stop();
   started_ = false;
   if (hallOfFame_) hallOfFame_->hide();

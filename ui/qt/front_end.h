@@ -2,11 +2,12 @@
 // The three Qt windows over the program: every click, edit, close and timer tick becomes
 // one call of the program's handlers, and the windows are then redrawn from its state.
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
-#include "solver/shortest/shortest_solution_worker.h"
 #include "ui/program.h"
 #include "ui/qt/hall_of_fame_window.h"
 #include "ui/qt/main_window.h"
@@ -15,12 +16,15 @@
 namespace quarvel::qt {
 
 class QtDialogs;
+class QtShortestSolutions;
 class QtWindowSystem;
 
 class QtFrontEnd {
  public:
-  // The dialogs and the window system, when given, are tied to these windows.
-  QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem);
+  // The dialogs, the window system and the shortest solutions, when given, are tied to
+  // these windows.
+  QtFrontEnd(Program& program, QtDialogs* dialogs, QtWindowSystem* windowSystem,
+             QtShortestSolutions* shortestSolutions = nullptr);
   ~QtFrontEnd();
   QtFrontEnd(const QtFrontEnd&) = delete;
   QtFrontEnd& operator=(const QtFrontEnd&) = delete;
@@ -37,10 +41,6 @@ class QtFrontEnd {
 
   // Timer1's tick.
   void Tick();
-
-  // Replaces the search behind the game number box's note on the shortest solution
-  // (tests give one they can hold back).
-  void UseShortestSolver(shortest::ShortestSolutionWorker::Solve solve);
 
   // Brings the windows in line with the state; returns the window that is up (nullptr
   // before start-up), the owner of a modal box about to be shown.
@@ -62,9 +62,9 @@ class QtFrontEnd {
   void Connect();
   void ConnectHallOfFame();
   void ConnectReload();
-  // Asks for the shortest solution of the game just begun.
-  void RequestShortestSolution(const GameState& state);
-  std::unique_ptr<shortest::ShortestSolutionWorker> MakeWorker(shortest::ShortestSolutionWorker::Solve solve);
+  // A shortest solution's length: handed to the program at once, or after the handler
+  // under way when one is (handlers never interleave).
+  void ShortestLengthFound(std::uint64_t game, int length);
 
   Program& program_;
   std::unique_ptr<MainWindow> main_;
@@ -79,11 +79,8 @@ class QtFrontEnd {
   WindowId drawnVisible_ = WindowId::Main;
   bool drawnHallOfFameLoaded_ = false;
   bool drawnReloadLoaded_ = false;
-  // The game whose shortest solution was asked for, and its length once known.
-  std::uint64_t requestedGame_ = 0;
-  std::optional<int> shortestLength_;
-  // Last, so that its thread ends before the windows go.
-  std::unique_ptr<shortest::ShortestSolutionWorker> worker_;
+  QtShortestSolutions* shortestSolutions_;
+  std::optional<std::pair<std::uint64_t, int>> lengthFoundMeanwhile_;
 };
 
 }  // namespace quarvel::qt

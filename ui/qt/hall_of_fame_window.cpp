@@ -16,8 +16,8 @@ HallOfFameWindow::HallOfFameWindow() : FormWindow(layout::kHallOfFameWindowLayou
   listingBox()->document()->setDefaultTextOption(option);
 }
 
-QPlainTextEdit* HallOfFameWindow::listingBox() const { return controlAs<QPlainTextEdit>("Text1"); }
-QPushButton* HallOfFameWindow::returnButton() const { return controlAs<QPushButton>("Command1"); }
+QPlainTextEdit* HallOfFameWindow::listingBox() const { return controlAs<QPlainTextEdit>(layout::kFameListingBox); }
+QPushButton* HallOfFameWindow::returnButton() const { return controlAs<QPushButton>(layout::kFameReturnButton); }
 
 void HallOfFameWindow::Draw(const std::string& listing) {
   if (listing == drawn_) return;

@@ -13,8 +13,8 @@ class HallOfFameWindow : public FormWindow {
  public:
   HallOfFameWindow();
 
-  QPlainTextEdit* listingBox() const;  // Text1
-  QPushButton* returnButton() const;   // Command1
+  QPlainTextEdit* listingBox() const;
+  QPushButton* returnButton() const;  // Command1
 
   // The listing's lines end in CR LF.
   void Draw(const std::string& listing);

@@ -12,6 +12,7 @@
 #include "ui/qt/first_paint.h"
 #include "ui/qt/front_end.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_shortest_solutions.h"
 #include "ui/qt/qt_window_system.h"
 #include "ui/qt/window_report.h"
 #include "ui/texts.h"
@@ -39,9 +40,10 @@ int main(int argc, char* argv[]) {
   quarvel::DirectoryFileStore files(".");
   quarvel::qt::QtDialogs dialogs;
   quarvel::qt::QtWindowSystem windowSystem;
-  quarvel::Program program(quarvel::Services{clock, dialogs, windowSystem, files, random});
+  quarvel::qt::QtShortestSolutions shortestSolutions;
+  quarvel::Program program(quarvel::Services{clock, dialogs, windowSystem, files, random, shortestSolutions});
 
-  quarvel::qt::QtFrontEnd frontEnd(program, &dialogs, &windowSystem);
+  quarvel::qt::QtFrontEnd frontEnd(program, &dialogs, &windowSystem, &shortestSolutions);
   frontEnd.SetOnClosed([] { QCoreApplication::quit(); });
   // For tests that drive the program from outside: an account of the windows after each
   // redraw (ui/qt/window_report.h).

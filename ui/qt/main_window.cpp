@@ -26,36 +26,31 @@ void SetTextKeepingCursor(QLineEdit& box, const std::string& text) {
 
 MainWindow::MainWindow() : FormWindow(layout::kMainWindowLayout) {
   for (const layout::ControlLayout& control : layout::kMainWindowLayout.controls)
-    if (control.name == "Command1")
+    if (control.name == layout::kTileButtons)
       tiles_.at(static_cast<std::size_t>(control.index)) = controlAs<QPushButton>(layout::ControlName(control));
 }
 
-QPushButton* MainWindow::command(const std::string& name) const { return controlAs<QPushButton>(name); }
-QPushButton* MainWindow::command(Command command) const {
-  return controlAs<QPushButton>(std::string(BindingOf(command).control));
-}
-QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>("Text1"); }
-QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>("Text3"); }
-
-void MainWindow::SetGameNumberNote(const std::string& note) {
-  const QString text = QString::fromStdString(note);
-  QLineEdit* box = gameNumberBox();
-  if (box->toolTip() != text) box->setToolTip(text);
-  if (box->accessibleDescription() != text) box->setAccessibleDescription(text);
-}
+QPushButton* MainWindow::command(Command command) const { return controlAs<QPushButton>(BindingOf(command).control); }
+QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>(layout::kGameNumberBox); }
+QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>(layout::kClockBox); }
 
 void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   for (std::size_t k = 0; k < tiles_.size(); ++k) {
-    const TwipsPoint at = state.board.buttons[k];
-    const PixelRect place = quarvel::ToPixels({at.Left, at.Top, CellSize, CellSize}, dpi());
+    const PixelRect place = quarvel::ToPixels(layout::TileButtonRect(state.board, static_cast<int>(k)), dpi());
     tiles_[k]->setGeometry(place.x, place.y, place.width, place.height);
-    const QString name = QString::fromStdString(TileAccessibleName(static_cast<int>(k), state.board.table[k]));
+    const QString name = QString::fromStdString(
+        TileAccessibleName(static_cast<int>(k), state.board.position.PlaceOf(static_cast<int>(k))));
     if (tiles_[k]->accessibleName() != name) tiles_[k]->setAccessibleName(name);
   }
-  SetTextKeepingCursor(*gameNumberBox(), window.Text1);
-  SetTextKeepingCursor(*timeBox(), window.Text3);
+  SetTextKeepingCursor(*gameNumberBox(), window.gameNumberText);
+  SetTextKeepingCursor(*timeBox(), window.clockText);
+  // The note on the shortest solution, as tooltip and as accessible description.
+  const QString note = QString::fromStdString(window.gameNumberNote);
+  QLineEdit* box = gameNumberBox();
+  if (box->toolTip() != note) box->setToolTip(note);
+  if (box->accessibleDescription() != note) box->setAccessibleDescription(note);
 
-  const Commands& on = window.commands;
+  const EnabledCommands& on = window.enabled;
   for (const CommandBinding& binding : kCommandBindings) command(binding.command)->setEnabled(on.*binding.enabled);
 }
 

@@ -18,14 +18,11 @@ class MainWindow : public FormWindow {
   MainWindow();
 
   QPushButton* tile(int tile) const { return tiles_.at(static_cast<std::size_t>(tile)); }
-  QPushButton* command(const std::string& name) const;  // "Command2" .. "Command8"
   QPushButton* command(Command command) const;
-  QLineEdit* gameNumberBox() const;  // Text1
-  QLineEdit* timeBox() const;        // Text3
+  QLineEdit* gameNumberBox() const;
+  QLineEdit* timeBox() const;
 
   void Draw(const GameState& state, const MainWindowState& window);
-  // The game number box's tooltip and accessible description.
-  void SetGameNumberNote(const std::string& note);
 
  private:
   std::array<QPushButton*, kTileCount> tiles_{};

@@ -80,7 +80,7 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(n
   if (auto* list = qobject_cast<QListView*>(combo()->view())) list->setUniformItemSizes(true);
   // A screen reader names the box by its value once an entry is selected, and by the label
   // it is tied to: "Select Game #".
-  controlAs<QLabel>("Label1")->setBuddy(combo());
+  controlAs<QLabel>(layout::kSavedGameLabel)->setBuddy(combo());
   // Keys reach the edit field directly or through the combo box.
   auto& enter = InstallOwnedFilter<EnterKeyFilter>(*combo(), [this] {
     if (onEnter_) onEnter_();
@@ -90,8 +90,8 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(n
   combo()->lineEdit()->installEventFilter(&moves);
 }
 
-QComboBox* ReloadWindow::combo() const { return controlAs<QComboBox>("Combo1"); }
-QPushButton* ReloadWindow::returnButton() const { return controlAs<QPushButton>("Command1"); }
+QComboBox* ReloadWindow::combo() const { return controlAs<QComboBox>(layout::kSavedGameBox); }
+QPushButton* ReloadWindow::returnButton() const { return controlAs<QPushButton>(layout::kReloadReturnButton); }
 
 void ReloadWindow::Draw(const std::vector<std::string>& list, std::uint64_t listVersion, const std::string& text,
                         bool refresh) {

@@ -17,7 +17,7 @@ class ReloadWindow : public FormWindow {
  public:
   ReloadWindow();
 
-  QComboBox* combo() const;           // Combo1
+  QComboBox* combo() const;
   QPushButton* returnButton() const;  // Command1
 
   // The list is drawn again only when its version differs from the one shown. `refresh`

@@ -29,25 +29,25 @@ constexpr int kBreadthFirstDepth = 15;
 constexpr int kRandomPositions = 30;
 #endif
 
-std::uint64_t Key(const Cells& cells) {
+std::uint64_t Key(const Position& position) {
   std::uint64_t key = 0;
-  for (std::uint8_t v : cells) key = (key << 4) | v;
+  for (std::uint8_t v : position.cells()) key = (key << 4) | v;
   return key;
 }
 
 // The tiles that may slide into the empty cell.
-std::vector<int> MovableTiles(const Cells& cells) {
+std::vector<int> MovableTiles(const Position& cells) {
   std::vector<int> tiles;
   for (int tile = 1; tile <= 15; ++tile) {
-    Cells copy = cells;
-    if (SlideTile(copy, tile)) tiles.push_back(tile);
+    Position copy = cells;
+    if (copy.Slide(tile)) tiles.push_back(tile);
   }
   return tiles;
 }
 
 // Plays the tiles in order; fails the test on a tile that cannot move.
-Cells Replay(Cells cells, const std::vector<int>& tiles) {
-  for (const int tile : tiles) EXPECT_TRUE(SlideTile(cells, tile)) << "tile " << tile << " cannot move";
+Position Replay(Position cells, const std::vector<int>& tiles) {
+  for (const int tile : tiles) EXPECT_TRUE(cells.Slide(tile)) << "tile " << tile << " cannot move";
   return cells;
 }
 
@@ -59,13 +59,14 @@ struct GroupView {
   int distance;
   bool open;
 };
-std::array<GroupView, 2 * kGroupCount> Groups(const Cells& position) {
+std::array<GroupView, 2 * kGroupCount> Groups(const Position& position) {
   std::array<GroupView, 2 * kGroupCount> views{};
   std::size_t v = 0;
-  for (const Cells& cells : {position, Reflected(position)})
+  for (const Position& reflection : {position, position.Reflected()})
     for (std::size_t g = 0; g < kGroups.size(); ++g, ++v) {
       std::array<std::uint8_t, kMaxGroupTiles> at{};
       std::array<bool, 16> free{};
+      const Position::Cells& cells = reflection.cells();
       for (std::size_t c = 0; c < 16; ++c) {
         const auto found = std::find(kGroups[g].begin(), kGroups[g].begin() + kGroupSizes[g], cells[c]);
         free[c] = cells[c] == 0 || found == kGroups[g].begin() + kGroupSizes[g];
@@ -90,7 +91,7 @@ std::array<GroupView, 2 * kGroupCount> Groups(const Cells& position) {
 
 // Checks one move: every group whose free cells stay connected changes its distance by
 // at most one; the estimate too when all do. Returns the number of groups checked.
-int ExpectConsistentMove(const Cells& before, const Cells& after) {
+int ExpectConsistentMove(const Position& before, const Position& after) {
   const auto a = Groups(before), b = Groups(after);
   int checked = 0;
   bool allOpen = true;
@@ -149,72 +150,59 @@ TEST(ShortestSolution, ABuildOfATableStopsWhenCancelled) {
   EXPECT_EQ(TablesUnlessCancelled(&cancelled), &Tables()) << "once built, the tables are there";
 }
 
-TEST(ShortestSolution, SolvabilityAndPermutations) {
-  EXPECT_TRUE(IsSolvable(GoalCells()));
-  Cells swapped = GoalCells();
-  std::swap(swapped[13], swapped[14]);  // tiles 14 and 15 exchanged
-  EXPECT_TRUE(IsPermutation(swapped));
-  EXPECT_FALSE(IsSolvable(swapped));
-  Cells moved = GoalCells();
-  ASSERT_TRUE(SlideTile(moved, 12));  // the empty cell one row up
-  EXPECT_TRUE(IsSolvable(moved));
-  Cells twice = GoalCells();
-  twice[0] = 2;
-  EXPECT_FALSE(IsPermutation(twice));
-  EXPECT_FALSE(IsSolvable(twice));
-  EXPECT_EQ(Reflected(Reflected(swapped)), swapped);
-  // The search refuses both at once.
+TEST(ShortestSolution, RefusesAPositionThatCannotBeSolvedAtOnce) {
+  Position swapped;
+  swapped.Exchange(13, 14);  // tiles 14 and 15 exchanged
   EXPECT_THROW(SolveShortest(swapped), Unsolvable);
-  EXPECT_THROW(SolveShortest(twice), Unsolvable);
 }
 
 // Every position within the depth, found by breadth-first search from the goal.
 TEST(ShortestSolution, LengthsEqualBreadthFirstDistancesNearTheGoal) {
-  std::unordered_map<std::uint64_t, int> distance{{Key(GoalCells()), 0}};
-  std::vector<Cells> layer{GoalCells()};
+  std::unordered_map<std::uint64_t, int> distance{{Key(Position()), 0}};
+  std::vector<Position> layer{Position()};
   std::vector<int> countAtDepth{1};
   for (int depth = 1; depth <= kBreadthFirstDepth; ++depth) {
-    std::vector<Cells> next;
-    for (const Cells& cells : layer)
+    std::vector<Position> next;
+    for (const Position& cells : layer)
       for (const int tile : MovableTiles(cells)) {
-        Cells moved = cells;
-        SlideTile(moved, tile);
+        Position moved = cells;
+        moved.Slide(tile);
         if (distance.emplace(Key(moved), depth).second) next.push_back(moved);
       }
     layer.swap(next);
     countAtDepth.push_back(static_cast<int>(layer.size()));
-    for (const Cells& cells : layer) {
+    for (const Position& cells : layer) {
       const auto solution = SolveShortest(cells);
       ASSERT_TRUE(solution);
       ASSERT_EQ(static_cast<int>(solution->tiles.size()), depth);
-      ASSERT_EQ(Replay(cells, solution->tiles), GoalCells());
+      ASSERT_EQ(Replay(cells, solution->tiles), Position());
       ASSERT_LE(EstimateMoves(cells), depth);
-      ASSERT_LE(EstimateMoves(Reflected(cells)), depth);
+      ASSERT_LE(EstimateMoves(cells.Reflected()), depth);
     }
   }
   // The known numbers of positions at depths 1 to 5 from the goal.
   EXPECT_EQ(std::vector<int>(countAtDepth.begin(), countAtDepth.begin() + 6), (std::vector<int>{1, 2, 4, 10, 24, 54}));
-  EXPECT_EQ(SolveShortest(GoalCells())->tiles.size(), 0u);
+  EXPECT_EQ(SolveShortest(Position())->tiles.size(), 0u);
 }
 
 // Along a shortest solution the distance of every position is known: the moves left.
 TEST(ShortestSolution, RandomPositionsReplayAndTheEstimateIsAdmissibleAndConsistent) {
   std::mt19937_64 rng(13);
   for (int n = 0; n < kRandomPositions; ++n) {
-    const Cells start = RandomSolvable(rng);
+    const Position start = RandomSolvable(rng);
     const auto solution = SolveShortest(start);
     ASSERT_TRUE(solution);
     const auto length = static_cast<int>(solution->tiles.size());
     EXPECT_GE(length, 30) << "random positions lie far from the goal";
     EXPECT_LE(length, 80);
     EXPECT_GT(solution->nodes, 0u);
-    EXPECT_EQ(Replay(start, solution->tiles), GoalCells());
-    Cells cells = start;
+    EXPECT_EQ(Replay(start, solution->tiles), Position());
+    Position cells = start;
     int estimate = EstimateMoves(cells);
     for (int moved = 0; moved < length; ++moved) {
       ASSERT_LE(estimate, length - moved);
-      const Cells before = cells;
-      SlideTile(cells, solution->tiles[static_cast<std::size_t>(moved)]);
+      const Position before = cells;
+      cells.Slide(solution->tiles[static_cast<std::size_t>(moved)]);
       ExpectConsistentMove(before, cells);
       estimate = EstimateMoves(cells);
     }
@@ -224,13 +212,13 @@ TEST(ShortestSolution, RandomPositionsReplayAndTheEstimateIsAdmissibleAndConsist
 
 TEST(ShortestSolution, EstimateChangesByAtMostOnePerMoveOnRandomWalksWhereNoCellIsWalledOff) {
   std::mt19937_64 rng(7);
-  Cells cells = GoalCells();
+  Position cells = Position();
   int estimate = 0;
   int checked = 0;
   for (int step = 1; step <= 2000; ++step) {
     const std::vector<int> tiles = MovableTiles(cells);
-    const Cells before = cells;
-    SlideTile(cells, tiles[rng() % tiles.size()]);
+    const Position before = cells;
+    cells.Slide(tiles[rng() % tiles.size()]);
     checked += ExpectConsistentMove(before, cells);
     const int next = EstimateMoves(cells);
     ASSERT_LE(next, step);
@@ -244,7 +232,7 @@ TEST(ShortestSolution, ACancelledSearchGivesNothing) {
   std::mt19937_64 rng(21);
   const std::atomic<bool> cancelled{true};
   // Deep enough for the search to look at its flag.
-  Cells start;
+  Position start;
   do {
     start = RandomSolvable(rng);
   } while (SolveShortest(start)->nodes < 20000);
@@ -260,7 +248,7 @@ struct BlockingSolve {
   bool released = false;
 
   ShortestSolutionWorker::Solve Function() {
-    return [this](const Cells&, const std::atomic<bool>& cancel) -> std::optional<int> {
+    return [this](const Position&, const std::atomic<bool>& cancel) -> std::optional<int> {
       std::unique_lock lock(mutex);
       ++started;
       changed.notify_all();
@@ -292,9 +280,9 @@ TEST(ShortestSolutionWorker, ANewRequestCancelsTheOneUnderWay) {
           doneChanged.notify_all();
         },
         solve.Function());
-    worker.Request(1, GoalCells());
+    worker.Request(1, Position());
     solve.WaitFor(solve.started, 1);
-    worker.Request(2, GoalCells());
+    worker.Request(2, Position());
     solve.WaitFor(solve.cancelled, 1);
     solve.WaitFor(solve.started, 2);
     {
@@ -312,7 +300,7 @@ TEST(ShortestSolutionWorker, EndingTheWorkerCancelsItsSearch) {
   int doneCalls = 0;
   {
     ShortestSolutionWorker worker([&](std::uint64_t, int) { ++doneCalls; }, solve.Function());
-    worker.Request(1, GoalCells());
+    worker.Request(1, Position());
     solve.WaitFor(solve.started, 1);
   }  // would hang here if the search were not cancelled
   EXPECT_EQ(solve.cancelled, 1);
@@ -328,8 +316,8 @@ TEST(ShortestSolutionWorker, TheRealSearchReportsTheLength) {
     length = n;
     doneChanged.notify_all();
   });
-  Cells cells = GoalCells();
-  for (const int tile : {12, 11, 10, 14}) ASSERT_TRUE(SlideTile(cells, tile));
+  Position cells = Position();
+  for (const int tile : {12, 11, 10, 14}) ASSERT_TRUE(cells.Slide(tile));
   worker.Request(7, cells);
   std::unique_lock lock(mutex);
   ASSERT_TRUE(doneChanged.wait_for(lock, std::chrono::seconds(30), [&] { return length.has_value(); }));

@@ -38,7 +38,7 @@ TEST(QtAccessibility, EveryControlOfTheThreeWindowsHasAName) {
   }
   EXPECT_EQ(Accessible(h.main().gameNumberBox()), "Game number");
   EXPECT_EQ(Accessible(h.main().timeBox()), "Time taken");
-  EXPECT_EQ(Accessible(h.main().command("Command8")), "Replay Last Game");
+  EXPECT_EQ(Accessible(h.main().command(Command::Replay)), "Replay Last Game");
   EXPECT_EQ(Accessible(h.fame().listingBox()), "Hall of Fame listing");
   EXPECT_EQ(Accessible(h.reload().combo()), "Saved game number");
 }
@@ -50,7 +50,7 @@ TEST(QtAccessibility, TilesSayTheirNumberAndCellAsTheyMove) {
   EXPECT_EQ(Accessible(h.main().tile(7)), "Tile 7, row 2, column 3");
   EXPECT_EQ(Accessible(h.main().tile(0)), "Empty cell, row 4, column 4");
 
-  QTest::mouseClick(h.main().command("Command2"), Qt::LeftButton);
+  QTest::mouseClick(h.main().command(Command::NewGame), Qt::LeftButton);
   EXPECT_EQ(Accessible(h.main().tile(9)), "Tile 9, row 1, column 1");
   EXPECT_EQ(Accessible(h.main().tile(8)), "Tile 8, row 4, column 4");
   QTest::mouseClick(h.main().tile(8), Qt::LeftButton);
@@ -65,12 +65,12 @@ TEST(QtAccessibility, TilesSayTheirNumberAndCellAsTheyMove) {
 TEST(QtAccessibility, ANumberPutIntoTheGameNumberBoxByAScreenReaderIsTheOneReplayed) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());
-  QTest::mouseClick(h.main().command("Command2"), Qt::LeftButton);  // New Game
-  QTest::mouseClick(h.main().command("Command3"), Qt::LeftButton);  // Give Up
+  QTest::mouseClick(h.main().command(Command::NewGame), Qt::LeftButton);
+  QTest::mouseClick(h.main().command(Command::GiveUp), Qt::LeftButton);
   QAccessibleInterface* box = QAccessible::queryAccessibleInterface(h.main().gameNumberBox());
   ASSERT_TRUE(box && box->editableTextInterface() && box->textInterface());
   box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(), "52");
-  QTest::mouseClick(h.main().command("Command8"), Qt::LeftButton);  // Replay Last Game
+  QTest::mouseClick(h.main().command(Command::Replay), Qt::LeftButton);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "52");
   // Game 52: 1 2 3 4 / 5 6 7 8 / 9 10 11 _ / 13 14 15 12.
   EXPECT_EQ(Accessible(h.main().tile(12)), "Tile 12, row 4, column 4");

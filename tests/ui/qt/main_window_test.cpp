@@ -9,29 +9,22 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/main_window_layout.h"
 #include "ui/qt/qt_harness.h"
 #include "ui/twips.h"
 
 namespace quarvel::testing {
 namespace {
 
-struct Availability {
-  bool newGame, giveUp, hallOfFame, showMe, reload, save, replay;
-};
-
-void ExpectButtons(qt::MainWindow& w, Availability a) {
-  EXPECT_EQ(w.command("Command2")->isEnabled(), a.newGame) << "New Game";
-  EXPECT_EQ(w.command("Command3")->isEnabled(), a.giveUp) << "Give Up";
-  EXPECT_EQ(w.command("Command4")->isEnabled(), a.hallOfFame) << "Hall of Fame";
-  EXPECT_EQ(w.command("Command5")->isEnabled(), a.showMe) << "Show Me!";
-  EXPECT_EQ(w.command("Command6")->isEnabled(), a.reload) << "Reload Saved Game";
-  EXPECT_EQ(w.command("Command7")->isEnabled(), a.save) << "Save Game #";
-  EXPECT_EQ(w.command("Command8")->isEnabled(), a.replay) << "Replay Last Game";
+void ExpectButtons(qt::MainWindow& w, EnabledCommands expected) {
+  for (const CommandBinding& binding : kCommandBindings)
+    EXPECT_EQ(w.command(binding.command)->isEnabled(), expected.*binding.enabled) << binding.control;
 }
 
 // Where the cell at (row, column) is drawn, in pixels.
 QPoint CellAt(const qt::MainWindow& w, int row, int column) {
-  return {TwipsToPixels(1812 + 600 * (column - 1), w.dpi()), TwipsToPixels(3072 + 600 * (row - 1), w.dpi())};
+  const TwipsRect cell = layout::CellRect(quarvel::CellAt(row, column));
+  return w.ToPixels(cell.Left, cell.Top);
 }
 
 void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
@@ -66,7 +59,7 @@ TEST(QtMainWindow, NewGameDealsAndATileClickMovesIt) {
   QtHarness h;
   h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
 
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
   EXPECT_EQ(h.main().timeBox()->text(), "");
@@ -83,7 +76,7 @@ TEST(QtMainWindow, NewGameDealsAndATileClickMovesIt) {
   Click(h.main().tile(8));  // right of the empty cell
   EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3));
   EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 4));
-  EXPECT_EQ(h.program.state().board.table[8], (CellPos{4, 3}));
+  EXPECT_EQ(h.program.state().board.position.PlaceOf(8), (CellPos{4, 3}));
 
   Click(h.main().tile(6));  // above the empty cell now
   EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 4, 4));
@@ -93,12 +86,12 @@ TEST(QtMainWindow, GiveUpPutsTheTilesBackAndEmptiesTheClock) {
   QtHarness h;
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
   h.clock.Advance(3);
   h.frontEnd.Tick();
   ASSERT_EQ(h.main().timeBox()->text(), " 00:00:03");
 
-  Click(h.main().command("Command3"));
+  Click(h.main().command(Command::GiveUp));
   for (int tile = 1; tile <= 15; ++tile)
     EXPECT_EQ(h.main().tile(tile)->pos(), CellAt(h.main(), (tile - 1) / 4 + 1, (tile - 1) % 4 + 1)) << tile;
   EXPECT_EQ(h.main().timeBox()->text(), "");
@@ -112,7 +105,7 @@ TEST(QtMainWindow, TheTimerRefreshesTheTimeBoxOnlyDuringAGame) {
   h.frontEnd.Tick();
   EXPECT_EQ(h.main().timeBox()->text(), "");
 
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
   h.clock.Advance(65);
   h.frontEnd.Tick();
   EXPECT_EQ(h.main().timeBox()->text(), " 00:01:05");
@@ -126,7 +119,7 @@ TEST(QtMainWindow, TheTimerRefreshesTheTimeBoxOnlyDuringAGame) {
 TEST(QtMainWindow, TheRunningTimerShowsEachNewSecondInTheTimeBox) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
   const auto shows = [&h](const char* text) {
     return QTest::qWaitFor([&h, text] { return h.main().timeBox()->text() == QLatin1String(text); }, 5000);
   };
@@ -145,9 +138,9 @@ TEST(QtMainWindow, ClicksInTheTextBoxesHandTheFocusToTileOne) {
   QtHarness h;
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command2"));  // tile 1 now stands in row 1, column 2
+  Click(h.main().command(Command::NewGame));  // tile 1 now stands in row 1, column 2
   for (QLineEdit* box : {h.main().gameNumberBox(), h.main().timeBox()}) {
-    h.main().command("Command3")->setFocus();
+    h.main().command(Command::GiveUp)->setFocus();
     Click(box);
     EXPECT_EQ(h.main().focusWidget(), h.main().tile(1)) << box->objectName().toStdString();
   }
@@ -167,9 +160,9 @@ TEST(QtMainWindow, TabMovesFromTheGameNumberBoxToTheBoard) {
   EXPECT_EQ(QApplication::focusWidget(), h.main().tile(13)) << "the invisible blank is passed over";
   h.main().tile(15)->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), h.main().command("Command2")) << "disabled commands are passed over";
+  EXPECT_EQ(QApplication::focusWidget(), h.main().command(Command::NewGame)) << "disabled commands are passed over";
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), h.main().command("Command6"));
+  EXPECT_EQ(QApplication::focusWidget(), h.main().command(Command::Reload));
 }
 
 TEST(QtMainWindow, ArrowKeysSlideTilesSpaceClicksTheFocusedTileTextBoxesKeepTheirArrows) {
@@ -178,7 +171,7 @@ TEST(QtMainWindow, ArrowKeysSlideTilesSpaceClicksTheFocusedTileTextBoxesKeepThei
   ASSERT_TRUE(h.frontEnd.Start());
   h.main().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&h.main()));
-  Click(h.main().command("Command2"));
+  Click(h.main().command(Command::NewGame));
   h.main().tile(1)->setFocus();
 
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);  // 8 slides left
@@ -220,10 +213,10 @@ TEST(QtMainWindow, TypingInTheGameNumberBoxKeepsTheCursor) {
   ASSERT_TRUE(h.frontEnd.Start());
   QLineEdit* box = h.main().gameNumberBox();
   QTest::keyClicks(box, "12345");
-  EXPECT_EQ(h.program.mainWindow().Text1, "12345");
+  EXPECT_EQ(h.program.mainWindow().gameNumberText, "12345");
   box->setCursorPosition(2);
   QTest::keyClicks(box, "9");
-  EXPECT_EQ(h.program.mainWindow().Text1, "129345");
+  EXPECT_EQ(h.program.mainWindow().gameNumberText, "129345");
   h.frontEnd.Tick();  // a redraw
   EXPECT_EQ(box->text(), "129345");
   EXPECT_EQ(box->cursorPosition(), 3);
@@ -255,8 +248,8 @@ TEST(QtMainWindow, CtrlNIsNewGameAndEnterInTheGameNumberBoxReplayEachOnlyWhenIts
   EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3)) << "neither dealt nor replayed";
 
   // Between games Enter in the box replays the game, as "Replay Last Game" does.
-  Click(h.main().command("Command3"));
-  ASSERT_TRUE(h.main().command("Command8")->isEnabled());
+  Click(h.main().command(Command::GiveUp));
+  ASSERT_TRUE(h.main().command(Command::Replay)->isEnabled());
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_TRUE(h.program.state().GameInProgress);
   EXPECT_EQ(h.main().tile(9)->pos(), CellAt(h.main(), 1, 1)) << "the deal, not the home position";
@@ -278,7 +271,7 @@ TEST(QtMainWindow, ClosingTheMainWindowClosesEverythingAndEndsTheProgram) {
   QtHarness h;
   h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command4"));
+  Click(h.main().command(Command::HallOfFame));
   ASSERT_TRUE(h.fame().isVisible());
   Click(h.fame().returnButton());
 

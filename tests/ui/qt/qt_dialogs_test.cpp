@@ -46,7 +46,8 @@ struct QtDialogsHarness {
   qt::QtDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   MemoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, draws};
+  ScriptedShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, draws, shortest};
   Program program{services};
   qt::QtFrontEnd frontEnd{program, &dialogs, nullptr};
 };
@@ -55,11 +56,11 @@ TEST(QtDialogs, AMessageBoxHasItsTitleTextAndOnlyAnOkButtonOverTheWindowThatIsUp
   QtDialogsHarness h;
   h.files.files["quarvel.dat"] = kSolvedHomeFile;
   ASSERT_TRUE(h.frontEnd.Start());
-  QTest::mouseClick(h.frontEnd.mainWindow().command("Command2"), Qt::LeftButton);
+  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::NewGame), Qt::LeftButton);
 
   SeenBox seen;
   ModalResponder responder({ReadAndClose(seen)});
-  QTest::mouseClick(h.frontEnd.mainWindow().command("Command7"), Qt::LeftButton);  // Save Game #
+  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::Save), Qt::LeftButton);
   ASSERT_EQ(responder.handled(), 1);
   EXPECT_EQ(seen.title, "Success!");
   EXPECT_EQ(seen.text, "Game # successfully saved.");
@@ -72,7 +73,7 @@ TEST(QtDialogs, TicksWhileABoxHoldsAHandlerAreDropped) {
   QtDialogsHarness h;
   h.files.files["quarvel.dat"] = kSolvedHomeFile;
   ASSERT_TRUE(h.frontEnd.Start());
-  QTest::mouseClick(h.frontEnd.mainWindow().command("Command2"), Qt::LeftButton);
+  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::NewGame), Qt::LeftButton);
   QLineEdit* time = h.frontEnd.mainWindow().timeBox();
 
   QString duringBox = "unset";
@@ -82,7 +83,7 @@ TEST(QtDialogs, TicksWhileABoxHoldsAHandlerAreDropped) {
     duringBox = time->text();
     dialog.accept();
   }});
-  QTest::mouseClick(h.frontEnd.mainWindow().command("Command7"), Qt::LeftButton);  // "Success!" box
+  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::Save), Qt::LeftButton);  // "Success!" box
   ASSERT_EQ(responder.handled(), 1);
   EXPECT_EQ(duringBox, "");
   h.frontEnd.Tick();
@@ -104,7 +105,7 @@ TEST(QtDialogs, AFailureIsShownOverTheWindowAlreadyUp) {
     mainUpDuringBox = h.frontEnd.mainWindow().isVisible();
     ReadAndClose(seen)(dialog);
   }});
-  QTest::mouseClick(h.frontEnd.mainWindow().command("Command4"), Qt::LeftButton);
+  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::HallOfFame), Qt::LeftButton);
   ASSERT_EQ(responder.handled(), 1);
   EXPECT_EQ(seen.title, "Error!");
   EXPECT_NE(seen.text.find("Fame.dat"), std::string::npos) << seen.text;

@@ -13,6 +13,7 @@
 #include "support/harness.h"
 #include "ui/qt/front_end.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_shortest_solutions.h"
 #include "ui/qt/qt_window_system.h"
 
 namespace quarvel::testing {
@@ -25,9 +26,10 @@ struct QtHarness {
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;
   MemoryFileStore files;
-  Services services{clock, dialogs, windowSystem, files, draws};
+  qt::QtShortestSolutions shortest;
+  Services services{clock, dialogs, windowSystem, files, draws, shortest};
   Program program{services};
-  qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem};
+  qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem, &shortest};
   int closedCalls = 0;
 
   QtHarness() {

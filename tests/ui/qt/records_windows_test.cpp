@@ -18,6 +18,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ui/main_window_layout.h"
 #include "ui/qt/qt_harness.h"
 
 namespace quarvel::testing {
@@ -38,7 +39,7 @@ TEST(QtHallOfFameWindow, ListsTheFileAndReturnsToTheMainWindow) {
       "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
       "\"Bartholomew Xy\",\"10461394943999\",0.041655092592592594,\"Dec 31, 2025\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command4"));
+  Click(h.main().command(Command::HallOfFame));
   ExpectOnlyUp(h, h.fame());
   EXPECT_EQ(h.fame().listingBox()->toPlainText().toStdString(),
             "Name           Game #           Time       Date\n"
@@ -51,7 +52,7 @@ TEST(QtHallOfFameWindow, ListsTheFileAndReturnsToTheMainWindow) {
 
   // A new entry since the last showing is listed; the listing is not doubled.
   h.files.files["Fame.dat"] = "\"Cy\",\"7\",0.00008101851851851852,\"Jan 02, 2026\"\r\n";
-  Click(h.main().command("Command4"));
+  Click(h.main().command(Command::HallOfFame));
   EXPECT_EQ(h.fame().listingBox()->toPlainText().toStdString(),
             "Name           Game #           Time       Date\n"
             "\n"
@@ -68,7 +69,7 @@ TEST(QtHallOfFameWindow, EveryRowReadsLeftToRightInItsColumnsWhateverTheName) {
       "\"\u05D3\u05D5\u05D3 12\",\"31\",0.0002,\"Dec 08, 2026\"\r\n"
       "\"Bob \U0001F600\",\"5\",0.0003,\"Dec 09, 2026\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command4"));
+  Click(h.main().command(Command::HallOfFame));
   const QTextDocument& listing = *h.fame().listingBox()->document();
   ASSERT_EQ(listing.blockCount(), 6);
   for (int row = 2; row < 5; ++row) {
@@ -91,7 +92,7 @@ TEST(QtHallOfFameWindow, IsCentredWhenLoadedAndKeepsItsPlaceWhenOnlyHidden) {
   QtHarness h;
   h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command4"));
+  Click(h.main().command(Command::HallOfFame));
   const QRect screen = h.fame().screen()->geometry();
   const QRect frame = h.fame().frameGeometry();
   EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
@@ -99,11 +100,11 @@ TEST(QtHallOfFameWindow, IsCentredWhenLoadedAndKeepsItsPlaceWhenOnlyHidden) {
 
   h.fame().move(10, 20);  // the player moves it
   Click(h.fame().returnButton());
-  Click(h.main().command("Command4"));
+  Click(h.main().command(Command::HallOfFame));
   EXPECT_EQ(h.fame().pos(), QPoint(10, 20)) << "hidden, not unloaded: no new centring";
 
   h.fame().close();
-  Click(h.main().command("Command4"));
+  Click(h.main().command(Command::HallOfFame));
   EXPECT_LE(std::abs(h.fame().frameGeometry().center().x() - screen.center().x()), 1) << "loaded again";
 }
 
@@ -111,7 +112,7 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   QtHarness h;
   h.files.files["saved.dat"] = "0\r\n5252855902758\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   ExpectOnlyUp(h, h.reload());
   QComboBox* combo = h.reload().combo();
   ASSERT_EQ(combo->count(), 2);
@@ -137,15 +138,18 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   ExpectOnlyUp(h, h.main());
   EXPECT_TRUE(h.program.state().GameInProgress);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
-  EXPECT_FALSE(h.main().command("Command6")->isEnabled());
-  EXPECT_FALSE(h.main().command("Command7")->isEnabled());
-  EXPECT_TRUE(h.main().command("Command3")->isEnabled());
+  EXPECT_FALSE(h.main().command(Command::Reload)->isEnabled());
+  EXPECT_FALSE(h.main().command(Command::Save)->isEnabled());
+  EXPECT_TRUE(h.main().command(Command::GiveUp)->isEnabled());
   // That game was dealt as 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8; rebuilt from its
   // number, the blank comes back in the last cell and tile 8 beside it.
-  const auto at = [&](int leftTwips, int topTwips) { return h.main().ToPixels(leftTwips, topTwips); };
-  EXPECT_EQ(h.main().tile(9)->pos(), at(1812, 3072));
-  EXPECT_EQ(h.main().tile(8)->pos(), at(3012, 4872));
-  EXPECT_EQ(h.main().tile(0)->pos(), at(3612, 4872));
+  const auto at = [&](int row, int column) {
+    const TwipsRect cell = layout::CellRect(CellAt(row, column));
+    return h.main().ToPixels(cell.Left, cell.Top);
+  };
+  EXPECT_EQ(h.main().tile(9)->pos(), at(1, 1));
+  EXPECT_EQ(h.main().tile(8)->pos(), at(4, 3));
+  EXPECT_EQ(h.main().tile(0)->pos(), at(4, 4));
 }
 
 // The arrow keys and the wheel over the closed box move the selection and start nothing;
@@ -162,7 +166,7 @@ TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListP
     QtHarness h;
     h.files.files["saved.dat"] = "0\r\n12\r\n5252855902758\r\n";
     ASSERT_TRUE(h.frontEnd.Start());
-    Click(h.main().command("Command6"));
+    Click(h.main().command(Command::Reload));
     ASSERT_TRUE(h.Active(h.reload()));
     QComboBox* combo = h.reload().combo();
     QAbstractItemView& list = *combo->view();
@@ -194,7 +198,7 @@ TEST(QtReloadWindow, EnterPicksTheListedEntryTypedInTheBox) {
   QtHarness h;
   h.files.files["saved.dat"] = "0\r\n5252855902758\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   QComboBox* combo = h.reload().combo();
   combo->setFocus();
   QTest::keyClicks(combo->lineEdit(), "5252855902758");
@@ -202,7 +206,8 @@ TEST(QtReloadWindow, EnterPicksTheListedEntryTypedInTheBox) {
   ExpectOnlyUp(h, h.main());
   EXPECT_TRUE(h.program.state().GameInProgress);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
-  EXPECT_EQ(h.main().tile(8)->pos(), h.main().ToPixels(3012, 4872)) << "that game, rebuilt from its number";
+  const TwipsRect cell = layout::CellRect(CellAt(4, 3));
+  EXPECT_EQ(h.main().tile(8)->pos(), h.main().ToPixels(cell.Left, cell.Top)) << "that game, rebuilt from its number";
 }
 
 TEST(QtRecordsWindows, EscapeLeavesBothAndEnterLeavesTheHallOfFameAsTheReturnButtonDoes) {
@@ -217,14 +222,14 @@ TEST(QtRecordsWindows, EscapeLeavesBothAndEnterLeavesTheHallOfFameAsTheReturnBut
       {h.fame().listingBox(), Qt::Key_Return},
       {h.fame().returnButton(), Qt::KeypadModifier | Qt::Key_Enter}};
   for (const auto& [target, key] : fameKeys) {
-    Click(h.main().command("Command4"));
+    Click(h.main().command(Command::HallOfFame));
     ASSERT_TRUE(h.Active(h.fame()));
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
     ExpectOnlyUp(h, h.main());
     EXPECT_TRUE(h.program.windows().hallOfFameLoaded) << "hidden, as by the button, not unloaded";
   }
 
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   ASSERT_TRUE(h.Active(h.reload()));
   h.reload().combo()->setFocus();
   QTest::keyClicks(h.reload().combo(), "12");
@@ -234,7 +239,7 @@ TEST(QtRecordsWindows, EscapeLeavesBothAndEnterLeavesTheHallOfFameAsTheReturnBut
   EXPECT_FALSE(h.program.state().GameInProgress) << "the typed entry is not picked";
 
   // Enter means nothing in the Reload Game window outside its box.
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   QTest::keyClick(h.reload().returnButton(), Qt::Key_Return);
   ExpectOnlyUp(h, h.reload());
 }
@@ -243,14 +248,14 @@ TEST(QtReloadWindow, ReturnAndCloseBoxLeaveTheGameAloneAndTheListIsReadAfresh) {
   QtHarness h;
   h.files.files["saved.dat"] = "12\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   h.reload().combo()->setEditText("typed");
   Click(h.reload().returnButton());
   ExpectOnlyUp(h, h.main());
   EXPECT_FALSE(h.program.state().GameInProgress);
 
   h.files.files["saved.dat"] = "12\r\n12\r\n345\r\n";
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   EXPECT_EQ(h.reload().combo()->count(), 3);
   EXPECT_EQ(h.reload().combo()->currentText(), "") << "emptied at every activation";
 
@@ -261,14 +266,14 @@ TEST(QtReloadWindow, ReturnAndCloseBoxLeaveTheGameAloneAndTheListIsReadAfresh) {
   h.reload().close();
   ExpectOnlyUp(h, h.main());
   EXPECT_EQ(h.program.windows().reloadLoaded, false);
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   EXPECT_EQ(h.reload().combo()->currentText(), "");
 }
 
 TEST(QtReloadWindow, NothingSavedIsRefusedWithTheMainWindowStayingUp) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command("Command6"));
+  Click(h.main().command(Command::Reload));
   ExpectOnlyUp(h, h.main());
   EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|No games have yet been saved."}));
 }

@@ -102,15 +102,16 @@ TEST_F(Translated, EveryCaptionLabelAndFameLineFitsItsControlWithEveryGlyph) {
 // whole sentences. Run for German and French.
 TEST_F(Translated, SentencesWithNumbersReadWhole) {
   GameState won;
-  won.GamesBegun = 1;
-  won.MovesMade = 52;
-  won.WonByPlayer = true;
+  won.gamesBegun = 1;
+  won.movesMade = 52;
+  won.wonByPlayer = true;
+  won.shortestLength = 48;
   const std::vector<std::string> shown{CongratulationText({0, 2, 5}),
                                        CongratulationText({1, 0, 1}),
                                        FailureText({FileAction::Write, "Fame.dat", FileProblem::System, EISDIR}),
                                        FailureText({FileAction::Read, "Fame.dat", FileProblem::TooLarge, 0, 1000}),
                                        FailureText({FileAction::Replace, "saved.dat", FileProblem::System, EXDEV}),
-                                       ShortestSolutionNote(won, 48)};
+                                       ShortestSolutionNote(won)};
   const std::map<std::string, std::vector<std::string>> sentences{
       {"de",
        {"Herzlichen Glückwunsch! Ihre Zeit: 2 Minuten und 5 Sekunden.",

@@ -26,21 +26,21 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
     testing::Harness h;
     SolverGame state;
     MainWindowState window;
-    StartPosition position = ShuffleStartPosition(random);
+    Position position = ShuffleStartPosition(random);
     MakeSolvable(position);
     LayOutBoard(state.board, position);
     BeginGame(state, h.services);
-    window.commands.SetGameInProgress(/*saveEnabled=*/true);
-    const Commands during = window.commands;
+    window.enabled.SetGameInProgress(/*saveEnabled=*/true);
+    const EnabledCommands during = window.enabled;
 
     int presses = 0;
     while (state.GameInProgress && presses < kPressCap) {
-      const BoardTable before = state.board.table;
+      const Position before = state.board.position;
       const SolverState was = state.solver;
       const int target = FirstMisplacedTile(before);
       ShowMe(state, window, h.services);
       ++presses;
-      const int moved = MovedTile(before, state.board.table);
+      const int moved = MovedTile(before, state.board.position);
       ASSERT_GE(moved, 0) << "deal " << deal << " press " << presses;
       const bool scanned = !was.RowEndRotation && !was.RingMode;
       const bool homing = scanned && !state.solver.RowEndRotation && !state.solver.RingMode;
@@ -48,9 +48,7 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
         ASSERT_GE(moved, target) << "deal " << deal << " press " << presses;
       }
       ASSERT_FALSE(state.solver.RowEndRotation && state.solver.RingMode);
-      ASSERT_EQ(state.GameInProgress, !IsSolved(state.board.table, state.home));
-      for (std::size_t tile = 0; tile < 16; ++tile)
-        ASSERT_EQ(state.board.buttons[tile], CellOrigin(state.board.table[tile].Row, state.board.table[tile].Column));
+      ASSERT_EQ(state.GameInProgress, !IsSolved(state.board.position, state.home));
     }
 
     if (state.GameInProgress) {
@@ -62,15 +60,15 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
     }
     ++finished;
     EXPECT_EQ(h.dialogs.transcript, std::vector<std::string>{kGameOverShown}) << "deal " << deal;
-    Commands after = during;
-    after.NewGame = after.Reload = after.Replay = true;
-    after.GiveUp = after.ShowMe = false;
-    EXPECT_EQ(window.commands, after);
+    EnabledCommands after = during;
+    after.newGame = after.reload = after.replay = true;
+    after.giveUp = after.showMe = false;
+    EXPECT_EQ(window.enabled, after);
     EXPECT_FALSE(state.SolverUsed);
     EXPECT_FALSE(state.solver.RingMode);
     EXPECT_FALSE(state.solver.RowEndRotation);
     EXPECT_EQ(state.solver.SolverLastMove, BlankMove::None);
-    EXPECT_EQ(window.Text3, "");
+    EXPECT_EQ(window.clockText, "");
   }
   EXPECT_EQ(finished + stalled, kDeals);
   EXPECT_GT(finished, 0);

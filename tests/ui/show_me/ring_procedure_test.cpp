@@ -20,22 +20,21 @@ std::vector<int> PressTimes(SolverBench& bench, int presses) {
 }
 
 TEST(RingProcedure, TheRingStepsCarryTheBlankRoundRowsThreeAndFour) {
-  const BoardTable start = testing::BoardFromRows("1 2 3 4 / 5 6 7 8 / 0 9 10 11 / 12 13 14 15").table;
+  const Board start = testing::BoardFromRows("1 2 3 4 / 5 6 7 8 / 0 9 10 11 / 12 13 14 15");
   const CellPos clockwise[] = {{3, 2}, {3, 3}, {3, 4}, {4, 4}, {4, 3}, {4, 2}, {4, 1}, {3, 1}};
   for (bool forward : {true, false}) {
-    Board board;
-    board.table = start;
+    Board board = start;
     for (int step = 0; step < 8; ++step) {
-      const int tile = forward ? ClockwiseRingTile(board.table) : CounterClockwiseRingTile(board.table);
+      const int tile = forward ? ClockwiseRingTile(board.position) : CounterClockwiseRingTile(board.position);
       ASSERT_TRUE(MoveTile(board, tile));
-      EXPECT_EQ(board.table[kBlank], forward ? clockwise[step] : clockwise[(14 - step) % 8]) << step;
+      EXPECT_EQ(board.position.PlaceOf(kBlank), forward ? clockwise[step] : clockwise[(14 - step) % 8]) << step;
     }
     // A full turn shifts the seven tiles by one place round the ring.
-    EXPECT_EQ(testing::RowsOf(board.table),
+    EXPECT_EQ(testing::RowsOf(board.position),
               forward ? "1 2 3 4 / 5 6 7 8 / 0 10 11 15 / 9 12 13 14" : "1 2 3 4 / 5 6 7 8 / 0 12 9 10 / 13 14 15 11");
   }
   // A blank in row 1 or 2 counts as row 4: the named tile is not next to it.
-  const BoardTable high = testing::BoardFromRows("1 2 3 4 / 5 6 0 8 / 9 10 7 11 / 12 13 14 15").table;
+  const Position high = testing::PositionFromRows("1 2 3 4 / 5 6 0 8 / 9 10 7 11 / 12 13 14 15");
   EXPECT_EQ(ClockwiseRingTile(high), 13);
   EXPECT_EQ(CounterClockwiseRingTile(high), 15);
 }

@@ -12,19 +12,15 @@
 
 namespace quarvel::testing {
 
-// The tile that moved between two tables: 0 when none did, -1 when the change is not
-// one tile exchanged with the blank.
-inline int MovedTile(const BoardTable& before, const BoardTable& after) {
-  int moved = 0;
+// The tile that moved between two positions: 0 when none did, -1 when the change is not
+// one tile slid into the empty cell.
+inline int MovedTile(const Position& before, const Position& after) {
+  if (before == after) return 0;
   for (int tile = 1; tile <= 15; ++tile) {
-    if (before[static_cast<std::size_t>(tile)] == after[static_cast<std::size_t>(tile)]) continue;
-    if (moved != 0) return -1;
-    moved = tile;
+    Position slid = before;
+    if (slid.Slide(tile) && slid == after) return tile;
   }
-  if (moved == 0) return before[kBlank] == after[kBlank] ? 0 : -1;
-  const auto index = static_cast<std::size_t>(moved);
-  const bool exchanged = after[index] == before[kBlank] && after[kBlank] == before[index];
-  return exchanged ? moved : -1;
+  return -1;
 }
 
 struct SolverBench {
@@ -35,20 +31,20 @@ struct SolverBench {
   explicit SolverBench(const std::string& rows, BlankMove lastMove = BlankMove::None) {
     state.board = BoardFromRows(rows);
     state.GameInProgress = true;
-    window.commands.SetGameInProgress(/*saveEnabled=*/true);
-    window.commands.HallOfFame = false;
-    window.Text3 = " 00:00:07";
+    window.enabled.SetGameInProgress(/*saveEnabled=*/true);
+    window.enabled.hallOfFame = false;
+    window.clockText = " 00:00:07";
     state.solver.SolverLastMove = lastMove;
   }
 
   // Presses "Show Me!" once; returns the tile that moved as MovedTile does.
   int Press() {
-    const BoardTable before = state.board.table;
+    const Position before = state.board.position;
     ShowMe(state, window, harness.services);
-    return MovedTile(before, state.board.table);
+    return MovedTile(before, state.board.position);
   }
 
-  std::string Rows() const { return RowsOf(state.board.table); }
+  std::string Rows() const { return RowsOf(state.board.position); }
   const SolverState& solver() const { return state.solver; }
   const std::vector<std::string>& shown() const { return harness.dialogs.transcript; }
 };

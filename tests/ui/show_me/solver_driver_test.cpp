@@ -17,10 +17,10 @@ TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMo
   SolverBench bench("1 2 3 4 / 5 6 7 0 / 9 10 8 11 / 12 13 14 15", BlankMove::Up);
   const std::string start = bench.Rows();
   for (int press = 1; press <= 5; ++press) {
-    bench.window.Text3 = " 00:01:00";
+    bench.window.clockText = " 00:01:00";
     EXPECT_EQ(bench.Press(), 0) << "press " << press;
     EXPECT_TRUE(bench.state.SolverUsed);
-    EXPECT_EQ(bench.window.Text3, "");
+    EXPECT_EQ(bench.window.clockText, "");
     EXPECT_TRUE(bench.solver().RingMode);
     EXPECT_EQ(bench.solver().SolverStep, 1);  // phase 2, repeated
     EXPECT_EQ(bench.solver().SolverTile, 8);
@@ -35,12 +35,12 @@ TEST(ShowMe, WithAllTilesHomeOnlyMarksTheGameAndEmptiesTheTimeBox) {
   SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0", BlankMove::Right);
   bench.state.solver.SolverStep = 5;
   bench.state.solver.SolverTile = 7;
-  const Commands commands = bench.window.commands;
+  const EnabledCommands commands = bench.window.enabled;
   EXPECT_EQ(bench.Press(), 0);
   EXPECT_TRUE(bench.state.SolverUsed);
-  EXPECT_EQ(bench.window.Text3, "");
+  EXPECT_EQ(bench.window.clockText, "");
   EXPECT_TRUE(bench.state.GameInProgress);
-  EXPECT_EQ(bench.window.commands, commands);
+  EXPECT_EQ(bench.window.enabled, commands);
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverStep, 5);
@@ -102,20 +102,20 @@ TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
   EXPECT_EQ(bench.Press(), 15);
   EXPECT_FALSE(bench.state.GameInProgress);
   EXPECT_FALSE(bench.state.SolverUsed);
-  EXPECT_EQ(bench.window.Text3, "");
+  EXPECT_EQ(bench.window.clockText, "");
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.solver().SolverStep, 7);
   EXPECT_EQ(bench.solver().SolverTile, 5);
-  const Commands expected{.NewGame = true,
-                          .GiveUp = false,
-                          .HallOfFame = false,
-                          .ShowMe = false,
-                          .Reload = true,
-                          .Save = true,
-                          .Replay = true};
-  EXPECT_EQ(bench.window.commands, expected);  // Save and Hall of Fame untouched
+  const EnabledCommands expected{.newGame = true,
+                                 .giveUp = false,
+                                 .hallOfFame = false,
+                                 .showMe = false,
+                                 .reload = true,
+                                 .save = true,
+                                 .replay = true};
+  EXPECT_EQ(bench.window.enabled, expected);  // Save and Hall of Fame untouched
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
 
   SolverBench unsolved("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
@@ -127,14 +127,14 @@ TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
 TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
   {  // scan mode: the approach's last direction is forgotten
     SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12", BlankMove::Left);
-    ClickTile(bench.state, bench.window, bench.harness.services, 1);  // cannot move
+    SlideClickedTile(bench.state, bench.window, bench.harness.services, 1);  // cannot move
     EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   }
   {  // row-end rotation abandoned after three moves, by a click that moves nothing
     SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15");
     for (int press = 0; press < 3; ++press) bench.Press();
     ASSERT_EQ(bench.Rows(), "0 2 3 9 / 1 5 6 4 / 7 8 10 11 / 12 13 14 15");
-    ClickTile(bench.state, bench.window, bench.harness.services, 15);
+    SlideClickedTile(bench.state, bench.window, bench.harness.services, 15);
     EXPECT_FALSE(bench.solver().RowEndRotation);
     EXPECT_EQ(bench.solver().SolverStep, 3);
     EXPECT_EQ(bench.Press(), 1);  // tile 1 homed, where the rotation would have moved 2
@@ -145,7 +145,7 @@ TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
     bench.Press();
     ASSERT_TRUE(bench.solver().RingMode);
     ASSERT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 0 10 11 12 / 9 15 13 14");
-    ClickTile(bench.state, bench.window, bench.harness.services, 9);
+    SlideClickedTile(bench.state, bench.window, bench.harness.services, 9);
     EXPECT_FALSE(bench.solver().RingMode);
     EXPECT_EQ(bench.solver().SolverStep, 3);
     EXPECT_EQ(bench.solver().SolverTile, 13);
@@ -166,7 +166,7 @@ TEST(ShowMe, GiveUpDuringAManoeuvreClearsItButKeepsStepAndTile) {
   EXPECT_EQ(bench.solver().SolverStep, 5);
   EXPECT_EQ(bench.solver().SolverTile, 4);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
-  ClickTile(bench.state, bench.window, bench.harness.services, 12);
+  SlideClickedTile(bench.state, bench.window, bench.harness.services, 12);
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
 }
 
@@ -181,17 +181,17 @@ TEST(ShowMe, ThroughTheMainWindowTheClockStaysSilentAndTheEndDisablesShowMe) {
   ASSERT_TRUE(h.program.ClickTile(12));  // one move away from solved, by hand
   h.clock.Advance(3);
   h.program.Tick();
-  ASSERT_EQ(h.window().Text3, " 00:00:03");
+  ASSERT_EQ(h.window().clockText, " 00:00:03");
 
   ASSERT_TRUE(h.program.ClickShowMe());  // 12 goes back down: solved by the solver
   EXPECT_FALSE(h.state().GameInProgress);
-  EXPECT_EQ(h.window().Text3, "");
+  EXPECT_EQ(h.window().clockText, "");
   EXPECT_EQ(h.dialogs.transcript.back(), kGameOverShown);
   EXPECT_FALSE(h.program.ClickShowMe());
   EXPECT_FALSE(h.program.ClickGiveUp());
   h.clock.Advance(5);
   h.program.Tick();
-  EXPECT_EQ(h.window().Text3, "");
+  EXPECT_EQ(h.window().clockText, "");
 }
 
 }  // namespace

@@ -72,8 +72,8 @@ TEST(StepBlankToward, TriesTheCandidatesInTheOrderOfTheBlanksPosition) {
   };
   for (const Case& c : cases) {
     SolverBench bench(c.rows, c.lastMove);
-    const CellPos blank = bench.state.board.table[kBlank];
-    const BoardTable before = bench.state.board.table;
+    const CellPos blank = bench.state.board.position.PlaceOf(kBlank);
+    const Position before = bench.state.board.position;
     const bool moved = StepBlankToward(bench.state, blank.Row, blank.Column, c.targetRow, c.targetColumn, c.bound);
     const std::string where = std::string(c.rows) + " toward " + std::to_string(c.targetRow) + "," +
                               std::to_string(c.targetColumn) + " bound " + std::to_string(c.bound) + " after " +
@@ -81,17 +81,17 @@ TEST(StepBlankToward, TriesTheCandidatesInTheOrderOfTheBlanksPosition) {
     EXPECT_EQ(moved, c.expected != BlankMove::None) << where;
     EXPECT_EQ(bench.solver().SolverLastMove, moved ? c.expected : c.lastMove) << where;
     if (!moved) {
-      EXPECT_EQ(bench.state.board.table, before) << where;
+      EXPECT_EQ(bench.state.board.position, before) << where;
       continue;
     }
-    const CellPos now = bench.state.board.table[kBlank];
+    const CellPos now = bench.state.board.position.PlaceOf(kBlank);
     const int dr = now.Row - blank.Row, dc = now.Column - blank.Column;
     const BlankMove went = dc < 0   ? BlankMove::Left
                            : dc > 0 ? BlankMove::Right
                            : dr < 0 ? BlankMove::Up
                                     : BlankMove::Down;
     EXPECT_EQ(went, c.expected) << where;
-    EXPECT_GT(testing::MovedTile(before, bench.state.board.table), c.bound) << where;
+    EXPECT_GT(testing::MovedTile(before, bench.state.board.position), c.bound) << where;
   }
 }
 
@@ -120,11 +120,11 @@ TEST(HomeTileStep, AStalledApproachHandsThePressToTheRingProcedure) {
     EXPECT_EQ(bench.solver().SolverTile, 2);
     EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Up);
     // From now on the blank only travels round rows 3 and 4; tile 2 never moves.
-    CellPos previous = bench.state.board.table[kBlank];
+    CellPos previous = bench.state.board.position.PlaceOf(kBlank);
     for (int press = 2; press <= 200; ++press) {
       const int moved = bench.Press();
       ASSERT_GE(moved, 9) << "press " << press;
-      const CellPos blank = bench.state.board.table[kBlank];
+      const CellPos blank = bench.state.board.position.PlaceOf(kBlank);
       ASSERT_GE(blank.Row, 3);
       // clockwise: right along row 3, down column 4, left along row 4, up column 1
       const bool clockwise = (previous.Row == 3 && previous.Column < 4 && blank.Column == previous.Column + 1) ||

@@ -1,9 +1,9 @@
-#include "core/board.h"
+#include "core/position.h"
 
 #include <gtest/gtest.h>
 
+#include "core/board.h"
 #include "core/home_positions_file.h"
-#include "core/tile_placement.h"
 #include "support/board_text.h"
 #include "support/harness.h"
 
@@ -11,6 +11,7 @@ namespace quarvel {
 namespace {
 
 using testing::BoardFromRows;
+using testing::PositionFromRows;
 using testing::RowsOf;
 
 TEST(MoveTile, InTheHomeLayoutOnly12And15CanMove) {
@@ -21,9 +22,9 @@ TEST(MoveTile, InTheHomeLayoutOnly12And15CanMove) {
   }
   Board board;
   MoveTile(board, 12);
-  EXPECT_EQ(RowsOf(board.table), "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12");
-  EXPECT_EQ(board.buttons[12], CellOrigin(4, 4));
-  EXPECT_EQ(board.buttons[0], CellOrigin(3, 4));
+  EXPECT_EQ(RowsOf(board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12");
+  EXPECT_EQ(ButtonCell(board, 12), 15);
+  EXPECT_EQ(ButtonCell(board, kBlank), 11);
 }
 
 TEST(MoveTile, RefusesDistantDiagonalAndBlankAndMovesBackAndForth) {
@@ -34,39 +35,51 @@ TEST(MoveTile, RefusesDistantDiagonalAndBlankAndMovesBackAndForth) {
   EXPECT_FALSE(MoveTile(board, 0));
   EXPECT_FALSE(MoveTile(board, 16));
   EXPECT_FALSE(MoveTile(board, -1));
-  EXPECT_EQ(board.table, before.table);
-  EXPECT_EQ(board.buttons, before.buttons);
+  EXPECT_EQ(board.position, before.position);
   ASSERT_TRUE(MoveTile(board, 13));
   ASSERT_TRUE(MoveTile(board, 13));
-  EXPECT_EQ(board.table, before.table);
-  EXPECT_EQ(board.buttons, before.buttons);
-}
-
-TEST(MoveTile, ButtonsFollowTheTableOverManyMoves) {
-  Board board;
-  unsigned seed = 7;
-  for (int i = 0; i < 5000; ++i) {
-    seed = seed * 1103515245u + 12345u;
-    MoveTile(board, static_cast<int>(seed >> 16) % 16);
-    for (int tile = 0; tile < 16; ++tile) {
-      const CellPos at = board.table[static_cast<std::size_t>(tile)];
-      ASSERT_EQ(board.buttons[static_cast<std::size_t>(tile)], CellOrigin(at.Row, at.Column));
-    }
-  }
+  EXPECT_EQ(board.position, before.position);
 }
 
 TEST(IsSolved, OnlyTheHomeLayout) {
-  const BoardTable home = SolvedLayout();
+  const Position home;
   EXPECT_TRUE(IsSolved(home, home));
-  EXPECT_FALSE(IsSolved(BoardFromRows("2 1 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0").table, home));
-  EXPECT_FALSE(IsSolved(BoardFromRows("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15").table, home));
-  EXPECT_FALSE(IsSolved(BoardFromRows("0 1 2 3 / 4 5 6 7 / 8 9 10 11 / 12 13 14 15").table, home));
+  EXPECT_FALSE(IsSolved(PositionFromRows("2 1 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0"), home));
+  EXPECT_FALSE(IsSolved(PositionFromRows("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15"), home));
+  EXPECT_FALSE(IsSolved(PositionFromRows("0 1 2 3 / 4 5 6 7 / 8 9 10 11 / 12 13 14 15"), home));
+}
+
+// Which positions reach the goal, checked against positions of known parity; a mirrored
+// position reaches it exactly when the position does.
+TEST(Position, SolvabilityTheReflectionAndPermutations) {
+  const struct {
+    const char* rows;
+    bool solvable;
+  } cases[] = {
+      {testing::kSolved, true},
+      {"1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 15 14 0", false},  // two tiles exchanged
+      {"1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12", true},   // one slide up
+      {"0 1 2 3 / 4 5 6 7 / 8 9 10 11 / 12 13 14 15", false},
+      {"0 12 9 13 / 15 11 10 14 / 3 7 2 5 / 4 8 6 1", true},   // 80 moves from the goal
+      {"15 14 13 12 / 11 10 9 8 / 7 6 5 4 / 3 2 1 0", false},  // 105 inversions
+  };
+  for (const auto& c : cases) {
+    const Position position = PositionFromRows(c.rows);
+    EXPECT_EQ(position.IsSolvable(), c.solvable) << c.rows;
+    EXPECT_EQ(position.Reflected().IsSolvable(), c.solvable) << c.rows;
+    EXPECT_EQ(position.Reflected().Reflected(), position) << c.rows;
+  }
+  EXPECT_EQ(RowsOf(PositionFromRows("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12").Reflected()),
+            "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  Position::Cells twice = Position().cells();
+  twice[0] = 2;
+  EXPECT_FALSE(Position::FromCells(twice));
 }
 
 TEST(HomePositionsFile, ReadsTheShippedFileAndItsVariants) {
   const auto shipped = ParseHomePositions(testing::kSolvedHomeFile);
   ASSERT_TRUE(shipped);
-  EXPECT_EQ(*shipped, SolvedLayout());
+  EXPECT_EQ(*shipped, Position());
   // LF only, blanks around fields, one record per line or all on one line, trailing junk.
   EXPECT_EQ(ParseHomePositions("4,4\n1,1\n1,2\n1,3\n1,4\n2,1\n2,2\n2,3\n2,4\n3,1\n3,2\n3,3\n3,4\n4,1\n4,2\n4,3"),
             shipped);
