@@ -35,9 +35,9 @@ std::string AskWinnerName(Dialogs& dialogs) {
 }  // namespace
 
 std::string CongratulationText(const HoursMinutesSeconds& time) {
-  // A sentence for each unit that is 0 or not, so that a language may leave a 0 out.
-  static constexpr TextId kSentences[2][2][2] = {// [hours > 0][minutes > 0][seconds > 0]
-                                                 {{TextId::WinningTimeNoTime, TextId::WinningTimeSecondsOnly},
+  // A sentence for each unit that is 0 or not, so that a language may leave a 0 out;
+  // indexed [hours > 0][minutes > 0][seconds > 0].
+  static constexpr TextId kSentences[2][2][2] = {{{TextId::WinningTimeNoTime, TextId::WinningTimeSecondsOnly},
                                                   {TextId::WinningTimeMinutesOnly, TextId::WinningTimeUnderAnHour}},
                                                  {{TextId::WinningTimeHoursOnly, TextId::WinningTimeNoMinutes},
                                                   {TextId::WinningTimeNoSeconds, TextId::WinningTime}}};

@@ -1,7 +1,7 @@
 #pragma once
 // A window described as plain data: its caption and size, and every control's kind,
-// caption (a text's identity), place in twips, font, colours, alignment and tab order. The Qt windows are
-// built from these tables; the logic tests check them without a display.
+// caption (a text's identity), place in twips, font, colours, alignment and tab order. The
+// Qt windows are built from these tables; the logic tests check them without a display.
 #include <optional>
 #include <span>
 #include <string>
