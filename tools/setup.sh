@@ -18,8 +18,9 @@ sanitized="$root/build/sanitize"
 
 # What building and playing need.
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2)
-# The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated.
-packages+=(gettext qt6-translations-l10n)
+# The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated,
+# and the Japanese and Chinese ones need a font with their characters.
+packages+=(gettext qt6-translations-l10n fonts-noto-cjk)
 # The checksum of the shortest solutions' tables.
 packages+=(libxxhash-dev)
 if [ "$mode" = test ]; then
