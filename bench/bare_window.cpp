@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <cstring>
 
+#include "ui/accessible_names.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/first_paint.h"
@@ -31,7 +32,7 @@ int main(int argc, char* argv[]) {
   if (gameFonts) window.setFont(quarvel::qt::MakeFont(form.font));
 
   for (const quarvel::layout::ControlLayout& control : form.controls) {
-    const QString caption = QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
+    const QString caption = QString::fromStdString(quarvel::CaptionOf(control));
     QWidget* widget = nullptr;
     switch (control.kind) {
       case quarvel::layout::ControlKind::Label: widget = new QLabel(caption, &window); break;

@@ -71,4 +71,15 @@ void MemoryFileStore::Remove(const std::string& name) {
   files.erase(name);
 }
 
+std::string_view ScriptedTranslator::Translate(const char* context, const char* english) {
+  const auto found = texts.find({context, english});
+  return found == texts.end() ? std::string_view{} : found->second.at(0);
+}
+
+std::string_view ScriptedTranslator::TranslateCounted(const char* context, const char* one, const char*,
+                                                      unsigned long count) {
+  const auto found = texts.find({context, one});
+  return found == texts.end() ? std::string_view{} : found->second.at(count == 1 ? 0 : 1);
+}
+
 }  // namespace quarvel

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "core/translator.h"
 #include "platform/system_clock.h"
 
 namespace quarvel {
@@ -124,6 +125,17 @@ class MemoryFileStore : public FileStore {
   void Remove(const std::string& name) override;
   std::string Folder() override { return "/memory"; }
   using FileStore::Read;
+};
+
+// Translations from a table, by context ("" for none) and English text; a counted text is
+// found by its form for one and has a form for 1 and one for every other count.
+class ScriptedTranslator : public Translator {
+ public:
+  std::map<std::pair<std::string, std::string>, std::vector<std::string>> texts;
+
+  std::string_view Translate(const char* context, const char* english) override;
+  std::string_view TranslateCounted(const char* context, const char* one, const char* many,
+                                    unsigned long count) override;
 };
 
 }  // namespace quarvel

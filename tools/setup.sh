@@ -23,12 +23,16 @@ sanitized="$root/build/sanitize"
 # What building and playing need.
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2)
 if [ "$mode" = web ]; then
-  # The page: the logic compiled to WebAssembly by emscripten, served by python3.
-  packages=(build-essential cmake emscripten libxxhash-dev python3)
+  # The page: the logic compiled to WebAssembly by emscripten, its catalogues compiled by
+  # gettext, served by python3.
+  packages=(build-essential cmake emscripten libxxhash-dev gettext python3)
+else
+  # The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated,
+  # and the Japanese and Chinese ones need a font with their characters.
+  packages+=(gettext qt6-translations-l10n fonts-noto-cjk)
+  # The checksum of the shortest solutions' tables.
+  packages+=(libxxhash-dev)
 fi
-# The checksum of the shortest solutions' tables; the translations: gettext compiles them,
-# Qt's own (the boxes' buttons) come translated.
-[ "$mode" = web ] || packages+=(libxxhash-dev gettext qt6-translations-l10n)
 if [ "$mode" = test ]; then
   # The unit, widget and benchmark libraries.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)

@@ -10,8 +10,14 @@ std::string TileAccessibleName(int tile, CellPos cell) {
   return Text(TextId::TileName, {{"tile", std::to_string(tile)}, {"row", row}, {"column", column}});
 }
 
-std::string_view AccessibleNameOf(const layout::ControlLayout& control) {
-  return control.accessibleName.empty() ? control.caption : control.accessibleName;
+std::string CaptionOf(const layout::ControlLayout& control) {
+  // QUARVEL_VERSION is the version in the top-level CMakeLists.txt's project().
+  if (control.caption) return Text(*control.caption, {{"version", QUARVEL_VERSION}});
+  return std::string(control.fixedCaption);
+}
+
+std::string AccessibleNameOf(const layout::ControlLayout& control) {
+  return control.accessibleName ? Text(*control.accessibleName) : CaptionOf(control);
 }
 
 }  // namespace quarvel

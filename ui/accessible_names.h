@@ -1,7 +1,7 @@
 #pragma once
-// What a screen reader says for the windows' controls.
+// What the windows' controls say, on the screen and to a screen reader, in the player's
+// language.
 #include <string>
-#include <string_view>
 
 #include "core/board.h"
 #include "ui/window_layout.h"
@@ -12,7 +12,11 @@ namespace quarvel {
 // blank's button says "Empty cell, row 4, column 4".
 std::string TileAccessibleName(int tile, CellPos cell);
 
+// A control's caption: its text (the version notice with the game's version), or the
+// caption that is alike in every language.
+std::string CaptionOf(const layout::ControlLayout& control);
+
 // A control's own accessible name, else its caption.
-std::string_view AccessibleNameOf(const layout::ControlLayout& control);
+std::string AccessibleNameOf(const layout::ControlLayout& control);
 
 }  // namespace quarvel

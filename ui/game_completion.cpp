@@ -35,13 +35,16 @@ std::string AskWinnerName(Dialogs& dialogs) {
 }  // namespace
 
 std::string CongratulationText(const HoursMinutesSeconds& time) {
-  std::string minutes = CountedText(TextId::Minutes, time.minutes);
-  std::string seconds = CountedText(TextId::Seconds, time.seconds);
-  if (time.hours == 0)
-    return Text(TextId::WinningTimeUnderAnHour, {{"minutes", std::move(minutes)}, {"seconds", std::move(seconds)}});
-  return Text(TextId::WinningTime, {{"hours", CountedText(TextId::Hours, time.hours)},
-                                    {"minutes", std::move(minutes)},
-                                    {"seconds", std::move(seconds)}});
+  // A sentence for each unit that is 0 or not, so that a language may leave a 0 out;
+  // indexed [hours > 0][minutes > 0][seconds > 0].
+  static constexpr TextId kSentences[2][2][2] = {{{TextId::WinningTimeNoTime, TextId::WinningTimeSecondsOnly},
+                                                  {TextId::WinningTimeMinutesOnly, TextId::WinningTimeUnderAnHour}},
+                                                 {{TextId::WinningTimeHoursOnly, TextId::WinningTimeNoMinutes},
+                                                  {TextId::WinningTimeNoSeconds, TextId::WinningTime}}};
+  return Text(kSentences[time.hours > 0][time.minutes > 0][time.seconds > 0],
+              {{"hours", CountedText(TextId::Hours, time.hours)},
+               {"minutes", CountedText(TextId::Minutes, time.minutes)},
+               {"seconds", CountedText(TextId::Seconds, time.seconds)}});
 }
 
 bool QualifiesForFame(std::int64_t hours, double timeDays, const FameSummary& fame) {

@@ -44,13 +44,14 @@ std::size_t ColumnWidth(std::size_t column) { return kFameColumnStarts[column + 
 
 std::string ShownTime(const FameEntry& entry) {
   const HoursMinutesSeconds time = SplitElapsed(0, entry.Time);
-  char clock[32];
-  std::snprintf(clock, sizeof clock, "%02dM  %02dS", time.minutes, time.seconds);
-  return clock;
+  char minutes[8], seconds[8];
+  std::snprintf(minutes, sizeof minutes, "%02d", time.minutes);
+  std::snprintf(seconds, sizeof seconds, "%02d", time.seconds);
+  return Text(TextId::FameTime, {{"minutes", minutes}, {"seconds", seconds}});
 }
 
 FameColumns HeadingColumns() {
-  return {Text(TextId::FameHeadingName), Text(TextId::GameNumberLabel), Text(TextId::FameHeadingTime),
+  return {Text(TextId::FameHeadingName), Text(TextId::FameHeadingGameNumber), Text(TextId::FameHeadingTime),
           Text(TextId::FameHeadingDate)};
 }
 

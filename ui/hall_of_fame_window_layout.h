@@ -17,18 +17,18 @@ inline constexpr FontStyle kReturnFont{"Arial", 10.2, true, false};
 // The controls as the form lists them, a line or two each.
 // clang-format off
 inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
-    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::HallOfFameButton),
+    {.name = "Label3", .kind = ControlKind::Label, .caption = TextId::HallOfFameTitle,
      .rect = {1608, 72, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
     {.name = kFameListingBox, .kind = ControlKind::ReadOnlyBox, .rect = {120, 624, 6924, 7440},
      .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true,
-     .accessibleName = English(TextId::FameListingName)},
-    {.name = kFameReturnButton, .kind = ControlKind::Button, .caption = English(TextId::ReturnButton),
+     .accessibleName = TextId::FameListingName},
+    {.name = kFameReturnButton, .kind = ControlKind::Button, .caption = TextId::ReturnButton,
      .rect = {2292, 8244, 2600, 348}, .font = kReturnFont, .tabIndex = 2, .tabStop = true},
 }};
 
 inline constexpr WindowLayout kHallOfFameWindowLayout{
-    .name = "Form2", .caption = English(TextId::GameTitle), .clientWidth = 7188, .clientHeight = 8760,
+    .name = "Form2", .caption = TextId::GameTitle, .clientWidth = 7188, .clientHeight = 8760,
     .controls = kHallOfFameWindowControls};
 
 // clang-format on

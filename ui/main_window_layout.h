@@ -35,10 +35,6 @@ inline constexpr FontStyle kCommandFont{"Arial", 7.8, true, false};
 inline constexpr FontStyle kTileFont{"Arial", 18, true, false};
 inline constexpr FontStyle kNoticeFont{"Arial", 9.6, true, false};
 
-// QUARVEL_VERSION is the version in the top-level CMakeLists.txt's project().
-inline constexpr std::string_view kVersionNotice = "V" QUARVEL_VERSION " Quarvel Orbix team";
-inline constexpr std::string_view kContactLine = English(TextId::ContactLine);
-
 // The controls as the form lists them, a line or two each.
 // clang-format off
 // Tile k's button (k = 0 for the blank), drawn on its home cell: tile k on cell k, the
@@ -48,8 +44,8 @@ constexpr ControlLayout TileLayout(int tile) {
       .name = kTileButtons,
       .index = tile,
       .kind = ControlKind::Button,
-      .caption = std::array<std::string_view, 16>{"",   "1",  "2",  "3",  "4",  "5",  "6",  "7",
-                                                  "8",  "9",  "10", "11", "12", "13", "14", "15"}
+      .fixedCaption = std::array<std::string_view, 16>{"",   "1",  "2",  "3",  "4",  "5",  "6",  "7",
+                                                       "8",  "9",  "10", "11", "12", "13", "14", "15"}
           [static_cast<std::size_t>(tile)],
       .rect = CellRect(tile == 0 ? kCellCount - 1 : tile - 1),
       .font = kTileFont,
@@ -59,40 +55,40 @@ constexpr ControlLayout TileLayout(int tile) {
   };
 }
 
-constexpr ControlLayout CommandLayout(std::string_view name, std::string_view caption, TwipsRect rect, int tab) {
+constexpr ControlLayout CommandLayout(std::string_view name, TextId caption, TwipsRect rect, int tab) {
   return {.name = name, .kind = ControlKind::Button, .caption = caption, .rect = rect, .font = kCommandFont,
           .tabIndex = tab, .tabStop = true};
 }
 
 inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
-    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::GameTitle), .rect = {1080, 72, 3936, 492},
+    {.name = "Label3", .kind = ControlKind::Label, .caption = TextId::GameTitle, .rect = {1080, 72, 3936, 492},
      .font = {"Arial", 19.8, true, true}, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 29},
-    {.name = "Label1", .kind = ControlKind::Label, .caption = English(TextId::GameNumberLabel),
+    {.name = "Label1", .kind = ControlKind::Label, .caption = TextId::GameNumberLabel,
      .rect = {96, 876, 756, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 5},
     {.name = kGameNumberBox, .kind = ControlKind::TextBox, .rect = {912, 780, 1896, 420},
      .font = {"Arial", 10.8, true, false}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 4,
-     .tabStop = true, .accessibleName = English(TextId::GameNumberBoxName)},
-    {.name = "Label2", .kind = ControlKind::Label, .caption = English(TextId::TimeTakenLabel),
+     .tabStop = true, .accessibleName = TextId::GameNumberBoxName},
+    {.name = "Label2", .kind = ControlKind::Label, .caption = TextId::TimeTakenLabel,
      .rect = {3360, 876, 1116, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 0},
     // Written by the clock only; a click hands the focus to the board.
     {.name = kClockBox, .kind = ControlKind::ReadOnlyBox, .rect = {4560, 780, 1320, 420},
      .font = {"Arial", 10.8, true, true}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 1,
-     .tabStop = true, .accessibleName = English(TextId::TimeBoxName)},
-    CommandLayout("Command2", English(TextId::NewGameButton), {180, 1560, 1824, 348}, 22),
-    CommandLayout("Command8", English(TextId::ReplayButton), {2124, 1560, 1824, 348}, 28),
-    CommandLayout("Command6", English(TextId::ReloadButton), {4092, 1560, 1824, 348}, 26),
-    CommandLayout("Command7", English(TextId::SaveButton), {2124, 2292, 1824, 348}, 27),
+     .tabStop = true, .accessibleName = TextId::TimeBoxName},
+    CommandLayout("Command2", TextId::NewGameButton, {180, 1560, 1824, 348}, 22),
+    CommandLayout("Command8", TextId::ReplayButton, {2124, 1560, 1824, 348}, 28),
+    CommandLayout("Command6", TextId::ReloadButton, {4092, 1560, 1824, 348}, 26),
+    CommandLayout("Command7", TextId::SaveButton, {2124, 2292, 1824, 348}, 27),
     {.name = "Shape1", .kind = ControlKind::Rectangle, .rect = kBoardRect, .foreground = kYellow,
-     .accessibleName = English(TextId::BoardName)},
-    CommandLayout("Command3", English(TextId::GiveUpButton), {168, 5904, 1824, 348}, 23),
-    CommandLayout("Command5", English(TextId::ShowMeButton), {2124, 5904, 1824, 348}, 25),
-    CommandLayout("Command4", English(TextId::HallOfFameButton), {4080, 5904, 1824, 348}, 24),
-    {.name = "Text4", .kind = ControlKind::ReadOnlyBox, .caption = kVersionNotice, .rect = {1452, 6456, 3250, 240},
+     .accessibleName = TextId::BoardName},
+    CommandLayout("Command3", TextId::GiveUpButton, {168, 5904, 1824, 348}, 23),
+    CommandLayout("Command5", TextId::ShowMeButton, {2124, 5904, 1824, 348}, 25),
+    CommandLayout("Command4", TextId::HallOfFameButton, {4080, 5904, 1824, 348}, 24),
+    {.name = "Text4", .kind = ControlKind::ReadOnlyBox, .caption = TextId::VersionLine, .rect = {1452, 6456, 3250, 240},
      .font = kNoticeFont, .foreground = kYellow, .alignment = Alignment::Centre, .tabIndex = 2,
-     .border = false, .accessibleName = English(TextId::VersionName)},
-    {.name = "Text6", .kind = ControlKind::ReadOnlyBox, .caption = kContactLine, .rect = {888, 6660, 4368, 240},
+     .border = false, .accessibleName = TextId::VersionName},
+    {.name = "Text6", .kind = ControlKind::ReadOnlyBox, .caption = TextId::ContactLine, .rect = {888, 6660, 4368, 240},
      .font = kNoticeFont, .foreground = kYellow, .alignment = Alignment::Centre, .tabIndex = 3,
-     .border = false, .accessibleName = English(TextId::ContactName)},
+     .border = false, .accessibleName = TextId::ContactName},
 }};
 
 inline constexpr std::array<ControlLayout, 31> kMainWindowControls = [] {
@@ -104,7 +100,7 @@ inline constexpr std::array<ControlLayout, 31> kMainWindowControls = [] {
 }();
 
 inline constexpr WindowLayout kMainWindowLayout{
-    .name = "Form1", .caption = English(TextId::GameTitle), .clientWidth = 6012, .clientHeight = 7080,
+    .name = "Form1", .caption = TextId::GameTitle, .clientWidth = 6012, .clientHeight = 7080,
     .controls = kMainWindowControls};
 
 // clang-format on

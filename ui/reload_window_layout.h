@@ -16,19 +16,19 @@ inline constexpr std::string_view kReloadReturnButton = "Command1";
 // The controls as the form lists them, a line or two each.
 // clang-format off
 inline constexpr std::array<ControlLayout, 4> kReloadWindowControls{{
-    {.name = "Label3", .kind = ControlKind::Label, .caption = English(TextId::ReloadTitle),
+    {.name = "Label3", .kind = ControlKind::Label, .caption = TextId::ReloadTitle,
      .rect = {1272, 60, 3936, 492},
      .font = kTitleFont, .foreground = kBlue, .alignment = Alignment::Centre, .tabIndex = 0},
-    {.name = kSavedGameLabel, .kind = ControlKind::Label, .caption = English(TextId::SelectGameLabel),
+    {.name = kSavedGameLabel, .kind = ControlKind::Label, .caption = TextId::SelectGameLabel,
      .rect = {1632, 636, 1536, 240}, .foreground = kYellow, .tabIndex = 1},
     {.name = kSavedGameBox, .kind = ControlKind::ComboBox, .rect = {1632, 924, 3228, 288}, .background = kWhite,
-     .tabIndex = 2, .tabStop = true, .accessibleName = English(TextId::SavedGameBoxName)},
-    {.name = kReloadReturnButton, .kind = ControlKind::Button, .caption = English(TextId::ReturnButton),
+     .tabIndex = 2, .tabStop = true, .accessibleName = TextId::SavedGameBoxName},
+    {.name = kReloadReturnButton, .kind = ControlKind::Button, .caption = TextId::ReturnButton,
      .rect = {1932, 2400, 2600, 348}, .font = kReturnFont, .tabIndex = 3, .tabStop = true},
 }};
 
 inline constexpr WindowLayout kReloadWindowLayout{
-    .name = "Form3", .caption = English(TextId::GameTitle), .clientWidth = 6420, .clientHeight = 2964,
+    .name = "Form3", .caption = TextId::GameTitle, .clientWidth = 6420, .clientHeight = 2964,
     .controls = kReloadWindowControls};
 
 // clang-format on

@@ -1,11 +1,13 @@
 #pragma once
 // A window described as plain data: its caption and size, and every control's kind,
-// caption, place in twips, font, colours, alignment and tab order. The Qt windows are
-// built from these tables; the logic tests check them without a display.
+// caption (a text's identity), place in twips, font, colours, alignment and tab order. The
+// Qt windows are built from these tables; the logic tests check them without a display.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "ui/text_catalogue.h"
 #include "ui/twips.h"
 
 namespace quarvel::layout {
@@ -51,7 +53,8 @@ struct ControlLayout {
   std::string_view name = {};
   int index = -1;  // index within a control array; -1 for a single control
   ControlKind kind = ControlKind::Label;
-  std::string_view caption = {};
+  std::optional<TextId> caption = {};
+  std::string_view fixedCaption = {};  // a caption alike in every language: a tile's number
   TwipsRect rect = {};
   FontStyle font = kWindowFont;
   Rgb foreground = kBlack;
@@ -63,12 +66,12 @@ struct ControlLayout {
   bool multiLine = false;
   bool border = true;  // text boxes: a frame around the text
   // What a screen reader calls the control when its caption does not say it.
-  std::string_view accessibleName = {};
+  std::optional<TextId> accessibleName = {};
 };
 
 struct WindowLayout {
   std::string_view name = {};
-  std::string_view caption = {};
+  TextId caption = TextId::GameTitle;
   int clientWidth = 0;  // twips
   int clientHeight = 0;
   Rgb background = kLightGrey;

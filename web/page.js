@@ -39,7 +39,6 @@
   // ---- Calls into the program ----
   const ccall = (...args) => Module.ccall(...args);
   const json = (name, types = [], values = []) => JSON.parse(ccall(name, 'string', types, values));
-  const text = (english) => ccall('page_text', 'string', ['string'], [english]);
 
   // Runs one event; events arriving while a handler runs are dropped, as on the desktop.
   async function send(name, argument = '') {
@@ -465,8 +464,9 @@
     page.records = recordsStorage();
     layouts = json('page_layouts');
     for (const id of ['main', 'halloffame', 'reload']) buildWindow(id);
+    const captions = json('page_dialog_captions');
     for (const button of document.querySelectorAll('dialog button[data-text]')) {
-      button.textContent = text(button.dataset.text);
+      button.textContent = captions[button.dataset.text];
     }
     buildRecordsBar();
     bindMainWindow();

@@ -33,7 +33,7 @@ void Font(JsonText& json, const layout::FontStyle& font) {
 
 void Window(JsonText& json, const layout::WindowLayout& window) {
   json.Open('{');
-  json.Key("caption").String(TranslatedCaption(window.caption));
+  json.Key("caption").String(Text(window.caption));
   json.Key("width").Number(window.clientWidth).Key("height").Number(window.clientHeight);
   Colour(json, "background", window.background);
   json.Key("controls").Open('[');
@@ -41,8 +41,8 @@ void Window(JsonText& json, const layout::WindowLayout& window) {
     json.Open('{');
     json.Key("name").String(layout::ControlName(control));
     json.Key("kind").String(kKindNames[static_cast<std::size_t>(control.kind)]);
-    json.Key("caption").String(TranslatedCaption(control.caption));
-    json.Key("accessibleName").String(TranslatedCaption(AccessibleNameOf(control)));
+    json.Key("caption").String(CaptionOf(control));
+    json.Key("accessibleName").String(AccessibleNameOf(control));
     json.Key("rect").Open('[').Number(control.rect.Left).Number(control.rect.Top);
     json.Number(control.rect.Width).Number(control.rect.Height).Close(']');
     Font(json, control.font);

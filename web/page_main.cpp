@@ -150,8 +150,12 @@ EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, do
   }
 }
 
-// A text of the catalogue by its English words, in the player's language.
-EMSCRIPTEN_KEEPALIVE const char* page_text(const char* english) { return Reply(TranslatedCaption(english)); }
+// The captions of the page's own dialog buttons.
+EMSCRIPTEN_KEEPALIVE const char* page_dialog_captions() {
+  web::JsonText json;
+  json.Open('{').Key("ok").String(Text(TextId::OkButton)).Key("cancel").String(Text(TextId::CancelButton)).Close('}');
+  return Reply(json.str());
+}
 
 }  // extern "C"
 

@@ -85,6 +85,7 @@ for needed in libqt6widgets6 fonts-liberation2 libxxhash0; do
   [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "not in section games"
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *fonts-noto-cjk* ]] || fail "Recommends lacks the Japanese and Chinese font"
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
@@ -96,7 +97,7 @@ for file in usr/games/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/
             usr/share/doc/quarvel-orbix/README.md usr/share/doc/quarvel-orbix/copyright \
             usr/share/doc/quarvel-orbix/changelog.gz \
             usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz \
-            usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/pt_BR/LC_MESSAGES/quarvel-orbix.mo \
+            usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/zh_CN/LC_MESSAGES/quarvel-orbix.mo \
             usr/share/games/quarvel-orbix/quarvel-shortest.tables; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done

@@ -402,8 +402,8 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   report = game.ReadReport();
   EXPECT_EQ(captions("Form1", {"Label1", "Label2", "Command2", "Command8", "Command6", "Command7", "Command3",
                                "Command5", "Command4"}),
-            (std::vector<std::string>{"Spiel-Nr.", "Spielzeit", "Neues Spiel", "Nochmal spielen", "Spiel laden",
-                                      "Spielnummer speichern", "Aufgeben", "Zeig’s mir!", "Bestenliste"}));
+            (std::vector<std::string>{"Spiel-Nr.", "Spielzeit", "Neues Spiel", "Letztes Spiel erneut", "Spiel laden",
+                                      "Spielnummer speichern", "Aufgeben", "Zug vormachen", "Bestenliste"}));
   EXPECT_EQ(report.Control("Form1", layout::kGameNumberBox).accessibleName, "Spielnummer");
 
   ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::NewGame)), 1));
@@ -418,9 +418,9 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
       game.WaitForReport([](const Report& r) { return r.Control("Form1", layout::kGameNumberBox).text == "x"; }));
   ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Replay)), 1));
   std::vector<XWindow> box;
-  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Fehler!")).size() == 1; })) << "no German error box";
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Fehler")).size() == 1; })) << "no German error box";
   Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
-  ASSERT_TRUE(WaitUntil([&] { return VisibleWindows("Fehler!").empty(); }));
+  ASSERT_TRUE(WaitUntil([&] { return VisibleWindows("Fehler").empty(); }));
   // A click in the box hands the focus to tile 1; Shift+Tab goes back into the box.
   ClickAt(Centre(origin, RectOf(kMain, layout::kGameNumberBox), 1));
   PressKeys("shift+Tab ctrl+a BackSpace");
@@ -435,9 +435,9 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   ASSERT_TRUE(
       game.WaitForReport([](const Report& r) { return r.Control("Form1", layout::kClockBox).text == " 00:00:01"; }));
   PressKeys("Up");
-  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Glückwunsch!")).size() == 1; })) << "no congratulation";
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Gewonnen!")).size() == 1; })) << "no congratulation";
   Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
-  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Glückwunsch!")).size() == 1; })) << "no name prompt";
+  ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Gewonnen!")).size() == 1; })) << "no name prompt";
   Shell("xdotool windowfocus --sync " + box.front().id);
   // Letters of the screen's key map: xdotool types any other by mapping a spare key for a
   // moment, and a busy program may read that key after the map is restored.

@@ -23,13 +23,12 @@ std::string Congratulation(const std::string& time) {
 }
 
 TEST(CongratulationText, WorkedExamplesAndTotalHours) {
-  const std::pair<HoursMinutesSeconds, const char*> cases[] = {{{0, 4, 37}, " 4 minutes 37 seconds."},
-                                                               {{0, 1, 1}, " 1 minute 1 second."},
-                                                               {{0, 0, 59}, " 0 minutes 59 seconds."},
-                                                               {{1, 0, 0}, "1 hour 0 minutes 0 seconds."},
-                                                               {{2, 10, 5}, "2 hours 10 minutes 5 seconds."},
-                                                               {{24, 5, 0}, "24 hours 5 minutes 0 seconds."},
-                                                               {{0, 0, 1}, " 0 minutes 1 second."}};
+  const std::pair<HoursMinutesSeconds, const char*> cases[] = {
+      {{0, 4, 37}, " 4 minutes 37 seconds."},        {{0, 1, 1}, " 1 minute 1 second."},
+      {{0, 0, 59}, " 0 minutes 59 seconds."},        {{1, 0, 0}, "1 hour 0 minutes 0 seconds."},
+      {{2, 10, 5}, "2 hours 10 minutes 5 seconds."}, {{24, 5, 0}, "24 hours 5 minutes 0 seconds."},
+      {{0, 0, 1}, " 0 minutes 1 second."},           {{0, 0, 0}, " 0 minutes 0 seconds."},
+      {{0, 3, 0}, " 3 minutes 0 seconds."},          {{1, 0, 7}, "1 hour 0 minutes 7 seconds."}};
   for (const auto& [time, tail] : cases)
     EXPECT_EQ(CongratulationText(time), std::string("Congratulations, your winning time was ") + tail);
 }

@@ -1,10 +1,11 @@
 // A bad translation never breaks the game: a text whose placeholders differ from the
-// English text's, and a catalogue that is damaged or missing, give English.
+// English text's gives that message in English, and a catalogue that is damaged or missing
+// gives English throughout.
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <clocale>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -13,14 +14,48 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gettext_translator.h"
+#include "platform/scripted.h"
 #include "ui/texts.h"
 
 namespace quarvel::testing {
 namespace {
 
-// A compiled catalogue (.mo) of these pairs, sorted by English text, without a hash table.
+const FileFailure kDirectory(FileAction::Read, "Fame.dat", FileProblem::System, EISDIR);
+
+TEST(TranslationFallback, ATranslationWithOtherPlaceholdersGivesThatMessageInEnglish) {
+  ScriptedTranslator translator;
+  translator.texts = {{{"", "Cannot read {file}: {reason}."}, {"{file} unlesbar: {reason}."}},
+                      {{"", "Cannot delete {file}: {reason}."}, {"{file} nicht gelöscht."}},
+                      {{"reason a file action failed", "Is a directory"}, {"ein Ordner"}},
+                      {{"reason a file action failed", "{count} MiB"}, {"{anzahl} MiB"}},
+                      {{"reason a file action failed", "{count} byte"}, {"ein Byte", "{count Bytes"}},
+                      {{"reason a file action failed", "it is larger than {size}"}, {"größer als {size}"}}};
+  const FileFailure deleted(FileAction::Delete, "Fame.dat", FileProblem::System, EISDIR);
+  const FileFailure tooLarge(FileAction::Read, "Fame.dat", FileProblem::TooLarge, 0, 2 << 20);
+  const FileFailure oneByte(FileAction::Read, "Fame.dat", FileProblem::TooLarge, 0, 1);
+  const FileFailure oddSize(FileAction::Read, "Fame.dat", FileProblem::TooLarge, 0, 1000);
+  const struct {
+    const char* name;
+    const FileFailure& failure;
+    const char* shown;
+  } cases[] = {
+      {"translated", kDirectory, "Fame.dat unlesbar: ein Ordner."},
+      {"a placeholder left out", deleted, "Cannot delete Fame.dat: ein Ordner."},
+      {"an unknown placeholder", tooLarge, "Fame.dat unlesbar: größer als 2 MiB."},
+      {"a counted form without its count", oneByte, "Fame.dat unlesbar: größer als ein Byte."},
+      {"an unpaired brace", oddSize, "Fame.dat unlesbar: größer als 1000 bytes."},
+  };
+  UseTranslator(&translator);
+  for (const auto& c : cases) EXPECT_EQ(FailureText(c.failure), c.shown) << c.name;
+  UseTranslator(nullptr);
+}
+
+// A compiled catalogue (.mo) of these pairs, given sorted by their keys, without a hash
+// table; it ends with the seal, as the build's catalogues do.
 std::string CompiledCatalogue(std::vector<std::pair<std::string, std::string>> texts) {
   texts.insert(texts.begin(), {"", "Content-Type: text/plain; charset=UTF-8\n"});
+  texts.emplace_back(std::string("~\4end of catalogue"), "end of catalogue");
   const auto count = static_cast<std::uint32_t>(texts.size());
   std::vector<std::uint32_t> words{0x950412de, 0, count, 28, 28 + 8 * count, 0, 28 + 16 * count};
   std::string strings;
@@ -36,31 +71,25 @@ std::string CompiledCatalogue(std::vector<std::pair<std::string, std::string>> t
   return file + strings;
 }
 
-TEST(TranslationFallback, BadTranslationsAndDamagedOrMissingCataloguesGiveEnglish) {
-  const std::string good = CompiledCatalogue({{"Cannot read {file}: {reason}.", "{file} unlesbar: {reason}."},
-                                              {"Error!", "Fehler!"},
-                                              {"Is a directory", "Ist ein Ordner"},
-                                              {"{count} MiB", "{anzahl} MiB"},
-                                              {"{count} bytes", "{count Bytes"}});
-  const FileFailure directory(FileAction::Read, "Fame.dat", FileProblem::System, EISDIR);
-  const FileFailure tooLarge(FileAction::Read, "Fame.dat", FileProblem::TooLarge, 0, 2 << 20);
-  const FileFailure oddSize(FileAction::Read, "Fame.dat", FileProblem::TooLarge, 0, 1000);
+// gettext reads LANGUAGE (de, as ctest sets it) under any messages locale but C.
+TEST(TranslationFallback, ADamagedOrMissingCatalogueGivesEnglishThroughout) {
+  const std::string good =
+      CompiledCatalogue({{"Lines over pages", std::string(9000, 'x')}, {"message box title\4Error!", "Fehler!"}});
   const struct {
     const char* name;
     std::string catalogue;  // empty: no file
-    const FileFailure& failure;
-    const char* shown;
+    bool translated;
   } cases[] = {
-      {"translated", good, directory, "Fame.dat unlesbar: Ist ein Ordner."},
-      {"unknown placeholder", good, tooLarge, "Fame.dat unlesbar: it is larger than 2 MiB."},
-      {"unpaired brace", good, oddSize, "Fame.dat unlesbar: it is larger than 1000 bytes."},
-      {"truncated catalogue", good.substr(0, good.size() - 30), directory, "Cannot read Fame.dat: Is a directory."},
-      {"tables out of the file", good.substr(0, 40), directory, "Cannot read Fame.dat: Is a directory."},
-      {"not a catalogue", std::string(200, 'x'), directory, "Cannot read Fame.dat: Is a directory."},
-      {"no catalogue", "", directory, "Cannot read Fame.dat: Is a directory."},
+      {"whole", good, true},
+      {"cut short", good.substr(0, good.size() - 30), false},
+      {"cut short by pages", good.substr(0, 4000), false},
+      {"tables out of the file", good.substr(0, 40), false},
+      {"not a catalogue", std::string(200, 'x'), false},
+      {"no catalogue", "", false},
   };
-  ::setenv("LANG", "de_DE.UTF-8", 1);
-  ::setenv("LANGUAGE", "de", 1);
+  const locale_t messages = newlocale(LC_MESSAGES_MASK, "C.UTF-8", nullptr);
+  uselocale(messages);
+  constexpr std::string_view kShipped[] = {"de"};
   int run = 0;
   for (const auto& c : cases) {
     // A folder of its own each time: the C library keeps a catalogue it has read.
@@ -69,16 +98,15 @@ TEST(TranslationFallback, BadTranslationsAndDamagedOrMissingCataloguesGiveEnglis
     std::filesystem::create_directories(folder / "de/LC_MESSAGES");
     if (!c.catalogue.empty())
       std::ofstream(folder / "de/LC_MESSAGES/quarvel-orbix.mo", std::ios::binary) << c.catalogue;
-    const bool translating = UseTranslations(folder.string());
-    EXPECT_EQ(translating, c.shown[0] != 'C') << c.name;
-    EXPECT_EQ(FailureText(c.failure), c.shown) << c.name;
-    EXPECT_EQ(Text(TextId::ErrorTitle), translating ? "Fehler!" : "Error!") << c.name;
+    GettextTranslator translator(folder.string(), kShipped);
+    UseTranslator(&translator);
+    EXPECT_EQ(translator.Translating(), c.translated) << c.name;
+    EXPECT_EQ(Text(TextId::ErrorTitle), c.translated ? "Fehler!" : "Error!") << c.name;
+    UseTranslator(nullptr);
     std::filesystem::remove_all(folder);
   }
-  StopTranslations();
-  ::unsetenv("LANGUAGE");
-  ::unsetenv("LANG");
-  std::setlocale(LC_MESSAGES, "C");
+  uselocale(LC_GLOBAL_LOCALE);
+  freelocale(messages);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <QTranslator>
 
 #include "ui/qt/form_window.h"
-#include "ui/texts.h"
 
 namespace quarvel::qt {
 
@@ -29,8 +28,7 @@ std::string LocaleFolder() {
   return QDir::cleanPath(program + QStringLiteral("/" QUARVEL_LOCALE_FROM_PROGRAM)).toStdString();
 }
 
-void UsePlayersLanguage(QApplication& app) {
-  if (!UseTranslations(LocaleFolder())) return;
+void UseQtTranslations(QApplication& app) {
   auto* qtTexts = new QTranslator(&app);
   if (qtTexts->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

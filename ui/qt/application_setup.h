@@ -15,9 +15,9 @@ void PrepareApplication(QApplication& app);
 // else share/locale beside the installed program.
 std::string LocaleFolder();
 
-// The player's language, as the locale's environment chooses it: the game's texts from
-// its catalogues and Qt's own (the boxes' buttons) from Qt's translations. Either both or
-// neither, so that a missing or damaged catalogue leaves the whole game in English.
-void UsePlayersLanguage(QApplication& app);
+// Qt's own texts (the boxes' buttons) in the system locale's language, from Qt's
+// translations: only while the game's own texts are translated, so that a missing or
+// damaged catalogue leaves the whole game in English.
+void UseQtTranslations(QApplication& app);
 
 }  // namespace quarvel::qt

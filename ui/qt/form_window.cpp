@@ -35,7 +35,7 @@ Qt::Alignment HorizontalAlignment(layout::Alignment alignment) {
 }
 
 QWidget* CreateControl(const layout::ControlLayout& control, QWidget* parent) {
-  const QString caption = QString::fromStdString(TranslatedCaption(control.caption));
+  const QString caption = QString::fromStdString(CaptionOf(control));
   const Qt::Alignment alignment = HorizontalAlignment(control.alignment);
   switch (control.kind) {
     case layout::ControlKind::Label: {
@@ -94,7 +94,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
       table_(table),
       screenDpi_(screen()->logicalDotsPerInch()) {
   setObjectName(ToQString(table.name));
-  setWindowTitle(QString::fromStdString(TranslatedCaption(table.caption)));
+  setWindowTitle(QString::fromStdString(Text(table.caption)));
   SetWindowColours(table.background);
 
   std::vector<std::pair<int, QWidget*>> tabStops;
@@ -102,7 +102,7 @@ FormWindow::FormWindow(const layout::WindowLayout& table)
     QWidget* widget = CreateControl(item, this);
     const std::string name = layout::ControlName(item);
     widget->setObjectName(QString::fromStdString(name));
-    widget->setAccessibleName(QString::fromStdString(TranslatedCaption(AccessibleNameOf(item))));
+    widget->setAccessibleName(QString::fromStdString(AccessibleNameOf(item)));
     ApplyColours(*widget, item.foreground, item.background);
     widget->setFocusPolicy(FocusPolicyOf(item));
     widget->setVisible(item.visible);

@@ -1,10 +1,11 @@
 // quarvel-orbix: the game in its three windows. It keeps its files in the working folder.
 #include <QApplication>
 #include <QIcon>
-#include <clocale>
+#include <string_view>
 
 #include "game/shuffled_random.h"
 #include "platform/directory_file_store.h"
+#include "platform/gettext_translator.h"
 #include "platform/system_clock.h"
 #include "ui/program.h"
 #include "ui/qt/application_setup.h"
@@ -14,14 +15,22 @@
 #include "ui/qt/qt_shortest_solutions.h"
 #include "ui/qt/qt_window_system.h"
 #include "ui/qt/window_report.h"
+#include "ui/texts.h"
+
+// The languages the build compiled catalogues for (po/LINGUAS).
+constexpr std::string_view kShippedLanguages[] = {QUARVEL_SHIPPED_LANGUAGES};
 
 int main(int argc, char* argv[]) {
-  // The system's locale: its month names in the Hall of Fame dates. The record files'
-  // numbers are written without the locale (std::to_chars).
-  std::setlocale(LC_ALL, "");
+  // The system's locale: the language of the texts, and the month names in the Hall of Fame
+  // dates. The record files' numbers are written without the locale (std::to_chars).
+  quarvel::UseEnvironmentLocale();
   QApplication app(argc, argv);
   quarvel::qt::PrepareApplication(app);
-  quarvel::qt::UsePlayersLanguage(app);
+  quarvel::GettextTranslator translator(quarvel::qt::LocaleFolder(), kShippedLanguages);
+  if (translator.Translating()) {
+    quarvel::UseTranslator(&translator);
+    quarvel::qt::UseQtTranslations(app);
+  }
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.orbix"));
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/accessible_names.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/qt_harness.h"
@@ -130,7 +131,7 @@ void ExpectColouredFrom(const qt::FormWindow& window, const layout::WindowLayout
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
       EXPECT_EQ(palette.color(role), background) << name << " role " << role;
 
-    const QString caption = QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
+    const QString caption = QString::fromStdString(CaptionOf(control));
     const Qt::Alignment horizontal = control.alignment == layout::Alignment::Centre  ? Qt::AlignHCenter
                                      : control.alignment == layout::Alignment::Right ? Qt::AlignRight
                                                                                      : Qt::AlignLeft;
