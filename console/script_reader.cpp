@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "console/command_table.h"
+#include "core/decimal_text.h"
 #include "core/quoted_text.h"
 
 namespace quarvel::console {
@@ -89,7 +90,7 @@ std::optional<double> RandomValue(std::string_view text) {
   }
   if (i != text.size()) return std::nullopt;
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto [end, error] = ReadDecimal(text, value);
   if (end != text.data() + text.size()) return std::nullopt;
   if (error == std::errc::result_out_of_range) {
     // Out of range either way: the value is at least 1 exactly when its leading digit

@@ -7,6 +7,7 @@
 namespace quarvel {
 namespace {
 
+#if !defined(__EMSCRIPTEN__)
 void AppendUtf8(std::string& text, char32_t c) {
   const auto byte = [&text](char32_t bits) { text += static_cast<char>(bits); };
   if (c < 0x80) {
@@ -25,6 +26,7 @@ void AppendUtf8(std::string& text, char32_t c) {
     byte(0x80 | (c & 0x3F));
   }
 }
+#endif
 
 }  // namespace
 
@@ -45,12 +47,18 @@ std::string SystemClock::MonthAbbreviation(int month) {
   date.tm_year = 100;
   date.tm_mon = month - 1;
   date.tm_mday = 1;
+#if defined(__EMSCRIPTEN__)
+  // The WebAssembly build's C library has no wcsftime, and its month names are English.
+  char name[16];
+  return std::string(name, std::strftime(name, sizeof name, "%b", &date));
+#else
   // Wide characters, so the name comes out as UTF-8 whatever the locale's own encoding.
   wchar_t text[64];
   const std::size_t length = std::wcsftime(text, sizeof text / sizeof text[0], L"%b", &date);
   std::string utf8;
   for (std::size_t i = 0; i < length; ++i) AppendUtf8(utf8, static_cast<char32_t>(text[i]));
   return utf8;
+#endif
 }
 
 double SystemGenerator::Next() { return UnitInterval(engine_()); }

@@ -1,5 +1,6 @@
 #pragma once
-// The real clock and random generator of the desktop program and the console.
+// The real clock and random generator of the desktop program, the console and the web page
+// (where the monotonic clock is performance.now() and the seed crypto.getRandomValues).
 #include <random>
 
 #include "core/platform.h"

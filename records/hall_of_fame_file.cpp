@@ -1,9 +1,9 @@
 #include "records/hall_of_fame_file.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
+#include "core/decimal_text.h"
 #include "records/text_lines.h"
 
 namespace quarvel {
@@ -39,7 +39,7 @@ std::optional<std::vector<std::string>> SplitFields(std::string_view line) {
 std::optional<double> ParseTime(std::string_view text) {
   if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto [end, error] = ReadDecimal(text, value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   if (!std::isfinite(value) || value < 0) return std::nullopt;
   return value;
@@ -71,11 +71,7 @@ std::vector<FameEntry> ParseFameFile(std::string_view text) {
   return entries;
 }
 
-std::string FormatFameTime(double days) {
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, days);
-  return std::string(text, result.ptr);
-}
+std::string FormatFameTime(double days) { return ShortestDecimal(days); }
 
 std::string FormatFameFile(const std::vector<FameEntry>& entries) {
   std::string text;

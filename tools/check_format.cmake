@@ -10,7 +10,7 @@ if(NOT CLANG_FORMAT)
 endif()
 
 set(files)
-foreach(folder bench console core fuzz game platform records solve_cli solver tests tools ui)
+foreach(folder bench console core fuzz game platform records solve_cli solver tests tools ui web)
   file(GLOB_RECURSE found ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
   list(APPEND files ${found})
 endforeach()

@@ -6,11 +6,15 @@
 #                          (the golden console cases also under valgrind), then build again
 #                          with clang under AddressSanitizer and UndefinedBehaviorSanitizer
 #                          and run every logic and console test there, and each fuzz
-#                          target for a few seconds
+#                          target for a few seconds; the web page too (WebAssembly under node,
+#                          the page in headless Chromium)
+#   tools/setup.sh web     install what is missing, build the web page and serve it on
+#                          http://127.0.0.1:8080/ until stopped (PORT= picks another port)
+#   tools/setup.sh web --out DIR    only build the site into DIR (index.html at its root)
 set -euo pipefail
 
 mode=${1:-}
-case "$mode" in play|test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esac
+case "$mode" in play|test|web) ;; *) echo "usage: $0 play|test|web [--out DIR]" >&2; exit 2 ;; esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build/release"
@@ -18,11 +22,17 @@ sanitized="$root/build/sanitize"
 
 # What building and playing need.
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2)
-# The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated,
-# and the Japanese and Chinese ones need a font with their characters.
-packages+=(gettext qt6-translations-l10n fonts-noto-cjk)
-# The checksum of the shortest solutions' tables.
-packages+=(libxxhash-dev)
+if [ "$mode" = web ]; then
+  # The page: the logic compiled to WebAssembly by emscripten, its catalogues compiled by
+  # gettext, served by python3.
+  packages=(build-essential cmake emscripten libxxhash-dev gettext python3)
+else
+  # The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated,
+  # and the Japanese and Chinese ones need a font with their characters.
+  packages+=(gettext qt6-translations-l10n fonts-noto-cjk)
+  # The checksum of the shortest solutions' tables.
+  packages+=(libxxhash-dev)
+fi
 if [ "$mode" = test ]; then
   # The unit, widget and benchmark libraries.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
@@ -38,6 +48,9 @@ if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev valgrind)
   # The check that every C++ file follows .clang-format.
   packages+=(clang-format)
+  # The web page: emscripten, and headless Chromium driven by selenium (axe-core from npm).
+  packages+=(emscripten chromium chromium-driver python3-selenium)
+  command -v npm >/dev/null || packages+=(npm)
 fi
 
 install_missing() {
@@ -64,6 +77,37 @@ build() {
 }
 
 install_missing
+
+# The site: tools/build_web.sh's build, copied to --out DIR or served on 127.0.0.1.
+if [ "$mode" = web ]; then
+  web_build="$root/build/web"
+  # The shortest solutions' tables are made natively (minutes of CPU, once), unless the
+  # desktop build has made them already.
+  tables="$build/quarvel-shortest.tables"
+  if [ ! -f "$tables" ]; then
+    cmake -S "$root" -B "$root/build/tables" -DCMAKE_BUILD_TYPE=Release -DQUARVEL_BUILD_GUI=OFF \
+          -DQUARVEL_BUILD_TESTS=OFF >/dev/null
+    cmake --build "$root/build/tables" --target quarvel_shortest_tables -j "$(nproc)"
+    tables="$root/build/tables/quarvel-shortest.tables"
+  fi
+  "$root/tools/build_web.sh" "$web_build" "$tables"
+  site="$web_build/web/site"
+  if [ "${2:-}" = --out ]; then
+    [ -n "${3:-}" ] || { echo "usage: $0 web --out DIR" >&2; exit 2; }
+    mkdir -p "$3"
+    cp -r "$site/." "$3/"
+    echo "The site is in $3: serve that folder from any static web server."
+    exit 0
+  fi
+  port=${PORT:-8080}
+  echo "Serving Quarvel Orbix on http://127.0.0.1:$port/ (Ctrl+C stops it)"
+  exec python3 -c '
+import functools, http.server, sys
+handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[2])
+handler.func.extensions_map[".wasm"] = "application/wasm"
+http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[1])), handler).serve_forever()' "$port" "$site"
+fi
+
 build
 
 # Locales for the tests of the program under a non-English locale (skipped without them).
@@ -91,6 +135,10 @@ check_system_install() {
 if [ "$mode" = test ]; then
   make_test_locales
   check_system_install
+  # axe-core for the browser tests, at the version the lock file names.
+  mkdir -p "$build/web-tests"
+  cp "$root/tests/web/package.json" "$root/tests/web/package-lock.json" "$build/web-tests/"
+  (cd "$build/web-tests" && npm ci --no-audit --no-fund --loglevel=error)
   (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
   echo "== The logic and console tests and the fuzz targets under AddressSanitizer and UndefinedBehaviorSanitizer"
   # It maps the tables' file of the Release build rather than generating one under the sanitisers.

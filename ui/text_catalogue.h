@@ -128,6 +128,13 @@ enum class TextId {
   ReasonFileExists,
   ReasonDirectoryNotEmpty,
   ReasonSystemError,
+  // The web page's own boxes and records.
+  OkButton,
+  CancelButton,
+  RecordsNotKept,
+  DownloadRecord,
+  LoadRecord,
+  NoRecordYet,
   Count
 };
 
@@ -378,6 +385,19 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     {TextId::ReasonDirectoryNotEmpty, NC_("reason a file action failed", "Directory not empty")},
     // Translators: any other failure the system reports; {number} is its error number.
     {TextId::ReasonSystemError, NC_("reason a file action failed", "system error {number}")},
+    // Translators: the buttons of the web page's own message boxes and name prompt.
+    {TextId::OkButton, NC_("web page box", "OK")},
+    {TextId::CancelButton, NC_("web page box", "Cancel")},
+    // Translators: told once when a browser refuses the web page its storage (a private window).
+    {TextId::RecordsNotKept, NC_("web page records",
+                                 "This browser does not let the game keep its records. You can "
+                                 "play, but no time enters the Hall of Fame and no game number "
+                                 "can be saved.")},
+    // Translators: buttons below the web page's main window; {file} is Fame.dat or saved.dat.
+    {TextId::DownloadRecord, NC_("web page records", "Download {file}")},
+    {TextId::LoadRecord, NC_("web page records", "Load {file}")},
+    // Translators: a record the player asked to download does not exist yet.
+    {TextId::NoRecordYet, NC_("web page records", "There is no {file} yet.")},
 }};
 
 // The table is in the enum's order, so that an identity finds its text directly.

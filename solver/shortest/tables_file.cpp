@@ -93,12 +93,12 @@ std::string ProgramFolder() {
 
 std::vector<std::uint8_t> TablesFileImage(const PatternTables& tables) {
   Header header = ExpectedHeader();
-  std::vector<std::uint8_t> image(kTablesHeaderBytes + header.bodyBytes, 0);
+  std::vector<std::uint8_t> image(kTablesHeaderBytes + static_cast<std::size_t>(header.bodyBytes), 0);
   for (std::size_t g = 0; g < kTableCount; ++g) {
     const auto entries = tables.groups[g].entries();
     std::memcpy(image.data() + kTablesHeaderBytes + header.groups[g].offset, entries.data(), entries.size());
   }
-  header.checksum = XXH3_64bits(image.data() + kTablesHeaderBytes, header.bodyBytes);
+  header.checksum = XXH3_64bits(image.data() + kTablesHeaderBytes, static_cast<std::size_t>(header.bodyBytes));
   std::memcpy(image.data(), &header, sizeof header);
   return image;
 }
@@ -106,7 +106,8 @@ std::vector<std::uint8_t> TablesFileImage(const PatternTables& tables) {
 std::string CheckTablesImage(std::span<const std::uint8_t> image) {
   Header header;
   std::string problem = CheckHeader(image, image.size(), header);
-  if (problem.empty() && XXH3_64bits(image.data() + kTablesHeaderBytes, header.bodyBytes) != header.checksum)
+  if (problem.empty() &&
+      XXH3_64bits(image.data() + kTablesHeaderBytes, static_cast<std::size_t>(header.bodyBytes)) != header.checksum)
     problem = "its checksum does not match: it is damaged";
   return problem;
 }
@@ -193,7 +194,8 @@ PatternTables TablesOverImage(std::span<const std::uint8_t> image) {
   const Header header = ExpectedHeader();
   const auto table = [&](std::size_t g) {
     return PatternDatabase(GroupTiles(kTableGroup[g]),
-                           image.subspan(kTablesHeaderBytes + header.groups[g].offset, header.groups[g].size));
+                           image.subspan(kTablesHeaderBytes + static_cast<std::size_t>(header.groups[g].offset),
+                                         static_cast<std::size_t>(header.groups[g].size)));
   };
   return [&]<std::size_t... g>(std::index_sequence<g...>) { return PatternTables{{table(g)...}, 0}; }
   (std::make_index_sequence<kTableCount>{});

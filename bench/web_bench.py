@@ -1,0 +1,156 @@
+#!/usr/bin/python3
+"""The web page's figures, in Debian's headless Chromium (never part of the tests):
+- the bytes the page needs before its first paint, compressed (gzip -9);
+- the time until the board can be clicked, against a static page of the same controls
+  with no WebAssembly (median of RUNS, taken in turns, each in a fresh profile);
+- a tile click until the frame that paints it;
+- the tab's memory (the renderer's resident set) beside the desktop game's.
+
+usage: web_bench.py SITE_DIR [RUNS]"""
+import functools
+import gzip
+import http.server
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+SITE = sys.argv[1]
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+FIRST_PAINT = ["index.html", "page.css", "page.js", "quarvel-page.js", "quarvel-page.wasm"]
+# The moment the page's script marks the board ready, on the page's own clock.
+WATCH_READY = """new MutationObserver((_, observer) => {
+  if (document.body && document.body.dataset.ready === 'true') {
+    window.readyAt = performance.now(); observer.disconnect(); }
+}).observe(document, {subtree: true, attributes: true});"""
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
+
+    def log_message(self, *args):
+        pass
+
+
+def browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 f"--user-data-dir={profile}", "--window-size=500,760"]:
+        options.add_argument(flag)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def until(condition, seconds=30):
+    end = time.time() + seconds
+    while time.time() < end:
+        value = condition()
+        if value is not None and value is not False:
+            return value
+        time.sleep(0.01)
+    raise RuntimeError("timed out")
+
+
+def static_page(url):
+    """The page's controls as the script builds them, saved without any script."""
+    d = browser(tempfile.mkdtemp())
+    d.get(url)
+    until(lambda: d.execute_script("return document.body.dataset.ready === 'true'"))
+    stage = d.execute_script("return document.getElementById('stage').outerHTML")
+    d.quit()
+    with open(os.path.join(SITE, "bench-static.html"), "w") as page:
+        page.write('<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Quarvel Orbix</title>'
+                   f'<link rel="stylesheet" href="page.css"></head><body>{stage}</body></html>')
+
+
+def time_to_clickable(url, static):
+    d = browser(tempfile.mkdtemp())
+    if not static:
+        d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_READY})
+    d.get(url)
+    if static:
+        at = until(lambda: d.execute_script(
+            "const n = performance.getEntriesByType('navigation')[0]; return n.loadEventEnd || null"))
+    else:
+        at = until(lambda: d.execute_script("return window.readyAt || null"))
+    d.quit()
+    return at
+
+
+def click_and_memory(url):
+    profile = tempfile.mkdtemp(prefix="quarvel-bench-")
+    d = browser(profile)
+    d.get(url)
+    until(lambda: d.execute_script("return document.body.dataset.ready === 'true'"))
+    d.find_element("xpath", "//button[text()='New Game']").click()
+    times = d.execute_async_script("""
+      const done = arguments[arguments.length - 1];
+      const results = {handled: [], painted: []};
+      const tiles = [...document.querySelectorAll('button[aria-label^="Tile "]')];
+      (async () => {
+        for (let i = 0; i < 40; ++i) {
+          await new Promise((r) => setTimeout(r, 50));
+          const start = performance.now();
+          tiles[i % tiles.length].click();
+          while (document.body.dataset.handling) await Promise.resolve();
+          results.handled.push(performance.now() - start);
+          await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+          results.painted.push(performance.now() - start);
+        }
+        done(results);
+      })();""")
+    # The renderers of this browser (its profile is on their command lines).
+    processes = subprocess.run(["ps", "-eo", "rss=,args="], capture_output=True, text=True).stdout
+    rss = [int(line.split()[0]) for line in processes.splitlines() if profile in line and "--type=renderer" in line]
+    heap = d.execute_script("return [performance.memory.usedJSHeapSize, Module.HEAPU8.length]")
+    d.quit()
+    return times, rss, heap
+
+
+def main():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=SITE))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+
+    print("== Before the first paint, compressed with gzip -9")
+    total = 0
+    for name in FIRST_PAINT:
+        with open(os.path.join(SITE, name), "rb") as file:
+            raw = file.read()
+        packed = len(gzip.compress(raw, 9))
+        total += packed
+        print(f"  {name:20} {len(raw) / 1024:8.1f} KiB, compressed {packed / 1024:7.1f} KiB")
+    print(f"  in all: {total / 1024:.1f} KiB (target at most 400 KiB)")
+
+    static_page(url)
+    game, bare = [], []
+    for _ in range(RUNS):  # in turns
+        game.append(time_to_clickable(url, False))
+        bare.append(time_to_clickable(url + "bench-static.html", True))
+    g, b = statistics.median(game), statistics.median(bare)
+    print(f"== Until the board can be clicked (median of {RUNS}, in turns)")
+    print(f"  the game {g:.1f} ms (from {min(game):.1f} to {max(game):.1f}); the static page {b:.1f} ms "
+          f"(from {min(bare):.1f} to {max(bare):.1f}): {g / b:.2f} x (target at most 1.5 x)")
+
+    times, rss, heap = click_and_memory(url)
+    print("== A tile click (40 clicks)")
+    print(f"  handled and drawn: median {statistics.median(times['handled']):.2f} ms, "
+          f"largest {max(times['handled']):.2f} ms")
+    print(f"  until the frame that paints it: median {statistics.median(times['painted']):.2f} ms, "
+          f"largest {max(times['painted']):.2f} ms (target within one frame, 16 ms)")
+    print("== The tab's memory")
+    print(f"  renderer resident set: {', '.join(f'{r / 1024:.1f} MiB' for r in rss)}; "
+          f"JavaScript heap {heap[0] / 2**20:.1f} MiB, WebAssembly memory {heap[1] / 2**20:.1f} MiB")
+    server.shutdown()
+    os.remove(os.path.join(SITE, "bench-static.html"))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,386 @@
+#!/usr/bin/python3
+"""The web page played in headless Chromium, as a player would: controls found by their
+accessible names, each scenario in a fresh browser profile, the site served on 127.0.0.1.
+axe-core checks every window and dialog it meets.
+
+usage: browser_test.py SITE_DIR QUARVEL_SOLVE AXE_JS [SCENARIO...]
+Exit status 77 when Chromium cannot start."""
+import functools
+import http.server
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.common.action_chains import ActionChains
+
+SITE, SOLVE, AXE = sys.argv[1:4]
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                  "--window-size=420,760"]
+TILE_NAME = re.compile(r"^(?:Tile (\d+)|Empty cell), row (\d), column (\d)$")
+# Makes IndexedDB refuse, as a private window or a browser set to keep no data does.
+REFUSE_STORAGE = "Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('refused', 'SecurityError'); }});"
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
+
+    def log_message(self, *args):
+        pass
+
+
+def serve():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=SITE))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+DRIVERS = []
+
+
+def browser(profile=None):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in CHROMIUM_FLAGS + [f"--user-data-dir={profile or tempfile.mkdtemp(prefix='quarvel-profile-')}"]:
+        options.add_argument(flag)
+    DRIVERS.append(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options))
+    return DRIVERS[-1]
+
+
+class Page:
+    def __init__(self, driver, url):
+        self.d, self.url = driver, url
+        self.open()
+
+    def open(self):
+        self.d.get(self.url)
+        self.until(lambda: self.d.execute_script(
+            "return document.body.dataset.ready === 'true' || document.querySelector('dialog[open]') !== null"),
+            "the page to start")
+
+    def until(self, condition, what, seconds=20):
+        end = time.time() + seconds
+        while time.time() < end:
+            value = condition()
+            if value:
+                return value
+            time.sleep(0.05)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    def control(self, name):
+        """The visible control of that accessible name: its label, else a button's words."""
+        return self.d.find_element(By.XPATH, f"//*[not(ancestor-or-self::*[@hidden])][@aria-label='{name}' or "
+                                             f"(self::button and not(@aria-label) and normalize-space()='{name}')]")
+
+    def settle(self):
+        """Waits until the handler of the last event has returned or waits on a dialog."""
+        self.until(lambda: self.d.execute_script(
+            "return !document.body.dataset.handling || document.querySelector('dialog[open]') !== null"),
+            "the handler to return")
+
+    def click(self, name):
+        self.control(name).click()
+        self.settle()
+
+    def tile(self, number):
+        return self.d.find_element(By.XPATH, f"//button[starts-with(@aria-label, 'Tile {number},')]")
+
+    def value(self, name):
+        return self.control(name).get_attribute("value")
+
+    def board(self):
+        """The 16 cells row by row, 0 for the empty cell, read from the tiles' names."""
+        cells = [None] * 16
+        for element in self.d.find_elements(By.XPATH, "//button[contains(@aria-label, ', row ')]"):
+            tile, row, column = TILE_NAME.match(element.get_attribute("aria-label")).groups()
+            cells[(int(row) - 1) * 4 + int(column) - 1] = int(tile or 0)
+        assert sorted(cells) == list(range(16)), cells
+        return cells
+
+    def solution(self):
+        line = " ".join(map(str, self.board()))
+        out = subprocess.run([SOLVE], input=line + "\n", capture_output=True, text=True, check=True).stdout
+        return [int(t) for t in out.split(":")[1].split()]
+
+    def dialog(self):
+        """The title and text of the dialog up, once one is."""
+        box = self.until(lambda: self.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), "a dialog")[0]
+        return box.find_element(By.TAG_NAME, "h2").text, box.find_element(By.CSS_SELECTOR, "p, label").text
+
+    def answer(self, button, text=None):
+        box = self.d.find_element(By.CSS_SELECTOR, "dialog[open]")
+        shown = box.get_attribute("data-shown")
+        if text is not None:
+            box.find_element(By.TAG_NAME, "input").send_keys(text)
+        box.find_element(By.XPATH, f".//button[text()='{button}']").click()
+        self.until(lambda: all(b.get_attribute("data-shown") != shown
+                               for b in self.d.find_elements(By.CSS_SELECTOR, "dialog[open]")), "the dialog to close")
+
+    def expect_dialog(self, title, text_part=""):
+        got = self.dialog()
+        assert got[0] == title and text_part in got[1], f"dialog {got}, expected {title!r} with {text_part!r}"
+        self.check_accessibility(f"dialog {title}")
+
+    def solve_by_clicks(self, moves=None):
+        for tile in moves or self.solution():
+            self.tile(tile).click()
+
+    def check_accessibility(self, where):
+        self.d.execute_script(open(AXE).read())
+        result = self.d.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "axe.run(document, {resultTypes: ['violations']}).then((r) => done(r.violations.filter("
+            "(v) => v.impact === 'serious' || v.impact === 'critical').map((v) => v.id + ': ' + v.help)));")
+        assert not result, f"{where}: {result}"
+
+    def listing(self):
+        self.click("Hall of Fame")
+        text = self.value("Hall of Fame listing")
+        self.check_accessibility("Hall of Fame window")
+        self.click("Return to Main Screen")
+        return text
+
+
+def as_replayed(dealt):
+    """A deal as Replay and Reload rebuild it from its number: one whose empty cell is in row 4,
+    column 3 comes back one move on (the tile to the right of the empty cell slid left)."""
+    if dealt.index(0) != 14:
+        return dealt
+    return dealt[:14] + [dealt[15], 0]
+
+
+def win_and_enter(page, name, moves=None):
+    page.solve_by_clicks(moves)
+    page.expect_dialog("Congratulations!", "your winning time was")
+    page.answer("OK")
+    page.expect_dialog("Congratulations!", "Please provide your name")
+    page.answer("OK", name)
+    page.settle()
+
+
+def scenario_win_to_hall_of_fame(url):
+    page = Page(browser(), url)
+    page.check_accessibility("main window")
+    page.click("New Game")
+    assert page.value("Game number"), "New Game shows no game number"
+    moves = page.solution()
+    note = page.until(lambda: page.control("Game number").get_attribute("aria-description"), "the note", 60)
+    assert note == f"The shortest solution of this game takes {len(moves)} moves.", note
+    win_and_enter(page, "A name far too long", moves)
+    page.expect_dialog("Error!", "fewer than 15 characters")
+    page.answer("OK")
+    page.expect_dialog("Congratulations!", "Please provide your name")
+    page.answer("OK", "Ann Example")
+    page.settle()
+    assert page.control("Game number").get_attribute("aria-description").startswith(f"You solved it in {len(moves)}")
+    assert "Ann Example" in page.listing()
+    return page
+
+
+def scenario_records_downloaded_and_loaded(url):
+    folder = tempfile.mkdtemp(prefix="quarvel-downloads-")
+    page = Page(browser(), url)
+    page.d.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": folder})
+    page.click("New Game")
+    win_and_enter(page, "Eve")
+    page.click("Download Fame.dat")
+    fame = page.until(lambda: os.path.exists(f"{folder}/Fame.dat") and open(f"{folder}/Fame.dat", "rb").read(), "Fame.dat")
+    assert re.fullmatch(rb'"Eve","\d+",[0-9.e-]+,"[A-Z][a-z]{2} \d\d, \d{4}"\r\n', fame), fame
+    page.click("Download saved.dat")
+    page.expect_dialog("Error!", "There is no saved.dat yet.")
+    page.answer("OK")
+    # Another browser's records: the downloaded entry, a damaged line, and one too many bytes.
+    page = Page(browser(), url)
+    cases = [("Fame.dat", b"x" * (1024 * 1024 + 1), "Cannot read Fame.dat: it is larger than 1 MiB"),
+             ("Fame.dat", fame + b'"Broken,"1\r\n', None),
+             ("saved.dat", b"316\r\nnot a number\r\n", None)]
+    for name, content, refusal in cases:
+        with open(f"{folder}/load-{name}", "wb") as file:
+            file.write(content)
+        page.d.execute_script("window.beforeLoading = true")
+        page.click(f"Load {name}")
+        page.d.find_element(By.CSS_SELECTOR, "#records input[type=file]").send_keys(f"{folder}/load-{name}")
+        if refusal:
+            page.expect_dialog("Error!", refusal)
+            page.answer("OK")
+        else:  # the page starts again
+            page.until(lambda: page.d.execute_script("return window.beforeLoading === undefined"), "the restart")
+            page.open()
+    listing = page.listing()
+    assert "Eve" in listing and "Broken" not in listing, listing
+    page.click("Reload Saved Game")
+    entries = page.d.execute_script("return [...document.querySelectorAll('datalist option')].map((o) => o.value)")
+    assert entries == ["316", "not a number"], entries
+    return page
+
+
+def scenario_phone_and_offline(url):
+    page = Page(browser(), url)
+    # Held upright: the window fits 360 pixels with no horizontal scroll bar.
+    page.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+    page.open()
+    widths = page.d.execute_script("const s = document.documentElement;"
+                                   "return [s.scrollWidth, s.clientWidth, document.getElementById('stage').offsetWidth]")
+    assert widths[0] <= widths[1] <= 360 and widths[2] <= 360, f"wider than the phone: {widths}"
+    page.click("New Game")
+    page.tile(page.solution()[0]).click()
+    # After this first visit the page starts with no network.
+    page.until(lambda: page.d.execute_script("return navigator.serviceWorker.controller !== null"), "the service worker")
+    page.d.execute_cdp_cmd("Network.enable", {})
+    page.d.execute_cdp_cmd("Network.emulateNetworkConditions",
+                           {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+    page.open()
+    page.click("New Game")
+    assert page.value("Game number"), "the page does not play offline"
+    return page
+
+
+def scenario_save_reload_replay_give_up_show_me(url):
+    page = Page(browser(), url)
+    page.click("New Game")
+    number = page.value("Game number")
+    page.click("Save Game #")
+    page.expect_dialog("Success!")
+    page.answer("OK")
+    before = page.board()
+    page.click("Show Me!")
+    assert page.board() != before, "Show Me! moved nothing"
+    page.click("Give Up")
+    assert page.board() == list(range(1, 16)) + [0], "Give Up left the tiles out of order"
+    page.click("Replay Last Game")
+    assert page.value("Game number") == number and page.board() == as_replayed(before), "Replay rebuilt another game"
+    page.click("Give Up")
+    page.click("Reload Saved Game")
+    page.check_accessibility("Reload Game window")
+    combo = page.control("Saved game number")
+    combo.send_keys(Keys.ARROW_DOWN)
+    time.sleep(1.2)  # a tick of the clock passes, which leaves the box as it is
+    assert combo.get_attribute("value") == number, "Down did not show the saved number"
+    combo.send_keys(Keys.ENTER)
+    page.until(lambda: page.value("Game number") == number, "the saved game to start")
+    assert page.board() == as_replayed(before), "Reload did not rebuild the saved game"
+    # The records survive a reload of the page.
+    win_and_enter(page, "Bo")
+    page.open()
+    assert "Bo" in page.listing(), "the Hall of Fame entry did not survive a reload"
+    page.click("Reload Saved Game")
+    page.control("Saved game number").send_keys(Keys.ARROW_DOWN)
+    assert page.value("Saved game number") == number, "the saved number did not survive a reload"
+    return page
+
+
+def scenario_two_tabs_win_at_once(url):
+    driver = browser()
+    first = Page(driver, url)
+    tabs = [driver.current_window_handle]
+    driver.switch_to.new_window("tab")
+    Page(driver, url)
+    tabs.append(driver.current_window_handle)
+    finals = []
+    for handle in tabs:  # both one move from the win
+        driver.switch_to.window(handle)
+        first.click("New Game")
+        moves = first.solution()
+        first.solve_by_clicks(moves[:-1])
+        finals.append(moves[-1])
+    for handle, final in zip(tabs, finals):
+        driver.switch_to.window(handle)
+        first.tile(final).click()
+        first.expect_dialog("Congratulations!")
+        first.answer("OK")
+        first.dialog()
+        first.d.find_element(By.CSS_SELECTOR, "dialog[open] input").send_keys(f"Tab {len(tabs) - tabs.index(handle)}")
+    for handle in tabs:  # the two names entered one right after the other
+        driver.switch_to.window(handle)
+        first.d.find_element(By.XPATH, "//dialog[@open]//button[text()='OK']").click()
+    for handle in tabs:  # both entries written
+        driver.switch_to.window(handle)
+        first.until(lambda: driver.execute_script(
+            "return !document.body.dataset.handling && !document.querySelector('dialog[open]')"), "the entry")
+    for handle in tabs:
+        driver.switch_to.window(handle)
+        listing = first.listing()
+        assert "Tab 1" in listing and "Tab 2" in listing, f"an entry was lost:\n{listing}"
+    return first
+
+
+def scenario_storage_refused(url):
+    driver = browser()
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": REFUSE_STORAGE})
+    page = Page(driver, url)
+    page.expect_dialog("Error!", "does not let the game keep its records")
+    page.answer("OK")
+    page.click("New Game")
+    page.click("Save Game #")
+    page.expect_dialog("Error!", "was not recorded in saved.dat")
+    page.answer("OK")
+    win_and_enter(page, "Cy")
+    page.expect_dialog("Error!", "was not recorded in Fame.dat")
+    page.answer("OK")
+    return page
+
+
+def scenario_whole_game_by_keyboard(url):
+    page = Page(browser(), url)
+    keys = ActionChains(page.d)
+    keys.key_down(Keys.CONTROL).send_keys("n").key_up(Keys.CONTROL).perform()
+    page.until(lambda: page.value("Game number"), "Ctrl+N to deal")
+    arrow = {-4: Keys.ARROW_DOWN, 4: Keys.ARROW_UP, -1: Keys.ARROW_RIGHT, 1: Keys.ARROW_LEFT}
+    scroll = page.d.execute_script("return window.scrollY")
+    for tile in page.solution():
+        cells = page.board()
+        ActionChains(page.d).send_keys(arrow[cells.index(tile) - cells.index(0)]).perform()
+    assert page.d.execute_script("return window.scrollY") == scroll, "the arrows scrolled the page"
+    page.expect_dialog("Congratulations!")
+    ActionChains(page.d).send_keys(Keys.ENTER).perform()
+    page.expect_dialog("Congratulations!", "Please provide your name")
+    ActionChains(page.d).send_keys("Dee", Keys.ENTER).perform()
+    page.until(lambda: not page.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), "the name to be taken")
+    page.control("Hall of Fame").send_keys(Keys.SPACE)
+    page.settle()
+    assert "Dee" in page.value("Hall of Fame listing")
+    ActionChains(page.d).send_keys(Keys.ESCAPE).perform()
+    page.until(lambda: page.d.title and page.control("New Game"), "the main window")
+    return page
+
+
+SCENARIOS = {name[len("scenario_"):]: f for name, f in globals().items() if name.startswith("scenario_")}
+
+
+def main():
+    try:
+        DRIVERS.pop(browser() and 0).quit()
+    except WebDriverException as error:
+        print(f"SKIP: Chromium cannot start: {error.msg}")
+        return 77
+    server, url = serve()
+    passed = failed = 0
+    for name in sys.argv[4:] or SCENARIOS:
+        started = time.time()
+        try:
+            SCENARIOS[name](url)
+            passed += 1
+            print(f"ok {name} ({time.time() - started:.1f} s)")
+        except Exception as error:  # one scenario's failure does not stop the others
+            failed += 1
+            print(f"FAILED {name}: {type(error).__name__}: {error}")
+        finally:
+            while DRIVERS:
+                DRIVERS.pop().quit()
+    server.shutdown()
+    print(f"{passed} passed, {failed} failed")
+    return 0 if failed == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

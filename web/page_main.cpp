@@ -1,0 +1,162 @@
+// The game as a web page: the program's handlers compiled to WebAssembly behind the page's
+// script (page.js), which forwards input through page_event and draws what page_state
+// returns. The script calls in one at a time; a call may suspend while a dialog is up.
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "game/shuffled_random.h"
+#include "platform/system_clock.h"
+#include "records/hall_of_fame_file.h"
+#include "records/saved_games_file.h"
+#include "ui/program.h"
+#include "ui/texts.h"
+#include "web/json_text.h"
+#include "web/page_bindings.h"
+#include "web/page_file_store.h"
+#include "web/page_services.h"
+
+namespace {
+
+using namespace quarvel;
+
+// The shortest solutions come from the page's worker: a request waits here until the
+// script, drawing the state, hands it on; the answer comes back through
+// page_shortest_length.
+class PageShortestSolutions : public ShortestSolutionService {
+ public:
+  void Request(std::uint64_t game, const Position& start) override { pending = web::ShortestRequest{game, start}; }
+  void Cancel() override { pending.reset(); }
+  std::optional<web::ShortestRequest> pending;
+};
+
+// The system's clock and generator serve in the browser too: performance.now() and the wall
+// clock, and a seed from crypto.getRandomValues (through std::random_device).
+struct Page {
+  Page(const std::string& folder, bool stored)
+      : random(generator), files(folder, stored), program(Services{clock, dialogs, windows, files, random, shortest}) {}
+  SystemClock clock;
+  SystemGenerator generator;
+  ShuffledRandomSource random;
+  web::PageDialogs dialogs;
+  web::PageWindowSystem windows;
+  web::PageFileStore files;
+  PageShortestSolutions shortest;
+  Program program;
+};
+
+std::unique_ptr<Page> page;
+std::string reply;  // what the last call returned to the script
+
+const char* Reply(std::string text) {
+  reply = std::move(text);
+  return reply.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* page_layouts() { return Reply(web::LayoutsJson()); }
+
+// Start-up over the records' folder; false when the game cannot start (the player was told).
+EMSCRIPTEN_KEEPALIVE int page_start(const char* folder, int stored) {
+  page = std::make_unique<Page>(folder, stored != 0);
+  page->files.StartEvent();
+  return page->program.Start() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int page_event(const char* name, const char* argument) {
+  if (!page) return 0;
+  page->files.StartEvent();
+  return web::RunEvent(page->program, name, argument) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
+  if (!page) return Reply("null");
+  std::string json =
+      web::StateJson(page->program, static_cast<std::uint64_t>(shownListVersion), page->shortest.pending);
+  page->shortest.pending.reset();
+  return Reply(std::move(json));
+}
+
+// The worker's answer for a game, handed over between handlers; the program keeps it
+// only while that game is the last one begun.
+EMSCRIPTEN_KEEPALIVE void page_shortest_length(double game, int length) {
+  if (page) page->program.ReceiveShortestLength(static_cast<std::uint64_t>(game), length);
+}
+
+// Told once, when the browser refuses the records their storage.
+EMSCRIPTEN_KEEPALIVE void page_storage_refused() {
+  if (page) page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::RecordsNotKept));
+}
+
+// The records a player may download and load back, with the desktop's limits.
+struct RecordFile {
+  std::string_view name;
+  std::string_view scratch;
+  std::uint64_t limit;
+};
+constexpr RecordFile kRecordFiles[] = {{kFameFile, kFameScratchFile, kFameFileLimit},
+                                       {kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit}};
+
+const RecordFile* RecordNamed(std::string_view name) {
+  for (const RecordFile& record : kRecordFiles)
+    if (record.name == name) return &record;
+  return nullptr;
+}
+
+// The captions of the records' buttons: "Download Fame.dat", "Load saved.dat", ...
+EMSCRIPTEN_KEEPALIVE const char* page_record_captions() {
+  web::JsonText json;
+  json.Open('[');
+  for (const RecordFile& record : kRecordFiles) {
+    const std::string file(record.name);
+    json.Open('{').Key("file").String(file).Key("limit").Number(static_cast<double>(record.limit));
+    json.Key("download").String(Text(TextId::DownloadRecord, {{"file", file}}));
+    json.Key("load").String(Text(TextId::LoadRecord, {{"file", file}})).Close('}');
+  }
+  json.Close(']');
+  return Reply(json.str());
+}
+
+// Whether the record is there to download, as storage holds it now; the player is told
+// when it is not.
+EMSCRIPTEN_KEEPALIVE int page_record_ready(const char* name) {
+  if (!page || !RecordNamed(name)) return 0;
+  page->files.StartEvent();
+  if (page->files.Exists(name)) return 1;
+  page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NoRecordYet, {{"file", name}}));
+  return 0;
+}
+
+// Replaces a record with a file the player chose, under the tabs' lock; a file larger than
+// the desktop reads is refused as the desktop refuses it. The game reads it as it reads
+// any record: damaged lines are left out.
+EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, double size) {
+  const RecordFile* record = page ? RecordNamed(name) : nullptr;
+  if (!record) return 0;
+  try {
+    if (size > static_cast<double>(record->limit))
+      throw FileFailure(FileAction::Read, std::string(record->name), FileProblem::TooLarge, 0, record->limit);
+    const std::string content(data, static_cast<std::size_t>(size));  // within the limit: all of it
+    page->files.Rewrite(std::string(record->name), std::string(record->scratch), FileStore::kNoLimit,
+                        [&content](const std::optional<std::string>&) { return content; });
+    return 1;
+  } catch (const FileFailure& failure) {
+    page->dialogs.ShowFailure(FailureText(failure));
+    return 0;
+  }
+}
+
+// The captions of the page's own dialog buttons.
+EMSCRIPTEN_KEEPALIVE const char* page_dialog_captions() {
+  web::JsonText json;
+  json.Open('{').Key("ok").String(Text(TextId::OkButton)).Key("cancel").String(Text(TextId::CancelButton)).Close('}');
+  return Reply(json.str());
+}
+
+}  // extern "C"
+
+int main() { return 0; }
