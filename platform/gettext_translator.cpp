@@ -37,7 +37,9 @@ GettextTranslator::GettextTranslator(const std::string& folder, std::span<const 
   const bool whole = std::all_of(shipped.begin(), shipped.end(), [&](std::string_view language) {
     return SealedOrMissing(folder + '/' + std::string(language) + "/LC_MESSAGES/" + kTextDomain + ".mo");
   });
-  if (!whole || !bindtextdomain(kTextDomain, folder.c_str()) || !bind_textdomain_codeset(kTextDomain, "UTF-8")) return;
+  if (!whole || !bindtextdomain(kTextDomain, folder.c_str())) return;
+  // A C library that speaks only UTF-8 answers this with no codeset at all.
+  bind_textdomain_codeset(kTextDomain, "UTF-8");
   translating_ = *dgettext(kTextDomain, "") != '\0';  // the header of the catalogue gettext found
 }
 

@@ -3,10 +3,15 @@
 // returns. The script calls in one at a time; a call may suspend while a dialog is up.
 #include <emscripten.h>
 
+#include <clocale>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "game/shuffled_random.h"
+#include "platform/gettext_translator.h"
+#include "platform/language_choice.h"
 #include "platform/system_clock.h"
 #include "records/hall_of_fame_file.h"
 #include "records/saved_games_file.h"
@@ -46,7 +51,12 @@ struct Page {
   Program program;
 };
 
+// The languages the build compiled catalogues for (po/LINGUAS).
+constexpr std::string_view kShippedLanguages[] = {QUARVEL_SHIPPED_LANGUAGES};
+constexpr const char* kLocaleFolder = "/locale";
+
 std::unique_ptr<Page> page;
+std::unique_ptr<GettextTranslator> translator;
 std::string reply;  // what the last call returned to the script
 
 const char* Reply(std::string text) {
@@ -57,6 +67,24 @@ const char* Reply(std::string text) {
 }  // namespace
 
 extern "C" {
+
+// The catalogue for the player's languages (navigator.languages, one a line); "" for English.
+EMSCRIPTEN_KEEPALIVE const char* page_choose_language(const char* preferred) {
+  std::vector<std::string> tags;
+  std::istringstream lines(preferred);
+  for (std::string tag; std::getline(lines, tag);) tags.push_back(tag);
+  return Reply(ChooseLanguage(tags, kShippedLanguages));
+}
+
+// Speaks `language`, whose catalogue the script has put in the locale folder, from the next
+// text on; false, and English, when the catalogue is missing or damaged.
+EMSCRIPTEN_KEEPALIVE int page_use_language(const char* language) {
+  std::setlocale(LC_MESSAGES, language);
+  const std::string_view chosen[] = {language};
+  translator = std::make_unique<GettextTranslator>(kLocaleFolder, chosen);
+  UseTranslator(translator->Translating() ? translator.get() : nullptr);
+  return translator->Translating() ? 1 : 0;
+}
 
 EMSCRIPTEN_KEEPALIVE const char* page_layouts() { return Reply(web::LayoutsJson()); }
 
