@@ -64,7 +64,8 @@
   // ---- The windows ----
   function makeControl(id, c) {
     let element;
-    switch (c.kind) {
+    // A box of many lines that the player only reads is the Hall of Fame listing.
+    switch (c.kind === 'readonly' && c.multiLine ? 'listing' : c.kind) {
       case 'button':
         element = document.createElement('button');
         element.type = 'button';
@@ -90,6 +91,12 @@
         windows[id].list = list;
         break;
       }
+      case 'listing': // drawn by drawListing
+        element = document.createElement('div');
+        element.setAttribute('role', 'region');
+        element.classList.add('listing');
+        element.tabIndex = 0; // so that the keyboard scrolls it
+        break;
       default:
         element = document.createElement('div');
         element.textContent = c.caption;
@@ -110,7 +117,7 @@
     if (c.kind === 'label') element.style.lineHeight = 'normal';
     if (contrast(c.foreground, c.background) < 4.5) element.classList.add('outlined');
     if (c.accessibleName && c.kind !== 'label') element.setAttribute('aria-label', c.accessibleName);
-    if (c.kind !== 'label' && c.kind !== 'rectangle' && !c.tabStop) element.tabIndex = -1;
+    if (c.kind !== 'label' && c.kind !== 'rectangle' && !c.tabStop && element.tabIndex !== 0) element.tabIndex = -1;
     if (!c.visible) {
       // The empty cell's button: unseen, and unused by the handlers, but a screen reader
       // still hears where the empty cell is.
@@ -326,7 +333,7 @@
     }
     if (state.solve) askShortest(state.solve);
     for (const [name, enabled] of Object.entries(state.enabled)) main[name].disabled = !enabled;
-    setValue(windows.halloffame.controls.Text1, state.listing.replace(/\r\n/g, '\n'));
+    drawListing(state.listing);
     // The box keeps what the player typed or picked with the arrows until the program
     // writes it, fills the list afresh or the window comes up.
     const refill = state.list || state.window !== shownWindow;
@@ -350,6 +357,28 @@
       tiles[pendingFocus].focus();
       pendingFocus = null;
     }
+  }
+
+  // The Hall of Fame listing as a table: every column starts at its heading on every row,
+  // whatever the names hold (wide letters, emoji, right-to-left text); one line an entry,
+  // scrolled where it is wider or taller than its box.
+  let drawnListing = '';
+  function drawListing(rows) {
+    const text = JSON.stringify(rows);
+    if (text === drawnListing) return;
+    drawnListing = text;
+    const table = document.createElement('table');
+    rows.forEach((row, r) => {
+      const line = table.insertRow();
+      row.forEach((cell, column) => {
+        const element = document.createElement(r === 0 ? 'th' : 'td');
+        if (r === 0) element.scope = 'col';
+        if (column === 0) element.dir = 'auto'; // a name in its own direction
+        element.textContent = cell;
+        line.appendChild(element);
+      });
+    });
+    windows.halloffame.controls.Text1.replaceChildren(table);
   }
 
   // The window up, scaled as a whole to the viewport, never wider than it.
@@ -458,10 +487,33 @@
     return stored;
   }
 
+  // ---- The player's language ----
+  // The first of the browser's languages the game has a catalogue for; only that catalogue
+  // is fetched now (the service worker keeps the others for later visits). English where
+  // there is none, or it cannot be fetched.
+  async function useLanguage() {
+    const preferred = (navigator.languages || [navigator.language]).join('\n');
+    const language = ccall('page_choose_language', 'string', ['string'], [preferred]);
+    if (!language) return;
+    const folder = `/locale/${language}/LC_MESSAGES`;
+    try {
+      const response = await fetch(`locale/${language}/LC_MESSAGES/quarvel-orbix.mo`);
+      if (!response.ok) return;
+      Module.FS.mkdirTree(folder);
+      Module.FS.writeFile(`${folder}/quarvel-orbix.mo`, new Uint8Array(await response.arrayBuffer()));
+    } catch (error) {
+      return;
+    }
+    if (ccall('page_use_language', 'number', ['string'], [language])) {
+      document.documentElement.lang = language.replace('_', '-');
+    }
+  }
+
   async function start() {
     // The windows are built while storage opens.
     const mounting = mountRecords();
     page.records = recordsStorage();
+    await useLanguage();
     layouts = json('page_layouts');
     for (const id of ['main', 'halloffame', 'reload']) buildWindow(id);
     const captions = json('page_dialog_captions');

@@ -145,7 +145,13 @@ std::string StateJson(const Program& program, std::uint64_t shownListVersion,
   json.Key("enabled").Open('{');
   for (const CommandBinding& binding : kCommandBindings) json.Key(binding.control).Bool(main.enabled.*binding.enabled);
   json.Close('}');
-  json.Key("listing").String(windows.listing);
+  json.Key("listing").Open('[');  // the headings, then an entry a row
+  for (const FameColumns& row : windows.listingColumns) {
+    json.Open('[');
+    for (const std::string& cell : row) json.String(cell);
+    json.Close(']');
+  }
+  json.Close(']');
   json.Key("listVersion").Number(static_cast<double>(windows.savedListVersion));
   if (windows.savedListVersion != shownListVersion) {
     json.Key("list").Open('[');

@@ -26,7 +26,8 @@ SITE, SOLVE, AXE = sys.argv[1:4]
 CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update", "--disable-sync",
                   "--window-size=420,760"]
-TILE_NAME = re.compile(r"^(?:Tile (\d+)|Empty cell), row (\d), column (\d)$")
+# The tiles' names, in English and in German.
+TILE_NAME = re.compile(r"^(?:(?:Tile|Stein) (\d+)|Empty cell|Leeres Feld), (?:row|Zeile) (\d), (?:column|Spalte) (\d)$")
 # Makes IndexedDB refuse, as a private window or a browser set to keep no data does.
 REFUSE_STORAGE = "Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('refused', 'SecurityError'); }});"
 
@@ -47,9 +48,10 @@ def serve():
 DRIVERS = []
 
 
-def browser(profile=None):
+def browser(profile=None, languages="en-US,en"):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
+    options.add_experimental_option("prefs", {"intl.accept_languages": languages})
     for flag in CHROMIUM_FLAGS + [f"--user-data-dir={profile or tempfile.mkdtemp(prefix='quarvel-profile-')}"]:
         options.add_argument(flag)
     DRIVERS.append(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options))
@@ -57,8 +59,8 @@ def browser(profile=None):
 
 
 class Page:
-    def __init__(self, driver, url):
-        self.d, self.url = driver, url
+    def __init__(self, driver, url, tile_word="Tile"):
+        self.d, self.url, self.tile_word = driver, url, tile_word
         self.open()
 
     def open(self):
@@ -92,16 +94,29 @@ class Page:
         self.settle()
 
     def tile(self, number):
-        return self.d.find_element(By.XPATH, f"//button[starts-with(@aria-label, 'Tile {number},')]")
+        return self.d.find_element(By.XPATH, f"//button[starts-with(@aria-label, '{self.tile_word} {number},')]")
 
     def value(self, name):
         return self.control(name).get_attribute("value")
 
+    def rows(self, name):
+        """A table's rows as lists of cells, the headings first, and whether every column
+        starts at its heading's x on every row."""
+        return self.d.execute_script(
+            "const rows = [...arguments[0].querySelectorAll('tr')].map((r) => [...r.cells]);"
+            "const x = (cell) => Math.round(cell.getBoundingClientRect().left);"
+            "return [rows.map((r) => r.map((c) => c.textContent)),"
+            "        rows.every((r) => r.length === rows[0].length && r.every((c, i) => x(c) === x(rows[0][i])))];",
+            self.control(name))
+
     def board(self):
         """The 16 cells row by row, 0 for the empty cell, read from the tiles' names."""
         cells = [None] * 16
-        for element in self.d.find_elements(By.XPATH, "//button[contains(@aria-label, ', row ')]"):
-            tile, row, column = TILE_NAME.match(element.get_attribute("aria-label")).groups()
+        for element in self.d.find_elements(By.XPATH, "//button[@aria-label]"):
+            named = TILE_NAME.match(element.get_attribute("aria-label"))
+            if not named:
+                continue
+            tile, row, column = named.groups()
             cells[(int(row) - 1) * 4 + int(column) - 1] = int(tile or 0)
         assert sorted(cells) == list(range(16)), cells
         return cells
@@ -143,11 +158,13 @@ class Page:
         assert not result, f"{where}: {result}"
 
     def listing(self):
+        """The names in the Hall of Fame, its columns checked in line."""
         self.click("Hall of Fame")
-        text = self.value("Hall of Fame listing")
+        rows, in_line = self.rows("Hall of Fame listing")
+        assert in_line and rows[0] == ["Name", "Game #", "Time", "Date"], rows
         self.check_accessibility("Hall of Fame window")
         self.click("Return to Main Screen")
-        return text
+        return [row[0] for row in rows[1:]]
 
 
 def as_replayed(dealt):
@@ -348,9 +365,34 @@ def scenario_whole_game_by_keyboard(url):
     page.until(lambda: not page.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), "the name to be taken")
     page.control("Hall of Fame").send_keys(Keys.SPACE)
     page.settle()
-    assert "Dee" in page.value("Hall of Fame listing")
+    assert "Dee" in [row[0] for row in page.rows("Hall of Fame listing")[0]]
     ActionChains(page.d).send_keys(Keys.ESCAPE).perform()
     page.until(lambda: page.d.title and page.control("New Game"), "the main window")
+    return page
+
+
+def scenario_games_in_german(url):
+    """A browser that prefers German gets the game in German. Escape cancels the name prompt
+    (no entry: Hall of Fame stays disabled); Enter presses OK. Wide letters and right-to-left
+    text keep the listing's columns in line."""
+    page = Page(browser(languages="de-AT,de,en"), url, tile_word="Stein")
+    assert page.d.execute_script("return document.documentElement.lang") == "de"
+    for name, key in (("Jürgen", Keys.ESCAPE), ("Zoë 東京 שלום", Keys.ENTER)):
+        page.click("Neues Spiel")
+        page.solve_by_clicks()
+        page.expect_dialog("Gewonnen!", "Herzlichen Glückwunsch!")
+        page.answer("OK")
+        page.expect_dialog("Gewonnen!", "Bitte geben Sie Ihren Namen")
+        ActionChains(page.d).send_keys(name, key).perform()
+        page.until(lambda: not page.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), f"{key!r} to close the prompt")
+        page.settle()
+        entered = page.control("Bestenliste").is_enabled()
+        assert entered == (key == Keys.ENTER), f"after {key!r} the Hall of Fame is {'en' if entered else 'dis'}abled"
+    page.click("Bestenliste")
+    rows, in_line = page.rows("Einträge der Bestenliste")
+    assert in_line and rows[0][1] == "Spiel-Nr." and [row[0].strip("\u2068\u2069") for row in rows[1:]] == ["Zoë 東京 שלום"], rows
+    page.check_accessibility("Hall of Fame window in German")
+    page.click("Zurück zum Hauptfenster")
     return page
 
 
