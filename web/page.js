@@ -6,6 +6,7 @@
 (() => {
   const TWIPS_PER_PIXEL = 15; // 96 dots per inch
   const RECORDS = '/records';
+  const SHIPPED = '/game'; // quarvel.dat, as it ships with the page
   const LOCK_NAME = 'quarvel-orbix-records';
 
   let layouts = null;
@@ -307,6 +308,7 @@
 
   // ---- Drawing the state ----
   let shownWindow = null;
+  let drawnOnce = false;
   const visibleWindow = () => shownWindow;
 
   function setValue(element, value) {
@@ -344,8 +346,12 @@
     }
     if (refill || state.combo !== drawnCombo) setValue(windows.reload.controls.Combo1, state.combo);
     drawnCombo = state.combo;
-    if (state.window !== shownWindow) {
-      for (const [id, w] of Object.entries(windows)) w.element.hidden = id !== state.window;
+    if (state.window !== shownWindow || !drawnOnce) {
+      drawnOnce = true;
+      for (const [id, w] of Object.entries(windows)) {
+        w.element.hidden = id !== state.window;
+        w.element.style.visibility = '';
+      }
       shownWindow = state.window;
       document.getElementById('records').hidden = state.window !== 'main';
       document.title = layouts[state.window].caption;
@@ -462,30 +468,19 @@
     };
   }
 
+  // Opens the records' storage. It starts as soon as the program's script is read, while
+  // the WebAssembly is still compiling; resolves to whether the browser keeps the records.
   async function mountRecords() {
     const FS = Module.FS;
     FS.mkdir(RECORDS);
-    let stored = false;
     try {
       FS.mount(FS.filesystems.IDBFS, {}, RECORDS);
-      stored = await new Promise((resolve) => FS.syncfs(true, (error) => resolve(!error)));
-    } catch (error) {
-      stored = false;
-    }
-    if (!stored) {
-      try { FS.unmount(RECORDS); } catch (error) { /* memory only */ }
-    }
-    // quarvel.dat ships with the page; it is stored with the records, which every change
-    // reads back from storage (once, or when another version of the page shipped another).
-    const shipped = FS.readFile('/game/quarvel.dat');
-    const path = `${RECORDS}/quarvel.dat`;
-    const kept = FS.analyzePath(path).exists ? FS.readFile(path) : null;
-    if (!kept || kept.length !== shipped.length || kept.some((byte, i) => byte !== shipped[i])) {
-      FS.writeFile(path, shipped);
-      if (stored) stored = await new Promise((resolve) => FS.syncfs(false, (error) => resolve(!error)));
-    }
-    return stored;
+      if (await new Promise((resolve) => FS.syncfs(true, (error) => resolve(!error)))) return true;
+    } catch (error) { /* refused */ }
+    try { FS.unmount(RECORDS); } catch (error) { /* memory only */ }
+    return false;
   }
+  let mounting = null;
 
   // ---- The player's language ----
   // The first of the browser's languages the game has a catalogue for; only that catalogue
@@ -511,7 +506,6 @@
 
   async function start() {
     // The windows are built while storage opens.
-    const mounting = mountRecords();
     page.records = recordsStorage();
     await useLanguage();
     layouts = json('page_layouts');
@@ -525,9 +519,16 @@
     bindOtherWindows();
     document.addEventListener('keydown', onKey);
     window.addEventListener('resize', fit);
+    // The main window's first layout (its fonts found, its size taken) is made while
+    // storage opens; it is shown once the program has started.
+    windows.main.element.style.visibility = 'hidden';
+    windows.main.element.hidden = false;
+    shownWindow = 'main';
+    fit();
     const stored = await mounting;
     busy = true;
-    const ok = await ccall('page_start', 'number', ['string', 'number'], [RECORDS, stored ? 1 : 0], { async: true });
+    const ok = await ccall('page_start', 'number', ['string', 'string', 'number'], [SHIPPED, RECORDS, stored ? 1 : 0],
+      { async: true });
     busy = false;
     if (!ok) return;
     draw();
@@ -543,5 +544,7 @@
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('service_worker.js').catch(() => {});
   }
 
-  window.Module = { page, onRuntimeInitialized: start, noExitRuntime: true };
+  window.Module = {
+    page, preInit: [() => { mounting = mountRecords(); }], onRuntimeInitialized: start, noExitRuntime: true,
+  };
 })();

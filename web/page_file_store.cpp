@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "core/home_positions_file.h"
+
 namespace quarvel::web {
 namespace {
 
@@ -29,8 +31,12 @@ class TabsLock {
 
 }  // namespace
 
-PageFileStore::PageFileStore(const std::string& folder, bool stored)
-    : folder_(folder, std::chrono::milliseconds(0)), stored_(stored) {}
+PageFileStore::PageFileStore(const std::string& shipped, const std::string& folder, bool stored)
+    : shipped_(shipped, std::chrono::milliseconds(0)), folder_(folder, std::chrono::milliseconds(0)), stored_(stored) {}
+
+DirectoryFileStore& PageFileStore::FolderOf(const std::string& name) {
+  return name == kHomePositionsFile ? shipped_ : folder_;
+}
 
 void PageFileStore::Refresh(bool underLock) {
   if (!stored_ || (fresh_ && !underLock)) return;
@@ -47,12 +53,12 @@ void PageFileStore::Store(FileAction action, const std::string& name) {
 
 bool PageFileStore::Exists(const std::string& name) {
   Refresh();
-  return folder_.Exists(name);
+  return FolderOf(name).Exists(name);
 }
 
 std::optional<std::string> PageFileStore::Read(const std::string& name, std::uint64_t limit, bool followLinks) {
   Refresh();
-  return folder_.Read(name, limit, followLinks);
+  return FolderOf(name).Read(name, limit, followLinks);
 }
 
 void PageFileStore::Refuse(FileAction action, const std::string& name) {

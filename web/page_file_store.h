@@ -10,8 +10,10 @@ namespace quarvel::web {
 
 class PageFileStore : public FileStore {
  public:
-  // `folder`: where the script mounted the storage; `stored`: whether it could.
-  PageFileStore(const std::string& folder, bool stored);
+  // `shipped`: the folder of the files that ship with the page (quarvel.dat), read as they
+  // stand; `folder`: where the script mounted the storage; `stored`: whether it could. The
+  // storage was read when it was mounted: the first event reads it as it stands.
+  PageFileStore(const std::string& shipped, const std::string& folder, bool stored);
 
   bool Exists(const std::string& name) override;
   std::optional<std::string> Read(const std::string& name, std::uint64_t limit, bool followLinks) override;
@@ -32,9 +34,13 @@ class PageFileStore : public FileStore {
   // Stores the folder; on failure takes back what storage holds and throws for `name`.
   void Store(FileAction action, const std::string& name);
 
+  // Where a file is read: the shipped folder for quarvel.dat, else the records.
+  DirectoryFileStore& FolderOf(const std::string& name);
+
+  DirectoryFileStore shipped_;
   DirectoryFileStore folder_;
   bool stored_;
-  bool fresh_ = false;  // read from storage since the event began
+  bool fresh_ = true;  // read from storage since the event began
 };
 
 }  // namespace quarvel::web

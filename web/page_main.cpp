@@ -39,8 +39,10 @@ class PageShortestSolutions : public ShortestSolutionService {
 // The system's clock and generator serve in the browser too: performance.now() and the wall
 // clock, and a seed from crypto.getRandomValues (through std::random_device).
 struct Page {
-  Page(const std::string& folder, bool stored)
-      : random(generator), files(folder, stored), program(Services{clock, dialogs, windows, files, random, shortest}) {}
+  Page(const std::string& shipped, const std::string& folder, bool stored)
+      : random(generator),
+        files(shipped, folder, stored),
+        program(Services{clock, dialogs, windows, files, random, shortest}) {}
   SystemClock clock;
   SystemGenerator generator;
   ShuffledRandomSource random;
@@ -88,10 +90,10 @@ EMSCRIPTEN_KEEPALIVE int page_use_language(const char* language) {
 
 EMSCRIPTEN_KEEPALIVE const char* page_layouts() { return Reply(web::LayoutsJson()); }
 
-// Start-up over the records' folder; false when the game cannot start (the player was told).
-EMSCRIPTEN_KEEPALIVE int page_start(const char* folder, int stored) {
-  page = std::make_unique<Page>(folder, stored != 0);
-  page->files.StartEvent();
+// Start-up over the shipped files and the records' folder, which the script has just read
+// from storage; false when the game cannot start (the player was told).
+EMSCRIPTEN_KEEPALIVE int page_start(const char* shipped, const char* folder, int stored) {
+  page = std::make_unique<Page>(shipped, folder, stored != 0);
   return page->program.Start() ? 1 : 0;
 }
 
