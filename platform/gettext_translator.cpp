@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <clocale>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 
 namespace quarvel {
 namespace {
@@ -13,12 +13,17 @@ namespace {
 // The translation msgfmt writes last: its context sorts after every other text's (po/seal.po).
 constexpr std::string_view kSeal{"end of catalogue", sizeof "end of catalogue"};  // with its NUL
 
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 // A missing catalogue is no damage: gettext passes over it.
 bool SealedOrMissing(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return true;
-  if (!file.seekg(-static_cast<std::streamoff>(kSeal.size()), std::ios::end)) return false;
-  const std::string end((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (std::fseek(file.get(), -static_cast<long>(kSeal.size()), SEEK_END) != 0) return false;
+  std::string end(kSeal.size() + 1, '\0');  // one byte more: the seal must end the file
+  end.resize(std::fread(end.data(), 1, end.size(), file.get()));
   return end == kSeal;
 }
 

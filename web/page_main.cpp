@@ -3,9 +3,9 @@
 // returns. The script calls in one at a time; a call may suspend while a dialog is up.
 #include <emscripten.h>
 
+#include <algorithm>
 #include <clocale>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -73,8 +73,11 @@ extern "C" {
 // The catalogue for the player's languages (navigator.languages, one a line); "" for English.
 EMSCRIPTEN_KEEPALIVE const char* page_choose_language(const char* preferred) {
   std::vector<std::string> tags;
-  std::istringstream lines(preferred);
-  for (std::string tag; std::getline(lines, tag);) tags.push_back(tag);
+  for (std::string_view rest = preferred; !rest.empty();) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    tags.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
   return Reply(ChooseLanguage(tags, kShippedLanguages));
 }
 
