@@ -18,6 +18,7 @@
   let drawnCombo = null;
   const windows = {}; // window id -> {element, controls: name -> element}
   const tiles = [];
+  let named = null; // findNamedControls()
 
   const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
   const rgb = (c) => `rgb(${c[0]}, ${c[1]}, ${c[2]})`;
@@ -149,32 +150,46 @@
     document.getElementById('stage').appendChild(element);
   }
 
+  // The controls the page binds, by what they are.
+  function findNamedControls() {
+    const names = layouts.named;
+    const { main, halloffame, reload } = windows;
+    return {
+      gameNumberBox: main.controls[names.gameNumberBox],
+      clockBox: main.controls[names.clockBox],
+      fameListingBox: halloffame.controls[names.fameListingBox],
+      fameReturnButton: halloffame.controls[names.fameReturnButton],
+      savedGameBox: reload.controls[names.savedGameBox],
+      reloadReturnButton: reload.controls[names.reloadReturnButton],
+    };
+  }
+
   function bindMainWindow() {
     const { controls } = windows.main;
     for (let k = 0; k < 16; ++k) {
-      tiles[k] = controls[`Command1(${k})`];
+      tiles[k] = controls[`${layouts.named.tiles}(${k})`];
       tiles[k].addEventListener('click', () => send('tile', k));
     }
     for (const name of layouts.commands) controls[name].addEventListener('click', () => send('command', name));
-    const gameBox = controls.Text1;
+    const { gameNumberBox: gameBox, clockBox } = named;
     gameBox.addEventListener('mousedown', () => send('gameNumberBox'));
     gameBox.addEventListener('input', () => send('type', gameBox.value));
     gameBox.addEventListener('keydown', (event) => {
       if (event.key === 'Enter') {
         event.preventDefault();
-        send('command', 'Command8');
+        send('command', layouts.named.replayButton);
       }
     });
-    controls.Text3.addEventListener('mousedown', (event) => {
+    clockBox.addEventListener('mousedown', (event) => {
       event.preventDefault();
       send('timeBox');
     });
   }
 
   function bindOtherWindows() {
-    windows.halloffame.controls.Command1.addEventListener('click', () => send('return'));
-    windows.reload.controls.Command1.addEventListener('click', () => send('return'));
-    const combo = windows.reload.controls.Combo1;
+    named.fameReturnButton.addEventListener('click', () => send('return'));
+    named.reloadReturnButton.addEventListener('click', () => send('return'));
+    const combo = named.savedGameBox;
     combo.addEventListener('input', (event) => {
       // A choice from the open list starts that game; typing only edits the box.
       if (!event.inputType || event.inputType === 'insertReplacementText') send('pick', combo.value);
@@ -196,7 +211,7 @@
   function onKey(event) {
     if (!started || document.querySelector('dialog[open]')) return;
     const up = visibleWindow();
-    const inGameBox = event.target === windows.main.controls.Text1;
+    const inGameBox = event.target === named.gameNumberBox;
     if (up === 'main') {
       if (event.key.startsWith('Arrow') && !event.altKey && !event.ctrlKey) {
         if (inGameBox) return;
@@ -204,7 +219,7 @@
         send('arrow', event.key);
       } else if (event.ctrlKey && !event.altKey && (event.key === 'n' || event.key === 'N')) {
         event.preventDefault();
-        send('command', 'Command2');
+        send('command', layouts.named.newGameButton);
       }
       // Ctrl+Q closes the desktop game; a page is closed by the browser.
     } else if (up === 'halloffame' && (event.key === 'Escape' || event.key === 'Enter')) {
@@ -324,14 +339,15 @@
       tiles[k].style.top = px(tile.top);
       if (tiles[k].getAttribute('aria-label') !== tile.name) tiles[k].setAttribute('aria-label', tile.name);
     });
-    setValue(main.Text1, state.game);
-    setValue(main.Text3, state.time);
+    const { gameNumberBox } = named;
+    setValue(gameNumberBox, state.game);
+    setValue(named.clockBox, state.time);
     if (state.note) {
-      main.Text1.title = state.note;
-      main.Text1.setAttribute('aria-description', state.note);
+      gameNumberBox.title = state.note;
+      gameNumberBox.setAttribute('aria-description', state.note);
     } else {
-      main.Text1.removeAttribute('title');
-      main.Text1.removeAttribute('aria-description');
+      gameNumberBox.removeAttribute('title');
+      gameNumberBox.removeAttribute('aria-description');
     }
     if (state.solve) askShortest(state.solve);
     for (const [name, enabled] of Object.entries(state.enabled)) main[name].disabled = !enabled;
@@ -344,7 +360,7 @@
       list.replaceChildren(...state.list.map((entry) => new Option(entry, entry)));
       listVersion = state.listVersion;
     }
-    if (refill || state.combo !== drawnCombo) setValue(windows.reload.controls.Combo1, state.combo);
+    if (refill || state.combo !== drawnCombo) setValue(named.savedGameBox, state.combo);
     drawnCombo = state.combo;
     if (state.window !== shownWindow || !drawnOnce) {
       drawnOnce = true;
@@ -356,7 +372,7 @@
       document.getElementById('records').hidden = state.window !== 'main';
       document.title = layouts[state.window].caption;
       fit();
-      const first = { halloffame: windows.halloffame.controls.Command1, reload: windows.reload.controls.Combo1 };
+      const first = { halloffame: named.fameReturnButton, reload: named.savedGameBox };
       if (first[state.window]) first[state.window].focus();
     }
     if (pendingFocus !== null) {
@@ -384,7 +400,7 @@
         line.appendChild(element);
       });
     });
-    windows.halloffame.controls.Text1.replaceChildren(table);
+    named.fameListingBox.replaceChildren(table);
   }
 
   // The window up, scaled as a whole to the viewport, never wider than it.
@@ -510,6 +526,7 @@
     await useLanguage();
     layouts = json('page_layouts');
     for (const id of ['main', 'halloffame', 'reload']) buildWindow(id);
+    named = findNamedControls();
     const captions = json('page_dialog_captions');
     for (const button of document.querySelectorAll('dialog button[data-text]')) {
       button.textContent = captions[button.dataset.text];

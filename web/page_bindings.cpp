@@ -121,6 +121,15 @@ std::string LayoutsJson() {
   json.Key("commands").Open('[');
   for (const CommandBinding& binding : kCommandBindings) json.String(binding.control);
   json.Close(']');
+  // The controls the page binds by what they are, named as in the layouts.
+  json.Key("named").Open('{');
+  json.Key("tiles").String(layout::kTileButtons);
+  json.Key("gameNumberBox").String(layout::kGameNumberBox).Key("clockBox").String(layout::kClockBox);
+  json.Key("newGameButton").String(BindingOf(Command::NewGame).control);
+  json.Key("replayButton").String(BindingOf(Command::Replay).control);
+  json.Key("fameListingBox").String(layout::kFameListingBox).Key("fameReturnButton").String(layout::kFameReturnButton);
+  json.Key("savedGameBox").String(layout::kSavedGameBox).Key("reloadReturnButton").String(layout::kReloadReturnButton);
+  json.Close('}');
   json.Close('}');
   return json.str();
 }

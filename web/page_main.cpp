@@ -42,12 +42,11 @@ struct Page {
   Page(const std::string& shipped, const std::string& folder, bool stored)
       : random(generator),
         files(shipped, folder, stored),
-        program(Services{clock, dialogs, windows, files, random, shortest}) {}
+        program(Services{clock, window, window, files, random, shortest}) {}
   SystemClock clock;
   SystemGenerator generator;
   ShuffledRandomSource random;
-  web::PageDialogs dialogs;
-  web::PageWindowSystem windows;
+  web::PageWindow window;
   web::PageFileStore files;
   PageShortestSolutions shortest;
   Program program;
@@ -122,7 +121,7 @@ EMSCRIPTEN_KEEPALIVE void page_shortest_length(double game, int length) {
 
 // Told once, when the browser refuses the records their storage.
 EMSCRIPTEN_KEEPALIVE void page_storage_refused() {
-  if (page) page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::RecordsNotKept));
+  if (page) page->window.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::RecordsNotKept));
 }
 
 // The records a player may download and load back, with the desktop's limits.
@@ -160,7 +159,7 @@ EMSCRIPTEN_KEEPALIVE int page_record_ready(const char* name) {
   if (!page || !RecordNamed(name)) return 0;
   page->files.StartEvent();
   if (page->files.Exists(name)) return 1;
-  page->dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NoRecordYet, {{"file", name}}));
+  page->window.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NoRecordYet, {{"file", name}}));
   return 0;
 }
 
@@ -178,7 +177,7 @@ EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, do
                         [&content](const std::optional<std::string>&) { return content; });
     return 1;
   } catch (const FileFailure& failure) {
-    page->dialogs.ShowFailure(FailureText(failure));
+    page->window.ShowFailure(FailureText(failure));
     return 0;
   }
 }

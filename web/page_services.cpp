@@ -30,20 +30,20 @@ EM_JS(void, FocusPageTile, (int tile), { Module.page.focusTile(tile); });
 
 }  // namespace
 
-void PageDialogs::ShowMessage(const std::string& title, const std::string& text) {
+void PageWindow::ShowMessage(const std::string& title, const std::string& text) {
   ShowPageMessage(title.c_str(), text.c_str());
 }
 
-std::optional<std::string> PageDialogs::AskInput(const std::string& title, const std::string& prompt, int, int) {
+std::optional<std::string> PageWindow::AskInput(const std::string& title, const std::string& prompt, int, int) {
   const std::unique_ptr<char, decltype(&std::free)> answer(AskPageInput(title.c_str(), prompt.c_str()), &std::free);
   if (!answer) return std::nullopt;
   return std::string(answer.get());
 }
 
-void PageDialogs::ShowFailure(const std::string& text) { ShowMessage(Text(TextId::ErrorTitle), text); }
+void PageWindow::ShowFailure(const std::string& text) { ShowMessage(Text(TextId::ErrorTitle), text); }
 
-void PageWindowSystem::SetPointer(PointerShape shape) { SetPagePointer(shape == PointerShape::Hourglass ? 1 : 0); }
+void PageWindow::SetPointer(PointerShape shape) { SetPagePointer(shape == PointerShape::Hourglass ? 1 : 0); }
 
-void PageWindowSystem::FocusTile(int tile) { FocusPageTile(tile); }
+void PageWindow::FocusTile(int tile) { FocusPageTile(tile); }
 
 }  // namespace quarvel::web

@@ -5,18 +5,14 @@
 
 namespace quarvel::web {
 
-class PageDialogs : public Dialogs {
+class PageWindow : public Dialogs, public WindowSystem {
  public:
+  void SetPointer(PointerShape shape) override;
+  void FocusTile(int tile) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
   std::optional<std::string> AskInput(const std::string& title, const std::string& prompt, int leftTwips,
                                       int topTwips) override;
   void ShowFailure(const std::string& text) override;
-};
-
-class PageWindowSystem : public WindowSystem {
- public:
-  void SetPointer(PointerShape shape) override;
-  void FocusTile(int tile) override;
 };
 
 }  // namespace quarvel::web
