@@ -243,17 +243,21 @@
       const [file] = chooser.files;
       chooser.value = '';
       if (!file || !started || busy) return;
-      // No more than the program reads: a larger file is refused by its size.
-      const bytes = new Uint8Array(await file.slice(0, loading.limit + 1).arrayBuffer());
-      busy = true;
+      busy = true; // no other event reaches the program while the file is read
       document.body.dataset.handling = 'load';
-      const data = Module._malloc(Math.max(bytes.length, 1));
-      Module.HEAPU8.set(bytes, data);
-      const loaded = await ccall('page_load_record', 'number', ['string', 'number', 'number'],
-        [loading.file, data, file.size], { async: true });
-      Module._free(data);
-      busy = false;
-      delete document.body.dataset.handling;
+      let loaded = 0;
+      try {
+        // No more than the program reads: a larger file is refused by its size.
+        const bytes = new Uint8Array(await file.slice(0, loading.limit + 1).arrayBuffer());
+        const data = Module._malloc(Math.max(bytes.length, 1));
+        Module.HEAPU8.set(bytes, data);
+        loaded = await ccall('page_load_record', 'number', ['string', 'number', 'number'],
+          [loading.file, data, file.size], { async: true });
+        Module._free(data);
+      } finally {
+        busy = false;
+        delete document.body.dataset.handling;
+      }
       // The game starts again over the records as they now stand.
       if (loaded) window.location.reload();
     });

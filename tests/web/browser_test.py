@@ -65,6 +65,9 @@ class Page:
 
     def open(self):
         self.d.get(self.url)
+        self.started()
+
+    def started(self):
         self.until(lambda: self.d.execute_script(
             "return document.body.dataset.ready === 'true' || document.querySelector('dialog[open]') !== null"),
             "the page to start")
@@ -90,6 +93,7 @@ class Page:
             "the handler to return")
 
     def click(self, name):
+        assert not self.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), f"{name}: under the dialog {self.dialog()}"
         self.control(name).click()
         self.settle()
 
@@ -231,7 +235,7 @@ def scenario_records_downloaded_and_loaded(url):
             page.answer("OK")
         else:  # the page starts again
             page.until(lambda: page.d.execute_script("return window.beforeLoading === undefined"), "the restart")
-            page.open()
+            page.started()
     listing = page.listing()
     assert "Eve" in listing and "Broken" not in listing, listing
     page.click("Reload Saved Game")
