@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "solver/shortest/pattern_database.h"
-#include "solver/shortest/shortest_search.h"
-#include "solver/shortest/tables_file.h"
-#include "solver/shortest/used_tables.h"
+#include "shortest/pattern_database.h"
+#include "shortest/shortest_search.h"
+#include "shortest/tables_file.h"
+#include "shortest/used_tables.h"
 #include "tests/support/random_positions.h"
 
 namespace quarvel::shortest {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "console/dump.h"
-#include "solver/shortest/shortest_search.h"
+#include "shortest/shortest_search.h"
 
 namespace quarvel::console {
 namespace {

@@ -1,7 +1,7 @@
 // The tables' file's checks: any bytes, read from memory or from a file, are refused for
 // the same reason (no input the fuzzer makes is as long as a good file), and nothing is
 // read beyond them.
-#include "solver/shortest/tables_file.h"
+#include "shortest/tables_file.h"
 
 #include <unistd.h>
 

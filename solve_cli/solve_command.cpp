@@ -2,8 +2,8 @@
 
 #include "core/quoted_text.h"
 #include "solve_cli/position_line.h"
-#include "solver/shortest/shortest_search.h"
-#include "solver/shortest/tables_file.h"
+#include "shortest/shortest_search.h"
+#include "shortest/tables_file.h"
 
 namespace quarvel::solve {
 namespace {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "solver/shortest/shortest_search.h"
-#include "solver/shortest/tables_file.h"
+#include "shortest/shortest_search.h"
+#include "shortest/tables_file.h"
 
 extern "C" {
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/platform.h"
-#include "solver/shortest/shortest_solution_worker.h"
+#include "shortest/shortest_solution_worker.h"
 
 namespace quarvel::qt {
 

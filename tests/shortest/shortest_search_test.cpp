@@ -1,6 +1,6 @@
 // The shortest-solution search against breadth-first distances, its estimate's bounds,
 // cancellation, and the worker thread that runs it for the window.
-#include "solver/shortest/shortest_search.h"
+#include "shortest/shortest_search.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "solver/shortest/pattern_database.h"
-#include "solver/shortest/shortest_solution_worker.h"
-#include "solver/shortest/used_tables.h"
+#include "shortest/pattern_database.h"
+#include "shortest/shortest_solution_worker.h"
+#include "shortest/used_tables.h"
 #include "support/random_positions.h"
 
 namespace quarvel::shortest {

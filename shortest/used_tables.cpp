@@ -1,9 +1,9 @@
-#include "solver/shortest/used_tables.h"
+#include "shortest/used_tables.h"
 
 #include <mutex>
 #include <optional>
 
-#include "solver/shortest/tables_file.h"
+#include "shortest/tables_file.h"
 
 namespace quarvel::shortest {
 

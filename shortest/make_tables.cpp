@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "solver/shortest/pattern_database.h"
-#include "solver/shortest/tables_file.h"
+#include "shortest/pattern_database.h"
+#include "shortest/tables_file.h"
 
 int main(int argc, char* argv[]) {
   using namespace quarvel::shortest;

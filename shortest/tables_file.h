@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/shortest/pattern_database.h"
+#include "shortest/pattern_database.h"
 
 namespace quarvel::shortest {
 

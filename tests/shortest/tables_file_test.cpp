@@ -1,6 +1,6 @@
 // The tables' file: the one the build made is mapped and used; a copy that is damaged in
 // any way is refused, both from memory and from disk.
-#include "solver/shortest/tables_file.h"
+#include "shortest/tables_file.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "solver/shortest/pattern_database.h"
-#include "solver/shortest/used_tables.h"
+#include "shortest/pattern_database.h"
+#include "shortest/used_tables.h"
 
 namespace quarvel::shortest {
 namespace {

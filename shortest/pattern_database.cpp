@@ -1,4 +1,4 @@
-#include "solver/shortest/pattern_database.h"
+#include "shortest/pattern_database.h"
 
 #include <algorithm>
 #include <chrono>

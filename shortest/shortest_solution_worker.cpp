@@ -1,7 +1,7 @@
-#include "solver/shortest/shortest_solution_worker.h"
+#include "shortest/shortest_solution_worker.h"
 
-#include "solver/shortest/shortest_search.h"
-#include "solver/shortest/used_tables.h"
+#include "shortest/shortest_search.h"
+#include "shortest/used_tables.h"
 
 namespace quarvel::shortest {
 

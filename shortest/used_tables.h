@@ -3,7 +3,7 @@
 // built in memory on first use.
 #include <atomic>
 
-#include "solver/shortest/pattern_database.h"
+#include "shortest/pattern_database.h"
 
 namespace quarvel::shortest {
 

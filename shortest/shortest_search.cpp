@@ -1,9 +1,9 @@
-#include "solver/shortest/shortest_search.h"
+#include "shortest/shortest_search.h"
 
 #include <algorithm>
 #include <array>
 
-#include "solver/shortest/used_tables.h"
+#include "shortest/used_tables.h"
 
 namespace quarvel::shortest {
 namespace {

@@ -1,4 +1,4 @@
-#include "solver/shortest/tables_file.h"
+#include "shortest/tables_file.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
