@@ -15,6 +15,7 @@
 #include "platform/directory_file_store.h"
 #include "platform/scripted.h"
 #include "records/hall_of_fame_file.h"
+#include "tests/support/send_events.h"
 #include "ui/hall_of_fame_listing.h"
 #include "ui/program.h"
 #include "ui/show_me.h"
@@ -26,15 +27,16 @@ namespace {
 using bench::FreshFolder;
 
 // A program on scripted dialogs and clock over a real data folder, dealing seeded games.
-struct Bench {
+struct Bench : testing::SendsEvents<Bench> {
   ScriptedClock clock{bench::ScriptedStart()};
   SeededGenerator generator{1};
   ShuffledRandomSource random{generator};
+  Boxes boxes;
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windowSystem;
   DirectoryFileStore files;
   ScriptedShortestSolutions shortest;
-  Services services{clock, dialogs, windowSystem, files, random, shortest};
+  Services services{clock, boxes, windowSystem, files, random, shortest};
   Program program{services};
   explicit Bench(const std::filesystem::path& folder) : files(folder.string()) {}
 };
@@ -78,30 +80,30 @@ BENCHMARK(BM_IsSolved);
 // One click of a tile beside the blank during a game, through the main window's handler.
 void BM_TileClick(benchmark::State& state) {
   Bench b(FreshFolder("click"));
-  b.program.Start();
-  b.program.ClickNewGame();
-  const int tile = bench::TileBesideBlank(b.program.state().board.position);
-  const Position before = b.program.state().board.position;
-  b.program.ClickTile(tile);
-  if (b.program.state().board.position == before || !b.program.state().GameInProgress)
+  b.Start();
+  b.Send(EventId::NewGame);
+  const int tile = bench::TileBesideBlank(b.program.state().game.board.position);
+  const Position before = b.program.state().game.board.position;
+  b.Tile(tile);
+  if (b.program.state().game.board.position == before || !b.program.state().game.GameInProgress)
     state.SkipWithError("the click did not move the tile");
-  for (auto _ : state) b.program.ClickTile(tile);
+  for (auto _ : state) b.Tile(tile);
 }
 BENCHMARK(BM_TileClick);
 
 // One press of "Show Me!"; a game that ends is followed by a new one, untimed.
 void BM_ShowMePress(benchmark::State& state) {
   Bench b(FreshFolder("showme"));
-  b.program.Start();
-  b.program.ClickNewGame();
+  b.Start();
+  b.Send(EventId::NewGame);
   int presses = 0;
   for (auto _ : state) {
-    b.program.ClickShowMe();
-    if (!b.program.state().GameInProgress || ++presses == 5000) {
+    b.Send(EventId::ShowMe);
+    if (!b.program.state().game.GameInProgress || ++presses == 5000) {
       state.PauseTiming();
-      if (b.program.state().GameInProgress) b.program.ClickGiveUp();
+      if (b.program.state().game.GameInProgress) b.Send(EventId::GiveUp);
       b.dialogs.transcript.clear();
-      b.program.ClickNewGame();
+      b.Send(EventId::NewGame);
       presses = 0;
       state.ResumeTiming();
     }
@@ -115,11 +117,11 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
   ShuffledRandomSource random(generator);
   random.ShuffledRandom(-1);
   ScriptedClock clock(bench::ScriptedStart());
-  ScriptedDialogs dialogs;
+  Boxes boxes;  // the end's notice is left unanswered
   ScriptedWindowSystem windows;
   MemoryFileStore files;
   ScriptedShortestSolutions shortest;
-  Services services{clock, dialogs, windows, files, random, shortest};
+  Services services{clock, boxes, windows, files, random, shortest};
   std::vector<std::string> numbers;
   while (static_cast<int>(numbers.size()) < count) {
     Position dealt = ShuffleStartPosition(random);
@@ -139,19 +141,19 @@ std::vector<std::string> GamesTheSolverFinishes(int count) {
 void BM_WholeGameByShowMe(benchmark::State& state) {
   const std::vector<std::string> games = GamesTheSolverFinishes(32);
   Bench b(FreshFolder("whole-game"));
-  b.program.Start();
-  b.program.ClickNewGame();
-  b.program.ClickGiveUp();  // "Replay Last Game" is available from now on
+  b.Start();
+  b.Send(EventId::NewGame);
+  b.Send(EventId::GiveUp);  // "Replay Last Game" is available from now on
   std::size_t next = 0;
   std::int64_t presses = 0;
   for (auto _ : state) {
     state.PauseTiming();
     b.dialogs.transcript.clear();
-    b.program.TypeGameNumber(games[next++ % games.size()]);
-    b.program.ClickReplay();
-    if (!b.program.state().GameInProgress) state.SkipWithError("the replay did not start a game");
+    b.Type(games[next++ % games.size()]);
+    b.Send(EventId::Replay);
+    if (!b.program.state().game.GameInProgress) state.SkipWithError("the replay did not start a game");
     state.ResumeTiming();
-    while (b.program.ClickShowMe()) ++presses;
+    while (b.Send(EventId::ShowMe)) ++presses;
   }
   state.counters["presses/game"] = static_cast<double>(presses) / static_cast<double>(state.iterations());
 }
@@ -176,10 +178,10 @@ void BM_OpenHallOfFameWindow(benchmark::State& state) {
   const auto folder = FreshFolder("fame");
   bench::WriteFile(folder / "Fame.dat", FormatFameFile(ThirtyEntries()));
   Bench b(folder);
-  b.program.Start();
+  b.Start();
   for (auto _ : state) {
-    b.program.ClickHallOfFame();
-    b.program.ReturnToMain();
+    b.Send(EventId::HallOfFame);
+    b.Send(EventId::ReturnToMain);
   }
 }
 BENCHMARK(BM_OpenHallOfFameWindow);
@@ -190,16 +192,16 @@ void BM_SaveIntoSavedGames(benchmark::State& state) {
   const std::string text = bench::SavedGamesText(state.range(0));
   bench::WriteFile(folder / "saved.dat", text);
   Bench b(folder);
-  b.program.Start();
+  b.Start();
   for (auto _ : state) {
     state.PauseTiming();
     bench::WriteFile(folder / "saved.dat", text);
     b.dialogs.transcript.clear();
-    b.program.ClickNewGame();
+    b.Send(EventId::NewGame);
     state.ResumeTiming();
-    b.program.ClickSave();
+    b.Send(EventId::Save);
     state.PauseTiming();
-    b.program.ClickGiveUp();
+    b.Send(EventId::GiveUp);
     state.ResumeTiming();
   }
 }
@@ -211,10 +213,10 @@ void BM_OpenReloadWindow(benchmark::State& state) {
   const auto folder = FreshFolder("reload");
   bench::WriteSavedGames(folder, state.range(0));
   Bench b(folder);
-  b.program.Start();
+  b.Start();
   for (auto _ : state) {
-    b.program.ClickReload();
-    b.program.ReturnToMain();
+    b.Send(EventId::Reload);
+    b.Send(EventId::ReturnToMain);
   }
 }
 BENCHMARK(BM_OpenReloadWindow)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
@@ -225,7 +227,7 @@ void BM_StartUpWithSavedGames(benchmark::State& state) {
   bench::WriteSavedGames(folder, state.range(0));
   for (auto _ : state) {
     Bench b(folder);
-    benchmark::DoNotOptimize(b.program.Start());
+    benchmark::DoNotOptimize(b.Start());
   }
 }
 BENCHMARK(BM_StartUpWithSavedGames)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);

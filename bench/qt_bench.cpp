@@ -42,16 +42,18 @@ struct QtBench {
   ScriptedClock clock{bench::ScriptedStart()};
   SeededGenerator generator{1};
   ShuffledRandomSource random{generator};
+  Boxes boxes;
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;
   DirectoryFileStore files;
   ScriptedShortestSolutions shortest;
-  Services services{clock, dialogs, windowSystem, files, random, shortest};
+  Services services{clock, boxes, windowSystem, files, random, shortest};
   Program program{services};
-  qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem};
+  qt::QtFrontEnd frontEnd{program, &windowSystem};
 
   explicit QtBench(const std::filesystem::path& folder, std::uint64_t seed = 1)
       : generator(seed), files(folder.string()) {
+    frontEnd.AnswerBoxesWith([this](const Box& box) { return dialogs.Answer(box); });
     frontEnd.Start();
     QCoreApplication::processEvents();
   }
@@ -76,32 +78,32 @@ void SendClick(QWidget& widget) {
 }
 
 void ClickTileBesideBlank(benchmark::State& state, QtBench& b) {
-  const int tile = bench::TileBesideBlank(b.program.state().board.position);
+  const int tile = bench::TileBesideBlank(b.program.state().game.board.position);
   QPushButton& button = *b.main().tile(tile);
-  const Position before = b.program.state().board.position;
+  const Position before = b.program.state().game.board.position;
   ClickAndRepaint(button, b.main());
-  if (b.program.state().board.position == before) state.SkipWithError("the click did not move the tile");
+  if (b.program.state().game.board.position == before) state.SkipWithError("the click did not move the tile");
   for (auto _ : state) ClickAndRepaint(button, b.main());
 }
 
 void BM_QtTileClick(benchmark::State& state) {
   QtBench b(bench::FreshFolder("qt-click"));
-  ClickAndRepaint(*b.main().command(Command::NewGame), b.main());
+  ClickAndRepaint(*b.main().command(EventId::NewGame), b.main());
   ClickTileBesideBlank(state, b);
 }
 BENCHMARK(BM_QtTileClick)->Unit(benchmark::kMicrosecond);
 
 void BM_QtShowMePress(benchmark::State& state) {
   QtBench b(bench::FreshFolder("qt-showme"));
-  QPushButton& newGame = *b.main().command(Command::NewGame);
-  QPushButton& showMe = *b.main().command(Command::ShowMe);
+  QPushButton& newGame = *b.main().command(EventId::NewGame);
+  QPushButton& showMe = *b.main().command(EventId::ShowMe);
   ClickAndRepaint(newGame, b.main());
   int presses = 0;
   for (auto _ : state) {
     ClickAndRepaint(showMe, b.main());
-    if (!b.program.state().GameInProgress || ++presses == 5000) {
+    if (!b.program.state().game.GameInProgress || ++presses == 5000) {
       state.PauseTiming();
-      if (b.program.state().GameInProgress) ClickAndRepaint(*b.main().command(Command::GiveUp), b.main());
+      if (b.program.state().game.GameInProgress) ClickAndRepaint(*b.main().command(EventId::GiveUp), b.main());
       b.dialogs.transcript.clear();
       ClickAndRepaint(newGame, b.main());
       presses = 0;
@@ -119,7 +121,7 @@ void BM_QtOpenReloadWindow(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto b = std::make_unique<QtBench>(folder);
-    QPushButton& reload = *b->main().command(Command::Reload);
+    QPushButton& reload = *b->main().command(EventId::Reload);
     state.ResumeTiming();
     SendClick(reload);
     b->frontEnd.reloadWindow().repaint();
@@ -142,7 +144,7 @@ void BM_QtReloadDropDown(benchmark::State& state) {
   QComboBox& combo = *reload.combo();
   for (auto _ : state) {
     state.PauseTiming();
-    ClickAndRepaint(*b.main().command(Command::Reload), b.main());
+    ClickAndRepaint(*b.main().command(EventId::Reload), b.main());
     state.ResumeTiming();
     combo.showPopup();
     combo.view()->window()->repaint();
@@ -165,9 +167,9 @@ void BM_QtTileClickAfterReload(benchmark::State& state) {
   const auto folder = bench::FreshFolder("qt-click-after-reload");
   bench::WriteSavedGames(folder, state.range(0));
   QtBench b(folder);
-  ClickAndRepaint(*b.main().command(Command::Reload), b.main());
+  ClickAndRepaint(*b.main().command(EventId::Reload), b.main());
   ClickAndRepaint(*b.frontEnd.reloadWindow().returnButton(), b.frontEnd.reloadWindow());
-  ClickAndRepaint(*b.main().command(Command::NewGame), b.main());
+  ClickAndRepaint(*b.main().command(EventId::NewGame), b.main());
   ClickTileBesideBlank(state, b);
 }
 BENCHMARK(BM_QtTileClickAfterReload)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
@@ -197,7 +199,7 @@ int FirstDealNote(std::uint64_t seed) {
   const double dirtyBefore = PrivateDirtyMiB();
   QElapsedTimer clock;
   clock.start();
-  SendClick(*b.main().command(Command::NewGame));
+  SendClick(*b.main().command(EventId::NewGame));
   QEventLoop loop;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -211,7 +213,7 @@ int FirstDealNote(std::uint64_t seed) {
   std::printf(
       "first deal %s: note after %.1f ms, %.3f s of CPU, peak memory %.1f -> %.1f MiB, private dirty %.1f -> %.1f "
       "MiB: %s\n",
-      b.program.state().playedGameNumber.c_str(), ms, CpuSeconds(after) - CpuSeconds(before),
+      b.program.state().game.playedGameNumber.c_str(), ms, CpuSeconds(after) - CpuSeconds(before),
       static_cast<double>(before.ru_maxrss) / 1024.0, static_cast<double>(after.ru_maxrss) / 1024.0, dirtyBefore,
       PrivateDirtyMiB(), qPrintable(box.toolTip()));
   return box.toolTip().isEmpty() ? 1 : 0;

@@ -17,29 +17,7 @@ std::string ShortestLine(const Position& position) {
 using Context = CommandContext;
 using Kind = ArgumentKind;
 
-constexpr auto kCommands = std::to_array<CommandRow>({
-    {"new", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickNewGame(); }},
-    {"giveup", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickGiveUp(); }},
-    {"fame", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickHallOfFame(); }},
-    {"showme", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickShowMe(); }},
-    {"reload", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickReload(); }},
-    {"save", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickSave(); }},
-    {"replay", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickReplay(); }},
-    {"tile", Kind::Tile,
-     [](Context& x, const ScriptCommand& c) { return x.program.ClickTile(static_cast<int>(c.number)); }},
-    {"text1", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickGameNumberBox(); }},
-    {"text3", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ClickTimeBox(); }},
-    {"type", Kind::String,
-     [](Context& x, const ScriptCommand& c) { return x.program.TypeGameNumber(c.strings.front()); }},
-    {"pick", Kind::String,
-     [](Context& x, const ScriptCommand& c) { return x.program.PickSavedGame(c.strings.front()); }},
-    {"return", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.ReturnToMain(); }},
-    {"close", Kind::None, [](Context& x, const ScriptCommand&) { return x.program.CloseWindow(); }},
-    {"tick", Kind::None,
-     [](Context& x, const ScriptCommand&) {
-       x.program.Tick();
-       return true;
-     }},
+constexpr auto kConsoleCommands = std::to_array<CommandRow>({
     {"wait", Kind::Seconds,
      [](Context& x, const ScriptCommand& c) {
        x.clock.Advance(c.number);
@@ -57,12 +35,12 @@ constexpr auto kCommands = std::to_array<CommandRow>({
      }},
     {"answer", Kind::String,
      [](Context& x, const ScriptCommand& c) {
-       x.dialogs.QueueAnswer(c.strings.front());
+       x.boxes.QueueAnswer(c.strings.front());
        return true;
      }},
     {"cancel", Kind::None,
      [](Context& x, const ScriptCommand&) {
-       x.dialogs.QueueAnswer(std::nullopt);
+       x.boxes.QueueAnswer(std::nullopt);
        return true;
      }},
     {"dump", Kind::None,
@@ -72,16 +50,42 @@ constexpr auto kCommands = std::to_array<CommandRow>({
      }},
     {"shortest", Kind::None,
      [](Context& x, const ScriptCommand&) {
-       x.out << ShortestLine(x.program.state().board.position) << '\n';
+       x.out << ShortestLine(x.program.state().game.board.position) << '\n';
        return true;
      }},
 });
 
+constexpr Kind ArgumentOf(EventArgument argument) {
+  switch (argument) {
+    case EventArgument::Tile: return Kind::Tile;
+    case EventArgument::Text: return Kind::String;
+    default: return Kind::None;
+  }
+}
+
+// A script's event, taken by the program as the windows would take it.
+bool TakeEvent(Context& x, const ScriptCommand& c) {
+  Event event{FindEvent(c.name)->id};
+  event.number = static_cast<int>(c.number);
+  if (!c.strings.empty()) event.text = c.strings.front();
+  return x.program.Take(event);
+}
+
+// A row for each event a script writes.
+constexpr auto kEventCommands = [] {
+  std::array<CommandRow, kEventNames.size()> rows{};
+  for (std::size_t k = 0; k < kEventNames.size(); ++k)
+    if (kEventNames[k].scripted) rows[k] = {kEventNames[k].name, ArgumentOf(kEventNames[k].argument), TakeEvent};
+  return rows;
+}();
+
 }  // namespace
 
 const CommandRow* FindCommand(std::string_view name) {
-  for (const CommandRow& row : kCommands)
+  for (const CommandRow& row : kConsoleCommands)
     if (row.name == name) return &row;
+  for (const CommandRow& row : kEventCommands)
+    if (row.action && row.name == name) return &row;
   return nullptr;
 }
 

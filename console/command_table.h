@@ -1,7 +1,8 @@
 #pragma once
 // The console's commands, one row each: the name a script writes, the argument it takes
 // and what it does. The script reader parses a line by its row, the session runs it by the
-// same row, so a new command is one row of the table in command_table.cpp.
+// same row. The program's events are the commands of the same names (ui/events.h); the
+// console adds its own for the clock, the draws, the answers to boxes and what it prints.
 #include <ostream>
 #include <string_view>
 
@@ -17,7 +18,7 @@ struct CommandContext {
   Program& program;
   ScriptedClock& clock;
   QueuedDrawSource& draws;
-  PrintedDialogs& dialogs;
+  PrintedBoxes& boxes;
   std::ostream& out;
 };
 

@@ -15,10 +15,12 @@ ConsoleSession::ConsoleSession(std::ostream& out, std::ostream& err, const std::
       err_(err),
       clock_(ToDateTime(kConsoleStart)),
       files_(folder),
-      program_(Services{clock_, dialogs_, windowSystem_, files_, draws_, shortest_}) {}
+      program_(Services{clock_, boxes_, windowSystem_, files_, draws_, shortest_}) {}
 
 int ConsoleSession::Run(std::istream& in) {
-  if (!program_.Start()) {
+  const bool started = program_.Start();
+  AnswerBoxes();
+  if (!started) {
     out_.flush();
     return 1;
   }
@@ -33,13 +35,18 @@ int ConsoleSession::Run(std::istream& in) {
     if (const auto* command = std::get_if<ScriptCommand>(&parsed)) Execute(*command);
     out_.flush();
   }
-  program_.Close();
+  program_.Take({EventId::Quit});
   return 0;
 }
 
 void ConsoleSession::Execute(const ScriptCommand& command) {
-  CommandContext context{program_, clock_, draws_, dialogs_, out_};
+  CommandContext context{program_, clock_, draws_, printed_, out_};
   if (!FindCommand(command.name)->action(context, command)) out_ << "ignored " << command.text << '\n';
+  AnswerBoxes();
+}
+
+void ConsoleSession::AnswerBoxes() {
+  AnswerEveryBox(program_, [this](const Box& box) { return printed_.Answer(box); });
 }
 
 }  // namespace quarvel::console

@@ -23,6 +23,8 @@ class ConsoleSession {
  private:
   // Runs one parsed command.
   void Execute(const ScriptCommand& command);
+  // Prints and answers every box the program puts up.
+  void AnswerBoxes();
 
   std::ostream& out_;
   std::ostream& err_;
@@ -30,7 +32,8 @@ class ConsoleSession {
   SystemGenerator generator_;
   ShuffledRandomSource shuffled_{generator_};
   QueuedDrawSource draws_{shuffled_};
-  PrintedDialogs dialogs_{out_};
+  Boxes boxes_;
+  PrintedBoxes printed_{out_};
   NoWindowSystem windowSystem_;
   NoShortestSolutions shortest_;
   DirectoryFileStore files_;

@@ -25,7 +25,8 @@ const char* WindowName(WindowId id) {
 }  // namespace
 
 std::string Dump(const Program& program) {
-  const ProgramState& s = program.state();
+  const SolverGame& s = program.state().game;
+  const FameSummary& f = program.state().fame;
   const MainWindowState& m = program.mainWindow();
   const WindowsState& w = program.windows();
   std::ostringstream out;
@@ -52,8 +53,8 @@ std::string Dump(const Program& program) {
       << " SolverStep=" << v.SolverStep << " SolverTile=" << v.SolverTile
       << " SolverLastMove=" << static_cast<int>(v.SolverLastMove) << '\n';
   char slowest[40];
-  std::snprintf(slowest, sizeof slowest, "%.10g", s.SlowestFameTime);
-  out << "fame FameCount=" << s.FameCount << " SlowestFameTime=" << slowest << '\n';
+  std::snprintf(slowest, sizeof slowest, "%.10g", f.SlowestFameTime);
+  out << "fame FameCount=" << f.FameCount << " SlowestFameTime=" << slowest << '\n';
   out << "window " << WindowName(w.visible) << '\n';
 
   if (w.visible == WindowId::HallOfFame) {

@@ -4,20 +4,22 @@
 
 namespace quarvel::console {
 
-void PrintedDialogs::ShowMessage(const std::string& title, const std::string& text) {
-  out_ << "message " << Quote(title) << ' ' << Quote(text) << '\n';
-}
-
-std::optional<std::string> PrintedDialogs::AskInput(const std::string& title, const std::string& prompt, int, int) {
-  std::optional<std::string> answer;
-  if (!answers_.empty()) {
-    answer = std::move(answers_.front());
-    answers_.pop_front();
+BoxAnswer PrintedBoxes::Answer(const Box& box) {
+  switch (box.kind) {
+    case BoxKind::Message: out_ << "message " << Quote(box.title) << ' ' << Quote(box.text) << '\n'; break;
+    case BoxKind::Failure: out_ << "failure " << Quote(box.text) << '\n'; break;
+    case BoxKind::NamePrompt: {
+      BoxAnswer answer;
+      if (!answers_.empty()) {
+        answer = std::move(answers_.front());
+        answers_.pop_front();
+      }
+      out_ << "input " << Quote(box.title) << ' ' << Quote(box.text) << " -> " << (answer ? Quote(*answer) : "cancel")
+           << '\n';
+      return answer;
+    }
   }
-  out_ << "input " << Quote(title) << ' ' << Quote(prompt) << " -> " << (answer ? Quote(*answer) : "cancel") << '\n';
-  return answer;
+  return std::string();
 }
-
-void PrintedDialogs::ShowFailure(const std::string& text) { out_ << "failure " << Quote(text) << '\n'; }
 
 }  // namespace quarvel::console

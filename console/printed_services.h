@@ -1,29 +1,26 @@
 #pragma once
-// The services of a program without windows: its boxes printed as lines, no pointer, no
-// focus and no note on a game's shortest solution.
+// The services of a program without windows: its boxes printed as lines and answered from
+// a queue, no pointer, no focus and no note on a game's shortest solution.
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <ostream>
-#include <string>
 
 #include "core/platform.h"
 
 namespace quarvel::console {
 
-// Message and input boxes as printed lines; input boxes take queued answers.
-class PrintedDialogs : public Dialogs {
+// Prints each box as it is shown and answers it: a message with OK, the name prompt with
+// the next queued answer (nothing queued: cancel).
+class PrintedBoxes {
  public:
-  explicit PrintedDialogs(std::ostream& out) : out_(out) {}
-  void ShowMessage(const std::string& title, const std::string& text) override;
-  std::optional<std::string> AskInput(const std::string& title, const std::string& prompt, int leftTwips,
-                                      int topTwips) override;
-  void ShowFailure(const std::string& text) override;
-  void QueueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
+  explicit PrintedBoxes(std::ostream& out) : out_(out) {}
+  BoxAnswer Answer(const Box& box);
+  // The answer to the next name prompt: a text, or nothing for cancel.
+  void QueueAnswer(BoxAnswer answer) { answers_.push_back(std::move(answer)); }
 
  private:
   std::ostream& out_;
-  std::deque<std::optional<std::string>> answers_;
+  std::deque<BoxAnswer> answers_;
 };
 
 class NoWindowSystem : public WindowSystem {

@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "core/boxes.h"
 #include "core/date_time.h"
 #include "core/position.h"
 
@@ -30,19 +31,6 @@ class UniformGenerator {
   virtual ~UniformGenerator() = default;
   virtual double Next() = 0;  // in [0, 1), never 1.0
   virtual void ReseedFromClock() = 0;
-};
-
-class Dialogs {
- public:
-  virtual ~Dialogs() = default;
-  // A modal box with a title, the text and an OK button only.
-  virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
-  // A modal input box with an empty default, placed at (left, top) twips on the screen;
-  // nothing when the player cancels.
-  virtual std::optional<std::string> AskInput(const std::string& title, const std::string& prompt, int leftTwips,
-                                              int topTwips) = 0;
-  // A failed file operation that ended a handler.
-  virtual void ShowFailure(const std::string& text) = 0;
 };
 
 enum class PointerShape { Default, Hourglass };
@@ -120,11 +108,17 @@ class FileStore {
   // current content (nothing when the file does not exist; a file larger than `limit`
   // fails as too large) and returns the new content, which is written to `scratch` and
   // renamed over `name`. An interruption leaves either the old or the new file whole.
+  // A store that keeps changes until later (Storing) runs `change` again then, on the
+  // content as it stands by then: it must own what it uses and depend on nothing else.
   using Change = std::function<std::string(const std::optional<std::string>&)>;
   virtual void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit,
                        const Change& change) = 0;
   // Deletes a file; a missing file is not an error.
   virtual void Remove(const std::string& name) = 0;
+  // Whether changes made are still on their way to storage. The page's store keeps them
+  // until the handler has returned, and its front end then stores them and sends the
+  // Stored event; a store that writes as it goes never has any.
+  virtual bool Storing() { return false; }
   // The folder the files are in, as an absolute path, for messages.
   virtual std::string Folder() = 0;
 };
@@ -150,10 +144,10 @@ class ShortestSolutionService {
   virtual void Cancel() = 0;
 };
 
-// Everything a handler may ask of the outside world.
+// Everything a handler may ask of the outside world, and the boxes it leaves for it.
 struct Services {
   Clock& clock;
-  Dialogs& dialogs;
+  Boxes& boxes;
   WindowSystem& windows;
   FileStore& files;
   DrawSource& random;

@@ -14,6 +14,7 @@
 #include "platform/scripted.h"
 #include "records/hall_of_fame_file.h"
 #include "records/utf8.h"
+#include "tests/support/send_events.h"
 #include "ui/program.h"
 
 namespace {
@@ -46,23 +47,29 @@ std::string PrintableName(const std::uint8_t* data, std::size_t size) {
 // file and the listing must then show unchanged.
 bool EnterName(const std::string& name) {
   using namespace quarvel;
-  ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
-  ScriptedDialogs dialogs;
-  ScriptedWindowSystem windows;
-  MemoryFileStore files;
-  ScriptedDrawList draws;
+  struct Player : testing::SendsEvents<Player> {
+    ScriptedClock clock{ToDateTime({2026, 1, 1, 9, 0, 0})};
+    Boxes boxes;
+    ScriptedDialogs dialogs;
+    ScriptedWindowSystem windows;
+    MemoryFileStore files;
+    ScriptedDrawList draws;
+    ScriptedShortestSolutions shortest;
+    Program program{Services{clock, boxes, windows, files, draws, shortest}};
+  } player;
+  MemoryFileStore& files = player.files;
+  ScriptedDialogs& dialogs = player.dialogs;
+  const Program& program = player.program;
   files.files["quarvel.dat"] = kHome;
-  ScriptedShortestSolutions shortest;
-  Program program(Services{clock, dialogs, windows, files, draws, shortest});
-  Require(program.Start());
+  Require(player.Start());
   // Game 0, the solved arrangement, won by a tile there and back.
-  Require(program.ClickNewGame() && program.ClickGiveUp());
-  program.TypeGameNumber("0");
-  Require(program.ClickReplay());
-  clock.Advance(5);
-  program.ClickTile(15);
+  Require(player.Send(EventId::NewGame) && player.Send(EventId::GiveUp));
+  player.Type("0");
+  Require(player.Send(EventId::Replay));
+  player.clock.Advance(5);
+  player.Tile(15);
   dialogs.answers.push_back(name);  // a refusal asks again and is cancelled
-  program.ClickTile(15);
+  player.Tile(15);
 
   const bool refused = dialogs.transcript.size() > 2 && dialogs.transcript[2].starts_with("message Error!|");
   const auto file = files.files.find(kFameFile);
@@ -75,7 +82,7 @@ bool EnterName(const std::string& name) {
   Require(file->second.find_first_of("\r\n") == file->second.size() - 2);  // one line
   const auto entries = ParseFameFile(file->second);
   Require(entries.size() == 1 && entries[0].Name == stored && entries[0].GameNumber == "0");
-  Require(program.ClickHallOfFame());
+  Require(player.Send(EventId::HallOfFame));
   // The listing's third line, split at CR LF as the window shows it (a file's reader would
   // drop a byte order mark at the start of the line, which is the name's here).
   std::string_view listing = program.windows().listing;

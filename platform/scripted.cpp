@@ -30,23 +30,23 @@ double QueuedDrawSource::ShuffledRandom(std::int16_t reseed) {
   return value;
 }
 
-void ScriptedDialogs::ShowMessage(const std::string& title, const std::string& text) {
-  transcript.push_back("message " + title + "|" + text);
-}
-
-std::optional<std::string> ScriptedDialogs::AskInput(const std::string& title, const std::string& prompt, int leftTwips,
-                                                     int topTwips) {
-  std::optional<std::string> answer;
-  if (!answers.empty()) {
-    answer = answers.front();
-    answers.pop_front();
+BoxAnswer ScriptedDialogs::Answer(const Box& box) {
+  switch (box.kind) {
+    case BoxKind::Message: transcript.push_back("message " + box.title + "|" + box.text); break;
+    case BoxKind::Failure: transcript.push_back("failure " + box.text); break;
+    case BoxKind::NamePrompt: {
+      BoxAnswer answer;
+      if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+      }
+      transcript.push_back("input " + box.title + "|" + box.text + "|" + std::to_string(box.leftTwips) + "," +
+                           std::to_string(box.topTwips) + "|" + (answer ? *answer : "<cancel>"));
+      return answer;
+    }
   }
-  transcript.push_back("input " + title + "|" + prompt + "|" + std::to_string(leftTwips) + "," +
-                       std::to_string(topTwips) + "|" + (answer ? *answer : "<cancel>"));
-  return answer;
+  return std::string();
 }
-
-void ScriptedDialogs::ShowFailure(const std::string& text) { transcript.push_back("failure " + text); }
 
 std::optional<std::string> MemoryFileStore::Read(const std::string& name, std::uint64_t limit, bool) {
   operations.push_back("read " + name);

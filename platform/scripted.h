@@ -78,16 +78,14 @@ class QueuedDrawSource : public DrawSource {
   std::deque<double> queued_;
 };
 
-// Records every box; input boxes take queued answers (nothing queued: cancel).
-class ScriptedDialogs : public Dialogs {
+// A player who answers every box shown, in order: records it, and answers an input box
+// with the next queued answer (nothing queued: cancel), any other box with OK.
+class ScriptedDialogs {
  public:
-  std::vector<std::string> transcript;  // "message TITLE|TEXT", "input TITLE|PROMPT|ANSWER", "failure TEXT"
+  std::vector<std::string> transcript;  // "message TITLE|TEXT", "input TITLE|PROMPT|LEFT,TOP|ANSWER", "failure TEXT"
   std::deque<std::optional<std::string>> answers;
 
-  void ShowMessage(const std::string& title, const std::string& text) override;
-  std::optional<std::string> AskInput(const std::string& title, const std::string& prompt, int leftTwips,
-                                      int topTwips) override;
-  void ShowFailure(const std::string& text) override;
+  BoxAnswer Answer(const Box& box);
 };
 
 class ScriptedWindowSystem : public WindowSystem {

@@ -1,6 +1,7 @@
 #include "records/hall_of_fame.h"
 
 #include <limits>
+#include <memory>
 #include <new>
 
 #include "records/hall_of_fame_file.h"
@@ -53,16 +54,17 @@ void RefreshFameSummary(FameSummary& fame, Services& services) {
 void InsertFameEntry(FameSummary& fame, Services& services, const std::string& gameNumber, const std::string& name,
                      double timeDays) {
   FameEntry entry{ToUtf8Lenient(name), gameNumber, timeDays, TodayText(services.clock)};
-  std::vector<FameEntry> written;
+  // The list as the change writes it; shared, since a store may run the change again later.
+  auto written = std::make_shared<std::vector<FameEntry>>();
   RewriteRecord(services, kFameFile, kFameScratchFile, kFameFileLimit, LostRecord::FameEntry,
-                [&](const std::optional<std::string>& old) {
+                [entry, written](const std::optional<std::string>& old) {
                   // Lines that cannot be read as entries are dropped here.
-                  written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};
-                  InsertRanked(written, entry, kMaxFameEntries);
-                  return FormatFameFile(written);
+                  *written = old ? ParseFameFile(ToUtf8Lenient(*old)) : std::vector<FameEntry>{};
+                  InsertRanked(*written, entry, kMaxFameEntries);
+                  return FormatFameFile(*written);
                 });
-  fame.FameCount = CountOf(written.size());
-  fame.SlowestFameTime = written.back().Time;
+  fame.FameCount = CountOf(written->size());
+  fame.SlowestFameTime = written->back().Time;
 }
 
 }  // namespace quarvel

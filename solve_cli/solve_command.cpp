@@ -1,9 +1,9 @@
 #include "solve_cli/solve_command.h"
 
 #include "core/quoted_text.h"
-#include "solve_cli/position_line.h"
 #include "shortest/shortest_search.h"
 #include "shortest/tables_file.h"
+#include "solve_cli/position_line.h"
 
 namespace quarvel::solve {
 namespace {

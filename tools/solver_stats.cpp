@@ -46,12 +46,12 @@ int main(int argc, char** argv) {
   ShuffledRandomSource random(generator);
   random.ShuffledRandom(-1);  // as start-up does
   ScriptedClock clock(ToDateTime({2026, 1, 1, 9, 0, 0}));
-  ScriptedDialogs dialogs;
+  Boxes boxes;  // the notices of games ended are left unanswered
   ScriptedWindowSystem windows;
   MemoryFileStore files;
   ScriptedDrawList unused;
   ScriptedShortestSolutions shortest;
-  Services services{clock, dialogs, windows, files, unused, shortest};
+  Services services{clock, boxes, windows, files, unused, shortest};
 
   std::vector<long> finishedPresses;
   std::map<std::string, long> stalls;

@@ -1,5 +1,7 @@
 #include "ui/game_completion.h"
 
+#include <optional>
+
 #include "game/game_clock.h"
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
@@ -10,26 +12,44 @@
 namespace quarvel {
 namespace {
 
-// Asks until the answer is acceptable; an empty answer or a cancel gives nothing.
-std::string AskWinnerName(Dialogs& dialogs) {
-  for (;;) {
-    auto answer = dialogs.AskInput(Text(TextId::CongratulationsTitle), Text(TextId::NamePrompt),
-                                   kNamePromptPosition.Left, kNamePromptPosition.Top);
-    if (!answer) return {};
-    if (CountCharacters(*answer) >= 15) {
-      dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NameTooLong));
-      continue;
-    }
-    if (answer->find('"') != std::string::npos) {
-      dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NameHasQuotes));
-      continue;
-    }
-    if (HasControlCharacter(*answer)) {
-      dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NameHasControlCharacters));
-      continue;
-    }
-    return *answer;
+// The reason a name cannot enter the Hall of Fame, if any.
+std::optional<TextId> NameRefusal(const std::string& name) {
+  if (CountCharacters(name) >= 15) return TextId::NameTooLong;
+  if (name.find('"') != std::string::npos) return TextId::NameHasQuotes;
+  if (HasControlCharacter(name)) return TextId::NameHasControlCharacters;
+  return std::nullopt;
+}
+
+void AskWinnerName(ProgramState& state, MainWindowState& window, Services& services, double timeDays);
+
+// The answer to the name prompt: a name refused is asked for again; an empty answer or a
+// cancel ends the game without an entry.
+void TakeWinnerName(ProgramState& state, MainWindowState& window, Services& services, double timeDays,
+                    const BoxAnswer& answer) {
+  if (!answer) return;
+  if (const auto refusal = NameRefusal(*answer)) {
+    services.boxes.Message(Text(TextId::ErrorTitle), Text(*refusal), [&state, &window, &services, timeDays] {
+      AskWinnerName(state, window, services, timeDays);
+    });
+    return;
   }
+  if (answer->empty()) return;
+  InsertFameEntry(state.fame, services, state.game.playedGameNumber, *answer, timeDays);
+  services.boxes.AfterStored(services.files.Storing(), kFameFile, [&window] { window.enabled.hallOfFame = true; });
+}
+
+void AskWinnerName(ProgramState& state, MainWindowState& window, Services& services, double timeDays) {
+  services.boxes.AskName(Text(TextId::CongratulationsTitle), Text(TextId::NamePrompt), kNamePromptPosition.Left,
+                         kNamePromptPosition.Top, [&state, &window, &services, timeDays](const BoxAnswer& answer) {
+                           TakeWinnerName(state, window, services, timeDays, answer);
+                         });
+}
+
+// After the congratulation: a time good enough for the Hall of Fame asks for a name.
+void OfferFameEntry(ProgramState& state, MainWindowState& window, Services& services, std::int64_t hours,
+                    double timeDays) {
+  RefreshFameSummary(state.fame, services);
+  if (QualifiesForFame(hours, timeDays, state.fame)) AskWinnerName(state, window, services, timeDays);
 }
 
 }  // namespace
@@ -52,27 +72,24 @@ bool QualifiesForFame(std::int64_t hours, double timeDays, const FameSummary& fa
 }
 
 void CompleteGame(ProgramState& state, MainWindowState& window, Services& services) {
-  if (state.SolverUsed) {
-    EndAssistedGame(state, window, services);
+  SolverGame& game = state.game;
+  if (game.SolverUsed) {
+    EndAssistedGame(game, window, services);
     return;
   }
-  state.GameInProgress = false;
+  game.GameInProgress = false;
   window.enabled.SetBetweenGames();
 
-  state.wonByPlayer = true;
-  window.gameNumberNote = ShortestSolutionNote(state);
-  const std::int64_t seconds = ElapsedSeconds(state, services.clock);
+  game.wonByPlayer = true;
+  window.gameNumberNote = ShortestSolutionNote(game);
+  const std::int64_t seconds = ElapsedSeconds(game, services.clock);
   const double timeDays = static_cast<double>(seconds) / 86400.0;
   window.clockText = FormatClockText(seconds);
   const HoursMinutesSeconds time = SplitSeconds(seconds);
-  services.dialogs.ShowMessage(Text(TextId::CongratulationsTitle), CongratulationText(time));
-  RefreshFameSummary(state, services);
-  if (!QualifiesForFame(time.hours, timeDays, state)) return;
-
-  const std::string name = AskWinnerName(services.dialogs);
-  if (name.empty()) return;
-  InsertFameEntry(state, services, state.playedGameNumber, name, timeDays);
-  window.enabled.hallOfFame = true;
+  services.boxes.Message(Text(TextId::CongratulationsTitle), CongratulationText(time),
+                         [&state, &window, &services, hours = time.hours, timeDays] {
+                           OfferFameEntry(state, window, services, hours, timeDays);
+                         });
 }
 
 void EndAssistedGame(SolverGame& state, MainWindowState& window, Services& services) {
@@ -80,7 +97,7 @@ void EndAssistedGame(SolverGame& state, MainWindowState& window, Services& servi
   state.SolverUsed = false;
   state.solver.CancelManoeuvre();
   window.enabled.SetBetweenGames();
-  services.dialogs.ShowMessage(Text(TextId::GameOverTitle), Text(TextId::AssistedGameOver));
+  services.boxes.Message(Text(TextId::GameOverTitle), Text(TextId::AssistedGameOver));
 }
 
 }  // namespace quarvel

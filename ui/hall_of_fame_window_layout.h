@@ -24,7 +24,8 @@ inline constexpr std::array<ControlLayout, 3> kHallOfFameWindowControls{{
      .font = {"Courier New", 9.6, true, true}, .foreground = kDarkGrey, .tabIndex = 1, .multiLine = true,
      .accessibleName = TextId::FameListingName},
     {.name = kFameReturnButton, .kind = ControlKind::Button, .caption = TextId::ReturnButton,
-     .rect = {2292, 8244, 2600, 348}, .font = kReturnFont, .tabIndex = 2, .tabStop = true},
+     .rect = {2292, 8244, 2600, 348}, .font = kReturnFont, .tabIndex = 2, .tabStop = true,
+     .event = EventId::ReturnToMain},
 }};
 
 inline constexpr WindowLayout kHallOfFameWindowLayout{

@@ -52,12 +52,13 @@ constexpr ControlLayout TileLayout(int tile) {
       .tabIndex = tile == 0 ? 18 : tile <= 12 ? tile + 5 : tile + 6,
       .tabStop = true,
       .visible = tile != 0,
+      .event = EventId::Tile,
   };
 }
 
-constexpr ControlLayout CommandLayout(std::string_view name, TextId caption, TwipsRect rect, int tab) {
+constexpr ControlLayout CommandLayout(std::string_view name, TextId caption, TwipsRect rect, int tab, EventId event) {
   return {.name = name, .kind = ControlKind::Button, .caption = caption, .rect = rect, .font = kCommandFont,
-          .tabIndex = tab, .tabStop = true};
+          .tabIndex = tab, .tabStop = true, .event = event};
 }
 
 inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
@@ -67,22 +68,22 @@ inline constexpr std::array<ControlLayout, 15> kMainWindowFixedControls{{
      .rect = {96, 876, 756, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 5},
     {.name = kGameNumberBox, .kind = ControlKind::TextBox, .rect = {912, 780, 1896, 420},
      .font = {"Arial", 10.8, true, false}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 4,
-     .tabStop = true, .accessibleName = TextId::GameNumberBoxName},
+     .tabStop = true, .accessibleName = TextId::GameNumberBoxName, .event = EventId::GameNumberBoxClick},
     {.name = "Label2", .kind = ControlKind::Label, .caption = TextId::TimeTakenLabel,
      .rect = {3360, 876, 1116, 336}, .foreground = kYellow, .alignment = Alignment::Right, .tabIndex = 0},
     // Written by the clock only; a click hands the focus to the board.
     {.name = kClockBox, .kind = ControlKind::ReadOnlyBox, .rect = {4560, 780, 1320, 420},
      .font = {"Arial", 10.8, true, true}, .foreground = kDarkGrey, .background = kWhite, .tabIndex = 1,
-     .tabStop = true, .accessibleName = TextId::TimeBoxName},
-    CommandLayout("Command2", TextId::NewGameButton, {180, 1560, 1824, 348}, 22),
-    CommandLayout("Command8", TextId::ReplayButton, {2124, 1560, 1824, 348}, 28),
-    CommandLayout("Command6", TextId::ReloadButton, {4092, 1560, 1824, 348}, 26),
-    CommandLayout("Command7", TextId::SaveButton, {2124, 2292, 1824, 348}, 27),
+     .tabStop = true, .accessibleName = TextId::TimeBoxName, .event = EventId::TimeBoxClick},
+    CommandLayout("Command2", TextId::NewGameButton, {180, 1560, 1824, 348}, 22, EventId::NewGame),
+    CommandLayout("Command8", TextId::ReplayButton, {2124, 1560, 1824, 348}, 28, EventId::Replay),
+    CommandLayout("Command6", TextId::ReloadButton, {4092, 1560, 1824, 348}, 26, EventId::Reload),
+    CommandLayout("Command7", TextId::SaveButton, {2124, 2292, 1824, 348}, 27, EventId::Save),
     {.name = "Shape1", .kind = ControlKind::Rectangle, .rect = kBoardRect, .foreground = kYellow,
      .accessibleName = TextId::BoardName},
-    CommandLayout("Command3", TextId::GiveUpButton, {168, 5904, 1824, 348}, 23),
-    CommandLayout("Command5", TextId::ShowMeButton, {2124, 5904, 1824, 348}, 25),
-    CommandLayout("Command4", TextId::HallOfFameButton, {4080, 5904, 1824, 348}, 24),
+    CommandLayout("Command3", TextId::GiveUpButton, {168, 5904, 1824, 348}, 23, EventId::GiveUp),
+    CommandLayout("Command5", TextId::ShowMeButton, {2124, 5904, 1824, 348}, 25, EventId::ShowMe),
+    CommandLayout("Command4", TextId::HallOfFameButton, {4080, 5904, 1824, 348}, 24, EventId::HallOfFame),
     {.name = "Text4", .kind = ControlKind::ReadOnlyBox, .caption = TextId::VersionLine, .rect = {1452, 6456, 3250, 240},
      .font = kNoticeFont, .foreground = kYellow, .alignment = Alignment::Centre, .tabIndex = 2,
      .border = false, .accessibleName = TextId::VersionName},

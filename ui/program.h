@@ -1,14 +1,17 @@
 #pragma once
-// The program's three windows as event handlers over the shared game state. Both front
-// ends (the Qt windows and the console) turn their input into these calls and show the
-// state they leave; neither decides anything itself.
+// The program's three windows as event handlers over the shared game state. Every front
+// end (the Qt windows, the page, the console) turns its input into events, hands each to
+// Take, and shows the state the handlers leave, the box up among it; none decides anything.
+// A handler never waits: a box is state it leaves, and the box's answer is the next event.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/arrow_keys.h"
-#include "core/game_state.h"
 #include "core/platform.h"
+#include "ui/events.h"
+#include "ui/key_table.h"
 #include "ui/program_state.h"
 #include "ui/window_state.h"
 
@@ -16,16 +19,43 @@ namespace quarvel {
 
 class Program {
  public:
+  // The services, and the boxes the program leaves in services.boxes, outlive it.
   explicit Program(Services services) : services_(services) {}
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
 
-  // Start-up (the main window's Load). False when it cannot complete; the reason has been
-  // shown and the program must end with status 1.
+  // Start-up (the main window's Load). False when it cannot complete: the box up says why,
+  // and once it is answered the program has ended with status 1.
   bool Start();
-  // The main window's close box: closes the other windows; the program ends.
-  void Close();
 
-  // Main window. Each event returns false when the window could not receive it: a
-  // disabled button, a control of a window that is not up, or the invisible blank.
+  // Takes one event. False when it could not be received: a disabled button, a control of a
+  // window that is not up, the invisible blank, an answer with no box up, or a click or key
+  // while the program waits (a box is up, or a step waits for the records to be stored).
+  bool Take(const Event& event);
+
+  // The event a key pressed in the window up makes, or nothing when the key is the
+  // control's own or the program waits.
+  std::optional<Event> EventOfKey(const KeyPress& press) const;
+
+  // The box to show now, or nullptr.
+  const Box* box() const { return services_.boxes.Up(); }
+  // While the program waits, only answers and the platform's events are taken.
+  bool Waiting() const { return services_.boxes.Waiting(); }
+  // The main window was closed, or start-up failed and its box was answered.
+  bool ended() const { return ended_; }
+  int exitStatus() const { return exitStatus_; }
+
+  const ProgramState& state() const { return state_; }
+  const MainWindowState& mainWindow() const { return main_; }
+  const WindowsState& windows() const { return windows_; }
+
+ private:
+  bool MainWindowUp() const { return windows_.visible == WindowId::Main; }
+  // Runs a handler; a failed file operation ends it and is reported.
+  void Run(const std::function<void()>& handler);
+  void End(int status);
+
+  // Main window.
   bool ClickNewGame();
   bool ClickGiveUp();
   bool ClickHallOfFame();
@@ -36,31 +66,13 @@ class Program {
   bool ClickTile(int tile);
   // An arrow key: a click of the tile it names (TileForArrow); false when it names none.
   bool PressArrowKey(ArrowKey key);
-  bool ClickGameNumberBox();
-  bool ClickTimeBox();
+  // A click in the game number box or the time box: the focus goes to the board.
+  bool ClickTextBox();
   bool TypeGameNumber(const std::string& text);
   void Tick();
-
   // The length of a shortest solution of game `game`, asked for when it began; taken only
   // while that game is the last one begun.
   void ReceiveShortestLength(std::uint64_t game, int length);
-
-  // Hall of Fame and Reload Game windows.
-  bool PickSavedGame(const std::string& entry);
-  bool ReturnToMain();
-  bool CloseWindow();
-
-  const ProgramState& state() const { return state_; }
-  const MainWindowState& mainWindow() const { return main_; }
-  const WindowsState& windows() const { return windows_; }
-
- private:
-  bool MainWindowUp() const { return windows_.visible == WindowId::Main; }
-  // Runs a handler; a failed file operation ends it and is reported.
-  void Run(const std::function<void()>& handler);
-  void ShowHallOfFame();
-  void ShowReloadWindow();
-  void ReloadPickedGame(const std::string& entry);
   // Starts the game numbered by `text` (Replay Last Game, Reload Saved Game), `text`
   // standing in the game number box. A text that is not a game number (blanks around it
   // allowed) is refused with an "Error!" box and changes nothing. Returns whether the
@@ -69,10 +81,29 @@ class Program {
   // Where a game has begun (New Game, Replay, Reload): its note is asked for afresh.
   void GameBegun();
 
+  // Hall of Fame and Reload Game windows.
+  void ShowHallOfFame();
+  void ShowReloadWindow();
+  bool PickSavedGame(const std::string& entry);
+  bool ReturnToMain();
+  bool CloseWindow();
+
+  // The answer to the box up, and the news that the records are stored.
+  bool AnswerBox(const BoxAnswer& answer);
+  void RecordsStored(const Event& event);
+  // The main window's close box: the other windows close and the program ends.
+  void Quit();
+
   Services services_;
   ProgramState state_;
   MainWindowState main_;
   WindowsState windows_;
+  bool ended_ = false;
+  int exitStatus_ = 0;
 };
+
+// Answers every box the program puts up, one after the other, as `answer` says (a front
+// end without windows, and tests).
+void AnswerEveryBox(Program& program, const std::function<BoxAnswer(const Box&)>& answer);
 
 }  // namespace quarvel

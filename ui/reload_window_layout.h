@@ -22,9 +22,10 @@ inline constexpr std::array<ControlLayout, 4> kReloadWindowControls{{
     {.name = kSavedGameLabel, .kind = ControlKind::Label, .caption = TextId::SelectGameLabel,
      .rect = {1632, 636, 1536, 240}, .foreground = kYellow, .tabIndex = 1},
     {.name = kSavedGameBox, .kind = ControlKind::ComboBox, .rect = {1632, 924, 3228, 288}, .background = kWhite,
-     .tabIndex = 2, .tabStop = true, .accessibleName = TextId::SavedGameBoxName},
+     .tabIndex = 2, .tabStop = true, .accessibleName = TextId::SavedGameBoxName, .event = EventId::PickSavedGame},
     {.name = kReloadReturnButton, .kind = ControlKind::Button, .caption = TextId::ReturnButton,
-     .rect = {1932, 2400, 2600, 348}, .font = kReturnFont, .tabIndex = 3, .tabStop = true},
+     .rect = {1932, 2400, 2600, 348}, .font = kReturnFont, .tabIndex = 3, .tabStop = true,
+     .event = EventId::ReturnToMain},
 }};
 
 inline constexpr WindowLayout kReloadWindowLayout{

@@ -12,15 +12,18 @@ void SaveGame(const GameState& state, MainWindowState& window, Services& service
   // has been typed into the box since is not that game.
   const std::string& number = state.playedGameNumber;
   if (!ParseGameNumber(number)) {
-    services.dialogs.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::InvalidGameNumber, {{"number", number}}));
+    services.boxes.Message(Text(TextId::ErrorTitle), Text(TextId::InvalidGameNumber, {{"number", number}}));
     return;
   }
   RewriteRecord(services, kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit, LostRecord::GameNumber,
-                [&](const std::optional<std::string>& old) {
+                [number](const std::optional<std::string>& old) {
                   return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);
                 });
-  services.dialogs.ShowMessage(Text(TextId::SuccessTitle), Text(TextId::GameSaved));
-  window.enabled.save = false;
+  // The confirmation once the number is stored; the button disabled once it is closed.
+  services.boxes.AfterStored(services.files.Storing(), kSavedGamesFile, [&window, &services] {
+    services.boxes.Message(Text(TextId::SuccessTitle), Text(TextId::GameSaved),
+                           [&window] { window.enabled.save = false; });
+  });
 }
 
 }  // namespace quarvel

@@ -6,10 +6,11 @@
 namespace quarvel {
 
 void SlideClickedTile(ProgramState& state, MainWindowState& window, Services& services, int tile) {
-  if (!state.GameInProgress) return;
-  state.solver.CancelManoeuvre();
-  if (MoveTile(state.board, tile)) ++state.movesMade;
-  if (IsSolved(state.board.position, state.home)) CompleteGame(state, window, services);
+  SolverGame& game = state.game;
+  if (!game.GameInProgress) return;
+  game.solver.CancelManoeuvre();
+  if (MoveTile(game.board, tile)) ++game.movesMade;
+  if (IsSolved(game.board.position, game.home)) CompleteGame(state, window, services);
 }
 
 }  // namespace quarvel

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/events.h"
 #include "ui/text_catalogue.h"
 #include "ui/twips.h"
 
@@ -67,6 +68,8 @@ struct ControlLayout {
   bool border = true;  // text boxes: a frame around the text
   // What a screen reader calls the control when its caption does not say it.
   std::optional<TextId> accessibleName = {};
+  // The event a click of the control makes (a tile's click carries its index).
+  std::optional<EventId> event = {};
 };
 
 struct WindowLayout {
@@ -95,6 +98,13 @@ inline std::string ControlName(const ControlLayout& control) {
 inline const ControlLayout* FindControl(const WindowLayout& window, std::string_view name) {
   for (const ControlLayout& control : window.controls)
     if (ControlName(control) == name) return &control;
+  return nullptr;
+}
+
+// The button a click of which makes `event`, or nullptr.
+inline const ControlLayout* FindButtonOf(const WindowLayout& window, EventId event) {
+  for (const ControlLayout& control : window.controls)
+    if (control.event == event && control.kind == ControlKind::Button) return &control;
   return nullptr;
 }
 

@@ -68,25 +68,25 @@ TEST(ArrowKeys, AKeyIsAClickOfItsTileWithEveryRuleOfAClick) {
   ASSERT_TRUE(h.Start());
   h.files.files["Fame.dat"] = "";
   // Between games the named tile's click is ignored.
-  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Down));
-  EXPECT_EQ(RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
+  EXPECT_TRUE(h.Send(EventId::ArrowDown));
+  EXPECT_EQ(RowsOf(h.game().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0");
 
-  h.program.ClickNewGame();
-  h.program.ClickGiveUp();
-  h.program.TypeGameNumber("0");  // the solved arrangement
-  ASSERT_TRUE(h.program.ClickReplay());
-  EXPECT_FALSE(h.program.PressArrowKey(ArrowKey::Up)) << "nothing below the empty cell";
-  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Right));  // 15 slides right
-  EXPECT_EQ(RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
-  EXPECT_TRUE(h.state().GameInProgress);
+  h.Send(EventId::NewGame);
+  h.Send(EventId::GiveUp);
+  h.Type("0");  // the solved arrangement
+  ASSERT_TRUE(h.Send(EventId::Replay));
+  EXPECT_FALSE(h.Send(EventId::ArrowUp)) << "nothing below the empty cell";
+  EXPECT_TRUE(h.Send(EventId::ArrowRight));  // 15 slides right
+  EXPECT_EQ(RowsOf(h.game().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  EXPECT_TRUE(h.game().GameInProgress);
 
-  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Down));  // 11 slides down
-  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Up));    // and back up
+  EXPECT_TRUE(h.Send(EventId::ArrowDown));  // 11 slides down
+  EXPECT_TRUE(h.Send(EventId::ArrowUp));    // and back up
 
   // Sliding 15 back left wins the game, with the congratulation and the name prompt.
   h.dialogs.answers.push_back("Keys");
-  EXPECT_TRUE(h.program.PressArrowKey(ArrowKey::Left));
-  EXPECT_FALSE(h.state().GameInProgress);
+  EXPECT_TRUE(h.Send(EventId::ArrowLeft));
+  EXPECT_FALSE(h.game().GameInProgress);
   ASSERT_FALSE(h.dialogs.transcript.empty());
   EXPECT_EQ(h.dialogs.transcript.front().rfind("message Congratulations!|", 0), 0u);
   EXPECT_NE(h.files.files["Fame.dat"].find("\"Keys\",\"0\","), std::string::npos);
@@ -96,12 +96,12 @@ TEST(ArrowKeys, IgnoredWhileAnotherWindowIsUp) {
   Harness h;
   h.files.files["Fame.dat"] = "";
   ASSERT_TRUE(h.Start());
-  h.program.ClickNewGame();
-  const std::string dealt = RowsOf(h.state().board.position);
-  ASSERT_TRUE(h.program.ClickHallOfFame());
-  for (ArrowKey key : {ArrowKey::Up, ArrowKey::Down, ArrowKey::Left, ArrowKey::Right})
-    EXPECT_FALSE(h.program.PressArrowKey(key));
-  EXPECT_EQ(RowsOf(h.state().board.position), dealt);
+  h.Send(EventId::NewGame);
+  const std::string dealt = RowsOf(h.game().board.position);
+  ASSERT_TRUE(h.Send(EventId::HallOfFame));
+  for (EventId arrow : {EventId::ArrowUp, EventId::ArrowDown, EventId::ArrowLeft, EventId::ArrowRight})
+    EXPECT_FALSE(h.Send(arrow));
+  EXPECT_EQ(RowsOf(h.game().board.position), dealt);
 }
 
 }  // namespace

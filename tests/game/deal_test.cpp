@@ -64,8 +64,8 @@ TEST(NewGame, ScriptedDrawsGiveTheKnownDeals) {
     Harness h;
     h.draws.fallback = c.draw;
     ASSERT_TRUE(h.Start());
-    ASSERT_TRUE(h.program.ClickNewGame());
-    EXPECT_EQ(RowsOf(h.state().board.position), c.board);
+    ASSERT_TRUE(h.Send(EventId::NewGame));
+    EXPECT_EQ(RowsOf(h.game().board.position), c.board);
     EXPECT_EQ(h.window().gameNumberText, c.number);
     EXPECT_TRUE(h.draws.values.empty());
   }
@@ -76,9 +76,9 @@ TEST(NewGame, ConsumesFifteenDrawsAndStartsTheGame) {
   ASSERT_TRUE(h.Start());
   EXPECT_EQ(h.draws.reseeds, 1);
   for (int i = 0; i < 16; ++i) h.draws.values.push_back(0.25);
-  h.program.ClickNewGame();
+  h.Send(EventId::NewGame);
   EXPECT_EQ(h.draws.values.size(), 1u);
-  const GameState& s = h.state();
+  const GameState& s = h.game();
   EXPECT_TRUE(s.GameInProgress);
   EXPECT_EQ(h.window().clockText, "");
   EnabledCommands expected;

@@ -12,34 +12,34 @@ TEST(GameClock, TicksShowTotalElapsedTimeFromTheMonotonicClock) {
   Harness h;
   ASSERT_TRUE(h.Start());
   h.clock.SetWall(ToDateTime({2026, 3, 1, 23, 59, 50}));
-  h.program.ClickNewGame();
-  h.program.Tick();
+  h.Send(EventId::NewGame);
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, " 00:00:00");
   h.clock.Advance(15);  // across midnight
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, " 00:00:15");
   // Setting the system clock back changes no duration.
   h.clock.SetWall(ToDateTime({2026, 3, 1, 8, 0, 0}));
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, " 00:00:15");
   // A day and more is not folded.
   h.clock.Advance(24 * 3600 - 10);
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, " 24:00:05");
   h.clock.Advance(100 * 3600);
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, " 124:00:05");
 }
 
 TEST(GameClock, SilentBetweenGamesAndAfterShowMe) {
   Harness h;
   ASSERT_TRUE(h.Start());
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, "");
-  h.program.ClickNewGame();
-  h.program.ClickShowMe();
+  h.Send(EventId::NewGame);
+  h.Send(EventId::ShowMe);
   h.clock.Advance(3);
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, "");
 }
 

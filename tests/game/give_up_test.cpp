@@ -15,12 +15,12 @@ TEST(GiveUp, StopsTheGameRestoresTheBoardAndKeepsTheNumber) {
   Harness h;
   ASSERT_TRUE(h.Start());
   h.draws.fallback = 0.5;
-  h.program.ClickNewGame();
-  h.program.ClickShowMe();
+  h.Send(EventId::NewGame);
+  h.Send(EventId::ShowMe);
   const std::string number = h.window().gameNumberText;
-  const int blankBefore = h.state().board.position.CellOf(kBlank);
-  ASSERT_TRUE(h.program.ClickGiveUp());
-  const GameState& s = h.state();
+  const int blankBefore = h.game().board.position.CellOf(kBlank);
+  ASSERT_TRUE(h.Send(EventId::GiveUp));
+  const GameState& s = h.game();
   EXPECT_FALSE(s.GameInProgress);
   EXPECT_FALSE(s.SolverUsed);
   EXPECT_EQ(h.window().clockText, "");
@@ -31,9 +31,9 @@ TEST(GiveUp, StopsTheGameRestoresTheBoardAndKeepsTheNumber) {
   EXPECT_TRUE(h.window().enabled.newGame && h.window().enabled.reload && h.window().enabled.replay &&
               h.window().enabled.save);
   EXPECT_FALSE(h.window().enabled.giveUp || h.window().enabled.showMe);
-  EXPECT_FALSE(h.program.ClickGiveUp());
+  EXPECT_FALSE(h.Send(EventId::GiveUp));
   // Tiles are ignored after Give Up.
-  h.program.ClickTile(12);
+  h.Tile(12);
   EXPECT_EQ(RowsOf(s.board.position), kSolved);
 }
 

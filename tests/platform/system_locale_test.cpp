@@ -55,17 +55,17 @@ TEST(SystemLocale, FameDatAndGameNumbersKeepTheirFormatUnderACommaLocale) {
   testing::Harness h;
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.Start());
-  h.program.ClickNewGame();
+  h.Send(EventId::NewGame);
   EXPECT_EQ(h.window().gameNumberText, "5252855902758");
 
   // A winner written with the system clock: a period in the time, the locale's month.
   SystemClock clock;
-  Services services{clock, h.dialogs, h.windowSystem, h.files, h.draws, h.shortest};
+  Services services{clock, h.boxes, h.windowSystem, h.files, h.draws, h.shortest};
   ProgramState state = h.state();
   const std::time_t now = std::time(nullptr);
   std::tm today{};
   localtime_r(&now, &today);
-  InsertFameEntry(state, services, state.playedGameNumber, "Zo\xC3\xAB", 1234.5 / 86400);
+  InsertFameEntry(state.fame, services, state.game.playedGameNumber, "Zo\xC3\xAB", 1234.5 / 86400);
   const std::string written = h.files.files["Fame.dat"];
   const std::string expectedStart =
       "\"Zo\xC3\xAB\",\"5252855902758\",0.014288194444444444,\"" + clock.MonthAbbreviation(today.tm_mon + 1) + " ";

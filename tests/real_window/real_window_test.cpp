@@ -69,7 +69,9 @@ const TwipsRect& RectOf(const layout::WindowLayout& window, std::string_view con
 }
 
 // A command button's name in the window report.
-std::string_view NameOf(Command command) { return BindingOf(command).control; }
+std::string ButtonOf(EventId command) {
+  return layout::ControlName(*layout::FindButtonOf(layout::kMainWindowLayout, command));
+}
 
 // The board as the program says it is: from the tiles' accessible names.
 BoardCells BoardFromNames(const Report& report) {
@@ -209,7 +211,7 @@ class RealWindow : public ::testing::Test {
 
   // Opens the Reload Game window and waits until it is up and centred.
   ::testing::AssertionResult ReloadWindowUp(RunningProgram& game, QPoint origin, Report& report, XWindow& reload) {
-    ClickAt(Centre(origin, RectOf(layout::kMainWindowLayout, NameOf(Command::Reload)), 1));
+    ClickAt(Centre(origin, RectOf(layout::kMainWindowLayout, ButtonOf(EventId::Reload)), 1));
     if (!game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report))
       return ::testing::AssertionFailure() << "no Reload Game window";
     reload = WindowUp();
@@ -288,13 +290,13 @@ TEST_F(RealWindow, NewGameDealsWhatTheScreenShowsAndGiveUpPutsTheTilesBack) {
   ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/false));
   const QPoint origin = main_.place.topLeft();
   const BoardReader reader(screen_, origin, 1);
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::NewGame)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::NewGame)), 1));
   ASSERT_TRUE(game_->WaitForReport(
       [](const Report& r) { return !r.Control("Form1", layout::kGameNumberBox).text.empty(); }, &report_));
-  EXPECT_FALSE(report_.Control("Form1", NameOf(Command::NewGame)).enabled);
-  EXPECT_TRUE(report_.Control("Form1", NameOf(Command::GiveUp)).enabled);
+  EXPECT_FALSE(report_.Control("Form1", ButtonOf(EventId::NewGame)).enabled);
+  EXPECT_TRUE(report_.Control("Form1", ButtonOf(EventId::GiveUp)).enabled);
   EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report_))));
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::GiveUp)), 1));
   EXPECT_TRUE(BoardShows(reader, kSolved));
 }
 
@@ -353,7 +355,7 @@ TEST_F(RealWindow, APickedGameIsPlayedWithTheMouseAndTheArrowKeys) {
 // The Hall of Fame window laid out by its twips, listing the file, and the way back.
 TEST_F(RealWindow, TheHallOfFameWindowListsTheFileAndReturnsToTheMainWindow) {
   ASSERT_TRUE(StartWithMainWindow(/*withRecords=*/true));
-  ClickAt(Centre(main_.place.topLeft(), RectOf(kMain, NameOf(Command::HallOfFame)), 1));
+  ClickAt(Centre(main_.place.topLeft(), RectOf(kMain, ButtonOf(EventId::HallOfFame)), 1));
   ASSERT_TRUE(game_->WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report_));
   const XWindow fame = WindowUp();
   ASSERT_FALSE(fame.id.empty());
@@ -406,17 +408,19 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
                                       "Spielnummer speichern", "Aufgeben", "Zug vormachen", "Bestenliste"}));
   EXPECT_EQ(report.Control("Form1", layout::kGameNumberBox).accessibleName, "Spielnummer");
 
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::NewGame)), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }));
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::Replay)).enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::NewGame)), 1));
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", ButtonOf(EventId::GiveUp)).enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::GiveUp)), 1));
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", ButtonOf(EventId::Replay)).enabled; }));
   // No game number: a German error box.
   ClickAt(Centre(origin, RectOf(kMain, layout::kGameNumberBox), 1));
   PressKeys("shift+Tab ctrl+a BackSpace");
   TypeText("x");
   ASSERT_TRUE(
       game.WaitForReport([](const Report& r) { return r.Control("Form1", layout::kGameNumberBox).text == "x"; }));
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Replay)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::Replay)), 1));
   std::vector<XWindow> box;
   ASSERT_TRUE(WaitUntil([&] { return (box = VisibleWindows("Fehler")).size() == 1; })) << "no German error box";
   Shell("xdotool windowfocus --sync " + box.front().id + " key Return");
@@ -428,7 +432,7 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   ASSERT_TRUE(game.WaitForReport(
       [](const Report& r) { return r.Control("Form1", layout::kGameNumberBox).text == "52"; }, &report))
       << "typed: " << report.Control("Form1", layout::kGameNumberBox).text;
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Replay)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::Replay)), 1));
   ASSERT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
 
   // A winning time of at least a second, so it has a fraction. (A busy machine may report
@@ -460,7 +464,7 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   EXPECT_EQ(RowsOf(BoardFromNames(game.ReadReport())), kSolved);
 
   // The Hall of Fame and Reload Game windows in German.
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::HallOfFame)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::HallOfFame)), 1));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form2"); }, &report));
   EXPECT_EQ(captions("Form2", {"Label3", "Command1"}),
             (std::vector<std::string>{"Bestenliste", "Zurück zum Hauptfenster"}));
@@ -468,7 +472,7 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
       << report.Control("Form2", layout::kFameListingBox).text;
   PressKeys("Escape");
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1") && !r.Shown("Form2"); }));
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::Reload)), 1));
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form3"); }, &report));
   EXPECT_EQ(captions("Form3", {"Label3", "Label1", "Command1"}),
             (std::vector<std::string>{"Spiel laden", "Spiel-Nr. wählen", "Zurück zum Hauptfenster"}));
@@ -494,22 +498,23 @@ TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
 
   ClickAt(reader.CellRect(1).center());  // the focus on the board
   PressKeys("ctrl+n");
-  ASSERT_TRUE(
-      game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }, &report))
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", ButtonOf(EventId::GiveUp)).enabled; },
+                                 &report))
       << "Ctrl+N dealt no game";
   EXPECT_FALSE(report.Control("Form1", layout::kGameNumberBox).text.empty());
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::Reload)).enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::GiveUp)), 1));
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", ButtonOf(EventId::Reload)).enabled; }));
 
   // Reload Game: Escape leaves it; Enter after a listed number typed in the box reloads it.
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::Reload)), 1));
   ASSERT_TRUE(onlyUp("Form3"));
   const XWindow reload = WindowUp();
   const QRect combo = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, layout::kSavedGameBox), 1);
   ClickAt(combo.center() - QPoint(combo.width() / 4, 0));  // into the edit field
   PressKeys("Escape");
   ASSERT_TRUE(onlyUp("Form1")) << "Escape did not leave the Reload Game window";
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 1));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::Reload)), 1));
   ASSERT_TRUE(onlyUp("Form3"));
   ClickAt(combo.center() - QPoint(combo.width() / 4, 0));
   TypeText("52");
@@ -519,7 +524,7 @@ TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
 
   // Hall of Fame: Escape, then the keypad's Enter, each back to the game.
   for (const char* key : {"Escape", "KP_Enter"}) {
-    ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::HallOfFame)), 1));
+    ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::HallOfFame)), 1));
     ASSERT_TRUE(onlyUp("Form2"));
     const XWindow fame = WindowUp();
     ClickAt(
@@ -529,13 +534,14 @@ TEST_F(RealWindow, CommandKeysDealLeaveTheWindowsPickReplayAndQuit) {
   }
 
   // Enter in the game number box between games: Replay Last Game.
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::GiveUp)), 1));
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::Replay)).enabled; }));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::GiveUp)), 1));
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", ButtonOf(EventId::Replay)).enabled; }));
   EXPECT_TRUE(BoardShows(reader, kSolved));
   ClickAt(Centre(origin, RectOf(kMain, layout::kGameNumberBox), 1));
   PressKeys("shift+Tab");  // from tile 1 back into the box
   PressKeys("Return");
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }))
+  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", ButtonOf(EventId::GiveUp)).enabled; }))
       << "Enter in the box did not replay";
   EXPECT_TRUE(BoardShows(reader, "1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 14 15 12"));
 
@@ -567,7 +573,7 @@ TEST_F(RealWindow, AScaleFactorOfTwoDoublesEveryControl) {
     EXPECT_TRUE(WithinAPixel(MeasureFrame(screen, expected, 2), expected, 2)) << layout::ControlName(control);
   }
   const BoardReader reader(screen, origin, 2);
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::NewGame)), 2));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::NewGame)), 2));
   ASSERT_TRUE(game.WaitForReport(
       [](const Report& r) { return !r.Control("Form1", layout::kGameNumberBox).text.empty(); }, &report));
   EXPECT_TRUE(BoardShows(reader, RowsOf(BoardFromNames(report))));
@@ -601,7 +607,7 @@ TEST_F(SmallScreen, AtScaleTwoEveryWindowAndBoxLiesOnTheScreen) {
   const XWindow main = up("Form1", kMain, tallest(kMain));
   const QPoint origin = main.place.topLeft();
 
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::HallOfFame)), 2, tallest(kMain)));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::HallOfFame)), 2, tallest(kMain)));
   const XWindow fame = up("Form2", layout::kHallOfFameWindowLayout, tallest(layout::kHallOfFameWindowLayout));
   const QRect back = Expected(fame.place.topLeft(), RectOf(layout::kHallOfFameWindowLayout, layout::kFameReturnButton),
                               2, tallest(layout::kHallOfFameWindowLayout));
@@ -610,14 +616,15 @@ TEST_F(SmallScreen, AtScaleTwoEveryWindowAndBoxLiesOnTheScreen) {
   ClickAt(back.center());
 
   ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Shown("Form1"); }));
-  ClickAt(Centre(origin, RectOf(kMain, NameOf(Command::Reload)), 2, tallest(kMain)));
+  ClickAt(Centre(origin, RectOf(kMain, ButtonOf(EventId::Reload)), 2, tallest(kMain)));
   const XWindow reload = up("Form3", layout::kReloadWindowLayout, 1);
   EXPECT_LE((reload.place.center() - screen.center()).manhattanLength(), 2) << "centred";
   const QRect combo = Expected(reload.place.topLeft(), RectOf(layout::kReloadWindowLayout, layout::kSavedGameBox), 2);
   ClickAt(combo.center() - QPoint(combo.width() / 4, 0));  // into the edit field
   TypeText("52");
   PressKeys("Return");
-  ASSERT_TRUE(game.WaitForReport([](const Report& r) { return r.Control("Form1", NameOf(Command::GiveUp)).enabled; }));
+  ASSERT_TRUE(
+      game.WaitForReport([](const Report& r) { return r.Control("Form1", ButtonOf(EventId::GiveUp)).enabled; }));
   PressKeys("Up");  // the winning move
 
   const XWindow message = WindowUp("Congratulations!");

@@ -17,18 +17,18 @@ using testing::Harness;
 // A started program with a fresh game dealt, so that Save is enabled.
 void StartAndDeal(Harness& h) {
   ASSERT_TRUE(h.Start());
-  ASSERT_TRUE(h.program.ClickNewGame());
+  ASSERT_TRUE(h.Send(EventId::NewGame));
   ASSERT_TRUE(h.window().enabled.save);
 }
 
 // Deals each game in turn and saves it.
 void SaveEach(Harness& h, const std::vector<std::string>& numbers) {
   for (const std::string& number : numbers) {
-    if (!h.window().enabled.newGame) h.program.ClickGiveUp();
+    if (!h.window().enabled.newGame) h.Send(EventId::GiveUp);
     h.draws.values = testing::DrawsDealing(number);
-    ASSERT_TRUE(h.program.ClickNewGame());
+    ASSERT_TRUE(h.Send(EventId::NewGame));
     ASSERT_EQ(h.window().gameNumberText, number);
-    ASSERT_TRUE(h.program.ClickSave());
+    ASSERT_TRUE(h.Send(EventId::Save));
   }
 }
 
@@ -108,17 +108,17 @@ TEST(SavedGamesFile, SplicedSaveMatchesALineByLineRewrite) {
 TEST(SaveGame, ConfirmsDisablesAndLeavesTheGameAlone) {
   Harness h;
   StartAndDeal(h);
-  const GameState before = h.state();
+  const GameState before = h.game();
   const MainWindowState beforeWindow = h.window();
-  ASSERT_TRUE(h.program.ClickSave());
+  ASSERT_TRUE(h.Send(EventId::Save));
   EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
   EXPECT_FALSE(h.window().enabled.save);
   EnabledCommands expected = beforeWindow.enabled;
   expected.save = false;
   EXPECT_EQ(h.window().enabled, expected);
-  EXPECT_EQ(h.state().board.position, before.board.position);
-  EXPECT_TRUE(h.state().GameInProgress);
-  EXPECT_FALSE(h.program.ClickSave());  // a second Save of the same game is impossible
+  EXPECT_EQ(h.game().board.position, before.board.position);
+  EXPECT_TRUE(h.game().GameInProgress);
+  EXPECT_FALSE(h.Send(EventId::Save));  // a second Save of the same game is impossible
   EXPECT_FALSE(h.files.Exists("temp.dat"));
 }
 
@@ -131,9 +131,9 @@ TEST(SaveGame, StoresTheDealtGameWhateverWasTypedSince) {
       if (withFile) h.files.files["saved.dat"] = "31\r\n";
       ASSERT_TRUE(h.Start());
       h.draws.values = testing::DrawsDealing(907);
-      ASSERT_TRUE(h.program.ClickNewGame());
-      h.program.TypeGameNumber(text);
-      ASSERT_TRUE(h.program.ClickSave());
+      ASSERT_TRUE(h.Send(EventId::NewGame));
+      h.Type(text);
+      ASSERT_TRUE(h.Send(EventId::Save));
       EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Success!|Game # successfully saved."}));
       EXPECT_EQ(h.files.files.at("saved.dat"), withFile ? "31\r\n907\r\n" : "907\r\n") << text;
       EXPECT_EQ(h.window().gameNumberText, text);
@@ -148,7 +148,7 @@ TEST(SaveGame, AFailedRewriteIsReportedAndSaveStaysEnabled) {
     h.files.files["saved.dat"] = "31\r\n";
     StartAndDeal(h);
     h.files.failing.insert(failing);
-    ASSERT_TRUE(h.program.ClickSave());
+    ASSERT_TRUE(h.Send(EventId::Save));
     ASSERT_EQ(h.dialogs.transcript.size(), 1u);
     EXPECT_TRUE(h.dialogs.transcript[0].starts_with("failure The game number was not recorded in saved.dat. Cannot "))
         << h.dialogs.transcript[0];
@@ -157,7 +157,7 @@ TEST(SaveGame, AFailedRewriteIsReportedAndSaveStaysEnabled) {
     EXPECT_EQ(h.files.files.at("saved.dat"), "31\r\n");
     // The program goes on.
     h.files.failing.clear();
-    ASSERT_TRUE(h.program.ClickSave());
+    ASSERT_TRUE(h.Send(EventId::Save));
     EXPECT_EQ(h.files.files.at("saved.dat"), "0\r\n31\r\n");
   }
 }

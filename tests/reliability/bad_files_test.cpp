@@ -64,14 +64,14 @@ TEST(BadFameFile, DamagedLinesAreSkippedWhenReadAndDroppedWhenRewritten) {
 
   DataFolder data(Files{{kFameFile, file}});
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
-  EXPECT_EQ(h.state().FameCount, 2);
-  EXPECT_EQ(h.state().SlowestFameTime, 0.005);
-  ASSERT_TRUE(h.program.ClickHallOfFame());
+  ASSERT_TRUE(h.Start());
+  EXPECT_EQ(h.state().fame.FameCount, 2);
+  EXPECT_EQ(h.state().fame.SlowestFameTime, 0.005);
+  ASSERT_TRUE(h.Send(EventId::HallOfFame));
   EXPECT_EQ(ListingEntries(h.program),
             (std::vector<std::string>{"Ann            123              01M  26S   Jan 01, 2026",
                                       "Jo             7                07M  12S   Jan 01, 2026"}));
-  h.program.ReturnToMain();
+  h.Send(EventId::ReturnToMain);
 
   // The winner goes before Jo; the damaged lines are gone.
   h.Win("Kim", 200);
@@ -79,8 +79,8 @@ TEST(BadFameFile, DamagedLinesAreSkippedWhenReadAndDroppedWhenRewritten) {
   std::string expected = good1 + "\r\n";
   expected += FameLine("Kim", "0", 200 / 86400.0, "Jan 01, 2026") + good2 + "\r\n";
   EXPECT_EQ(data.Read(kFameFile), expected);
-  EXPECT_EQ(h.state().FameCount, 3);
-  EXPECT_EQ(h.state().SlowestFameTime, 0.005);
+  EXPECT_EQ(h.state().fame.FameCount, 3);
+  EXPECT_EQ(h.state().fame.SlowestFameTime, 0.005);
 }
 
 TEST(BadFameFile, MoreThanThirtyEntriesAreListedAndTheRewriteKeepsTheThirtyFastest) {
@@ -89,12 +89,12 @@ TEST(BadFameFile, MoreThanThirtyEntriesAreListedAndTheRewriteKeepsTheThirtyFaste
     file += FameLine(std::string("P").append(std::to_string(i)), std::to_string(i), i / 86400.0, "Jan 01, 2026");
   DataFolder data(Files{{kFameFile, file}});
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
-  EXPECT_EQ(h.state().FameCount, 35);
-  EXPECT_EQ(h.state().SlowestFameTime, 35 / 86400.0);
-  h.program.ClickHallOfFame();
+  ASSERT_TRUE(h.Start());
+  EXPECT_EQ(h.state().fame.FameCount, 35);
+  EXPECT_EQ(h.state().fame.SlowestFameTime, 35 / 86400.0);
+  h.Send(EventId::HallOfFame);
   EXPECT_EQ(ListingEntries(h.program).size(), 35u);
-  h.program.ReturnToMain();
+  h.Send(EventId::ReturnToMain);
 
   h.Win("New", 10);  // ties with P10 and goes before it
   const auto entries = ParseFameFile(data.Read(kFameFile));
@@ -102,8 +102,8 @@ TEST(BadFameFile, MoreThanThirtyEntriesAreListedAndTheRewriteKeepsTheThirtyFaste
   EXPECT_EQ(entries[9].Name, "New");
   EXPECT_EQ(entries[10].Name, "P10");
   EXPECT_EQ(entries.back().Name, "P29");
-  EXPECT_EQ(h.state().FameCount, 30);
-  EXPECT_EQ(h.state().SlowestFameTime, 29 / 86400.0);
+  EXPECT_EQ(h.state().fame.FameCount, 30);
+  EXPECT_EQ(h.state().fame.SlowestFameTime, 29 / 86400.0);
 }
 
 TEST(BadFameFile, LongNamesLongNumbersControlCharactersAndLatin1AreListedLegibly) {
@@ -113,8 +113,8 @@ TEST(BadFameFile, LongNamesLongNumbersControlCharactersAndLatin1AreListedLegibly
                            FameLine("\xE9t\xE9", "3", 0.04, "Apr 04, 2026");
   DataFolder data(Files{{kFameFile, file}});
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
-  ASSERT_TRUE(h.program.ClickHallOfFame());
+  ASSERT_TRUE(h.Start());
+  ASSERT_TRUE(h.Send(EventId::HallOfFame));
   // Too long for its column: shown whole and one blank apart from the next column.
   EXPECT_EQ(ListingEntries(h.program),
             (std::vector<std::string>{
@@ -122,7 +122,7 @@ TEST(BadFameFile, LongNamesLongNumbersControlCharactersAndLatin1AreListedLegibly
                 "Zo\xC3\xAB \xC3\x85ngstr\xC3\xB6m-\xC3\x98rsted 1                28M  48S   Feb 02, 2026",
                 "A?B?C          2                43M  12S   Mar 03, 2026",
                 "\xC3\xA9t\xC3\xA9            3                57M  36S   Apr 04, 2026"}));
-  h.program.ReturnToMain();
+  h.Send(EventId::ReturnToMain);
   // A rewrite keeps the bytes it read, with Latin-1 stored as UTF-8.
   h.Win("Kim", 1);
   const auto entries = ParseFameFile(data.Read(kFameFile));
@@ -138,8 +138,8 @@ TEST(BadFameFile, AnyLineEndsReadAlikeAndAreRewrittenAsCrLf) {
   for (const std::string& file : {a + "\r" + b + "\r", a + "\n" + b + "\n", a + "\n\r" + b, a + "\r\n" + b}) {
     DataFolder data(Files{{kFameFile, file}});
     DiskHarness h(data.folder.path());
-    ASSERT_TRUE(h.program.Start());
-    EXPECT_EQ(h.state().FameCount, 2);
+    ASSERT_TRUE(h.Start());
+    EXPECT_EQ(h.state().fame.FameCount, 2);
     h.Win("Cy", 300);
     EXPECT_EQ(data.Read(kFameFile), a + "\r\n" + b + "\r\n" + FameLine("Cy", "0", 300 / 86400.0, "Jan 01, 2026"));
   }
@@ -152,11 +152,11 @@ TEST(BadFameFile, AMegabyteOfGarbageIsReadWithoutHarm) {
   ASSERT_TRUE(ParseFameFile(ToUtf8Lenient(garbage)).empty());  // no line happens to be an entry
   DataFolder data(Files{{kFameFile, garbage}});
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
-  EXPECT_EQ(h.state().FameCount, 0);
-  ASSERT_TRUE(h.program.ClickHallOfFame());
+  ASSERT_TRUE(h.Start());
+  EXPECT_EQ(h.state().fame.FameCount, 0);
+  ASSERT_TRUE(h.Send(EventId::HallOfFame));
   EXPECT_TRUE(ListingEntries(h.program).empty());
-  h.program.ReturnToMain();
+  h.Send(EventId::ReturnToMain);
 
   h.Win("Kim", 42);
   EXPECT_TRUE(h.Failures().empty());
@@ -168,18 +168,18 @@ TEST(BadFameFile, AMegabyteOfGarbageIsReadWithoutHarm) {
 TEST(BadSavedFile, BlankLinesAndInvalidNumbersAreListedAsTheyStandAndKept) {
   DataFolder data(Files{{kSavedGamesFile, "\r\n\r\n31\r\n\r\nabc\r\n907\n-5\r12345678901234567890\r\n  42  "}});
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
-  ASSERT_TRUE(h.program.ClickReload());
+  ASSERT_TRUE(h.Start());
+  ASSERT_TRUE(h.Send(EventId::Reload));
   const std::vector<std::string> listed = {"31", "abc", "907", "-5", "12345678901234567890", "  42  "};
   EXPECT_EQ(h.program.windows().savedList, listed);
   for (const char* bad : {"abc", "-5", "12345678901234567890"}) {
-    ASSERT_TRUE(h.program.PickSavedGame(bad));
+    ASSERT_TRUE(h.Pick(bad));
     EXPECT_EQ(h.dialogs.transcript.back(), "message Error!|\"" + std::string(bad) + "\" is not a valid game number.");
-    EXPECT_FALSE(h.state().GameInProgress);
+    EXPECT_FALSE(h.game().GameInProgress);
   }
-  ASSERT_TRUE(h.program.PickSavedGame("  42  "));
-  EXPECT_TRUE(h.state().GameInProgress);
-  h.program.ClickGiveUp();
+  ASSERT_TRUE(h.Pick("  42  "));
+  EXPECT_TRUE(h.game().GameInProgress);
+  h.Send(EventId::GiveUp);
 
   h.Save("500");
   EXPECT_EQ(h.dialogs.transcript.back(), kSaved);
@@ -191,10 +191,10 @@ TEST(BadSavedFile, AMillionLinesAreListedAndKept) {
   for (int n = 1; n <= 1'000'000; ++n) file += std::to_string(n) + "\r\n";
   DataFolder data(Files{{kSavedGamesFile, file}});
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
-  ASSERT_TRUE(h.program.ClickReload());
+  ASSERT_TRUE(h.Start());
+  ASSERT_TRUE(h.Send(EventId::Reload));
   EXPECT_EQ(h.program.windows().savedList.size(), 1'000'000u);
-  h.program.ReturnToMain();
+  h.Send(EventId::ReturnToMain);
   h.Save("123456");
   const std::string after = data.Read(kSavedGamesFile);
   const std::size_t at = file.find("\r\n123457\r\n");
@@ -224,7 +224,7 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
     DataFolder data(Files{{kOldFameFile, "old"}});
     WriteFile(data / kHomePositionsFile, content);
     DiskHarness h(data.folder.path());
-    EXPECT_FALSE(h.program.Start()) << content;
+    EXPECT_FALSE(h.Start()) << content;
     EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + DamagedMessage(data.folder.path())}));
     EXPECT_EQ(data.Read(kOldFameFile), "old");  // start-up stopped before touching any file
   }
@@ -234,7 +234,7 @@ TEST(BadHomePositions, ShortDamagedOrMissingStopsStartUpWithAMessage) {
     std::filesystem::remove(data / kHomePositionsFile);
     if (folder) std::filesystem::create_directory(data / kHomePositionsFile);
     DiskHarness h(data.folder.path());
-    EXPECT_FALSE(h.program.Start());
+    EXPECT_FALSE(h.Start());
     EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|" + DamagedMessage(data.folder.path())}));
   }
 }
@@ -243,7 +243,7 @@ TEST(BadHomePositions, NumbersAfterTheThirtySecondAreIgnored) {
   DataFolder data;
   WriteFile(data / kHomePositionsFile, std::string(kSolvedHomeFile) + "9,9\r\n1,1\r\nanything");
   DiskHarness h(data.folder.path());
-  EXPECT_TRUE(h.program.Start());
+  EXPECT_TRUE(h.Start());
   EXPECT_TRUE(h.dialogs.transcript.empty());
 }
 
@@ -255,14 +255,14 @@ TEST(DataFolder, RecordFilesReplacedByFoldersAreReportedAndNothingElseIsTouched)
   std::filesystem::create_directory(data / kFameFile);
   std::filesystem::create_directory(data / kOldFameFile);
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{"Cannot delete HallFame.dat: Is a directory.",
                                                     "Cannot read Fame.dat: Is a directory."}));
 
-  h.program.ClickHallOfFame();
-  h.program.ReturnToMain();
-  h.program.ClickReload();
-  h.program.ReturnToMain();
+  h.Send(EventId::HallOfFame);
+  h.Send(EventId::ReturnToMain);
+  h.Send(EventId::Reload);
+  h.Send(EventId::ReturnToMain);
   h.Save("77");
   EXPECT_FALSE(h.Shown(kSaved));
   EXPECT_TRUE(h.window().enabled.save);  // the number can still be saved once the folder is gone
@@ -282,10 +282,10 @@ TEST(DataFolder, HallFameDatThatCannotBeDeletedLeavesTheSummaryRead) {
   DataFolder data(Files{{kFameFile, FameLine("Ann", "1", 0.001, "Jan 01, 2026")}});
   std::filesystem::create_directory(data / kOldFameFile);
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{"Cannot delete HallFame.dat: Is a directory."}));
-  EXPECT_EQ(h.state().FameCount, 1);
-  EXPECT_EQ(h.state().SlowestFameTime, 0.001);
+  EXPECT_EQ(h.state().fame.FameCount, 1);
+  EXPECT_EQ(h.state().fame.SlowestFameTime, 0.001);
 }
 
 TEST(DataFolder, ANamedPipeInPlaceOfARecordFileCannotHoldTheGameUp) {
@@ -293,7 +293,7 @@ TEST(DataFolder, ANamedPipeInPlaceOfARecordFileCannotHoldTheGameUp) {
   ASSERT_EQ(::mkfifo((data / kFameFile).c_str(), 0644), 0);
   ASSERT_EQ(::mkfifo((data / kSavedGamesFile).c_str(), 0644), 0);
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   h.Save("77");
   EXPECT_EQ(h.Failures(),
             (std::vector<std::string>{
@@ -307,7 +307,7 @@ TEST(DataFolder, ScratchNamesTakenByFoldersStopTheRewriteAndKeepTheRecords) {
   std::filesystem::create_directories(data / kFameScratchFile + "/inside");
   std::filesystem::create_directories(data / kSavedGamesScratchFile + "/inside");
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   h.Save("77");
   h.Win("Kim", 5);
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{
@@ -315,7 +315,7 @@ TEST(DataFolder, ScratchNamesTakenByFoldersStopTheRewriteAndKeepTheRecords) {
                               "Your entry was not recorded in Fame.dat. Cannot create Temp.dat: Is a directory."}));
   EXPECT_EQ(data.Read(kSavedGamesFile), "5\r\n");
   EXPECT_EQ(data.Read(kFameFile), fame);
-  EXPECT_EQ(h.state().FameCount, 1);
+  EXPECT_EQ(h.state().fame.FameCount, 1);
 }
 
 TEST(DataFolder, LeftOverScratchFilesNeverStopARewriteNorAreWrittenThrough) {
@@ -323,7 +323,7 @@ TEST(DataFolder, LeftOverScratchFilesNeverStopARewriteNorAreWrittenThrough) {
   ::chmod((data / kFameScratchFile).c_str(), 0444);
   std::filesystem::create_hard_link(data / "keep.txt", data / kSavedGamesScratchFile);
   DiskHarness h(data.folder.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   h.Save("77");
   h.Win("Kim", 5);
   EXPECT_TRUE(h.Failures().empty());
@@ -376,7 +376,7 @@ void ExpectRewritesRefused(const TempFolder& folder, DiskHarness& h,
       << failures[failures.size() - 2];
   EXPECT_EQ(failures.back().rfind("Your entry was not recorded in Fame.dat. ", 0), 0u);
   EXPECT_NE(failures.back().find(failure("Temp.dat")), std::string::npos) << failures.back();
-  EXPECT_EQ(h.state().FameCount, 1);
+  EXPECT_EQ(h.state().fame.FameCount, 1);
   EXPECT_EQ(ReadFile(folder / kSavedGamesFile), "5\r\n");
   EXPECT_EQ(ReadFile(folder / kFameFile), kAnnLine);
   EXPECT_FALSE(std::filesystem::exists(folder / kSavedGamesScratchFile));
@@ -403,11 +403,11 @@ TEST(DataFolder, ReadOnlyFolderReportsEveryRewriteAndKeepsTheRecords) {
     ::chmod(folder.path().c_str(), 0555);
   }
   DiskHarness h(folder.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   // The folder is named as what cannot be written, not the file the game tried.
   const std::string refused = "The data folder " + folder.path() + " cannot be written to: " + reason + ".";
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{refused}));
-  EXPECT_EQ(h.state().FameCount, 1);  // the summary was read all the same
+  EXPECT_EQ(h.state().fame.FameCount, 1);  // the summary was read all the same
   ExpectRewritesRefused(folder, h, [&](const std::string&) { return refused; });
   ::chmod(folder.path().c_str(), 0755);
 }
@@ -425,7 +425,7 @@ TEST(DataFolder, FullDiskReportsEveryRewriteAndKeepsTheRecords) {
     }
   }
   DiskHarness h(folder.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   ExpectRewritesRefused(folder, h, [](const std::string& scratch) { return scratch + ": No space left on device."; });
 
   // Room again: the next Save goes through.

@@ -37,10 +37,10 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 // Reads and writes every record once: the Hall of Fame and Reload Game windows, a Save and
 // a Hall of Fame entry.
 void UseEveryRecord(DiskHarness& h) {
-  h.program.ClickHallOfFame();
-  h.program.ReturnToMain();
-  h.program.ClickReload();
-  h.program.ReturnToMain();
+  h.Send(EventId::HallOfFame);
+  h.Send(EventId::ReturnToMain);
+  h.Send(EventId::Reload);
+  h.Send(EventId::ReturnToMain);
   h.Save("77");
   h.Win("Kim", 5);
 }
@@ -57,7 +57,7 @@ TEST(SymbolicLinks, RecordsAndScratchFilesThatAreLinksAreReportedAndNeverFollowe
     fs::create_symlink(elsewhere / "target", data / name);
 
     DiskHarness h(data.path());
-    ASSERT_TRUE(h.program.Start());
+    ASSERT_TRUE(h.Start());
     UseEveryRecord(h);
 
     const auto failures = h.Failures();
@@ -102,7 +102,7 @@ TEST(SymbolicLinks, TheDataFolderAndQuarvelDatMayBeLinks) {
   fs::create_symlink(elsewhere / kHomePositionsFile, real / kHomePositionsFile);
   fs::create_directory_symlink(real.path(), links / "data");
   DiskHarness h(links / "data");
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   h.Save("77");
   EXPECT_TRUE(h.Failures().empty());
   EXPECT_EQ(ReadFile(real / kSavedGamesFile), "5\r\n77\r\n");
@@ -126,7 +126,7 @@ TEST(Permissions, ARewriteKeepsModeAndOwnerAFirstRecordFollowsTheUmask) {
     ASSERT_EQ(::chown((data / kFameFile).c_str(), 34567, 45678), 0);
   }
   DiskHarness h(data.path());
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   h.Save("77");
   h.Win("Kim", 5);
   ASSERT_TRUE(h.Failures().empty());
@@ -148,7 +148,7 @@ TEST(Permissions, ARewriteKeepsModeAndOwnerAFirstRecordFollowsTheUmask) {
   WriteFile(fresh / kHomePositionsFile, kSolvedHomeFile);
   const mode_t old = ::umask(027);
   DiskHarness first(fresh.path());
-  ASSERT_TRUE(first.program.Start());
+  ASSERT_TRUE(first.Start());
   first.Save("77");
   first.Win("Kim", 5);
   ::umask(old);
@@ -215,7 +215,7 @@ TEST(HugeFiles, SparseRecordsOfGigabytesAreReportedAsTooLargeAndKept) {
   }
   const ChildRun run = RunLimited(std::uint64_t{256} << 20, work / "out", [&](std::string& out) {
     DiskHarness h(data.path());
-    if (!h.program.Start()) return;
+    if (!h.Start()) return;
     UseEveryRecord(h);
     out = Joined(h.Failures());
   });
@@ -249,14 +249,14 @@ TEST(HugeFiles, SaveRewritesALargeFileWithinTwiceItsSizeAndRunningOutOfMemoryIsR
   const auto size = fs::file_size(data / kSavedGamesFile);
   const ChildRun run = RunLimited(2 * size + (std::uint64_t{64} << 20), work / "out", [&](std::string& out) {
     DiskHarness h(data.path());
-    if (!h.program.Start()) return;
+    if (!h.Start()) return;
     h.Save("77");
     out = h.Shown(kSaved) ? "saved\n" : "not saved\n";
-    h.program.ClickReload();
+    h.Send(EventId::Reload);
     out += Joined(h.Failures());
-    h.program.ReturnToMain();
-    h.program.ClickNewGame();
-    out += h.state().GameInProgress ? "goes on\n" : "stopped\n";
+    h.Send(EventId::ReturnToMain);
+    h.Send(EventId::NewGame);
+    out += h.game().GameInProgress ? "goes on\n" : "stopped\n";
   });
   ASSERT_TRUE(WIFEXITED(run.status)) << DescribeStatus(run.status);
   EXPECT_TRUE(run.output.starts_with("saved\n")) << run.output;
@@ -290,11 +290,11 @@ TEST(LockedFolder, ALockHeldByAnotherProgramIsWaitedForBrieflyAndChangesNothing)
   ::close(ready[1]);
 
   DiskHarness h(data.path(), std::chrono::milliseconds(1500));
-  ASSERT_TRUE(h.program.Start());
-  h.program.ClickNewGame();
+  ASSERT_TRUE(h.Start());
+  h.Send(EventId::NewGame);
   const auto start = std::chrono::steady_clock::now();
   h.windowSystem.pointers.clear();
-  h.program.ClickSave();
+  h.Send(EventId::Save);
   const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_GE(waited, 1.4);
   EXPECT_LT(waited, 5.0);
@@ -302,7 +302,7 @@ TEST(LockedFolder, ALockHeldByAnotherProgramIsWaitedForBrieflyAndChangesNothing)
   EXPECT_EQ(h.Failures(), (std::vector<std::string>{"The game number was not recorded in saved.dat. The data "
                                                     "folder is in use by another program."}));
   EXPECT_TRUE(h.window().enabled.save);
-  h.program.ClickGiveUp();
+  h.Send(EventId::GiveUp);
   h.Win("Kim", 5);
   EXPECT_EQ(h.Failures().back(),
             "Your entry was not recorded in Fame.dat. The data folder is in use by another program.");
@@ -324,7 +324,7 @@ TEST(LockedFolder, ALockOnTheFolderItselfDoesNotStopARewrite) {
   const int fd = ::open(data.path().c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_EQ(::flock(fd, LOCK_EX), 0);
   DiskHarness h(data.path(), std::chrono::milliseconds(200));
-  ASSERT_TRUE(h.program.Start());
+  ASSERT_TRUE(h.Start());
   h.Save("77");
   ::close(fd);
   EXPECT_TRUE(h.Failures().empty());

@@ -79,13 +79,21 @@ int Run(int argc, char** argv) {
   ::alarm(300);  // a writer that hangs on a lock ends with SIGALRM, not silently
 
   ScriptedClock clock(testing::ScriptedStart());
+  Boxes boxes;
   ScriptedDialogs dialogs;
   ScriptedWindowSystem windows;
   ScriptedDrawList draws;
   DirectoryFileStore files(folder);
   ScriptedShortestSolutions shortest;
-  Services services{clock, dialogs, windows, files, draws, shortest};
-  ProgramState state;
+  Services services{clock, boxes, windows, files, draws, shortest};
+  const auto answerBoxes = [&] {
+    while (const Box* box = boxes.Up()) {
+      const BoxAnswer answer = dialogs.Answer(*box);
+      if (const Boxes::Then then = boxes.Close()) then(answer);
+    }
+  };
+  SolverGame state;
+  FameSummary fame;
   MainWindowState mainWindow;
   std::mt19937_64 random(seed);
   std::uniform_int_distribution<std::uint64_t> numbers(0, kLargestGameNumber);
@@ -107,6 +115,7 @@ int Run(int argc, char** argv) {
       state.playedGameNumber = number;
       mainWindow.enabled.save = true;
       SaveGame(state, mainWindow, services);
+      answerBoxes();
       if (dialogs.transcript.empty() || dialogs.transcript.back() != "message Success!|Game # successfully saved.")
         Die("Save did not confirm");
     }
@@ -121,7 +130,7 @@ int Run(int argc, char** argv) {
       const std::string name = std::string("P").append(std::to_string(id)).append("-").append(std::to_string(round));
       state.playedGameNumber = std::to_string(numbers(random));
       WriteLine(log, "fame " + name + " " + state.playedGameNumber + " " + FormatFameTime(time));
-      InsertFameEntry(state, services, state.playedGameNumber, name, time);
+      InsertFameEntry(fame, services, state.playedGameNumber, name, time);
       own.push_back({name, time});
       if (check) CheckOwnEntries(files, own);
     }

@@ -65,15 +65,16 @@ TEST(CompleteGame, AWinWithHelpEndsWithTheGameOverNoticeOnly) {
   Harness h;
   ProgramState state;
   MainWindowState window;
-  state.GameInProgress = true;
-  state.SolverUsed = true;
+  state.game.GameInProgress = true;
+  state.game.SolverUsed = true;
   window.clockText = "";
   window.enabled = {false, true, false, true, false, true, false};
   h.clock.Advance(60);
   CompleteGame(state, window, h.services);
+  h.AnswerBoxes();
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
-  EXPECT_FALSE(state.SolverUsed);
-  EXPECT_FALSE(state.GameInProgress);
+  EXPECT_FALSE(state.game.SolverUsed);
+  EXPECT_FALSE(state.game.GameInProgress);
   EXPECT_EQ(window.clockText, "");
   const EnabledCommands expected{true, false, false, false, true, true, true};  // Save and Hall of Fame kept
   EXPECT_EQ(window.enabled, expected);
@@ -85,12 +86,12 @@ TEST(CompleteGame, HelpThenThePlayersOwnLastMoveStillEndsWithGameOver) {
   ASSERT_TRUE(h.Start());
   DealNearlySolved(h);
   h.clock.Advance(20);
-  ASSERT_TRUE(h.program.ClickShowMe());  // slides 14 home
-  ASSERT_EQ(testing::RowsOf(h.state().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
+  ASSERT_TRUE(h.Send(EventId::ShowMe));  // slides 14 home
+  ASSERT_EQ(testing::RowsOf(h.game().board.position), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
   h.dialogs.answers.push_back("Ann");
-  h.program.ClickTile(15);
+  h.Tile(15);
   EXPECT_EQ(h.dialogs.transcript, Transcript{"message Game Over!|Game completed with help from Show Me! routine."});
-  EXPECT_FALSE(h.state().SolverUsed);
+  EXPECT_FALSE(h.game().SolverUsed);
   EXPECT_EQ(h.window().clockText, "");
   EXPECT_EQ(h.files.files.count("Fame.dat"), 0u);
 
@@ -115,11 +116,11 @@ TEST(CompleteGame, AnUnaidedWinIsTimedCongratulatedAndEntered) {
   const EnabledCommands expected{true, false, true, false, true, true, true};  // Save kept from New Game
   EXPECT_EQ(h.window().enabled, expected);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",0.0011921296296296296,\"Jan 01, 2026\"\r\n");
-  EXPECT_EQ(s.FameCount, 1);
-  EXPECT_EQ(s.SlowestFameTime, 103 / 86400.0);
+  EXPECT_EQ(s.fame.FameCount, 1);
+  EXPECT_EQ(s.fame.SlowestFameTime, 103 / 86400.0);
   // The final time stays in the box.
   h.clock.Advance(5);
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, " 00:01:43");
 }
 
@@ -238,13 +239,13 @@ TEST(CompleteGame, TheQualifyingTestReadsTheListAsItStandsNow) {
   Harness h;
   h.files.files["Fame.dat"] = "\"e\",\"1\",1e-05,\"Jan 01, 2026\"\r\n";
   ASSERT_TRUE(h.Start());
-  ASSERT_EQ(h.state().FameCount, 1);
+  ASSERT_EQ(h.state().fame.FameCount, 1);
   h.files.files["Fame.dat"] = full;  // meanwhile, by another game
   DealNearlySolved(h);
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 100);  // slower than all 30
   EXPECT_EQ(h.dialogs.transcript, Transcript{Congratulation(" 1 minute 40 seconds.")});
-  EXPECT_EQ(h.state().FameCount, 30);
+  EXPECT_EQ(h.state().fame.FameCount, 30);
   EXPECT_EQ(h.files.files.at("Fame.dat"), full);
 
   Harness emptied;
@@ -275,7 +276,7 @@ TEST(CompleteGame, AFullListTakesOnlyAStrictlyFasterTime) {
   Harness equal;
   equal.files.files["Fame.dat"] = full.substr(0, full.rfind("\"e\"")) + "\"e\",\"1\",0.0011921296296296296,\"d\"\r\n";
   ASSERT_TRUE(equal.Start());
-  ASSERT_EQ(equal.state().SlowestFameTime, 103 / 86400.0);
+  ASSERT_EQ(equal.state().fame.SlowestFameTime, 103 / 86400.0);
   DealNearlySolved(equal);
   equal.dialogs.answers.push_back("Ann");
   WinAfter(equal, 103);
@@ -286,10 +287,10 @@ TEST(CompleteGame, TheEntryKeepsTheNumberTheGameBeganWith) {
   Harness h;
   ASSERT_TRUE(h.Start());
   DealNearlySolved(h);
-  h.program.ClickGiveUp();
-  h.program.TypeGameNumber("  2 ");
-  ASSERT_TRUE(h.program.ClickReplay());
-  h.program.TypeGameNumber("12345");  // typed during the game
+  h.Send(EventId::GiveUp);
+  h.Type("  2 ");
+  ASSERT_TRUE(h.Send(EventId::Replay));
+  h.Type("12345");  // typed during the game
   h.dialogs.answers.push_back("Ann");
   WinAfter(h, 1);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "\"Ann\",\"2\",1.1574074074074073e-05,\"Jan 01, 2026\"\r\n");
@@ -308,7 +309,7 @@ TEST(CompleteGame, AFailedEntryIsReportedAndTheGameStaysWon) {
   EXPECT_EQ(h.dialogs.transcript[2],
             "failure Your entry was not recorded in Fame.dat. Cannot read Fame.dat: scripted failure.");
   EXPECT_EQ(h.window().clockText, " 00:00:10");
-  EXPECT_EQ(h.state().FameCount, 0);
+  EXPECT_EQ(h.state().fame.FameCount, 0);
   EXPECT_EQ(h.files.files.at("Fame.dat"), "");
   EXPECT_TRUE(h.window().enabled.newGame);
 }

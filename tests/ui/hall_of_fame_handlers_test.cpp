@@ -62,19 +62,19 @@ TEST(FameListing, HeadingEmptyLineThenOneLinePerEntry) {
 TEST(HallOfFameWindow, ButtonFollowsTheFile) {
   Harness none;
   ASSERT_TRUE(none.Start());
-  EXPECT_FALSE(none.program.ClickHallOfFame());
+  EXPECT_FALSE(none.Send(EventId::HallOfFame));
   EXPECT_EQ(none.program.windows().visible, WindowId::Main);
   DealNearlySolved(none);
   none.dialogs.answers.push_back("Ann");
   WinAfter(none, 103);
-  ASSERT_TRUE(none.program.ClickHallOfFame());
+  ASSERT_TRUE(none.Send(EventId::HallOfFame));
   EXPECT_EQ(none.program.windows().listing,
             kHeading + "\r\n\r\nAnn" + Blanks(12) + "2" + Blanks(15) + " 01M  43S   Jan 01, 2026\r\n");
 
   Harness empty;
   empty.files.files["Fame.dat"] = "";
   ASSERT_TRUE(empty.Start());
-  ASSERT_TRUE(empty.program.ClickHallOfFame());
+  ASSERT_TRUE(empty.Send(EventId::HallOfFame));
   EXPECT_EQ(empty.program.windows().listing, kHeading + "\r\n\r\n");
 }
 
@@ -83,34 +83,34 @@ TEST(HallOfFameWindow, OpensOverTheMainWindowAndReturns) {
   h.files.files["Fame.dat"] = "\"b\",\"31\",0.001,\"d\"\r\n\"broken\r\n\"c\",\"9\",0.002,\"d\",\"more\"\r\n";
   ASSERT_TRUE(h.Start());
   DealNearlySolved(h);
-  const GameState before = h.state();
+  const GameState before = h.game();
   const MainWindowState beforeWindow = h.window();
-  ASSERT_TRUE(h.program.ClickHallOfFame());
+  ASSERT_TRUE(h.Send(EventId::HallOfFame));
   const WindowsState& w = h.program.windows();
   EXPECT_EQ(w.visible, WindowId::HallOfFame);
   const std::string listing = kHeading + "\r\n\r\n" + "b" + Blanks(14) + "31" + Blanks(14) + " 01M  26S   d\r\n" + "c" +
                               Blanks(14) + "9" + Blanks(15) + " 02M  53S   d\r\n";
   EXPECT_EQ(w.listing, listing);
   // The main window's controls cannot be reached while it is hidden.
-  EXPECT_FALSE(h.program.ClickGiveUp());
-  EXPECT_FALSE(h.program.ClickTile(14));
-  EXPECT_FALSE(h.program.ClickHallOfFame());
-  EXPECT_FALSE(h.program.PickSavedGame("31"));
+  EXPECT_FALSE(h.Send(EventId::GiveUp));
+  EXPECT_FALSE(h.Tile(14));
+  EXPECT_FALSE(h.Send(EventId::HallOfFame));
+  EXPECT_FALSE(h.Pick("31"));
 
-  ASSERT_TRUE(h.program.ReturnToMain());
+  ASSERT_TRUE(h.Send(EventId::ReturnToMain));
   EXPECT_EQ(w.visible, WindowId::Main);
   EXPECT_TRUE(w.hallOfFameLoaded);
-  EXPECT_FALSE(h.program.ReturnToMain());
-  ASSERT_TRUE(h.program.ClickHallOfFame());  // twice: the same listing, not a doubled one
+  EXPECT_FALSE(h.Send(EventId::ReturnToMain));
+  ASSERT_TRUE(h.Send(EventId::HallOfFame));  // twice: the same listing, not a doubled one
   EXPECT_EQ(w.listing, listing);
-  ASSERT_TRUE(h.program.CloseWindow());
+  ASSERT_TRUE(h.Send(EventId::CloseWindow));
   EXPECT_FALSE(w.hallOfFameLoaded);
   EXPECT_EQ(w.visible, WindowId::Main);
-  EXPECT_FALSE(h.program.CloseWindow());
+  EXPECT_FALSE(h.Send(EventId::CloseWindow));
 
-  EXPECT_EQ(h.state().board.position, before.board.position);
+  EXPECT_EQ(h.game().board.position, before.board.position);
   EXPECT_EQ(h.window().enabled, beforeWindow.enabled);
-  EXPECT_TRUE(h.state().GameInProgress);
+  EXPECT_TRUE(h.game().GameInProgress);
   EXPECT_TRUE(h.dialogs.transcript.empty());
 }
 
@@ -119,19 +119,19 @@ TEST(HallOfFameWindow, AFileThatCannotBeReadLeavesTheWindowUpEmpty) {
     Harness h;
     h.files.files["Fame.dat"] = "\"b\",\"31\",0.001,\"d\"\r\n";
     ASSERT_TRUE(h.Start());
-    ASSERT_TRUE(h.program.ClickHallOfFame());
-    h.program.ReturnToMain();
+    ASSERT_TRUE(h.Send(EventId::HallOfFame));
+    h.Send(EventId::ReturnToMain);
     if (removed)
       h.files.files.erase("Fame.dat");
     else
       h.files.failing.insert("Fame.dat");
-    ASSERT_TRUE(h.program.ClickHallOfFame());
+    ASSERT_TRUE(h.Send(EventId::HallOfFame));
     ASSERT_EQ(h.dialogs.transcript.size(), 1u);
     EXPECT_EQ(h.dialogs.transcript[0], removed ? "failure Cannot read Fame.dat: the file no longer exists."
                                                : "failure Cannot read Fame.dat: scripted failure.");
     EXPECT_EQ(h.program.windows().visible, WindowId::HallOfFame);
     EXPECT_EQ(h.program.windows().listing, "");
-    EXPECT_TRUE(h.program.ReturnToMain());  // the program goes on
+    EXPECT_TRUE(h.Send(EventId::ReturnToMain));  // the program goes on
   }
 }
 
@@ -145,9 +145,9 @@ TEST(StartUp, FailedRecordFilesAreReportedAndStartUpGoesOn) {
     EXPECT_NE(h.dialogs.transcript[0].find(failing), std::string::npos);
     EXPECT_EQ(h.draws.reseeds, 1);
     const bool listRead = std::string(failing) == "HallFame.dat";
-    EXPECT_EQ(h.state().FameCount, listRead ? 1 : 0);
-    EXPECT_EQ(h.state().SlowestFameTime, listRead ? 0.001 : 9999);
-    EXPECT_TRUE(h.program.ClickNewGame());
+    EXPECT_EQ(h.state().fame.FameCount, listRead ? 1 : 0);
+    EXPECT_EQ(h.state().fame.SlowestFameTime, listRead ? 0.001 : 9999);
+    EXPECT_TRUE(h.Send(EventId::NewGame));
   }
 }
 

@@ -16,17 +16,17 @@ inline void DealNearlySolved(Harness& h) {
   for (int k = 0; k < 13; ++k) h.draws.values.push_back(0);
   h.draws.values.push_back(0.7);  // cell 14 with cell 16
   h.draws.values.push_back(0.5);  // cell 15 with cell 16
-  ASSERT_TRUE(h.program.ClickNewGame());
+  ASSERT_TRUE(h.Send(EventId::NewGame));
   ASSERT_EQ(h.window().gameNumberText, "2");
 }
 
 // Plays the last two moves of game 2 after `seconds`.
 inline void WinAfter(Harness& h, std::int64_t seconds) {
   h.clock.Advance(seconds);
-  h.program.ClickTile(14);
-  ASSERT_TRUE(h.state().GameInProgress);
-  h.program.ClickTile(15);
-  ASSERT_FALSE(h.state().GameInProgress);
+  h.Tile(14);
+  ASSERT_TRUE(h.game().GameInProgress);
+  h.Tile(15);
+  ASSERT_FALSE(h.game().GameInProgress);
 }
 
 }  // namespace quarvel::testing

@@ -15,7 +15,7 @@ using testing::RowsOf;
 TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
   Harness h;
   ASSERT_TRUE(h.Start());
-  const GameState& s = h.state();
+  const GameState& s = h.game();
   EXPECT_EQ(RowsOf(s.board.position), kSolved);
   EXPECT_FALSE(s.GameInProgress);
   EnabledCommands expected;
@@ -24,7 +24,7 @@ TEST(StartUp, SolvedBoardNoGameAndTheInitialButtons) {
   EXPECT_EQ(h.window().gameNumberText, "");
   EXPECT_EQ(h.window().clockText, "");
   // Clicks between games are received and ignored.
-  EXPECT_TRUE(h.program.ClickTile(12));
+  EXPECT_TRUE(h.Tile(12));
   EXPECT_EQ(RowsOf(s.board.position), kSolved);
 }
 

@@ -11,7 +11,6 @@
 #include "ui/qt/application_setup.h"
 #include "ui/qt/first_paint.h"
 #include "ui/qt/front_end.h"
-#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_shortest_solutions.h"
 #include "ui/qt/qt_window_system.h"
 #include "ui/qt/window_report.h"
@@ -38,20 +37,20 @@ int main(int argc, char* argv[]) {
   quarvel::SystemGenerator generator;
   quarvel::ShuffledRandomSource random(generator);
   quarvel::DirectoryFileStore files(".");
-  quarvel::qt::QtDialogs dialogs;
+  quarvel::Boxes boxes;
   quarvel::qt::QtWindowSystem windowSystem;
   quarvel::qt::QtShortestSolutions shortestSolutions;
-  quarvel::Program program(quarvel::Services{clock, dialogs, windowSystem, files, random, shortestSolutions});
+  quarvel::Program program(quarvel::Services{clock, boxes, windowSystem, files, random, shortestSolutions});
 
-  quarvel::qt::QtFrontEnd frontEnd(program, &dialogs, &windowSystem, &shortestSolutions);
-  frontEnd.SetOnClosed([] { QCoreApplication::quit(); });
+  quarvel::qt::QtFrontEnd frontEnd(program, &windowSystem, &shortestSolutions);
+  frontEnd.SetOnEnded([&program] { QCoreApplication::exit(program.exitStatus()); });
   // For tests that drive the program from outside: an account of the windows after each
   // redraw (ui/qt/window_report.h).
   const QString report = qEnvironmentVariable("QUARVEL_WINDOW_REPORT");
   const auto writeReport = [&frontEnd, &report] { quarvel::qt::WriteWindowReport(frontEnd, report); };
   if (!report.isEmpty()) frontEnd.SetOnRedrawn(writeReport);
-  if (!frontEnd.Start()) return 1;
-  if (!report.isEmpty()) writeReport();  // once more with the main window centred
+  // A start-up that fails shows why; the program ends, with status 1, once that is read.
+  if (frontEnd.Start() && !report.isEmpty()) writeReport();  // once more with the main window centred
   // The icon themes are searched once the main window is on the screen: reading their
   // indexes takes about as long as building the window.
   quarvel::qt::AfterFirstPaint(frontEnd.mainWindow(), [] {

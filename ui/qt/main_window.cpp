@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/accessible_names.h"
+#include "ui/main_window_commands.h"
 #include "ui/main_window_layout.h"
 
 namespace quarvel::qt {
@@ -30,7 +31,9 @@ MainWindow::MainWindow() : FormWindow(layout::kMainWindowLayout) {
       tiles_.at(static_cast<std::size_t>(control.index)) = controlAs<QPushButton>(layout::ControlName(control));
 }
 
-QPushButton* MainWindow::command(Command command) const { return controlAs<QPushButton>(BindingOf(command).control); }
+QPushButton* MainWindow::command(EventId event) const {
+  return controlAs<QPushButton>(layout::ControlName(*layout::FindButtonOf(layout::kMainWindowLayout, event)));
+}
 QLineEdit* MainWindow::gameNumberBox() const { return controlAs<QLineEdit>(layout::kGameNumberBox); }
 QLineEdit* MainWindow::timeBox() const { return controlAs<QLineEdit>(layout::kClockBox); }
 
@@ -61,7 +64,7 @@ void MainWindow::Draw(const GameState& state, const MainWindowState& window) {
   if (box->accessibleDescription() != note) box->setAccessibleDescription(note);
 
   const EnabledCommands& on = window.enabled;
-  for (const CommandBinding& binding : kCommandBindings) command(binding.command)->setEnabled(on.*binding.enabled);
+  for (const CommandButton& button : kCommandButtons) command(button.event)->setEnabled(on.*button.enabled);
 }
 
 }  // namespace quarvel::qt

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/game_state.h"
-#include "ui/main_window_commands.h"
+#include "ui/events.h"
 #include "ui/qt/form_window.h"
 #include "ui/window_state.h"
 
@@ -18,7 +18,8 @@ class MainWindow : public FormWindow {
   MainWindow();
 
   QPushButton* tile(int tile) const { return tiles_.at(static_cast<std::size_t>(tile)); }
-  QPushButton* command(Command command) const;
+  // The command button that makes `event`.
+  QPushButton* command(EventId event) const;
   QLineEdit* gameNumberBox() const;
   QLineEdit* timeBox() const;
 

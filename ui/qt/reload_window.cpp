@@ -10,33 +10,12 @@
 #include <QSignalBlocker>
 #include <QStringListModel>
 #include <QWheelEvent>
-#include <functional>
 
 #include "ui/qt/event_filter.h"
 #include "ui/reload_window_layout.h"
 
 namespace quarvel::qt {
 namespace {
-
-// Takes Return and Enter in the combo box's edit field and hands them to the window's
-// Enter action: the combo box would otherwise take a typed text as a new entry or a pick of
-// its own.
-class EnterKeyFilter : public QObject {
- public:
-  explicit EnterKeyFilter(std::function<void()> onEnter) : onEnter_(std::move(onEnter)) {}
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    if (event->type() == QEvent::KeyPress) onEnter_();
-    return true;
-  }
-
- private:
-  std::function<void()> onEnter_;
-};
 
 // The arrow keys and the wheel over the closed box only move the selection through the
 // list, as the edit field shows it; the combo box would take each move as a pick and start
@@ -81,11 +60,8 @@ ReloadWindow::ReloadWindow() : FormWindow(layout::kReloadWindowLayout), items_(n
   // A screen reader names the box by its value once an entry is selected, and by the label
   // it is tied to: "Select Game #".
   controlAs<QLabel>(layout::kSavedGameLabel)->setBuddy(combo());
-  // Keys reach the edit field directly or through the combo box.
-  auto& enter = InstallOwnedFilter<EnterKeyFilter>(*combo(), [this] {
-    if (onEnter_) onEnter_();
-  });
-  combo()->lineEdit()->installEventFilter(&enter);
+  // Keys reach the edit field directly or through the combo box. Enter there is the key
+  // table's: it picks the entry the box shows.
   auto& moves = InstallOwnedFilter<SelectionMoveFilter>(*combo(), *combo());
   combo()->lineEdit()->installEventFilter(&moves);
 }

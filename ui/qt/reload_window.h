@@ -1,7 +1,6 @@
 #pragma once
 // The Reload Game window (Form3): the saved game numbers in an editable combo box.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,7 @@ class ReloadWindow : public FormWindow {
   // there (the window was activated).
   void Draw(const std::vector<std::string>& list, std::uint64_t listVersion, const std::string& text, bool refresh);
 
-  // Runs when Return or Enter is pressed in the combo box's edit field.
-  void SetOnEnter(std::function<void()> onEnter) { onEnter_ = std::move(onEnter); }
-
  private:
-  std::function<void()> onEnter_;
   QStringListModel* items_;
   std::uint64_t drawnVersion_ = 0;
   std::string drawnText_;

@@ -38,7 +38,7 @@ TEST(QtAccessibility, EveryControlOfTheThreeWindowsHasAName) {
   }
   EXPECT_EQ(Accessible(h.main().gameNumberBox()), "Game number");
   EXPECT_EQ(Accessible(h.main().timeBox()), "Time taken");
-  EXPECT_EQ(Accessible(h.main().command(Command::Replay)), "Replay Last Game");
+  EXPECT_EQ(Accessible(h.main().command(EventId::Replay)), "Replay Last Game");
   EXPECT_EQ(Accessible(h.fame().listingBox()), "Hall of Fame listing");
   EXPECT_EQ(Accessible(h.reload().combo()), "Saved game number");
 }
@@ -50,7 +50,7 @@ TEST(QtAccessibility, TilesSayTheirNumberAndCellAsTheyMove) {
   EXPECT_EQ(Accessible(h.main().tile(7)), "Tile 7, row 2, column 3");
   EXPECT_EQ(Accessible(h.main().tile(0)), "Empty cell, row 4, column 4");
 
-  QTest::mouseClick(h.main().command(Command::NewGame), Qt::LeftButton);
+  QTest::mouseClick(h.main().command(EventId::NewGame), Qt::LeftButton);
   EXPECT_EQ(Accessible(h.main().tile(9)), "Tile 9, row 1, column 1");
   EXPECT_EQ(Accessible(h.main().tile(8)), "Tile 8, row 4, column 4");
   QTest::mouseClick(h.main().tile(8), Qt::LeftButton);
@@ -65,19 +65,19 @@ TEST(QtAccessibility, TilesSayTheirNumberAndCellAsTheyMove) {
 TEST(QtAccessibility, ANumberPutIntoTheGameNumberBoxByAScreenReaderIsTheOneReplayed) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());
-  QTest::mouseClick(h.main().command(Command::NewGame), Qt::LeftButton);
-  QTest::mouseClick(h.main().command(Command::GiveUp), Qt::LeftButton);
+  QTest::mouseClick(h.main().command(EventId::NewGame), Qt::LeftButton);
+  QTest::mouseClick(h.main().command(EventId::GiveUp), Qt::LeftButton);
   QAccessibleInterface* box = QAccessible::queryAccessibleInterface(h.main().gameNumberBox());
   ASSERT_TRUE(box && box->editableTextInterface() && box->textInterface());
   box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(), "52");
-  QTest::mouseClick(h.main().command(Command::Replay), Qt::LeftButton);
+  QTest::mouseClick(h.main().command(EventId::Replay), Qt::LeftButton);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "52");
   // Game 52: 1 2 3 4 / 5 6 7 8 / 9 10 11 _ / 13 14 15 12.
   EXPECT_EQ(Accessible(h.main().tile(12)), "Tile 12, row 4, column 4");
 }
 
 TEST(QtAccessibility, MessageAndInputBoxesSayTheirTitleAndText) {
-  qt::QtDialogs dialogs;
+  qt::QtBoxes boxes;
   QString boxName, boxDescription, okName, inputName, inputDescription, fieldName;
   ModalResponder responder({[&](QDialog& dialog) {
                               boxName = Accessible(&dialog);
@@ -95,9 +95,14 @@ TEST(QtAccessibility, MessageAndInputBoxesSayTheirTitleAndText) {
                               fieldName = Accessible(field);
                               dialog.reject();
                             }});
-  dialogs.ShowMessage("Error!", "No games have yet been saved.");
-  dialogs.AskInput("Congratulations!", "Enter your name for the Hall of Fame", 6000, 1500);
-  ASSERT_EQ(responder.handled(), 2);
+  int answers = 0;
+  boxes.Show({BoxKind::Message, "Error!", "No games have yet been saved.", 0, 0, 1}, nullptr,
+             [&](const BoxAnswer&) { ++answers; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answers == 1; }, 1000));
+  boxes.Show({BoxKind::NamePrompt, "Congratulations!", "Enter your name for the Hall of Fame", 6000, 1500, 2}, nullptr,
+             [&](const BoxAnswer&) { ++answers; });
+  ASSERT_TRUE(responder.Settle());
+  ASSERT_EQ(answers, 2);
   EXPECT_EQ(boxName, "Error!");
   EXPECT_EQ(boxDescription, "No games have yet been saved.");
   EXPECT_EQ(okName, "OK");

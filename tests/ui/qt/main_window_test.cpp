@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/main_window_commands.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/qt_harness.h"
 #include "ui/twips.h"
@@ -17,8 +18,8 @@ namespace quarvel::testing {
 namespace {
 
 void ExpectButtons(qt::MainWindow& w, EnabledCommands expected) {
-  for (const CommandBinding& binding : kCommandBindings)
-    EXPECT_EQ(w.command(binding.command)->isEnabled(), expected.*binding.enabled) << binding.control;
+  for (const CommandButton& button : kCommandButtons)
+    EXPECT_EQ(w.command(button.event)->isEnabled(), expected.*button.enabled) << NameOf(button.event).name;
 }
 
 // Where the cell at (row, column) is drawn, in pixels.
@@ -59,7 +60,7 @@ TEST(QtMainWindow, NewGameDealsAndATileClickMovesIt) {
   QtHarness h;
   h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
 
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
   EXPECT_EQ(h.main().timeBox()->text(), "");
@@ -76,7 +77,7 @@ TEST(QtMainWindow, NewGameDealsAndATileClickMovesIt) {
   Click(h.main().tile(8));  // right of the empty cell
   EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3));
   EXPECT_EQ(h.main().tile(0)->pos(), CellAt(h.main(), 4, 4));
-  EXPECT_EQ(h.program.state().board.position.PlaceOf(8), (CellPos{4, 3}));
+  EXPECT_EQ(h.program.state().game.board.position.PlaceOf(8), (CellPos{4, 3}));
 
   Click(h.main().tile(6));  // above the empty cell now
   EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 4, 4));
@@ -86,12 +87,12 @@ TEST(QtMainWindow, GiveUpPutsTheTilesBackAndEmptiesTheClock) {
   QtHarness h;
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
   h.clock.Advance(3);
   h.frontEnd.Tick();
   ASSERT_EQ(h.main().timeBox()->text(), " 00:00:03");
 
-  Click(h.main().command(Command::GiveUp));
+  Click(h.main().command(EventId::GiveUp));
   for (int tile = 1; tile <= 15; ++tile)
     EXPECT_EQ(h.main().tile(tile)->pos(), CellAt(h.main(), (tile - 1) / 4 + 1, (tile - 1) % 4 + 1)) << tile;
   EXPECT_EQ(h.main().timeBox()->text(), "");
@@ -105,7 +106,7 @@ TEST(QtMainWindow, TheTimerRefreshesTheTimeBoxOnlyDuringAGame) {
   h.frontEnd.Tick();
   EXPECT_EQ(h.main().timeBox()->text(), "");
 
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
   h.clock.Advance(65);
   h.frontEnd.Tick();
   EXPECT_EQ(h.main().timeBox()->text(), " 00:01:05");
@@ -119,7 +120,7 @@ TEST(QtMainWindow, TheTimerRefreshesTheTimeBoxOnlyDuringAGame) {
 TEST(QtMainWindow, TheRunningTimerShowsEachNewSecondInTheTimeBox) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
   const auto shows = [&h](const char* text) {
     return QTest::qWaitFor([&h, text] { return h.main().timeBox()->text() == QLatin1String(text); }, 5000);
   };
@@ -138,9 +139,9 @@ TEST(QtMainWindow, ClicksInTheTextBoxesHandTheFocusToTileOne) {
   QtHarness h;
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::NewGame));  // tile 1 now stands in row 1, column 2
+  Click(h.main().command(EventId::NewGame));  // tile 1 now stands in row 1, column 2
   for (QLineEdit* box : {h.main().gameNumberBox(), h.main().timeBox()}) {
-    h.main().command(Command::GiveUp)->setFocus();
+    h.main().command(EventId::GiveUp)->setFocus();
     Click(box);
     EXPECT_EQ(h.main().focusWidget(), h.main().tile(1)) << box->objectName().toStdString();
   }
@@ -160,9 +161,9 @@ TEST(QtMainWindow, TabMovesFromTheGameNumberBoxToTheBoard) {
   EXPECT_EQ(QApplication::focusWidget(), h.main().tile(13)) << "the invisible blank is passed over";
   h.main().tile(15)->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), h.main().command(Command::NewGame)) << "disabled commands are passed over";
+  EXPECT_EQ(QApplication::focusWidget(), h.main().command(EventId::NewGame)) << "disabled commands are passed over";
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), h.main().command(Command::Reload));
+  EXPECT_EQ(QApplication::focusWidget(), h.main().command(EventId::Reload));
 }
 
 TEST(QtMainWindow, ArrowKeysSlideTilesSpaceClicksTheFocusedTileTextBoxesKeepTheirArrows) {
@@ -171,7 +172,7 @@ TEST(QtMainWindow, ArrowKeysSlideTilesSpaceClicksTheFocusedTileTextBoxesKeepThei
   ASSERT_TRUE(h.frontEnd.Start());
   h.main().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&h.main()));
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
   h.main().tile(1)->setFocus();
 
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);  // 8 slides left
@@ -233,11 +234,11 @@ TEST(QtMainWindow, CtrlNIsNewGameAndEnterInTheGameNumberBoxReplayEachOnlyWhenIts
   // Before any game Replay is off: Enter after a typed number starts nothing.
   QTest::keyClicks(box, "5252855902758");
   QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_FALSE(h.program.state().GameInProgress);
+  EXPECT_FALSE(h.program.state().game.GameInProgress);
 
   ASSERT_TRUE(h.Active(h.main()));
   QTest::keyClick(h.main().tile(1), Qt::Key_N, Qt::ControlModifier);
-  ASSERT_TRUE(h.program.state().GameInProgress);
+  ASSERT_TRUE(h.program.state().game.GameInProgress);
   EXPECT_EQ(box->text(), "5252855902758");
   ExpectButtons(h.main(), {false, true, false, true, false, true, false});
 
@@ -248,10 +249,10 @@ TEST(QtMainWindow, CtrlNIsNewGameAndEnterInTheGameNumberBoxReplayEachOnlyWhenIts
   EXPECT_EQ(h.main().tile(8)->pos(), CellAt(h.main(), 4, 3)) << "neither dealt nor replayed";
 
   // Between games Enter in the box replays the game, as "Replay Last Game" does.
-  Click(h.main().command(Command::GiveUp));
-  ASSERT_TRUE(h.main().command(Command::Replay)->isEnabled());
+  Click(h.main().command(EventId::GiveUp));
+  ASSERT_TRUE(h.main().command(EventId::Replay)->isEnabled());
   QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_TRUE(h.program.state().GameInProgress);
+  EXPECT_TRUE(h.program.state().game.GameInProgress);
   EXPECT_EQ(h.main().tile(9)->pos(), CellAt(h.main(), 1, 1)) << "the deal, not the home position";
   EXPECT_EQ(h.main().tile(6)->pos(), CellAt(h.main(), 3, 4));
   ExpectButtons(h.main(), {false, true, false, true, false, false, false});
@@ -271,7 +272,7 @@ TEST(QtMainWindow, ClosingTheMainWindowClosesEverythingAndEndsTheProgram) {
   QtHarness h;
   h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::HallOfFame));
+  Click(h.main().command(EventId::HallOfFame));
   ASSERT_TRUE(h.fame().isVisible());
   Click(h.fame().returnButton());
 

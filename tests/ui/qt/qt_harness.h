@@ -12,29 +12,31 @@
 #include "platform/scripted.h"
 #include "support/harness.h"
 #include "ui/qt/front_end.h"
-#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_shortest_solutions.h"
 #include "ui/qt/qt_window_system.h"
 
 namespace quarvel::testing {
 
-// Program and windows on scripted clock, draws, dialogs and files; the window system is
-// the real one (focus and pointer).
+// Program and windows on scripted clock, draws and files, the boxes answered by the
+// scripted player (`dialogs`) as they come up; the window system is the real one (focus
+// and pointer).
 struct QtHarness {
   ScriptedClock clock{ScriptedStart()};
   ScriptedDrawList draws;
+  Boxes boxes;
   ScriptedDialogs dialogs;
   qt::QtWindowSystem windowSystem;
   MemoryFileStore files;
   qt::QtShortestSolutions shortest;
-  Services services{clock, dialogs, windowSystem, files, draws, shortest};
+  Services services{clock, boxes, windowSystem, files, draws, shortest};
   Program program{services};
-  qt::QtFrontEnd frontEnd{program, nullptr, &windowSystem, &shortest};
+  qt::QtFrontEnd frontEnd{program, &windowSystem, &shortest};
   int closedCalls = 0;
 
   QtHarness() {
     files.files["quarvel.dat"] = kSolvedHomeFile;
-    frontEnd.SetOnClosed([this] { ++closedCalls; });
+    frontEnd.AnswerBoxesWith([this](const Box& box) { return dialogs.Answer(box); });
+    frontEnd.SetOnEnded([this] { ++closedCalls; });
   }
   qt::MainWindow& main() { return frontEnd.mainWindow(); }
   // Waits until `window` is the active window, as it is for a player's keys; the window
@@ -48,7 +50,7 @@ struct QtHarness {
 };
 
 // Hands the modal dialogs that come up while it lives to `handlers`, one each, in order;
-// every handler must close its dialog.
+// every handler must close its dialog. Settle() waits until all have come up.
 class ModalResponder {
  public:
   using Handler = std::function<void(QDialog&)>;
@@ -64,6 +66,12 @@ class ModalResponder {
     timer_.start(0);
   }
   int handled() const { return handled_; }
+  // Runs the event loop until every handler has had its dialog, or a second has passed.
+  bool Settle() {
+    const bool done = QTest::qWaitFor([this] { return handlers_.empty(); }, 1000);
+    QCoreApplication::processEvents();
+    return done;
+  }
 
  private:
   std::deque<Handler> handlers_;

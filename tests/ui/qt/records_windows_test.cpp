@@ -39,7 +39,7 @@ TEST(QtHallOfFameWindow, ListsTheFileAndReturnsToTheMainWindow) {
       "\"Ann\",\"5252855902758\",0.0011921296296296296,\"Jan 01, 2026\"\r\n"
       "\"Bartholomew Xy\",\"10461394943999\",0.041655092592592594,\"Dec 31, 2025\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::HallOfFame));
+  Click(h.main().command(EventId::HallOfFame));
   ExpectOnlyUp(h, h.fame());
   EXPECT_EQ(h.fame().listingBox()->toPlainText().toStdString(),
             "Name\tGame #\tTime\tDate\n"
@@ -52,7 +52,7 @@ TEST(QtHallOfFameWindow, ListsTheFileAndReturnsToTheMainWindow) {
 
   // A new entry since the last showing is listed; the listing is not doubled.
   h.files.files["Fame.dat"] = "\"Cy\",\"7\",0.00008101851851851852,\"Jan 02, 2026\"\r\n";
-  Click(h.main().command(Command::HallOfFame));
+  Click(h.main().command(EventId::HallOfFame));
   EXPECT_EQ(h.fame().listingBox()->toPlainText().toStdString(),
             "Name\tGame #\tTime\tDate\n"
             "\n"
@@ -82,7 +82,7 @@ TEST(QtHallOfFameWindow, EveryRowReadsLeftToRightInItsColumnsWhateverTheName) {
   for (const auto& [name, number] : entries)
     h.files.files["Fame.dat"] += "\"" + name + "\",\"" + number + "\",0.0008,\"Aug 08, 2026\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::HallOfFame));
+  Click(h.main().command(EventId::HallOfFame));
   QPlainTextEdit& box = *h.fame().listingBox();
   const QTextDocument& listing = *box.document();
   ASSERT_EQ(listing.blockCount(), static_cast<int>(entries.size()) + 3);
@@ -109,7 +109,7 @@ TEST(QtHallOfFameWindow, IsCentredWhenLoadedAndKeepsItsPlaceWhenOnlyHidden) {
   QtHarness h;
   h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::HallOfFame));
+  Click(h.main().command(EventId::HallOfFame));
   const QRect screen = h.fame().screen()->geometry();
   const QRect frame = h.fame().frameGeometry();
   EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
@@ -117,11 +117,11 @@ TEST(QtHallOfFameWindow, IsCentredWhenLoadedAndKeepsItsPlaceWhenOnlyHidden) {
 
   h.fame().move(10, 20);  // the player moves it
   Click(h.fame().returnButton());
-  Click(h.main().command(Command::HallOfFame));
+  Click(h.main().command(EventId::HallOfFame));
   EXPECT_EQ(h.fame().pos(), QPoint(10, 20)) << "hidden, not unloaded: no new centring";
 
   h.fame().close();
-  Click(h.main().command(Command::HallOfFame));
+  Click(h.main().command(EventId::HallOfFame));
   EXPECT_LE(std::abs(h.fame().frameGeometry().center().x() - screen.center().x()), 1) << "loaded again";
 }
 
@@ -129,7 +129,7 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   QtHarness h;
   h.files.files["saved.dat"] = "0\r\n5252855902758\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   ExpectOnlyUp(h, h.reload());
   QComboBox* combo = h.reload().combo();
   ASSERT_EQ(combo->count(), 2);
@@ -145,7 +145,7 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   QTest::keyClick(combo, Qt::Key_Return);
   ExpectOnlyUp(h, h.reload());
   EXPECT_EQ(combo->count(), 2);
-  EXPECT_FALSE(h.program.state().GameInProgress);
+  EXPECT_FALSE(h.program.state().game.GameInProgress);
 
   // A pick in the list: the arrow keys move through it, and Enter takes the entry.
   combo->setEditText("");
@@ -153,11 +153,11 @@ TEST(QtReloadWindow, ListsTheSavedNumbersAndAPickReloadsTheGame) {
   QTest::keyClick(combo, Qt::Key_Down);
   QTest::keyClick(combo, Qt::Key_Return);
   ExpectOnlyUp(h, h.main());
-  EXPECT_TRUE(h.program.state().GameInProgress);
+  EXPECT_TRUE(h.program.state().game.GameInProgress);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
-  EXPECT_FALSE(h.main().command(Command::Reload)->isEnabled());
-  EXPECT_FALSE(h.main().command(Command::Save)->isEnabled());
-  EXPECT_TRUE(h.main().command(Command::GiveUp)->isEnabled());
+  EXPECT_FALSE(h.main().command(EventId::Reload)->isEnabled());
+  EXPECT_FALSE(h.main().command(EventId::Save)->isEnabled());
+  EXPECT_TRUE(h.main().command(EventId::GiveUp)->isEnabled());
   // That game was dealt as 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8; rebuilt from its
   // number, the blank comes back in the last cell and tile 8 beside it.
   const auto at = [&](int row, int column) {
@@ -183,7 +183,7 @@ TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListP
     QtHarness h;
     h.files.files["saved.dat"] = "0\r\n12\r\n5252855902758\r\n";
     ASSERT_TRUE(h.frontEnd.Start());
-    Click(h.main().command(Command::Reload));
+    Click(h.main().command(EventId::Reload));
     ASSERT_TRUE(h.Active(h.reload()));
     QComboBox* combo = h.reload().combo();
     QAbstractItemView& list = *combo->view();
@@ -206,7 +206,7 @@ TEST(QtReloadWindow, ArrowKeysAndWheelOnlyMoveTheSelectionAndEnterOrTheOpenListP
       }
     }
     ExpectOnlyUp(h, picked ? static_cast<QWidget&>(h.main()) : h.reload());
-    EXPECT_EQ(h.program.state().GameInProgress, picked) << steps;
+    EXPECT_EQ(h.program.state().game.GameInProgress, picked) << steps;
     EXPECT_EQ((picked ? h.main().gameNumberBox()->text() : combo->currentText()).toStdString(), text) << steps;
   }
 }
@@ -215,13 +215,13 @@ TEST(QtReloadWindow, EnterPicksTheListedEntryTypedInTheBox) {
   QtHarness h;
   h.files.files["saved.dat"] = "0\r\n5252855902758\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   QComboBox* combo = h.reload().combo();
   combo->setFocus();
   QTest::keyClicks(combo->lineEdit(), "5252855902758");
   QTest::keyClick(combo->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
   ExpectOnlyUp(h, h.main());
-  EXPECT_TRUE(h.program.state().GameInProgress);
+  EXPECT_TRUE(h.program.state().game.GameInProgress);
   EXPECT_EQ(h.main().gameNumberBox()->text(), "5252855902758");
   const TwipsRect cell = layout::CellRect(CellAt(4, 3));
   EXPECT_EQ(h.main().tile(8)->pos(), h.main().ToPixels(cell.Left, cell.Top)) << "that game, rebuilt from its number";
@@ -239,24 +239,24 @@ TEST(QtRecordsWindows, EscapeLeavesBothAndEnterLeavesTheHallOfFameAsTheReturnBut
       {h.fame().listingBox(), Qt::Key_Return},
       {h.fame().returnButton(), Qt::KeypadModifier | Qt::Key_Enter}};
   for (const auto& [target, key] : fameKeys) {
-    Click(h.main().command(Command::HallOfFame));
+    Click(h.main().command(EventId::HallOfFame));
     ASSERT_TRUE(h.Active(h.fame()));
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
     ExpectOnlyUp(h, h.main());
     EXPECT_TRUE(h.program.windows().hallOfFameLoaded) << "hidden, as by the button, not unloaded";
   }
 
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   ASSERT_TRUE(h.Active(h.reload()));
   h.reload().combo()->setFocus();
   QTest::keyClicks(h.reload().combo(), "12");
   QTest::keyClick(h.reload().combo(), Qt::Key_Escape);
   ExpectOnlyUp(h, h.main());
   EXPECT_TRUE(h.program.windows().reloadLoaded);
-  EXPECT_FALSE(h.program.state().GameInProgress) << "the typed entry is not picked";
+  EXPECT_FALSE(h.program.state().game.GameInProgress) << "the typed entry is not picked";
 
   // Enter means nothing in the Reload Game window outside its box.
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   QTest::keyClick(h.reload().returnButton(), Qt::Key_Return);
   ExpectOnlyUp(h, h.reload());
 }
@@ -265,14 +265,14 @@ TEST(QtReloadWindow, ReturnAndCloseBoxLeaveTheGameAloneAndTheListIsReadAfresh) {
   QtHarness h;
   h.files.files["saved.dat"] = "12\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   h.reload().combo()->setEditText("typed");
   Click(h.reload().returnButton());
   ExpectOnlyUp(h, h.main());
-  EXPECT_FALSE(h.program.state().GameInProgress);
+  EXPECT_FALSE(h.program.state().game.GameInProgress);
 
   h.files.files["saved.dat"] = "12\r\n12\r\n345\r\n";
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   EXPECT_EQ(h.reload().combo()->count(), 3);
   EXPECT_EQ(h.reload().combo()->currentText(), "") << "emptied at every activation";
 
@@ -283,14 +283,14 @@ TEST(QtReloadWindow, ReturnAndCloseBoxLeaveTheGameAloneAndTheListIsReadAfresh) {
   h.reload().close();
   ExpectOnlyUp(h, h.main());
   EXPECT_EQ(h.program.windows().reloadLoaded, false);
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   EXPECT_EQ(h.reload().combo()->currentText(), "");
 }
 
 TEST(QtReloadWindow, NothingSavedIsRefusedWithTheMainWindowStayingUp) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::Reload));
+  Click(h.main().command(EventId::Reload));
   ExpectOnlyUp(h, h.main());
   EXPECT_EQ(h.dialogs.transcript, (std::vector<std::string>{"message Error!|No games have yet been saved."}));
 }

@@ -84,14 +84,14 @@ TEST(QtShortestNote, ATileClickDuringTheComputationIsHandledAtOnce) {
   h.draws.fallback = 0.5;  // deals 9 1 10 3 / 11 5 12 7 / 13 2 14 6 / 15 4 _ 8
   ASSERT_TRUE(h.frontEnd.Start());
   EXPECT_EQ(Note(h.main()), "") << "no game yet";
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
   ASSERT_TRUE(WaitUntil([&] { return search.started() == 1; }, 10000));
 
   // The search is held: the click is handled all the same.
   const QPoint blank = h.main().tile(0)->pos();
   Click(h.main().tile(8));
   EXPECT_EQ(h.main().tile(8)->pos(), blank);
-  EXPECT_EQ(h.program.state().movesMade, 1);
+  EXPECT_EQ(h.program.state().game.movesMade, 1);
   EXPECT_EQ(Note(h.main()), "");
 
   search.Release();
@@ -106,10 +106,10 @@ TEST(QtShortestNote, ANewGameCancelsTheComputationForTheLastOne) {
   h.shortest.UseSolver(search.Function());
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
   ASSERT_TRUE(WaitUntil([&] { return search.started() == 1; }, 10000));
-  Click(h.main().command(Command::GiveUp));
-  Click(h.main().command(Command::Replay));
+  Click(h.main().command(EventId::GiveUp));
+  Click(h.main().command(EventId::Replay));
   ASSERT_TRUE(WaitUntil([&] { return search.started() == 2; }, 10000));
   EXPECT_EQ(search.cancelled(), 1);
   search.Release();
@@ -117,57 +117,29 @@ TEST(QtShortestNote, ANewGameCancelsTheComputationForTheLastOne) {
   EXPECT_EQ(Note(h.main()), "The shortest solution of this game takes 39 moves.");
 }
 
-// A length found while a box holds a handler is taken once that handler has ended: handlers
-// never interleave, and the length is not lost.
-TEST(QtShortestNote, ALengthFoundWhileABoxIsUpIsTakenOnceItsHandlerEnds) {
-  QtHarness h;
-  qt::QtDialogs dialogs;
-  Program program(Services{h.clock, dialogs, h.windowSystem, h.files, h.draws, h.shortest});
-  qt::QtFrontEnd frontEnd(program, &dialogs, nullptr, &h.shortest);
-  HeldSearch search(39);
-  h.shortest.UseSolver(search.Function());
-  h.draws.fallback = 0.5;
-  ASSERT_TRUE(frontEnd.Start());
-  Click(frontEnd.mainWindow().command(Command::NewGame));
-  ASSERT_TRUE(WaitUntil([&] { return search.started() == 1; }, 10000));
-
-  std::string duringBox = "unset";
-  ModalResponder responder({[&](QDialog& box) {
-    search.Release();
-    EXPECT_TRUE(WaitUntil([&] { return search.found() == 1; }, 10000));
-    QTest::qWait(50);  // the length is handed over to this thread meanwhile
-    duringBox = Note(frontEnd.mainWindow());
-    box.accept();
-  }});
-  Click(frontEnd.mainWindow().command(Command::Save));  // "Success!"
-  ASSERT_EQ(responder.handled(), 1);
-  EXPECT_EQ(duringBox, "");
-  EXPECT_EQ(Note(frontEnd.mainWindow()), "The shortest solution of this game takes 39 moves.");
-}
-
 TEST(QtShortestNote, AfterAWinTheNoteComparesThePlayersMovesWithTheShortest) {
   QtHarness h;  // the real search
   h.draws.fallback = 0.5;
   ASSERT_TRUE(h.frontEnd.Start());
-  Click(h.main().command(Command::NewGame));
-  Click(h.main().command(Command::GiveUp));  // Replay Last Game now replays a typed number
+  Click(h.main().command(EventId::NewGame));
+  Click(h.main().command(EventId::GiveUp));  // Replay Last Game now replays a typed number
   // Two moves from the goal: 12 moved down, then 11 moved right.
   Position start;
   start.Slide(12);
   start.Slide(11);
   QTest::keyClick(h.main().gameNumberBox(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(h.main().gameNumberBox(), QString::fromStdString(EncodeGameNumber(start)));
-  Click(h.main().command(Command::Replay));
+  Click(h.main().command(EventId::Replay));
   ASSERT_TRUE(WaitUntil([&] { return !Note(h.main()).empty(); }, 120000)) << "tables and search";
   EXPECT_EQ(Note(h.main()), "The shortest solution of this game takes 2 moves.");
 
   for (const int tile : {7, 7, 11, 12}) Click(h.main().tile(tile));  // a detour, then home
-  EXPECT_FALSE(h.program.state().GameInProgress);
+  EXPECT_FALSE(h.program.state().game.GameInProgress);
   EXPECT_EQ(Note(h.main()), "You solved it in 4 moves; the shortest solution takes 2.");
   EXPECT_EQ(h.main().gameNumberBox()->accessibleDescription().toStdString(), Note(h.main()));
 
   // The next game starts without a note until its own length is known.
-  Click(h.main().command(Command::NewGame));
+  Click(h.main().command(EventId::NewGame));
   EXPECT_EQ(Note(h.main()), "");
   ASSERT_TRUE(WaitUntil([&] { return !Note(h.main()).empty(); }, 60000));
   EXPECT_EQ(Note(h.main()), "The shortest solution of this game takes 39 moves.");

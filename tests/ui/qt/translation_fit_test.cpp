@@ -66,7 +66,7 @@ class Translated : public ::testing::Test {
 TEST_F(Translated, EveryCaptionLabelAndFameLineFitsItsControlWithEveryGlyph) {
   QtHarness h;
   ASSERT_TRUE(h.frontEnd.Start());
-  EXPECT_NE(h.main().command(Command::NewGame)->text(), "New Game") << language_ << ": not translated";
+  EXPECT_NE(h.main().command(EventId::NewGame)->text(), "New Game") << language_ << ": not translated";
   const std::pair<const qt::FormWindow*, const layout::WindowLayout*> windows[] = {
       {&h.main(), &layout::kMainWindowLayout},
       {&h.fame(), &layout::kHallOfFameWindowLayout},

@@ -39,6 +39,7 @@ TEST(ShowMeOnRandomDeals, OneTileAtMostPerPressAndEveryFinishedGameEndsTheSameWa
       const SolverState was = state.solver;
       const int target = FirstMisplacedTile(before);
       ShowMe(state, window, h.services);
+      h.AnswerBoxes();
       ++presses;
       const int moved = MovedTile(before, state.board.position);
       ASSERT_GE(moved, 0) << "deal " << deal << " press " << presses;

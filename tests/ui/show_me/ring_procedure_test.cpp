@@ -57,12 +57,12 @@ TEST(RingProcedure, LiftsTile12ReordersTheCornerAndSolvesOnThe40thPress) {
   moved.push_back(bench.Press());                                          // 15 up
   EXPECT_EQ(bench.solver().SolverStep, 4);
   for (int tile : PressTimes(bench, 16)) moved.push_back(tile);
-  EXPECT_TRUE(bench.state.GameInProgress);
+  EXPECT_TRUE(bench.game().GameInProgress);
   EXPECT_TRUE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Right);  // the procedure never touches it
   moved.push_back(bench.Press());
   EXPECT_EQ(moved, expected);
-  EXPECT_FALSE(bench.state.GameInProgress);
+  EXPECT_FALSE(bench.game().GameInProgress);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
@@ -76,27 +76,26 @@ TEST(RingProcedure, EnteredAtPhase4ByTheLastRowTestSolvesOnThe29thPress) {
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 11 12 0 14 / 10 9 15 13");
   EXPECT_EQ(bench.solver().SolverStep, 3);
   for (int tile : PressTimes(bench, 17)) moved.push_back(tile);
-  EXPECT_TRUE(bench.state.GameInProgress);
+  EXPECT_TRUE(bench.game().GameInProgress);
   EXPECT_EQ(bench.solver().SolverStep, 4);
   moved.push_back(bench.Press());
   EXPECT_EQ(moved, expected);
-  EXPECT_FALSE(bench.state.GameInProgress);
+  EXPECT_FALSE(bench.game().GameInProgress);
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
   EXPECT_EQ(bench.solver().SolverStep, 4);
   EXPECT_EQ(bench.solver().SolverTile, 13);
 }
 
-// A game state inside the procedure, at the given phase (SolverStep + 1).
-SolverBench InRing(const char* rows, int phase, int tile) {
-  SolverBench bench(rows);
-  bench.state.solver.RingMode = true;
-  bench.state.solver.SolverStep = static_cast<std::int16_t>(phase - 1);
-  bench.state.solver.SolverTile = static_cast<std::int16_t>(tile);
-  return bench;
+// Puts the game inside the procedure, at the given phase (SolverStep + 1).
+void EnterRing(SolverBench& bench, int phase, int tile) {
+  bench.game().solver.RingMode = true;
+  bench.game().solver.SolverStep = static_cast<std::int16_t>(phase - 1);
+  bench.game().solver.SolverTile = static_cast<std::int16_t>(tile);
 }
 
 TEST(RingProcedure, Phase3EndsWhenTile12IsNotNextInRowThree) {
-  SolverBench bench = InRing("1 2 3 4 / 5 6 7 8 / 9 10 11 13 / 0 12 14 15", 3, 9);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 13 / 0 12 14 15");
+  EnterRing(bench, 3, 9);
   EXPECT_EQ(bench.Press(), 12);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverStep, 3);
@@ -106,14 +105,16 @@ TEST(RingProcedure, Phase3EndsWhenTile12IsNotNextInRowThree) {
 }
 
 TEST(RingProcedure, Phase3HandsTile13HomeWhenItIsNext) {
-  SolverBench bench = InRing("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 15 14", 3, 9);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 15 14");
+  EnterRing(bench, 3, 9);
   EXPECT_EQ(bench.Press(), 13);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverStep, 3);
 }
 
 TEST(RingProcedure, Phase1GoesDownFromRowThreeThenLeftTowardTheTile) {
-  SolverBench bench = InRing("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 12 14 15", 1, 12);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 12 14 15");
+  EnterRing(bench, 1, 12);
   EXPECT_EQ(bench.Press(), 15);  // the tile below the blank moves up
   EXPECT_EQ(bench.solver().SolverStep, 0);
   EXPECT_EQ(bench.Press(), 14);  // the blank goes left: column 4 > 2 + 1
@@ -124,16 +125,17 @@ TEST(RingProcedure, Phase1GoesDownFromRowThreeThenLeftTowardTheTile) {
 }
 
 TEST(RingProcedure, AfterPhase5OnAnUnsolvableBoardEveryPressMovesNothing) {
-  SolverBench bench = InRing("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 15 14 0", 5, 13);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 15 14 0");
+  EnterRing(bench, 5, 13);
   for (int press = 1; press <= 4; ++press) {
     EXPECT_EQ(bench.Press(), 0);
     EXPECT_EQ(bench.solver().SolverStep, 4 + press);
     EXPECT_TRUE(bench.solver().RingMode);
   }
-  EXPECT_TRUE(bench.state.GameInProgress);
+  EXPECT_TRUE(bench.game().GameInProgress);
   EXPECT_TRUE(bench.shown().empty());
   // The 16-bit phase counter stays at its top rather than wrap round to phase 1.
-  bench.state.solver.SolverStep = 32766;
+  bench.game().solver.SolverStep = 32766;
   bench.Press();
   EXPECT_EQ(bench.solver().SolverStep, 32767);
   EXPECT_EQ(bench.Press(), 0);
@@ -142,7 +144,8 @@ TEST(RingProcedure, AfterPhase5OnAnUnsolvableBoardEveryPressMovesNothing) {
 
 TEST(RingProcedure, Phase4WalksTheBlankRoundTheCornerUntil13IsThere) {
   // 12 already at row 3 column 2, the blank at row 3 column 3, 13 not yet in the corner.
-  SolverBench bench = InRing("1 2 3 4 / 5 6 7 8 / 9 12 0 13 / 10 11 14 15", 4, 13);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 12 0 13 / 10 11 14 15");
+  EnterRing(bench, 4, 13);
   EXPECT_EQ(bench.Press(), 13);  // from row 3 column 4, left
   EXPECT_EQ(bench.solver().SolverStep, 3);
   EXPECT_EQ(bench.Press(), 15);  // up

@@ -38,13 +38,13 @@ TEST(RowEndStep, Tile12UsesRowsThreeAndFourWithoutEndingTheGameMidway) {
     EXPECT_EQ(bench.Press(), movedTiles[press - 1]) << "press " << press;
     if (press == 7) {  // the blank in the corner, row 3 holding 14 in column 3
       EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 10 11 14 12 / 9 13 15 0");
-      EXPECT_TRUE(bench.state.GameInProgress);
+      EXPECT_TRUE(bench.game().GameInProgress);
     }
   }
   EXPECT_EQ(bench.Rows(), "1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 14 15");
   EXPECT_TRUE(bench.shown().empty());
   for (int tile : {13, 14, 15}) EXPECT_EQ(bench.Press(), tile);
-  EXPECT_FALSE(bench.state.GameInProgress);
+  EXPECT_FALSE(bench.game().GameInProgress);
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
 }
 

@@ -29,23 +29,26 @@ struct SolverBench {
   MainWindowState window;
 
   explicit SolverBench(const std::string& rows, BlankMove lastMove = BlankMove::None) {
-    state.board = BoardFromRows(rows);
-    state.GameInProgress = true;
+    game().board = BoardFromRows(rows);
+    game().GameInProgress = true;
     window.enabled.SetGameInProgress(/*saveEnabled=*/true);
     window.enabled.hallOfFame = false;
     window.clockText = " 00:00:07";
-    state.solver.SolverLastMove = lastMove;
+    game().solver.SolverLastMove = lastMove;
   }
 
   // Presses "Show Me!" once; returns the tile that moved as MovedTile does.
   int Press() {
-    const Position before = state.board.position;
-    ShowMe(state, window, harness.services);
-    return MovedTile(before, state.board.position);
+    const Position before = game().board.position;
+    ShowMe(game(), window, harness.services);
+    harness.AnswerBoxes();
+    return MovedTile(before, game().board.position);
   }
 
-  std::string Rows() const { return RowsOf(state.board.position); }
-  const SolverState& solver() const { return state.solver; }
+  SolverGame& game() { return state.game; }
+  const SolverGame& game() const { return state.game; }
+  std::string Rows() const { return RowsOf(game().board.position); }
+  const SolverState& solver() const { return game().solver; }
   const std::vector<std::string>& shown() const { return harness.dialogs.transcript; }
 };
 

@@ -19,7 +19,7 @@ TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMo
   for (int press = 1; press <= 5; ++press) {
     bench.window.clockText = " 00:01:00";
     EXPECT_EQ(bench.Press(), 0) << "press " << press;
-    EXPECT_TRUE(bench.state.SolverUsed);
+    EXPECT_TRUE(bench.game().SolverUsed);
     EXPECT_EQ(bench.window.clockText, "");
     EXPECT_TRUE(bench.solver().RingMode);
     EXPECT_EQ(bench.solver().SolverStep, 1);  // phase 2, repeated
@@ -27,19 +27,19 @@ TEST(ShowMe, EveryPressMarksTheGameAssistedAndEmptiesTheTimeBoxEvenWhenNothingMo
     EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Up);
   }
   EXPECT_EQ(bench.Rows(), start);
-  EXPECT_TRUE(bench.state.GameInProgress);
+  EXPECT_TRUE(bench.game().GameInProgress);
   EXPECT_TRUE(bench.shown().empty());
 }
 
 TEST(ShowMe, WithAllTilesHomeOnlyMarksTheGameAndEmptiesTheTimeBox) {
   SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 15 0", BlankMove::Right);
-  bench.state.solver.SolverStep = 5;
-  bench.state.solver.SolverTile = 7;
+  bench.game().solver.SolverStep = 5;
+  bench.game().solver.SolverTile = 7;
   const EnabledCommands commands = bench.window.enabled;
   EXPECT_EQ(bench.Press(), 0);
-  EXPECT_TRUE(bench.state.SolverUsed);
+  EXPECT_TRUE(bench.game().SolverUsed);
   EXPECT_EQ(bench.window.clockText, "");
-  EXPECT_TRUE(bench.state.GameInProgress);
+  EXPECT_TRUE(bench.game().GameInProgress);
   EXPECT_EQ(bench.window.enabled, commands);
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
@@ -97,11 +97,11 @@ TEST(ShowMe, LastRowTestNeedsAHigherTileBesideTheBlankInTheCorner) {
 
 TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
   SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15", BlankMove::Right);
-  bench.state.solver.SolverStep = 7;
-  bench.state.solver.SolverTile = 5;
+  bench.game().solver.SolverStep = 7;
+  bench.game().solver.SolverTile = 5;
   EXPECT_EQ(bench.Press(), 15);
-  EXPECT_FALSE(bench.state.GameInProgress);
-  EXPECT_FALSE(bench.state.SolverUsed);
+  EXPECT_FALSE(bench.game().GameInProgress);
+  EXPECT_FALSE(bench.game().SolverUsed);
   EXPECT_EQ(bench.window.clockText, "");
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
@@ -119,8 +119,8 @@ TEST(CheckSolverFinish, TheCompletingPressEndsTheGameWithTheAssistedMessage) {
   EXPECT_EQ(bench.shown(), std::vector<std::string>{kGameOverShown});
 
   SolverBench unsolved("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 14 0 15");
-  CheckSolverFinish(unsolved.state, unsolved.window, unsolved.harness.services);
-  EXPECT_TRUE(unsolved.state.GameInProgress);
+  CheckSolverFinish(unsolved.game(), unsolved.window, unsolved.harness.services);
+  EXPECT_TRUE(unsolved.game().GameInProgress);
   EXPECT_TRUE(unsolved.shown().empty());
 }
 
@@ -157,9 +157,9 @@ TEST(ShowMe, APlayersClickEndsEveryManoeuvreAndTheNextPressScansAfresh) {
 TEST(ShowMe, GiveUpDuringAManoeuvreClearsItButKeepsStepAndTile) {
   SolverBench bench("1 2 3 9 / 5 6 0 4 / 7 8 10 11 / 12 13 14 15", BlankMove::Up);
   for (int press = 0; press < 5; ++press) bench.Press();
-  GiveUpGame(bench.state);
-  EXPECT_FALSE(bench.state.GameInProgress);
-  EXPECT_FALSE(bench.state.SolverUsed);
+  GiveUpGame(bench.game());
+  EXPECT_FALSE(bench.game().GameInProgress);
+  EXPECT_FALSE(bench.game().SolverUsed);
   EXPECT_FALSE(bench.solver().RowEndRotation);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::None);
@@ -174,23 +174,23 @@ TEST(ShowMe, ThroughTheMainWindowTheClockStaysSilentAndTheEndDisablesShowMe) {
   testing::Harness h;
   ASSERT_TRUE(h.Start());
   // Game number 0 is the solved arrangement; one click leaves it a move from the end.
-  ASSERT_TRUE(h.program.ClickNewGame());
-  ASSERT_TRUE(h.program.ClickGiveUp());
-  h.program.TypeGameNumber("0");
-  ASSERT_TRUE(h.program.ClickReplay());
-  ASSERT_TRUE(h.program.ClickTile(12));  // one move away from solved, by hand
+  ASSERT_TRUE(h.Send(EventId::NewGame));
+  ASSERT_TRUE(h.Send(EventId::GiveUp));
+  h.Type("0");
+  ASSERT_TRUE(h.Send(EventId::Replay));
+  ASSERT_TRUE(h.Tile(12));  // one move away from solved, by hand
   h.clock.Advance(3);
-  h.program.Tick();
+  h.Send(EventId::Tick);
   ASSERT_EQ(h.window().clockText, " 00:00:03");
 
-  ASSERT_TRUE(h.program.ClickShowMe());  // 12 goes back down: solved by the solver
-  EXPECT_FALSE(h.state().GameInProgress);
+  ASSERT_TRUE(h.Send(EventId::ShowMe));  // 12 goes back down: solved by the solver
+  EXPECT_FALSE(h.game().GameInProgress);
   EXPECT_EQ(h.window().clockText, "");
   EXPECT_EQ(h.dialogs.transcript.back(), kGameOverShown);
-  EXPECT_FALSE(h.program.ClickShowMe());
-  EXPECT_FALSE(h.program.ClickGiveUp());
+  EXPECT_FALSE(h.Send(EventId::ShowMe));
+  EXPECT_FALSE(h.Send(EventId::GiveUp));
   h.clock.Advance(5);
-  h.program.Tick();
+  h.Send(EventId::Tick);
   EXPECT_EQ(h.window().clockText, "");
 }
 

@@ -72,26 +72,26 @@ TEST(StepBlankToward, TriesTheCandidatesInTheOrderOfTheBlanksPosition) {
   };
   for (const Case& c : cases) {
     SolverBench bench(c.rows, c.lastMove);
-    const CellPos blank = bench.state.board.position.PlaceOf(kBlank);
-    const Position before = bench.state.board.position;
-    const bool moved = StepBlankToward(bench.state, blank.Row, blank.Column, c.targetRow, c.targetColumn, c.bound);
+    const CellPos blank = bench.game().board.position.PlaceOf(kBlank);
+    const Position before = bench.game().board.position;
+    const bool moved = StepBlankToward(bench.game(), blank.Row, blank.Column, c.targetRow, c.targetColumn, c.bound);
     const std::string where = std::string(c.rows) + " toward " + std::to_string(c.targetRow) + "," +
                               std::to_string(c.targetColumn) + " bound " + std::to_string(c.bound) + " after " +
                               std::to_string(static_cast<int>(c.lastMove));
     EXPECT_EQ(moved, c.expected != BlankMove::None) << where;
     EXPECT_EQ(bench.solver().SolverLastMove, moved ? c.expected : c.lastMove) << where;
     if (!moved) {
-      EXPECT_EQ(bench.state.board.position, before) << where;
+      EXPECT_EQ(bench.game().board.position, before) << where;
       continue;
     }
-    const CellPos now = bench.state.board.position.PlaceOf(kBlank);
+    const CellPos now = bench.game().board.position.PlaceOf(kBlank);
     const int dr = now.Row - blank.Row, dc = now.Column - blank.Column;
     const BlankMove went = dc < 0   ? BlankMove::Left
                            : dc > 0 ? BlankMove::Right
                            : dr < 0 ? BlankMove::Up
                                     : BlankMove::Down;
     EXPECT_EQ(went, c.expected) << where;
-    EXPECT_GT(testing::MovedTile(before, bench.state.board.position), c.bound) << where;
+    EXPECT_GT(testing::MovedTile(before, bench.game().board.position), c.bound) << where;
   }
 }
 
@@ -107,7 +107,7 @@ TEST(StepBlankToward, StepsRightOutOfColumnOneEvenAfterALeftMoveOnlyFromBelowThe
   EXPECT_EQ(column2.solver().SolverLastMove, BlankMove::Left);
   // Above the target in column 1 the reverse stays refused: nothing is permitted.
   SolverBench above("0 9 2 3 / 1 4 5 6 / 7 8 10 11 / 12 13 14 15", BlankMove::Left);
-  EXPECT_FALSE(StepBlankToward(above.state, 1, 1, 3, 1, 1));
+  EXPECT_FALSE(StepBlankToward(above.game(), 1, 1, 3, 1, 1));
 }
 
 TEST(HomeTileStep, AStalledApproachHandsThePressToTheRingProcedure) {
@@ -120,11 +120,11 @@ TEST(HomeTileStep, AStalledApproachHandsThePressToTheRingProcedure) {
     EXPECT_EQ(bench.solver().SolverTile, 2);
     EXPECT_EQ(bench.solver().SolverLastMove, BlankMove::Up);
     // From now on the blank only travels round rows 3 and 4; tile 2 never moves.
-    CellPos previous = bench.state.board.position.PlaceOf(kBlank);
+    CellPos previous = bench.game().board.position.PlaceOf(kBlank);
     for (int press = 2; press <= 200; ++press) {
       const int moved = bench.Press();
       ASSERT_GE(moved, 9) << "press " << press;
-      const CellPos blank = bench.state.board.position.PlaceOf(kBlank);
+      const CellPos blank = bench.game().board.position.PlaceOf(kBlank);
       ASSERT_GE(blank.Row, 3);
       // clockwise: right along row 3, down column 4, left along row 4, up column 1
       const bool clockwise = (previous.Row == 3 && previous.Column < 4 && blank.Column == previous.Column + 1) ||
@@ -135,7 +135,7 @@ TEST(HomeTileStep, AStalledApproachHandsThePressToTheRingProcedure) {
       previous = blank;
     }
     EXPECT_EQ(bench.Rows().substr(0, 18), "1 5 3 4 / 8 2 6 7 ");
-    EXPECT_TRUE(bench.state.GameInProgress);
+    EXPECT_TRUE(bench.game().GameInProgress);
   }
   {  // T = 6 below its home, blank on its left in row 3 after moving up: phase 2's ring
      // step moves T itself

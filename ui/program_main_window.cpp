@@ -18,7 +18,7 @@ bool Program::ClickNewGame() {
   if (!MainWindowUp() || !main_.enabled.newGame) return false;
   Run([&] {
     main_.clockText.clear();
-    main_.gameNumberText = DealGame(state_, services_);
+    main_.gameNumberText = DealGame(state_.game, services_);
     GameBegun();
     main_.enabled.SetGameInProgress(/*saveEnabled=*/true);
   });
@@ -27,7 +27,7 @@ bool Program::ClickNewGame() {
 
 bool Program::ClickGiveUp() {
   if (!MainWindowUp() || !main_.enabled.giveUp) return false;
-  GiveUpGame(state_);
+  GiveUpGame(state_.game);
   main_.enabled.SetBetweenGames();
   main_.clockText.clear();
   return true;
@@ -35,13 +35,13 @@ bool Program::ClickGiveUp() {
 
 bool Program::ClickShowMe() {
   if (!MainWindowUp() || !main_.enabled.showMe) return false;
-  Run([&] { ShowMe(state_, main_, services_); });
+  Run([&] { ShowMe(state_.game, main_, services_); });
   return true;
 }
 
 bool Program::ClickSave() {
   if (!MainWindowUp() || !main_.enabled.save) return false;
-  Run([&] { SaveGame(state_, main_, services_); });
+  Run([&] { SaveGame(state_.game, main_, services_); });
   return true;
 }
 
@@ -58,17 +58,15 @@ bool Program::ClickTile(int tile) {
 }
 
 bool Program::PressArrowKey(ArrowKey key) {
-  const int tile = TileForArrow(state_.board.position, key);
+  const int tile = TileForArrow(state_.game.board.position, key);
   return tile != kBlank && ClickTile(tile);
 }
 
-bool Program::ClickGameNumberBox() {
+bool Program::ClickTextBox() {
   if (!MainWindowUp()) return false;
   services_.windows.FocusTile(1);
   return true;
 }
-
-bool Program::ClickTimeBox() { return ClickGameNumberBox(); }
 
 bool Program::TypeGameNumber(const std::string& text) {
   if (!MainWindowUp()) return false;
@@ -77,30 +75,31 @@ bool Program::TypeGameNumber(const std::string& text) {
 }
 
 void Program::Tick() {
-  if (auto text = ClockTick(state_, services_.clock)) main_.clockText = std::move(*text);
+  if (auto text = ClockTick(state_.game, services_.clock)) main_.clockText = std::move(*text);
 }
 
 void Program::GameBegun() {
-  state_.shortestLength.reset();
+  SolverGame& game = state_.game;
+  game.shortestLength.reset();
   main_.gameNumberNote.clear();
-  if (state_.startPosition.IsSolvable()) services_.shortest.Request(state_.gamesBegun, state_.startPosition);
+  if (game.startPosition.IsSolvable()) services_.shortest.Request(game.gamesBegun, game.startPosition);
 }
 
 void Program::ReceiveShortestLength(std::uint64_t game, int length) {
-  if (game != state_.gamesBegun) return;  // a game begun since has its own request
-  state_.shortestLength = length;
-  main_.gameNumberNote = ShortestSolutionNote(state_);
+  if (game != state_.game.gamesBegun) return;  // a game begun since has its own request
+  state_.game.shortestLength = length;
+  main_.gameNumberNote = ShortestSolutionNote(state_.game);
 }
 
 bool Program::StartGameFromText(std::string text) {
   const std::string_view trimmed = TrimBlanks(text);
   const auto number = ParseGameNumber(trimmed);
   if (!number) {
-    services_.dialogs.ShowMessage(Text(TextId::ErrorTitle),
-                                  Text(TextId::InvalidGameNumber, {{"number", std::string(trimmed)}}));
+    services_.boxes.Message(Text(TextId::ErrorTitle),
+                            Text(TextId::InvalidGameNumber, {{"number", std::string(trimmed)}}));
     return false;
   }
-  StartNumberedGame(state_, services_, *number, trimmed);
+  StartNumberedGame(state_.game, services_, *number, trimmed);
   GameBegun();
   main_.gameNumberText = std::move(text);
   main_.enabled.SetGameInProgress(/*saveEnabled=*/false);

@@ -1,10 +1,9 @@
-// The modal boxes: their look, the input box's place, the window they appear over, and
-// the start-up failure.
+// The boxes: their look, the input box's place, the window they appear over, what the
+// program takes while one is up, and the start-up failure.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -39,59 +38,75 @@ ModalResponder::Handler ReadAndClose(SeenBox& seen) {
   };
 }
 
-// The program on Qt dialogs; everything else scripted.
-struct QtDialogsHarness {
+// The program's boxes shown as Qt dialogs; everything else scripted.
+struct QtBoxesHarness {
   ScriptedClock clock{ScriptedStart()};
   ScriptedDrawList draws;
-  qt::QtDialogs dialogs;
+  Boxes boxes;
   ScriptedWindowSystem windowSystem;
   MemoryFileStore files;
   ScriptedShortestSolutions shortest;
-  Services services{clock, dialogs, windowSystem, files, draws, shortest};
+  Services services{clock, boxes, windowSystem, files, draws, shortest};
   Program program{services};
-  qt::QtFrontEnd frontEnd{program, &dialogs, nullptr};
+  qt::QtFrontEnd frontEnd{program, nullptr};
+  int ended = 0;
+  QtBoxesHarness() {
+    frontEnd.SetOnEnded([this] { ++ended; });
+  }
 };
 
-TEST(QtDialogs, AMessageBoxHasItsTitleTextAndOnlyAnOkButtonOverTheWindowThatIsUp) {
-  QtDialogsHarness h;
+TEST(QtBoxes, AMessageHasItsTitleTextAndOnlyAnOkButtonOverTheWindowUpAndWhatFollowsItWaits) {
+  QtBoxesHarness h;
   h.files.files["quarvel.dat"] = kSolvedHomeFile;
   ASSERT_TRUE(h.frontEnd.Start());
-  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::NewGame), Qt::LeftButton);
+  QPushButton* save = h.frontEnd.mainWindow().command(EventId::Save);
+  QTest::mouseClick(h.frontEnd.mainWindow().command(EventId::NewGame), Qt::LeftButton);
 
   SeenBox seen;
-  ModalResponder responder({ReadAndClose(seen)});
-  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::Save), Qt::LeftButton);
-  ASSERT_EQ(responder.handled(), 1);
+  bool saveEnabledDuringBox = false;
+  ModalResponder responder({[&](QDialog& dialog) {
+    saveEnabledDuringBox = save->isEnabled();
+    ReadAndClose(seen)(dialog);
+  }});
+  QTest::mouseClick(save, Qt::LeftButton);  // returns with the box up: nothing waits in it
+  ASSERT_NE(h.frontEnd.shownBox(), nullptr);
+  ASSERT_TRUE(responder.Settle());
   EXPECT_EQ(seen.title, "Success!");
   EXPECT_EQ(seen.text, "Game # successfully saved.");
   EXPECT_TRUE(seen.okOnly);
   EXPECT_TRUE(seen.noIcon);
   EXPECT_EQ(seen.owner, &h.frontEnd.mainWindow());
+  EXPECT_TRUE(saveEnabledDuringBox) << "the button is disabled once the box is closed";
+  EXPECT_FALSE(save->isEnabled());
+  EXPECT_EQ(h.frontEnd.shownBox(), nullptr);
 }
 
-TEST(QtDialogs, TicksWhileABoxHoldsAHandlerAreDropped) {
-  QtDialogsHarness h;
+TEST(QtBoxes, WhileABoxIsUpTicksAndLengthsAreTakenAndClicksRefused) {
+  QtBoxesHarness h;
   h.files.files["quarvel.dat"] = kSolvedHomeFile;
   ASSERT_TRUE(h.frontEnd.Start());
-  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::NewGame), Qt::LeftButton);
-  QLineEdit* time = h.frontEnd.mainWindow().timeBox();
+  QTest::mouseClick(h.frontEnd.mainWindow().command(EventId::NewGame), Qt::LeftButton);
+  const std::uint64_t game = h.program.state().game.gamesBegun;
+  QTest::mouseClick(h.frontEnd.mainWindow().command(EventId::Save), Qt::LeftButton);  // "Success!"
+  ASSERT_NE(h.program.box(), nullptr);
 
-  QString duringBox = "unset";
-  ModalResponder responder({[&](QDialog& dialog) {
-    h.clock.Advance(5);
-    h.frontEnd.Tick();
-    duringBox = time->text();
-    dialog.accept();
-  }});
-  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::Save), Qt::LeftButton);  // "Success!" box
-  ASSERT_EQ(responder.handled(), 1);
-  EXPECT_EQ(duringBox, "");
+  h.clock.Advance(5);
   h.frontEnd.Tick();
-  EXPECT_EQ(time->text(), " 00:00:05");
+  EXPECT_EQ(h.frontEnd.mainWindow().timeBox()->text(), " 00:00:05");
+  h.frontEnd.Forward({EventId::ShortestLength, 39, {}, game});
+  EXPECT_EQ(h.frontEnd.mainWindow().gameNumberBox()->toolTip(), "The shortest solution of this game takes 39 moves.");
+  const Position before = h.program.state().game.board.position;
+  h.frontEnd.Forward({EventId::GiveUp});
+  h.frontEnd.Forward({EventId::ArrowUp});
+  EXPECT_TRUE(h.program.state().game.GameInProgress);
+  EXPECT_EQ(h.program.state().game.board.position, before);
+  EXPECT_NE(h.frontEnd.shownBox(), nullptr);
+  h.frontEnd.shownBox()->accept();
+  EXPECT_EQ(h.program.box(), nullptr);
 }
 
-TEST(QtDialogs, AFailureIsShownOverTheWindowAlreadyUp) {
-  QtDialogsHarness h;
+TEST(QtBoxes, AFailureIsShownOverTheWindowAlreadyUp) {
+  QtBoxesHarness h;
   h.files.files["quarvel.dat"] = kSolvedHomeFile;
   h.files.files["Fame.dat"] = "\"Ann\",\"0\",0.001,\"Jan 01, 2026\"\r\n";
   ASSERT_TRUE(h.frontEnd.Start());
@@ -105,8 +120,8 @@ TEST(QtDialogs, AFailureIsShownOverTheWindowAlreadyUp) {
     mainUpDuringBox = h.frontEnd.mainWindow().isVisible();
     ReadAndClose(seen)(dialog);
   }});
-  QTest::mouseClick(h.frontEnd.mainWindow().command(Command::HallOfFame), Qt::LeftButton);
-  ASSERT_EQ(responder.handled(), 1);
+  QTest::mouseClick(h.frontEnd.mainWindow().command(EventId::HallOfFame), Qt::LeftButton);
+  ASSERT_TRUE(responder.Settle());
   EXPECT_EQ(seen.title, "Error!");
   EXPECT_NE(seen.text.find("Fame.dat"), std::string::npos) << seen.text;
   EXPECT_TRUE(fameUpDuringBox);
@@ -115,21 +130,25 @@ TEST(QtDialogs, AFailureIsShownOverTheWindowAlreadyUp) {
   EXPECT_EQ(h.frontEnd.hallOfFameWindow().listingBox()->toPlainText(), "");
 }
 
-TEST(QtDialogs, AMissingHomePositionsFileStopsStartUpAfterTheErrorBox) {
-  QtDialogsHarness h;  // no quarvel.dat
+TEST(QtBoxes, AMissingHomePositionsFileEndsTheProgramOnceItsErrorBoxIsClosed) {
+  QtBoxesHarness h;  // no quarvel.dat
   SeenBox seen;
   ModalResponder responder({ReadAndClose(seen)});
   EXPECT_FALSE(h.frontEnd.Start());
-  ASSERT_EQ(responder.handled(), 1);
+  EXPECT_EQ(h.ended, 0) << "not before the player has read why";
+  ASSERT_TRUE(responder.Settle());
   EXPECT_EQ(seen.title, "Error!");
   EXPECT_NE(seen.text.find("quarvel.dat"), std::string::npos) << seen.text;
   EXPECT_EQ(seen.owner, nullptr);
   EXPECT_FALSE(h.frontEnd.mainWindow().isVisible());
   EXPECT_FALSE(h.frontEnd.timer().isActive());
+  EXPECT_EQ(h.ended, 1);
+  EXPECT_TRUE(h.program.ended());
+  EXPECT_EQ(h.program.exitStatus(), 1);
 }
 
-TEST(QtDialogs, TheInputBoxStandsAtItsPlaceOnTheScreenAndReturnsWhatWasTyped) {
-  qt::QtDialogs dialogs;
+TEST(QtBoxes, TheNamePromptStandsAtItsPlaceOnTheScreenAndAnswersWhatWasTypedOrCancel) {
+  qt::QtBoxes boxes;
   QScreen* screen = QGuiApplication::primaryScreen();
   const double dpi = screen->logicalDotsPerInch();
   QPoint place;
@@ -145,15 +164,17 @@ TEST(QtDialogs, TheInputBoxStandsAtItsPlaceOnTheScreenAndReturnsWhatWasTyped) {
                               input->accept();
                             },
                             [](QDialog& dialog) { dialog.reject(); }});
-  const auto answer = dialogs.AskInput("Congratulations!", "Your name?", 6000, 1500);
-  EXPECT_EQ(answer, std::optional<std::string>("Zoë"));
+  std::vector<BoxAnswer> answers;
+  const auto answered = [&](const BoxAnswer& answer) { answers.push_back(answer); };
+  boxes.Show({BoxKind::NamePrompt, "Congratulations!", "Your name?", 6000, 1500, 1}, nullptr, answered);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answers.size() == 1; }, 1000));
+  boxes.Show({BoxKind::NamePrompt, "Congratulations!", "Your name?", 6000, 1500, 2}, nullptr, answered);
+  ASSERT_TRUE(responder.Settle());
+  EXPECT_EQ(answers, (std::vector<BoxAnswer>{std::string("Zoë"), std::nullopt}));
   EXPECT_EQ(place, screen->geometry().topLeft() + QPoint(TwipsToPixels(6000, dpi), TwipsToPixels(1500, dpi)));
   EXPECT_EQ(title, "Congratulations!");
   EXPECT_EQ(prompt, "Your name?");
   EXPECT_EQ(initial, "");
-
-  EXPECT_EQ(dialogs.AskInput("Congratulations!", "Your name?", 6000, 1500), std::nullopt) << "cancelled";
-  EXPECT_EQ(responder.handled(), 2);
 }
 
 }  // namespace
