@@ -44,7 +44,7 @@ inline constexpr auto kKeyBindings = std::to_array<KeyBinding>({
     {WindowId::Main, Key::Right, false, KeyPlace::OutsideGameNumberBox, EventId::ArrowRight},
     {WindowId::Main, Key::N, true, KeyPlace::Anywhere, EventId::NewGame},
     {WindowId::Main, Key::Enter, false, KeyPlace::InGameNumberBox, EventId::Replay},
-    {WindowId::Main, Key::Q, true, KeyPlace::Anywhere, EventId::Quit, true},
+    {WindowId::Main, Key::Q, true, KeyPlace::Anywhere, EventId::Quit},
     {WindowId::HallOfFame, Key::Escape, false, KeyPlace::Anywhere, EventId::ReturnToMain},
     {WindowId::HallOfFame, Key::Enter, false, KeyPlace::Anywhere, EventId::ReturnToMain},
     {WindowId::Reload, Key::Escape, false, KeyPlace::Anywhere, EventId::ReturnToMain},

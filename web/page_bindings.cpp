@@ -1,12 +1,12 @@
 #include "web/page_bindings.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
-#include <functional>
 #include <string_view>
 
 #include "ui/accessible_names.h"
 #include "ui/hall_of_fame_window_layout.h"
+#include "ui/key_table.h"
 #include "ui/main_window_commands.h"
 #include "ui/main_window_layout.h"
 #include "ui/reload_window_layout.h"
@@ -19,6 +19,11 @@ namespace {
 constexpr std::array<std::string_view, 6> kKindNames{"label", "textbox", "readonly", "button", "rectangle", "combobox"};
 constexpr std::array<std::string_view, 3> kAlignmentNames{"left", "centre", "right"};
 constexpr std::array<std::string_view, 3> kWindowNames{"main", "halloffame", "reload"};
+// The keys as the page's KeyboardEvent.key names them, in Key's order (letters in lower
+// case). Q has no name: Ctrl+Q closes the desktop game, and a page is closed by its browser.
+constexpr std::array<std::string_view, 8> kKeyNames{"ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight",
+                                                    "Enter",   "Escape",    "n",         ""};
+constexpr std::array<std::string_view, 3> kBoxKindNames{"message", "failure", "prompt"};
 
 void Colour(JsonText& json, std::string_view key, const layout::Rgb& rgb) {
   json.Key(key).Open('[').Number(rgb.red).Number(rgb.green).Number(rgb.blue).Close(']');
@@ -39,7 +44,7 @@ void Window(JsonText& json, const layout::WindowLayout& window) {
   json.Key("controls").Open('[');
   for (const layout::ControlLayout& control : window.controls) {
     json.Open('{');
-    json.Key("name").String(layout::ControlName(control));
+    json.Key("name").String(layout::ControlName(control)).Key("index").Number(control.index);
     json.Key("kind").String(kKindNames[static_cast<std::size_t>(control.kind)]);
     json.Key("caption").String(CaptionOf(control));
     json.Key("accessibleName").String(AccessibleNameOf(control));
@@ -52,59 +57,10 @@ void Window(JsonText& json, const layout::WindowLayout& window) {
     json.Key("tabIndex").Number(control.tabIndex).Key("tabStop").Bool(control.tabStop);
     json.Key("visible").Bool(control.visible).Key("multiLine").Bool(control.multiLine);
     json.Key("border").Bool(control.border);
+    if (control.event) json.Key("event").String(NameOf(*control.event).name);
     json.Close('}');
   }
   json.Close(']').Close('}');
-}
-
-std::optional<int> WholeNumber(const std::string& text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-struct PageEvent {
-  std::string_view name;
-  std::function<bool(Program&, const std::string&)> run;
-};
-
-const std::array<PageEvent, 10>& PageEvents() {
-  static const std::array<PageEvent, 10> events{{
-      {"command",
-       [](Program& p, const std::string& control) {
-         for (const CommandBinding& binding : kCommandBindings)
-           if (binding.control == control) return (p.*binding.handler)();
-         return false;
-       }},
-      {"tile",
-       [](Program& p, const std::string& tile) {
-         const auto number = WholeNumber(tile);
-         return number && p.ClickTile(*number);
-       }},
-      {"arrow",
-       [](Program& p, const std::string& key) {
-         constexpr std::array<std::pair<std::string_view, ArrowKey>, 4> kKeys{{{"ArrowUp", ArrowKey::Up},
-                                                                               {"ArrowDown", ArrowKey::Down},
-                                                                               {"ArrowLeft", ArrowKey::Left},
-                                                                               {"ArrowRight", ArrowKey::Right}}};
-         for (const auto& [name, arrow] : kKeys)
-           if (name == key) return p.PressArrowKey(arrow);
-         return false;
-       }},
-      {"gameNumberBox", [](Program& p, const std::string&) { return p.ClickGameNumberBox(); }},
-      {"timeBox", [](Program& p, const std::string&) { return p.ClickTimeBox(); }},
-      {"type", [](Program& p, const std::string& text) { return p.TypeGameNumber(text); }},
-      {"tick",
-       [](Program& p, const std::string&) {
-         p.Tick();
-         return true;
-       }},
-      {"pick", [](Program& p, const std::string& entry) { return p.PickSavedGame(entry); }},
-      {"return", [](Program& p, const std::string&) { return p.ReturnToMain(); }},
-      {"close", [](Program& p, const std::string&) { return p.CloseWindow(); }},
-  }};
-  return events;
 }
 
 }  // namespace
@@ -118,25 +74,13 @@ std::string LayoutsJson() {
   Window(json, layout::kHallOfFameWindowLayout);
   json.Key("reload");
   Window(json, layout::kReloadWindowLayout);
-  json.Key("commands").Open('[');
-  for (const CommandBinding& binding : kCommandBindings) json.String(binding.control);
-  json.Close(']');
-  // The controls the page binds by what they are, named as in the layouts.
-  json.Key("named").Open('{');
-  json.Key("tiles").String(layout::kTileButtons);
-  json.Key("gameNumberBox").String(layout::kGameNumberBox).Key("clockBox").String(layout::kClockBox);
-  json.Key("newGameButton").String(BindingOf(Command::NewGame).control);
-  json.Key("replayButton").String(BindingOf(Command::Replay).control);
-  json.Key("fameListingBox").String(layout::kFameListingBox).Key("fameReturnButton").String(layout::kFameReturnButton);
-  json.Key("savedGameBox").String(layout::kSavedGameBox).Key("reloadReturnButton").String(layout::kReloadReturnButton);
-  json.Close('}');
   json.Close('}');
   return json.str();
 }
 
 std::string StateJson(const Program& program, std::uint64_t shownListVersion,
                       const std::optional<ShortestRequest>& request) {
-  const GameState& game = program.state();
+  const GameState& game = program.state().game;
   const MainWindowState& main = program.mainWindow();
   const WindowsState& windows = program.windows();
   JsonText json;
@@ -152,7 +96,8 @@ std::string StateJson(const Program& program, std::uint64_t shownListVersion,
   json.Key("game").String(main.gameNumberText).Key("time").String(main.clockText);
   json.Key("note").String(main.gameNumberNote);
   json.Key("enabled").Open('{');
-  for (const CommandBinding& binding : kCommandBindings) json.Key(binding.control).Bool(main.enabled.*binding.enabled);
+  for (const CommandButton& button : kCommandButtons)
+    json.Key(NameOf(button.event).name).Bool(main.enabled.*button.enabled);
   json.Close('}');
   json.Key("listing").Open('[');  // the headings, then an entry a row
   for (const FameColumns& row : windows.listingColumns) {
@@ -168,6 +113,12 @@ std::string StateJson(const Program& program, std::uint64_t shownListVersion,
     json.Close(']');
   }
   json.Key("combo").String(windows.comboText);
+  json.Key("waiting").Bool(program.Waiting());
+  if (const Box* box = program.box()) {
+    json.Key("box").Open('{').Key("kind").String(kBoxKindNames[static_cast<std::size_t>(box->kind)]);
+    json.Key("title").String(box->title).Key("text").String(box->text);
+    json.Key("number").Number(static_cast<double>(box->number)).Close('}');
+  }
   if (request) {
     json.Key("solve").Open('{').Key("tag").Number(static_cast<double>(request->game)).Key("cells").Open('[');
     for (const std::uint8_t tile : request->start.cells()) json.Number(tile);
@@ -177,10 +128,22 @@ std::string StateJson(const Program& program, std::uint64_t shownListVersion,
   return json.str();
 }
 
-bool RunEvent(Program& program, const std::string& name, const std::string& argument) {
-  for (const PageEvent& event : PageEvents())
-    if (event.name == name) return event.run(program, argument);
-  return false;
+std::optional<Event> PageEvent(std::string_view name, const std::string& text, double number, double game) {
+  const EventName* event = FindEvent(name);
+  if (!event) return std::nullopt;
+  return Event(event->id, static_cast<int>(number), text, static_cast<std::uint64_t>(game));
+}
+
+std::optional<KeyPress> PageKey(std::string_view key, bool ctrl, std::string_view focus, std::string text) {
+  KeyPress press;
+  const auto named = key.empty() ? kKeyNames.end() : std::find(kKeyNames.begin(), kKeyNames.end(), key);
+  if (named == kKeyNames.end()) return std::nullopt;
+  press.key = static_cast<Key>(named - kKeyNames.begin());
+  press.ctrl = ctrl;
+  if (focus == "gameNumberBox") press.focus = KeyFocus::GameNumberBox;
+  if (focus == "savedGameBox") press.focus = KeyFocus::SavedGameBox;
+  press.boxText = std::move(text);
+  return press;
 }
 
 }  // namespace quarvel::web

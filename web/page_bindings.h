@@ -1,9 +1,10 @@
 #pragma once
-// What binds the program's handlers and window state to the page: the windows' layouts
-// and their state as JSON for the script, and the page's events as handler calls.
+// What binds the program to the page: the windows' layouts and their state (the box up
+// among it) as JSON for the script, and the page's events and keys as the program's.
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/position.h"
 #include "ui/program.h"
@@ -24,8 +25,13 @@ struct ShortestRequest {
 std::string StateJson(const Program& program, std::uint64_t shownListVersion,
                       const std::optional<ShortestRequest>& request);
 
-// Runs the page's event `name` with its argument; false when the window could not receive
-// it or no such event exists.
-bool RunEvent(Program& program, const std::string& name, const std::string& argument);
+// The page's event `name` with its arguments (ui/events.h names them), or nothing when no
+// event has that name.
+std::optional<Event> PageEvent(std::string_view name, const std::string& text, double number, double game);
+
+// A key the page saw (its KeyboardEvent.key, letters in lower case), pressed with Ctrl or
+// not, in the box `focus` names ("gameNumberBox", "savedGameBox", or "" for elsewhere)
+// holding `text`; nothing for a key the table never binds.
+std::optional<KeyPress> PageKey(std::string_view key, bool ctrl, std::string_view focus, std::string text);
 
 }  // namespace quarvel::web

@@ -1,9 +1,11 @@
 // The game as a web page: the program's handlers compiled to WebAssembly behind the page's
-// script (page.js), which forwards input through page_event and draws what page_state
-// returns. The script calls in one at a time; a call may suspend while a dialog is up.
+// script, which hands every event in through page_event (or page_key) and draws what
+// page_state returns. Every call returns at once: a box is part of the state, its answer
+// the next event, and the records are stored by the script after a handler has returned.
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <memory>
 #include <string>
@@ -27,8 +29,7 @@ namespace {
 using namespace quarvel;
 
 // The shortest solutions come from the page's worker: a request waits here until the
-// script, drawing the state, hands it on; the answer comes back through
-// page_shortest_length.
+// script, drawing the state, hands it on; the answer comes back as the ShortestLength event.
 class PageShortestSolutions : public ShortestSolutionService {
  public:
   void Request(std::uint64_t game, const Position& start) override { pending = web::ShortestRequest{game, start}; }
@@ -42,10 +43,11 @@ struct Page {
   Page(const std::string& shipped, const std::string& folder, bool stored)
       : random(generator),
         files(shipped, folder, stored),
-        program(Services{clock, window, window, files, random, shortest}) {}
+        program(Services{clock, boxes, window, files, random, shortest}) {}
   SystemClock clock;
   SystemGenerator generator;
   ShuffledRandomSource random;
+  Boxes boxes;  // the program's, and those of the page's own records bar
   web::PageWindow window;
   web::PageFileStore files;
   PageShortestSolutions shortest;
@@ -63,6 +65,33 @@ std::string reply;  // what the last call returned to the script
 const char* Reply(std::string text) {
   reply = std::move(text);
   return reply.c_str();
+}
+
+void ShowError(const std::string& text) { page->boxes.Message(Text(TextId::ErrorTitle), text); }
+
+// The records a player may download and load back, with the desktop's limits.
+struct RecordFile {
+  std::string_view name;
+  std::string_view scratch;
+  std::uint64_t limit;
+};
+constexpr RecordFile kRecordFiles[] = {{kFameFile, kFameScratchFile, kFameFileLimit},
+                                       {kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit}};
+
+const RecordFile* RecordNamed(std::string_view name) {
+  for (const RecordFile& record : kRecordFiles)
+    if (record.name == name) return &record;
+  return nullptr;
+}
+
+// The system's error a failed store is reported with.
+int ErrorOf(const FileFailure& failure) {
+  switch (failure.problem) {
+    case FileProblem::System: return failure.error;
+    case FileProblem::TooLarge: return EFBIG;
+    case FileProblem::NotEnoughMemory: return ENOMEM;
+    default: return EIO;
+  }
 }
 
 }  // namespace
@@ -93,16 +122,27 @@ EMSCRIPTEN_KEEPALIVE int page_use_language(const char* language) {
 EMSCRIPTEN_KEEPALIVE const char* page_layouts() { return Reply(web::LayoutsJson()); }
 
 // Start-up over the shipped files and the records' folder, which the script has just read
-// from storage; false when the game cannot start (the player was told).
+// from storage; false when the game cannot start (the box up says why).
 EMSCRIPTEN_KEEPALIVE int page_start(const char* shipped, const char* folder, int stored) {
   page = std::make_unique<Page>(shipped, folder, stored != 0);
   return page->program.Start() ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE int page_event(const char* name, const char* argument) {
+// One event of the page (ui/events.h names them); false when the program did not take it.
+EMSCRIPTEN_KEEPALIVE int page_event(const char* name, const char* text, double number, double game) {
   if (!page) return 0;
-  page->files.StartEvent();
-  return web::RunEvent(page->program, name, argument) ? 1 : 0;
+  const auto event = web::PageEvent(name, text, number, game);
+  return event && page->program.Take(*event) ? 1 : 0;
+}
+
+// A key pressed in the window up: true when the key table took it (the page then keeps it
+// from the browser), false when it is the control's own.
+EMSCRIPTEN_KEEPALIVE int page_key(const char* key, int ctrl, const char* focus, const char* text) {
+  if (!page) return 0;
+  const auto press = web::PageKey(key, ctrl != 0, focus, text);
+  const auto event = press ? page->program.EventOfKey(*press) : std::nullopt;
+  if (event) page->program.Take(*event);
+  return event ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
@@ -113,30 +153,32 @@ EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
   return Reply(std::move(json));
 }
 
-// The worker's answer for a game, handed over between handlers; the program keeps it
-// only while that game is the last one begun.
-EMSCRIPTEN_KEEPALIVE void page_shortest_length(double game, int length) {
-  if (page) page->program.ReceiveShortestLength(static_cast<std::uint64_t>(game), length);
+// Whether changes of the records wait to be stored, and none is being stored.
+EMSCRIPTEN_KEEPALIVE int page_unstored() { return page && page->files.HasUnstored() ? 1 : 0; }
+
+// Under the tabs' lock, on the storage just read: the changes made again on what it holds.
+// The first file changed, which a failed store names; "" when a change could not be made
+// again, which has been reported (the script then stores nothing).
+EMSCRIPTEN_KEEPALIVE const char* page_redo_changes() {
+  if (!page) return Reply("");
+  std::string first = page->files.FirstUnstored();
+  const auto failure = page->files.RedoJournal();
+  if (!failure) return Reply(std::move(first));
+  page->files.StoreEnded();
+  page->program.Take({EventId::Stored, ErrorOf(*failure), failure->file});
+  return Reply("");
+}
+
+// The changes are stored (error 0), or storing them failed with that system error.
+EMSCRIPTEN_KEEPALIVE void page_stored(const char* file, int error) {
+  if (!page) return;
+  page->files.StoreEnded();
+  page->program.Take({EventId::Stored, error, file});
 }
 
 // Told once, when the browser refuses the records their storage.
 EMSCRIPTEN_KEEPALIVE void page_storage_refused() {
-  if (page) page->window.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::RecordsNotKept));
-}
-
-// The records a player may download and load back, with the desktop's limits.
-struct RecordFile {
-  std::string_view name;
-  std::string_view scratch;
-  std::uint64_t limit;
-};
-constexpr RecordFile kRecordFiles[] = {{kFameFile, kFameScratchFile, kFameFileLimit},
-                                       {kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit}};
-
-const RecordFile* RecordNamed(std::string_view name) {
-  for (const RecordFile& record : kRecordFiles)
-    if (record.name == name) return &record;
-  return nullptr;
+  if (page) ShowError(Text(TextId::RecordsNotKept));
 }
 
 // The captions of the records' buttons: "Download Fame.dat", "Load saved.dat", ...
@@ -153,31 +195,30 @@ EMSCRIPTEN_KEEPALIVE const char* page_record_captions() {
   return Reply(json.str());
 }
 
-// Whether the record is there to download, as storage holds it now; the player is told
-// when it is not.
+// Whether the record is there to download; the player is told when it is not.
 EMSCRIPTEN_KEEPALIVE int page_record_ready(const char* name) {
-  if (!page || !RecordNamed(name)) return 0;
-  page->files.StartEvent();
+  if (!page || !RecordNamed(name) || page->program.Waiting()) return 0;
   if (page->files.Exists(name)) return 1;
-  page->window.ShowMessage(Text(TextId::ErrorTitle), Text(TextId::NoRecordYet, {{"file", name}}));
+  ShowError(Text(TextId::NoRecordYet, {{"file", name}}));
   return 0;
 }
 
-// Replaces a record with a file the player chose, under the tabs' lock; a file larger than
-// the desktop reads is refused as the desktop refuses it. The game reads it as it reads
-// any record: damaged lines are left out.
+// Replaces a record with a file the player chose; a file larger than the desktop reads is
+// refused as the desktop refuses it. The game reads it as it reads any record: damaged
+// lines are left out. True when the record is replaced (and waits to be stored).
 EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, double size) {
   const RecordFile* record = page ? RecordNamed(name) : nullptr;
-  if (!record) return 0;
+  if (!record || page->program.Waiting()) return 0;
   try {
     if (size > static_cast<double>(record->limit))
       throw FileFailure(FileAction::Read, std::string(record->name), FileProblem::TooLarge, 0, record->limit);
-    const std::string content(data, static_cast<std::size_t>(size));  // within the limit: all of it
+    // Within the limit: all of it, kept for the store to write again.
+    const auto content = std::make_shared<const std::string>(data, static_cast<std::size_t>(size));
     page->files.Rewrite(std::string(record->name), std::string(record->scratch), FileStore::kNoLimit,
-                        [&content](const std::optional<std::string>&) { return content; });
+                        [content](const std::optional<std::string>&) { return *content; });
     return 1;
   } catch (const FileFailure& failure) {
-    page->window.ShowFailure(FailureText(failure));
+    ShowError(FailureText(failure));
     return 0;
   }
 }

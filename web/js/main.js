@@ -1,0 +1,63 @@
+// The page's start-up: the program created, its storage opened while it compiles, the
+// player's language chosen, the windows built; then every change the program makes is
+// drawn, and the clock ticks once a second.
+import * as bridge from './bridge.js';
+import * as dialogs from './dialogs.js';
+import * as keys from './keys.js';
+import * as records from './records.js';
+import * as shortest from './shortest.js';
+import * as windows from './windows.js';
+
+const SHIPPED = '/game'; // quarvel.dat, as it ships with the page
+
+function draw() {
+  const state = bridge.state(windows.shownListVersion());
+  if (!state) return;
+  windows.draw(state);
+  if (state.solve) shortest.ask(state.solve);
+  dialogs.draw(state.box);
+  records.storeChanges();
+}
+
+// The first of the browser's languages the game has a catalogue for; only that catalogue
+// is fetched now (the service worker keeps the others for later visits). English where
+// there is none, or it cannot be fetched.
+async function useLanguage() {
+  const preferred = (navigator.languages || [navigator.language]).join('\n');
+  const language = bridge.chooseLanguage(preferred);
+  if (!language) return;
+  const folder = `/locale/${language}/LC_MESSAGES`;
+  try {
+    const response = await fetch(`locale/${language}/LC_MESSAGES/quarvel-orbix.mo`);
+    if (!response.ok) return;
+    bridge.files().mkdirTree(folder);
+    bridge.files().writeFile(`${folder}/quarvel-orbix.mo`, new Uint8Array(await response.arrayBuffer()));
+  } catch (error) {
+    return;
+  }
+  if (bridge.useLanguage(language)) document.documentElement.lang = language.replace('_', '-');
+}
+
+async function start() {
+  let mounting = null;
+  await bridge.load({
+    preInit: [() => { mounting = records.mount(); }],
+    setBusyPointer: (busy) => document.body.classList.toggle('busy', busy),
+    focusTile: (tile) => windows.focusTile(tile),
+  });
+  await useLanguage();
+  windows.build(bridge.layouts());
+  dialogs.init(bridge.dialogCaptions());
+  records.buildBar();
+  const stored = await mounting;
+  bridge.onChange(draw);
+  if (!bridge.start(SHIPPED, records.FOLDER, stored)) return; // the box up says why
+  if (!stored) bridge.storageRefused();
+  keys.listen();
+  setInterval(() => bridge.send('tick'), 1000);
+  document.body.dataset.ready = 'true';
+  // Offline after this visit; a new version's files replace these on the next one.
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('service_worker.js').catch(() => {});
+}
+
+start();

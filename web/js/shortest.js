@@ -1,0 +1,29 @@
+// The shortest-solution note, found by a Web Worker (shortest_worker.js) so that the page
+// never waits for a search; the length reaches the program as its "length" event.
+import * as bridge from './bridge.js';
+
+const SEARCH_LIMIT_MS = 30000; // longer, and the game goes without its note
+let solver = null;
+let searching = null; // the timer of the search under way
+
+function stop() {
+  clearTimeout(searching);
+  searching = null;
+  solver.terminate();
+  solver = null;
+}
+
+// A new game's request ({tag, cells}) replaces one still searching, with its worker.
+export function ask(request) {
+  if (searching) stop();
+  if (!solver) {
+    solver = new Worker('shortest_worker.js');
+    solver.onmessage = ({ data }) => {
+      clearTimeout(searching);
+      searching = null;
+      if (data.length !== null) bridge.send('length', '', data.length, data.tag);
+    };
+  }
+  solver.postMessage(request);
+  searching = setTimeout(stop, SEARCH_LIMIT_MS);
+}

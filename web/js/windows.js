@@ -1,0 +1,185 @@
+// The three windows, built from the layouts the program exports and drawn from the state
+// it leaves: every click is sent as the event its control names. Nothing here decides
+// anything of the game.
+import * as bridge from './bridge.js';
+import { makeControl, px, rgb, TWIPS_PER_PIXEL } from './controls.js';
+
+const windows = {}; // window id -> {element, layout, controls: name -> element}
+const tiles = [];
+let named = null; // the controls the page binds by what they are
+let layouts = null;
+let shownWindow = null;
+let listVersion = -1;
+let drawnCombo = null;
+let drawnListing = '';
+let pendingFocus = null;
+
+function buildWindow(id) {
+  const layout = layouts[id];
+  const element = document.createElement('section');
+  element.className = 'window';
+  element.hidden = true;
+  element.setAttribute('aria-label', layout.caption);
+  Object.assign(element.style, { width: px(layout.width), height: px(layout.height), background: rgb(layout.background) });
+  windows[id] = { element, controls: {}, layout, byEvent: {} };
+  // In tab order, so that Tab walks the controls as on the desktop.
+  for (const c of [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex)) {
+    const control = makeControl(c, windows[id]);
+    windows[id].controls[c.name] = control;
+    if (c.event === 'tile') tiles[c.index] = control;
+    if (c.event) (windows[id].byEvent[c.event] ||= []).push(control);
+    if (c.kind === 'readonly' && c.multiLine) windows[id].listing = control;
+    element.appendChild(control);
+  }
+  if (windows[id].list) element.appendChild(windows[id].list);
+  document.getElementById('stage').appendChild(element);
+}
+
+// Every control sends the event its layout names; the boxes' own inputs are bound apart.
+function bind() {
+  const { main, halloffame, reload } = windows;
+  const first = (w, event) => w.byEvent[event][0];
+  named = {
+    gameNumberBox: first(main, 'text1'), clockBox: first(main, 'text3'), listing: halloffame.listing,
+    savedGameBox: first(reload, 'pick'), fameReturn: first(halloffame, 'return'),
+  };
+  tiles.forEach((tile, k) => tile.addEventListener('click', () => bridge.send('tile', '', k)));
+  for (const w of Object.values(windows)) {
+    for (const [event, controls] of Object.entries(w.byEvent)) {
+      for (const c of controls) if (c.tagName === 'BUTTON' && event !== 'tile') c.addEventListener('click', () => bridge.send(event));
+    }
+  }
+  const { gameNumberBox, clockBox, savedGameBox: combo } = named;
+  gameNumberBox.addEventListener('mousedown', () => bridge.send('text1'));
+  gameNumberBox.addEventListener('input', () => bridge.send('type', gameNumberBox.value));
+  clockBox.addEventListener('mousedown', (event) => {
+    event.preventDefault();
+    bridge.send('text3');
+  });
+  combo.addEventListener('input', (event) => {
+    // A choice from the open list starts that game; typing only edits the box.
+    if (!event.inputType || event.inputType === 'insertReplacementText') bridge.send('pick', combo.value);
+  });
+  combo.addEventListener('keydown', (event) => {
+    // Up and Down move through the entries without starting one, as on the desktop.
+    const entries = [...reload.list.options].map((o) => o.value);
+    if ((event.key !== 'ArrowDown' && event.key !== 'ArrowUp') || event.altKey || !entries.length) return;
+    event.preventDefault();
+    const at = entries.indexOf(combo.value);
+    const next = event.key === 'ArrowDown' ? Math.min(at + 1, entries.length - 1) : Math.max(at - 1, 0);
+    combo.value = entries[at < 0 ? 0 : next];
+  });
+}
+
+export function build(exported) {
+  layouts = exported;
+  for (const id of ['main', 'halloffame', 'reload']) buildWindow(id);
+  bind();
+  window.addEventListener('resize', fit);
+  // The main window's first layout (its fonts found, its size taken) is made before the
+  // program starts; it is shown once it has.
+  windows.main.element.style.visibility = 'hidden';
+  windows.main.element.hidden = false;
+  shownWindow = 'main';
+  fit();
+}
+
+// The box of the window up that a key was pressed in: 'gameNumberBox', 'savedGameBox' or ''.
+export function boxOf(element) {
+  if (element === named.gameNumberBox) return 'gameNumberBox';
+  return element === named.savedGameBox ? 'savedGameBox' : '';
+}
+
+export function focusTile(tile) {
+  pendingFocus = tile;
+}
+
+const setValue = (element, value) => {
+  if (element.value !== value) element.value = value;
+};
+
+export function draw(state) {
+  state.tiles.forEach((tile, k) => {
+    Object.assign(tiles[k].style, { left: px(tile.left), top: px(tile.top) });
+    if (tiles[k].getAttribute('aria-label') !== tile.name) tiles[k].setAttribute('aria-label', tile.name);
+  });
+  const { gameNumberBox } = named;
+  setValue(gameNumberBox, state.game);
+  setValue(named.clockBox, state.time);
+  if (state.note) {
+    gameNumberBox.title = state.note;
+    gameNumberBox.setAttribute('aria-description', state.note);
+  } else {
+    gameNumberBox.removeAttribute('title');
+    gameNumberBox.removeAttribute('aria-description');
+  }
+  for (const [event, enabled] of Object.entries(state.enabled)) windows.main.byEvent[event][0].disabled = !enabled;
+  drawListing(state.listing);
+  drawList(state);
+  if (state.window !== shownWindow || windows.main.element.style.visibility) showWindow(state.window);
+  if (pendingFocus !== null) {
+    tiles[pendingFocus].focus();
+    pendingFocus = null;
+  }
+}
+
+// The box keeps what the player typed or picked with the arrows until the program writes
+// it, fills the list afresh or the window comes up.
+function drawList(state) {
+  const refill = state.list || state.window !== shownWindow;
+  if (state.list) {
+    windows.reload.list.replaceChildren(...state.list.map((entry) => new Option(entry, entry)));
+    listVersion = state.listVersion;
+  }
+  if (refill || state.combo !== drawnCombo) setValue(named.savedGameBox, state.combo);
+  drawnCombo = state.combo;
+}
+
+export const shownListVersion = () => listVersion;
+
+function showWindow(id) {
+  for (const [wid, w] of Object.entries(windows)) {
+    w.element.hidden = wid !== id;
+    w.element.style.visibility = '';
+  }
+  shownWindow = id;
+  document.getElementById('records').hidden = id !== 'main';
+  document.title = layouts[id].caption;
+  fit();
+  const first = { halloffame: named.fameReturn, reload: named.savedGameBox };
+  if (first[id]) first[id].focus();
+}
+
+// The Hall of Fame listing as a table: every column starts at its heading on every row,
+// whatever the names hold (wide letters, emoji, right-to-left text); one line an entry,
+// scrolled where it is wider or taller than its box.
+function drawListing(rows) {
+  const text = JSON.stringify(rows);
+  if (text === drawnListing) return;
+  drawnListing = text;
+  const table = document.createElement('table');
+  rows.forEach((row, r) => {
+    const line = table.insertRow();
+    row.forEach((cell, column) => {
+      const element = document.createElement(r === 0 ? 'th' : 'td');
+      if (r === 0) element.scope = 'col';
+      if (column === 0) element.dir = 'auto'; // a name in its own direction
+      element.textContent = cell;
+      line.appendChild(element);
+    });
+  });
+  named.listing.replaceChildren(table);
+}
+
+// The window up, scaled as a whole to the viewport, never wider than it.
+function fit() {
+  if (!shownWindow) return;
+  const { element, layout } = windows[shownWindow];
+  const width = layout.width / TWIPS_PER_PIXEL;
+  const height = layout.height / TWIPS_PER_PIXEL;
+  const scale = Math.min(document.documentElement.clientWidth / width, window.innerHeight / height, 2);
+  element.style.transform = `scale(${scale})`;
+  const stage = document.getElementById('stage');
+  stage.style.width = `${width * scale}px`;
+  stage.style.height = `${height * scale}px`;
+}
