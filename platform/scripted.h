@@ -122,6 +122,9 @@ class MemoryFileStore : public FileStore {
   void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit, const Change& change) override;
   void Remove(const std::string& name) override;
   std::string Folder() override { return "/memory"; }
+  // Changes wait to be stored until the test says they are (as the page's storage does).
+  bool storing = false;
+  bool Storing() override { return storing; }
   using FileStore::Read;
 };
 
