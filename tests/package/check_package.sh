@@ -95,7 +95,8 @@ for file in usr/games/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/
             usr/share/icons/hicolor/48x48/apps/org.quarvel.orbix.png \
             usr/share/icons/hicolor/256x256/apps/org.quarvel.orbix.png usr/share/man/man6/quarvel-orbix.6.gz \
             usr/share/doc/quarvel-orbix/README.md usr/share/doc/quarvel-orbix/copyright \
-            usr/share/doc/quarvel-orbix/changelog.gz \
+            usr/share/doc/quarvel-orbix/changelog.gz usr/share/doc/quarvel-orbix/docs/records.md \
+            usr/share/doc/quarvel-orbix/docs/main-window.png \
             usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz \
             usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/zh_CN/LC_MESSAGES/quarvel-orbix.mo \
             usr/share/games/quarvel-orbix/quarvel-shortest.tables; do
