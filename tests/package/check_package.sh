@@ -95,13 +95,17 @@ for file in usr/games/quarvel-orbix usr/libexec/quarvel-orbix/quarvel-orbix usr/
             usr/share/icons/hicolor/48x48/apps/org.quarvel.orbix.png \
             usr/share/icons/hicolor/256x256/apps/org.quarvel.orbix.png usr/share/man/man6/quarvel-orbix.6.gz \
             usr/share/doc/quarvel-orbix/README.md usr/share/doc/quarvel-orbix/copyright \
-            usr/share/doc/quarvel-orbix/changelog.gz \
+            usr/share/doc/quarvel-orbix/changelog.gz usr/share/doc/quarvel-orbix/docs/records.md \
+            usr/share/doc/quarvel-orbix/docs/main-window.png \
             usr/games/quarvel-solve usr/share/man/man6/quarvel-solve.6.gz \
             usr/share/locale/de/LC_MESSAGES/quarvel-orbix.mo usr/share/locale/zh_CN/LC_MESSAGES/quarvel-orbix.mo \
             usr/share/games/quarvel-orbix/quarvel-shortest.tables; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/games/quarvel-orbix" ] || fail "the launcher is not executable"
+# The installed README's links reach the installed docs pages.
+"$(dirname "$0")/../../tools/check_doc_links.sh" "$root/usr/share/doc/quarvel-orbix" >"$scratch/links.log" ||
+  { cat "$scratch/links.log"; fail "the installed README or docs pages have broken links"; }
 zcat "$root/usr/share/man/man6/quarvel-orbix.6.gz" | grep -q '^\.SH KEYS' || fail "the man page has no KEYS section"
 [ "$("$root/usr/games/quarvel-solve" --length '1 2 3 4 5 6 7 8 9 10 11 12 0 13 14 15' 2>"$scratch/solve.err")" = 3 ] ||
   fail "the installed quarvel-solve does not answer"
