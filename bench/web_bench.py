@@ -6,7 +6,9 @@
 - a tile click until the frame that paints it;
 - the tab's memory (the renderer's resident set) beside the desktop game's.
 
-usage: web_bench.py SITE_DIR [RUNS]"""
+usage: web_bench.py SITE_DIR [RUNS] [OTHER_SITE_DIR]
+OTHER_SITE_DIR: another build of the site (an earlier version, say), whose first visit is
+timed in the same turns, beside this one's."""
 import functools
 import gzip
 import http.server
@@ -23,7 +25,20 @@ from selenium.webdriver.chrome.service import Service
 
 SITE = sys.argv[1]
 RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 10
-FIRST_PAINT = ["index.html", "page.css", "page.js", "quarvel-page.js", "quarvel-page.wasm"]
+OTHER = sys.argv[3] if len(sys.argv) > 3 else None
+
+
+def first_paint_files(site):
+    """What the page needs before its first paint: its document, style and program, and its
+    script (one file, or the modules in js/)."""
+    names = ["index.html", "page.css", "quarvel-page.js", "quarvel-page.wasm"]
+    names += [name for name in ["page.js"] if os.path.exists(os.path.join(site, name))]
+    scripts = os.path.join(site, "js")
+    if os.path.isdir(scripts):
+        names += sorted(f"js/{name}" for name in os.listdir(scripts) if name.endswith(".js"))
+    return names
+
+
 # The moment the page's script marks the board ready, on the page's own clock.
 WATCH_READY = """new MutationObserver((_, observer) => {
   if (document.body && document.body.dataset.ready === 'true') {
@@ -114,19 +129,33 @@ def click_and_memory(url):
     # The renderers of this browser (its profile is on their command lines).
     processes = subprocess.run(["ps", "-eo", "rss=,args="], capture_output=True, text=True).stdout
     rss = [int(line.split()[0]) for line in processes.splitlines() if profile in line and "--type=renderer" in line]
-    heap = d.execute_script("return [performance.memory.usedJSHeapSize, Module.HEAPU8.length]")
+    heap = d.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "const wasm = window.Module && Module.HEAPU8 ? Promise.resolve(Module.HEAPU8.length)"
+        "  : import('./js/bridge.js').then((b) => b.memoryBytes());"
+        "wasm.then((bytes) => done([performance.memory.usedJSHeapSize, bytes]));")
     d.quit()
     return times, rss, heap
 
 
-def main():
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=SITE))
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        pass  # a browser that closed its connection early
+
+
+def serve(folder):
+    server = Server(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+def main():
+    server, url = serve(SITE)
+    other = serve(OTHER) if OTHER else None
 
     print("== Before the first paint, compressed with gzip -9")
     total = 0
-    for name in FIRST_PAINT:
+    for name in first_paint_files(SITE):
         with open(os.path.join(SITE, name), "rb") as file:
             raw = file.read()
         packed = len(gzip.compress(raw, 9))
@@ -139,8 +168,10 @@ def main():
           f"at most {largest / 1024:.1f} KiB (target at most 400 KiB)")
 
     static_page(url)
-    game, german, again, bare = [], [], [], []
+    game, german, again, bare, beside = [], [], [], [], []
     for _ in range(RUNS):  # in turns
+        if other:
+            beside.append(time_to_clickable(other[1], False))
         game.append(time_to_clickable(url, False))
         german.append(time_to_clickable(url, False, "de-DE,de"))
         again.append(time_to_clickable(url, False, again=True))
@@ -153,6 +184,10 @@ def main():
         g = statistics.median(times)
         print(f"  {name} {g:.1f} ms (from {min(times):.1f} to {max(times):.1f}): {g / b:.2f} x "
               "(target at most 1.5 x)")
+    if beside:
+        o = statistics.median(beside)
+        print(f"  the other site in English, first visit {o:.1f} ms (from {min(beside):.1f} to {max(beside):.1f}): "
+              f"{o / b:.2f} x; this site {statistics.median(game) / o:.2f} x the other")
 
     times, rss, heap = click_and_memory(url)
     print("== A tile click (40 clicks)")
@@ -164,6 +199,8 @@ def main():
     print(f"  renderer resident set: {', '.join(f'{r / 1024:.1f} MiB' for r in rss)}; "
           f"JavaScript heap {heap[0] / 2**20:.1f} MiB, WebAssembly memory {heap[1] / 2**20:.1f} MiB")
     server.shutdown()
+    if other:
+        other[0].shutdown()
     os.remove(os.path.join(SITE, "bench-static.html"))
 
 

@@ -24,6 +24,9 @@ export function onChange(listener) {
   changed = listener;
 }
 
+// The program's memory, in bytes (for the benchmarks).
+export const memoryBytes = () => program.HEAPU8.length;
+
 // The program's file system, where storage is mounted.
 export const files = () => program.FS;
 
