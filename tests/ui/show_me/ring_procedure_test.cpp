@@ -10,6 +10,7 @@ namespace quarvel {
 namespace {
 
 using testing::kGameOverShown;
+using testing::InRing;
 using testing::SolverBench;
 
 // Runs presses and returns the tile each one moved.
@@ -86,16 +87,8 @@ TEST(RingProcedure, EnteredAtPhase4ByTheLastRowTestSolvesOnThe29thPress) {
   EXPECT_EQ(bench.solver().SolverTile, 13);
 }
 
-// Puts the game inside the procedure, at the given phase (SolverStep + 1).
-void EnterRing(SolverBench& bench, int phase, int tile) {
-  bench.game().solver.RingMode = true;
-  bench.game().solver.SolverStep = static_cast<std::int16_t>(phase - 1);
-  bench.game().solver.SolverTile = static_cast<std::int16_t>(tile);
-}
-
 TEST(RingProcedure, Phase3EndsWhenTile12IsNotNextInRowThree) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 13 / 0 12 14 15");
-  EnterRing(bench, 3, 9);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 13 / 0 12 14 15", InRing{3, 9});
   EXPECT_EQ(bench.Press(), 12);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverStep, 3);
@@ -105,16 +98,14 @@ TEST(RingProcedure, Phase3EndsWhenTile12IsNotNextInRowThree) {
 }
 
 TEST(RingProcedure, Phase3HandsTile13HomeWhenItIsNext) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 15 14");
-  EnterRing(bench, 3, 9);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 0 13 15 14", InRing{3, 9});
   EXPECT_EQ(bench.Press(), 13);
   EXPECT_FALSE(bench.solver().RingMode);
   EXPECT_EQ(bench.solver().SolverStep, 3);
 }
 
 TEST(RingProcedure, Phase1GoesDownFromRowThreeThenLeftTowardTheTile) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 12 14 15");
-  EnterRing(bench, 1, 12);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 0 / 13 12 14 15", InRing{1, 12});
   EXPECT_EQ(bench.Press(), 15);  // the tile below the blank moves up
   EXPECT_EQ(bench.solver().SolverStep, 0);
   EXPECT_EQ(bench.Press(), 14);  // the blank goes left: column 4 > 2 + 1
@@ -125,8 +116,7 @@ TEST(RingProcedure, Phase1GoesDownFromRowThreeThenLeftTowardTheTile) {
 }
 
 TEST(RingProcedure, AfterPhase5OnAnUnsolvableBoardEveryPressMovesNothing) {
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 15 14 0");
-  EnterRing(bench, 5, 13);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 10 11 12 / 13 15 14 0", InRing{5, 13});
   for (int press = 1; press <= 4; ++press) {
     EXPECT_EQ(bench.Press(), 0);
     EXPECT_EQ(bench.solver().SolverStep, 4 + press);
@@ -144,8 +134,7 @@ TEST(RingProcedure, AfterPhase5OnAnUnsolvableBoardEveryPressMovesNothing) {
 
 TEST(RingProcedure, Phase4WalksTheBlankRoundTheCornerUntil13IsThere) {
   // 12 already at row 3 column 2, the blank at row 3 column 3, 13 not yet in the corner.
-  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 12 0 13 / 10 11 14 15");
-  EnterRing(bench, 4, 13);
+  SolverBench bench("1 2 3 4 / 5 6 7 8 / 9 12 0 13 / 10 11 14 15", InRing{4, 13});
   EXPECT_EQ(bench.Press(), 13);  // from row 3 column 4, left
   EXPECT_EQ(bench.solver().SolverStep, 3);
   EXPECT_EQ(bench.Press(), 15);  // up

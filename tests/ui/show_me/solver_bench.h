@@ -23,6 +23,12 @@ inline int MovedTile(const Position& before, const Position& after) {
   return -1;
 }
 
+// A game inside the ring procedure, at the given phase (SolverStep + 1), on the tile.
+struct InRing {
+  int phase;
+  int tile;
+};
+
 struct SolverBench {
   Harness harness;  // for its scripted services
   ProgramState state;
@@ -35,6 +41,12 @@ struct SolverBench {
     window.enabled.hallOfFame = false;
     window.clockText = " 00:00:07";
     game().solver.SolverLastMove = lastMove;
+  }
+
+  SolverBench(const std::string& rows, InRing ring) : SolverBench(rows) {
+    game().solver.RingMode = true;
+    game().solver.SolverStep = static_cast<std::int16_t>(ring.phase - 1);
+    game().solver.SolverTile = static_cast<std::int16_t>(ring.tile);
   }
 
   // Presses "Show Me!" once; returns the tile that moved as MovedTile does.
