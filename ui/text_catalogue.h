@@ -135,6 +135,11 @@ enum class TextId {
   DownloadRecord,
   LoadRecord,
   NoRecordYet,
+  RecordsBarName,
+  // The web page installed as an app.
+  WebAppName,
+  WebAppShortName,
+  WebAppDescription,
   Count
 };
 
@@ -416,6 +421,20 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     // Translators: a record the player asked to download does not exist yet; {file} is
     // Fame.dat or saved.dat.
     {TextId::NoRecordYet, NC_("web page records", "There is no {file} yet.")},
+    // Translators: what a screen reader calls the bar below the web page's main window that
+    // holds the "Download {file}" and "Load {file}" buttons.
+    {TextId::RecordsBarName, NC_("accessible name", "Records")},
+    // Translators: the name of the web page installed as an app, in the system's list of
+    // apps; the game's name, usually left as it is.
+    {TextId::WebAppName, NC_("web app name", "Quarvel Orbix")},
+    // Translators: the name under the installed app's icon on a phone's home screen, where a
+    // longer name is cut short; usually the game's name as it is.
+    {TextId::WebAppShortName, NC_("web app short name", "Quarvel Orbix")},
+    {TextId::WebAppDescription,
+     NC_("web app description",
+         // Translators: what the browser says of the web page when it offers to install it
+         // as an app.
+         "The sliding-tile puzzle: fifteen numbered tiles and one empty cell on a 4 x 4 board.")},
 }};
 
 // The table is in the enum's order, so that an identity finds its text directly.
