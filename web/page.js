@@ -535,6 +535,8 @@
     for (const button of document.querySelectorAll('dialog button[data-text]')) {
       button.textContent = captions[button.dataset.text];
     }
+    document.getElementById('records').setAttribute('aria-label', captions.records);
+    document.querySelector('link[rel="manifest"]').href = captions.manifest;
     buildRecordsBar();
     bindMainWindow();
     bindOtherWindows();
