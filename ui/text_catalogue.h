@@ -3,7 +3,7 @@
 // key of its translations (po/), together with a context where the words alone leave the
 // text's use open; arguments are named in braces, "{file}". A counted text has an English
 // form for one and one for many. Only this file is read for the template, and the comments
-// that start with "Translators:" go into it.
+// that start with "Translators:" go into it, each ending on the line above its English text.
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -135,6 +135,11 @@ enum class TextId {
   DownloadRecord,
   LoadRecord,
   NoRecordYet,
+  RecordsBarName,
+  // The web page installed as an app.
+  WebAppName,
+  WebAppShortName,
+  WebAppDescription,
   Count
 };
 
@@ -239,8 +244,10 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     // Translators: the title of the box saying that the game number was saved; it is shown
     // after that alone.
     {TextId::SuccessTitle, NC_("message box title", "Success!")},
-    // Translators: {folder} is the full path of the folder the game keeps its files in.
     {TextId::HomePositionsDamaged,
+     // Translators: told at start-up, before the game ends: quarvel.dat is the file of the
+     // game's starting arrangements (a file name, kept as it is); {folder} is the full path
+     // of the folder the game keeps its files in.
      N_("The file quarvel.dat in {folder} is missing or damaged; Quarvel Orbix cannot start.")},
     // Translators: {number} is what the player typed into the game number box.
     {TextId::InvalidGameNumber, N_("\"{number}\" is not a valid game number.")},
@@ -264,26 +271,36 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     // The seven texts that follow are the same sentence for a time in which a unit is 0;
     // there a 0 may be left out.
     {TextId::WinningTime, NC_("winning time", "Congratulations, your winning time was {hours} {minutes} {seconds}.")},
-    // Translators: the winning time when its seconds are 0; {hours} and {minutes} as above.
     {TextId::WinningTimeNoSeconds,
+     // Translators: the winning time when its seconds are 0 ("2 hours and 5 minutes"): there
+     // is no {seconds}, and the 0 seconds may be left out. {hours} and {minutes} as above.
      NC_("winning time", "Congratulations, your winning time was {hours} {minutes} 0 seconds.")},
-    // Translators: the winning time when its minutes are 0; {hours} and {seconds} as above.
     {TextId::WinningTimeNoMinutes,
+     // Translators: the winning time when its minutes are 0 ("1 hour and 7 seconds"): there
+     // is no {minutes}, and the 0 minutes may be left out. {hours} and {seconds} as above.
      NC_("winning time", "Congratulations, your winning time was {hours} 0 minutes {seconds}.")},
-    // Translators: the winning time in whole hours; {hours} as above.
     {TextId::WinningTimeHoursOnly,
+     // Translators: the winning time in whole hours ("2 hours"): its minutes and seconds are
+     // 0, there is neither {minutes} nor {seconds}, and both may be left out. {hours} as
+     // above.
      NC_("winning time", "Congratulations, your winning time was {hours} 0 minutes 0 seconds.")},
-    // Translators: the winning time under an hour. The English text has two blanks where the
-    // hours would stand; a translation needs no such gap.
     {TextId::WinningTimeUnderAnHour,
+     // Translators: the winning time under an hour ("4 minutes and 5 seconds"): there is no
+     // {hours}, so the hours are left out. The English has two blanks where they would
+     // stand; a translation needs no such gap. {minutes} and {seconds} as above.
      NC_("winning time", "Congratulations, your winning time was  {minutes} {seconds}.")},
-    // Translators: the winning time in whole minutes, under an hour; {minutes} as above.
     {TextId::WinningTimeMinutesOnly,
+     // Translators: the winning time in whole minutes, under an hour ("3 minutes"): no hours,
+     // as above, and the seconds are 0: there is no {seconds}, and the 0 seconds may be left
+     // out. {minutes} as above.
      NC_("winning time", "Congratulations, your winning time was  {minutes} 0 seconds.")},
-    // Translators: the winning time under a minute; {seconds} as above.
     {TextId::WinningTimeSecondsOnly,
+     // Translators: the winning time under a minute ("45 seconds"): no hours, as above, and
+     // the minutes are 0: there is no {minutes}, and the 0 minutes may be left out.
+     // {seconds} as above.
      NC_("winning time", "Congratulations, your winning time was  0 minutes {seconds}.")},
-    // Translators: a win within the first second.
+    // Translators: a win within the first second: every unit is 0, and there is no argument;
+    // say it as your language says a time under a second.
     {TextId::WinningTimeNoTime, NC_("winning time", "Congratulations, your winning time was  0 minutes 0 seconds.")},
     // Translators: fills {hours} of the winning time; {count} is at least 1.
     {TextId::Hours, NPC_("winning time", "{count} hour", "{count} hours")},
@@ -388,16 +405,36 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     // Translators: the buttons of the web page's own message boxes and name prompt.
     {TextId::OkButton, NC_("web page box", "OK")},
     {TextId::CancelButton, NC_("web page box", "Cancel")},
-    // Translators: told once when a browser refuses the web page its storage (a private window).
     {TextId::RecordsNotKept, NC_("web page records",
-                                 "This browser does not let the game keep its records. You can "
-                                 "play, but no time enters the Hall of Fame and no game number "
-                                 "can be saved.")},
-    // Translators: buttons below the web page's main window; {file} is Fame.dat or saved.dat.
+                                 // Translators: told once, in an "Error!" box, when a browser refuses the web page
+                                 // its storage (a private window): the Hall of Fame and the saved game numbers
+                                 // ("Save Game #") are not kept. Name them as the other texts do.
+                                 "This browser does not let the game keep its records. You can play, but no time "
+                                 "enters the Hall of Fame and no game number can be saved.")},
+    // Translators: a button below the web page's main window that saves a record as a file
+    // on the player's computer; {file} is Fame.dat (the Hall of Fame) or saved.dat (the
+    // saved game numbers), file names kept as they are.
     {TextId::DownloadRecord, NC_("web page records", "Download {file}")},
+    // Translators: the button beside "Download {file}" that takes such a file back from the
+    // player's computer and replaces the record with it; {file} as there.
     {TextId::LoadRecord, NC_("web page records", "Load {file}")},
-    // Translators: a record the player asked to download does not exist yet.
+    // Translators: a record the player asked to download does not exist yet; {file} is
+    // Fame.dat or saved.dat.
     {TextId::NoRecordYet, NC_("web page records", "There is no {file} yet.")},
+    // Translators: what a screen reader calls the bar below the web page's main window that
+    // holds the "Download {file}" and "Load {file}" buttons.
+    {TextId::RecordsBarName, NC_("accessible name", "Records")},
+    // Translators: the name of the web page installed as an app, in the system's list of
+    // apps; the game's name, usually left as it is.
+    {TextId::WebAppName, NC_("web app name", "Quarvel Orbix")},
+    // Translators: the name under the installed app's icon on a phone's home screen, where a
+    // longer name is cut short; usually the game's name as it is.
+    {TextId::WebAppShortName, NC_("web app short name", "Quarvel Orbix")},
+    {TextId::WebAppDescription,
+     NC_("web app description",
+         // Translators: what the browser says of the web page when it offers to install it
+         // as an app.
+         "The sliding-tile puzzle: fifteen numbered tiles and one empty cell on a 4 x 4 board.")},
 }};
 
 // The table is in the enum's order, so that an identity finds its text directly.

@@ -61,6 +61,9 @@ constexpr const char* kLocaleFolder = "/locale";
 std::unique_ptr<Page> page;
 std::unique_ptr<GettextTranslator> translator;
 std::string reply;  // what the last call returned to the script
+// The web app manifest in the page's language: the build writes one for each language
+// beside the English one (web/make_manifests.py).
+std::string manifest = "manifest.webmanifest";
 
 const char* Reply(std::string text) {
   reply = std::move(text);
@@ -116,6 +119,7 @@ EMSCRIPTEN_KEEPALIVE int page_use_language(const char* language) {
   const std::string_view chosen[] = {language};
   translator = std::make_unique<GettextTranslator>(kLocaleFolder, chosen);
   UseTranslator(translator->Translating() ? translator.get() : nullptr);
+  manifest = translator->Translating() ? "manifest." + std::string(language) + ".webmanifest" : "manifest.webmanifest";
   return translator->Translating() ? 1 : 0;
 }
 
@@ -223,10 +227,12 @@ EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, do
   }
 }
 
-// The captions of the page's own dialog buttons.
+// The captions of the page's own dialog buttons, the records bar's accessible name, and the
+// web app manifest in the page's language.
 EMSCRIPTEN_KEEPALIVE const char* page_dialog_captions() {
   web::JsonText json;
-  json.Open('{').Key("ok").String(Text(TextId::OkButton)).Key("cancel").String(Text(TextId::CancelButton)).Close('}');
+  json.Open('{').Key("ok").String(Text(TextId::OkButton)).Key("cancel").String(Text(TextId::CancelButton));
+  json.Key("records").String(Text(TextId::RecordsBarName)).Key("manifest").String(manifest).Close('}');
   return Reply(json.str());
 }
 

@@ -404,7 +404,7 @@ TEST_F(RealWindow, AWinUnderAGermanLocaleSpeaksGermanAndDatesTheEntryInGermanKee
   report = game.ReadReport();
   EXPECT_EQ(captions("Form1", {"Label1", "Label2", "Command2", "Command8", "Command6", "Command7", "Command3",
                                "Command5", "Command4"}),
-            (std::vector<std::string>{"Spiel-Nr.", "Spielzeit", "Neues Spiel", "Letztes Spiel erneut", "Spiel laden",
+            (std::vector<std::string>{"Spiel-Nr.", "Spielzeit", "Neues Spiel", "Spiel wiederholen", "Spiel laden",
                                       "Spielnummer speichern", "Aufgeben", "Zug vormachen", "Bestenliste"}));
   EXPECT_EQ(report.Control("Form1", layout::kGameNumberBox).accessibleName, "Spielnummer");
 

@@ -376,11 +376,15 @@ def scenario_whole_game_by_keyboard(url):
 
 
 def scenario_games_in_german(url):
-    """A browser that prefers German gets the game in German. Escape cancels the name prompt
-    (no entry: Hall of Fame stays disabled); Enter presses OK. Wide letters and right-to-left
-    text keep the listing's columns in line."""
+    """A browser that prefers German gets the game in German, the records bar's name and the
+    web app manifest too. Escape cancels the name prompt (no entry: Hall of Fame stays
+    disabled); Enter presses OK. Wide letters and right-to-left text keep the listing's
+    columns in line."""
     page = Page(browser(languages="de-AT,de,en"), url, tile_word="Stein")
     assert page.d.execute_script("return document.documentElement.lang") == "de"
+    assert page.control("Spieldaten").tag_name == "nav"
+    manifest = page.d.execute_script("return fetch(document.querySelector('link[rel=manifest]').href).then((r) => r.json())")
+    assert manifest["lang"] == "de" and manifest["description"].startswith("Das Schiebepuzzle"), manifest
     for name, key in (("Jürgen", Keys.ESCAPE), ("Zoë 東京 שלום", Keys.ENTER)):
         page.click("Neues Spiel")
         page.solve_by_clicks()

@@ -47,8 +47,10 @@ async function start() {
   });
   await useLanguage();
   windows.build(bridge.layouts());
-  dialogs.init(bridge.dialogCaptions());
-  records.buildBar();
+  const captions = bridge.dialogCaptions();
+  dialogs.init(captions);
+  records.buildBar(captions.records);
+  document.querySelector('link[rel="manifest"]').href = captions.manifest;
   const stored = await mounting;
   bridge.onChange(draw);
   if (!bridge.start(SHIPPED, records.FOLDER, stored)) return; // the box up says why
