@@ -9,8 +9,8 @@
 namespace quarvel {
 namespace {
 
-using testing::kGameOverShown;
 using testing::InRing;
+using testing::kGameOverShown;
 using testing::SolverBench;
 
 // Runs presses and returns the tile each one moved.
