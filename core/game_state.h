@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/board.h"
+#include "core/date_time.h"
 
 namespace quarvel {
 
@@ -17,6 +18,9 @@ struct GameState {
   bool GameInProgress = false;
   bool SolverUsed = false;
   std::int64_t startMonotonicMs = 0;  // durations are measured on the monotonic clock
+  // The wall clock when the game began, from which a game kept across a restart of its front
+  // end has its monotonic start made again.
+  DateTime StartTime = 0;
   // The game number box, trimmed, as it stood when the current game began.
   std::string playedGameNumber;
 

@@ -23,6 +23,7 @@ void BeginGame(GameState& state, Services& services) {
   state.wonByPlayer = false;
   services.windows.SetPointer(PointerShape::Default);
   state.startMonotonicMs = services.clock.MonotonicMs();
+  state.StartTime = services.clock.Now();
 }
 
 }  // namespace quarvel

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/arrow_keys.h"
 #include "core/platform.h"
@@ -36,6 +37,15 @@ class Program {
   // The event a key pressed in the window up makes, or nothing when the key is the
   // control's own or the program waits.
   std::optional<Event> EventOfKey(const KeyPress& press) const;
+
+  // The game in progress as text (ui/game_snapshot.h), for a front end to keep across its
+  // own restart; "" when no game is in progress.
+  std::string GameSnapshotText() const;
+  // Goes on with a game kept by GameSnapshotText, right after start-up: the board, the flags,
+  // Show Me!'s manoeuvre and the commands as they stood, the clock counting from the game's
+  // StartTime (the time away counts). False, and nothing changed, for text that does not
+  // read as a game or while a game is in progress.
+  bool ResumeGame(std::string_view text);
 
   // The box to show now, or nullptr.
   const Box* box() const { return services_.boxes.Up(); }

@@ -1,10 +1,14 @@
 // The main window's event handlers.
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "game/game_clock.h"
 #include "game/game_number.h"
 #include "game/new_game.h"
 #include "game/replay.h"
+#include "game/start_position.h"
+#include "ui/game_snapshot.h"
 #include "ui/program.h"
 #include "ui/save_game.h"
 #include "ui/shortest_note.h"
@@ -103,6 +107,38 @@ bool Program::StartGameFromText(std::string text) {
   GameBegun();
   main_.gameNumberText = std::move(text);
   main_.enabled.SetGameInProgress(/*saveEnabled=*/false);
+  return true;
+}
+
+std::string Program::GameSnapshotText() const {
+  const SolverGame& game = state_.game;
+  if (!game.GameInProgress) return {};
+  return WriteGameSnapshot({main_.gameNumberText, game.playedGameNumber, game.startPosition, game.board.position,
+                            game.StartTime, game.SolverUsed, main_.enabled.save, game.movesMade, game.solver});
+}
+
+bool Program::ResumeGame(std::string_view text) {
+  SolverGame& game = state_.game;
+  const auto snapshot = ended_ || game.GameInProgress ? std::nullopt : ReadGameSnapshot(text);
+  if (!snapshot) return false;
+  LayOutBoard(game.board, snapshot->board);
+  game.startPosition = snapshot->startPosition;
+  game.playedGameNumber = snapshot->playedGameNumber;
+  game.GameInProgress = true;
+  game.SolverUsed = snapshot->SolverUsed;
+  game.solver = snapshot->solver;
+  ++game.gamesBegun;
+  game.movesMade = snapshot->movesMade;
+  game.wonByPlayer = false;
+  // Durations are measured on the monotonic clock: its start is put back as far as the wall
+  // clock has moved since StartTime (not before now, when the wall clock was set back).
+  game.StartTime = snapshot->StartTime;
+  const double awayMs = std::max(0.0, (services_.clock.Now() - game.StartTime) * 86'400'000.0);
+  game.startMonotonicMs = services_.clock.MonotonicMs() - std::llround(awayMs);
+  main_.gameNumberText = snapshot->gameNumberText;
+  main_.enabled.SetGameInProgress(snapshot->saveEnabled);
+  main_.clockText = ClockTick(game, services_.clock).value_or("");
+  GameBegun();
   return true;
 }
 

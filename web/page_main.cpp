@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,14 +38,27 @@ class PageShortestSolutions : public ShortestSolutionService {
   std::optional<web::ShortestRequest> pending;
 };
 
-// The system's clock and generator serve in the browser too: performance.now() and the wall
-// clock, and a seed from crypto.getRandomValues (through std::random_device).
+// The system's clock serves in the browser too (performance.now() and the wall clock), but
+// the month names of the Hall of Fame's dates are the page's language's, from the browser's
+// Intl (the C library's are English only).
+extern "C" int page_month_name(int month, char* name, int size);  // web/page_library.js
+class PageClock : public SystemClock {
+ public:
+  std::string MonthAbbreviation(int month) override {
+    char name[64] = {};
+    if (page_month_name(month, name, sizeof name) <= 0) return SystemClock::MonthAbbreviation(month);
+    return std::string(name, std::strlen(name));
+  }
+};
+
+// The system's generator serves in the browser too, seeded from crypto.getRandomValues
+// (through std::random_device).
 struct Page {
   Page(const std::string& shipped, const std::string& folder, bool stored)
       : random(generator),
         files(shipped, folder, stored),
         program(Services{clock, boxes, window, files, random, shortest}) {}
-  SystemClock clock;
+  PageClock clock;
   SystemGenerator generator;
   ShuffledRandomSource random;
   Boxes boxes;  // the program's, and those of the page's own records bar
@@ -156,6 +170,14 @@ EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
   page->shortest.pending.reset();
   return Reply(std::move(json));
 }
+
+// The game in progress as text for the page to keep in the tab's storage; "" when there is
+// none (it ended, or was given up).
+EMSCRIPTEN_KEEPALIVE const char* page_game_snapshot() { return Reply(page ? page->program.GameSnapshotText() : ""); }
+
+// Right after start-up, the game the tab kept: whether it goes on (text damaged or of another
+// version is ignored).
+EMSCRIPTEN_KEEPALIVE int page_resume_game(const char* text) { return page && page->program.ResumeGame(text) ? 1 : 0; }
 
 // Whether changes of the records wait to be stored, and none is being stored.
 EMSCRIPTEN_KEEPALIVE int page_unstored() { return page && page->files.HasUnstored() ? 1 : 0; }
