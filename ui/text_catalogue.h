@@ -140,6 +140,20 @@ enum class TextId {
   WebAppName,
   WebAppShortName,
   WebAppDescription,
+  // The web page's contact line, and its help page (web/help.html).
+  PageHelpLink,
+  HelpTitle,
+  HelpGoal,
+  HelpMovesHeading,
+  HelpTap,
+  HelpSwipe,
+  HelpKeys,
+  HelpShowMe,
+  HelpRecordsHeading,
+  HelpFame,
+  HelpStorage,
+  HelpDownload,
+  HelpBack,
   Count
 };
 
@@ -435,6 +449,63 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
          // Translators: what the browser says of the web page when it offers to install it
          // as an app.
          "The sliding-tile puzzle: fifteen numbered tiles and one empty cell on a 4 x 4 board.")},
+    // Translators: the web page's line under the version notice, in place of the desktop's
+    // "Ideas and issues: see README": a link to the page's help. 291 pixels wide in a small
+    // bold font: some 40 characters.
+    {TextId::PageHelpLink, NC_("web page contact line", "Help: how to play, keys, records")},
+    // Translators: the title and heading of the web page's help page.
+    {TextId::HelpTitle, NC_("help page", "How to play Quarvel Orbix")},
+    {TextId::HelpGoal,
+     NC_("help page",
+         // Translators: a paragraph of the help page; {new_game} is the "New Game" button's
+         // caption as translated.
+         "Slide the tiles into the empty cell until they read 1 to 15 in rows from the top left, the empty "
+         "cell at the bottom right. {new_game} deals a game; the clock shows the time you take.")},
+    // Translators: a heading of the help page.
+    {TextId::HelpMovesHeading, NC_("help page", "Moves, keys and gestures")},
+    // Translators: an item of the help page's list of moves and keys.
+    {TextId::HelpTap, NC_("help page", "Click or tap a tile beside the empty cell to slide it there.")},
+    {TextId::HelpSwipe,
+     NC_("help page",
+         // Translators: an item of the help page's list of moves and keys; a swipe is a
+         // finger's quick stroke across a touch screen.
+         "Swipe on the board, or press an arrow key, to slide a tile that way: swipe up, and the tile below "
+         "the empty cell moves up.")},
+    {TextId::HelpKeys,
+     NC_("help page",
+         // Translators: an item of the help page's list of moves and keys; the keys' names
+         // as printed on the player's keyboard.
+         "Ctrl+N deals a new game. Enter answers a message; Escape cancels the name prompt and closes the "
+         "windows of the records.")},
+    {TextId::HelpShowMe,
+     NC_("help page",
+         // Translators: an item of the help page's list of moves and keys; {show_me} is the
+         // "Show Me!" button's caption and {hall_of_fame} the Hall of Fame window's title, as
+         // translated.
+         "{show_me} makes the next move for you, one a press; a game helped that way does not enter the "
+         "{hall_of_fame}.")},
+    // Translators: a heading of the help page.
+    {TextId::HelpRecordsHeading, NC_("help page", "Your records")},
+    {TextId::HelpFame,
+     NC_("help page",
+         // Translators: a paragraph of the help page; {hall_of_fame} is the Hall of Fame
+         // window's title, {save} and {reload} the "Save Game #" and "Reload Saved Game"
+         // buttons' captions, as translated.
+         "A game won without help in under an hour, fast enough for the 30 best, enters the {hall_of_fame} "
+         "under the name you type. {save} keeps the game's number, and {reload} starts that game again.")},
+    {TextId::HelpStorage,
+     NC_("help page",
+         // Translators: a paragraph of the help page: where the web page keeps what it keeps.
+         "The records, and the game in progress in each tab, are kept in this browser only, on this "
+         "device: nothing is sent anywhere. Clearing this site's data in the browser deletes them.")},
+    {TextId::HelpDownload,
+     NC_("help page",
+         // Translators: a paragraph of the help page, on the buttons under the web page's
+         // game; Fame.dat and saved.dat are the names of files, left as they are.
+         "The buttons under the game download the records as the files Fame.dat and saved.dat, and load "
+         "such files back, from this page or from the desktop game.")},
+    // Translators: the help page's link back to the game.
+    {TextId::HelpBack, NC_("help page", "Back to the game")},
 }};
 
 // The table is in the enum's order, so that an identity finds its text directly.

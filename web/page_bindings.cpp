@@ -46,7 +46,10 @@ void Window(JsonText& json, const layout::WindowLayout& window) {
     json.Open('{');
     json.Key("name").String(layout::ControlName(control)).Key("index").Number(control.index);
     json.Key("kind").String(kKindNames[static_cast<std::size_t>(control.kind)]);
-    json.Key("caption").String(CaptionOf(control));
+    // The page's contact line is a link to its help page.
+    const bool help = control.caption == TextId::ContactLine;
+    json.Key("caption").String(help ? Text(TextId::PageHelpLink) : CaptionOf(control));
+    if (help) json.Key("link").Bool(true);
     json.Key("accessibleName").String(AccessibleNameOf(control));
     json.Key("rect").Open('[').Number(control.rect.Left).Number(control.rect.Top);
     json.Number(control.rect.Width).Number(control.rect.Height).Close(']');

@@ -78,6 +78,7 @@ std::string reply;  // what the last call returned to the script
 // The web app manifest in the page's language: the build writes one for each language
 // beside the English one (web/make_manifests.py).
 std::string manifest = "manifest.webmanifest";
+std::string helpPage = "help.html";  // likewise the help page (web/make_help.py)
 
 const char* Reply(std::string text) {
   reply = std::move(text);
@@ -134,6 +135,7 @@ EMSCRIPTEN_KEEPALIVE int page_use_language(const char* language) {
   translator = std::make_unique<GettextTranslator>(kLocaleFolder, chosen);
   UseTranslator(translator->Translating() ? translator.get() : nullptr);
   manifest = translator->Translating() ? "manifest." + std::string(language) + ".webmanifest" : "manifest.webmanifest";
+  helpPage = translator->Translating() ? "help." + std::string(language) + ".html" : "help.html";
   return translator->Translating() ? 1 : 0;
 }
 
@@ -250,11 +252,12 @@ EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, do
 }
 
 // The captions of the page's own dialog buttons, the records bar's accessible name, and the
-// web app manifest in the page's language.
+// web app manifest and the help page in the page's language.
 EMSCRIPTEN_KEEPALIVE const char* page_dialog_captions() {
   web::JsonText json;
   json.Open('{').Key("ok").String(Text(TextId::OkButton)).Key("cancel").String(Text(TextId::CancelButton));
-  json.Key("records").String(Text(TextId::RecordsBarName)).Key("manifest").String(manifest).Close('}');
+  json.Key("records").String(Text(TextId::RecordsBarName)).Key("manifest").String(manifest);
+  json.Key("help").String(helpPage).Close('}');
   return Reply(json.str());
 }
 

@@ -13,7 +13,8 @@ const changing = (result) => {
   return result;
 };
 
-// Creates the program. `page` holds what it calls in the page (setBusyPointer, focusTile)
+// Creates the program. `page` holds what it calls in the page (setBusyPointer, focusTile,
+// monthName)
 // and preInit, run while its WebAssembly compiles.
 export async function load(page) {
   program = { ...page, noExitRuntime: true }; // the program's module, its runtime filled in as it is made
@@ -53,6 +54,10 @@ export function key(name, ctrl, focus, text) {
 
 // What the windows show; the saved games' list only when its version is not `shownListVersion`.
 export const state = (shownListVersion) => json('page_state', ['number'], [shownListVersion]);
+
+// The game in progress as text ('' for none), and a kept one to go on with after start-up.
+export const gameSnapshot = () => call('page_game_snapshot', 'string');
+export const resumeGame = (text) => changing(call('page_resume_game', 'number', ['string'], [text]) === 1);
 
 // The records' storage: changes waiting to be stored, made again on what storage holds
 // (the first file changed, or '' when that failed and has been reported), and the news

@@ -4,11 +4,21 @@ export const TWIPS_PER_PIXEL = 15;
 
 export const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
 export const rgb = (c) => `rgb(${c[0]}, ${c[1]}, ${c[2]})`;
-const fontOf = (f) => {
+// The font as variables: page.css sets it whole where the windows are drawn from their
+// layouts, and only its family and style where they are laid out for the hand.
+const setFont = (element, f) => {
   const families = f.family === 'Courier New' ? '"Courier New", "Liberation Mono", monospace'
     : 'Arial, "Liberation Sans", "MS Sans Serif", sans-serif';
-  return `${f.italic ? 'italic ' : ''}${f.bold ? 'bold ' : ''}${f.points}pt ${families}`;
+  const vars = { '--family': families, '--weight': f.bold ? 'bold' : 'normal', '--style': f.italic ? 'italic' : 'normal',
+    '--size': `${f.points}pt` };
+  for (const [name, value] of Object.entries(vars)) element.style.setProperty(name, value);
 };
+
+// A place in twips, as the variables page.css draws the desktop's layout from.
+export function setPlace(element, [left, top, width, height]) {
+  const place = { '--left': left, '--top': top, '--width': width, '--height': height };
+  for (const [name, twips] of Object.entries(place)) if (twips !== undefined) element.style.setProperty(name, px(twips));
+}
 
 // The contrast ratio of two colours, as the accessibility guidelines define it.
 const luminance = (c) => c.map((v) => {
@@ -22,7 +32,12 @@ const contrast = (a, b) => {
 
 function makeElement(c, window) {
   // A box of many lines that the player only reads is the Hall of Fame listing.
-  switch (c.kind === 'readonly' && c.multiLine ? 'listing' : c.kind) {
+  switch (c.kind === 'readonly' && c.multiLine ? 'listing' : c.link ? 'link' : c.kind) {
+    case 'link': { // the page's contact line, which points to its help page
+      const link = document.createElement('a');
+      link.textContent = c.caption;
+      return link;
+    }
     case 'button': {
       const button = document.createElement('button');
       button.type = 'button';
@@ -70,10 +85,10 @@ export function makeControl(c, window) {
   const element = makeElement(c, window);
   element.classList.add('control');
   element.dataset.name = c.name;
-  const [left, top, width, height] = c.rect;
+  setPlace(element, c.rect);
+  setFont(element, c.font);
   Object.assign(element.style, {
-    left: px(left), top: px(top), width: px(width), height: px(height),
-    font: fontOf(c.font), textAlign: c.alignment === 'centre' || c.kind === 'button' ? 'center' : c.alignment,
+    textAlign: c.alignment === 'centre' || c.kind === 'button' ? 'center' : c.alignment,
     color: rgb(c.foreground), background: rgb(c.background),
   });
   if (c.kind === 'rectangle') {
@@ -82,8 +97,9 @@ export function makeControl(c, window) {
   }
   if (c.kind === 'label') element.style.lineHeight = 'normal';
   if (contrast(c.foreground, c.background) < 4.5) element.classList.add('outlined');
-  if (c.accessibleName && c.kind !== 'label') element.setAttribute('aria-label', c.accessibleName);
-  if (c.kind !== 'label' && c.kind !== 'rectangle' && !c.tabStop && element.tabIndex !== 0) element.tabIndex = -1;
+  // A link is called by its words.
+  if (c.accessibleName && c.kind !== 'label' && !c.link) element.setAttribute('aria-label', c.accessibleName);
+  if (c.kind !== 'label' && c.kind !== 'rectangle' && !c.tabStop && !c.link && element.tabIndex !== 0) element.tabIndex = -1;
   if (!c.visible) {
     // The empty cell's button: unseen, and unused by the handlers, but a screen reader
     // still hears where the empty cell is.

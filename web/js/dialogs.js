@@ -1,6 +1,7 @@
 // The box the program leaves up, shown as the page's own modal dialog; closing it sends
 // the player's answer as the program's next event.
 import * as bridge from './bridge.js';
+import { restoreFocus } from './windows.js';
 
 const messageBox = document.getElementById('message-box');
 const inputBox = document.getElementById('input-box');
@@ -14,6 +15,7 @@ function answerOnClose(dialog, answer) {
     shown = 0;
     if (dialog.returnValue === 'ok') bridge.send('answer', answer());
     else bridge.send('cancel');
+    restoreFocus(); // unless another box has come up
   });
 }
 

@@ -3,6 +3,7 @@
 // drawn, and the clock ticks once a second.
 import * as bridge from './bridge.js';
 import * as dialogs from './dialogs.js';
+import * as keptGame from './kept_game.js';
 import * as keys from './keys.js';
 import * as records from './records.js';
 import * as shortest from './shortest.js';
@@ -17,6 +18,7 @@ function draw() {
   if (state.solve) shortest.ask(state.solve);
   dialogs.draw(state.box);
   records.storeChanges();
+  keptGame.keep(bridge.gameSnapshot());
 }
 
 // The first of the browser's languages the game has a catalogue for; only that catalogue
@@ -38,12 +40,18 @@ async function useLanguage() {
   if (bridge.useLanguage(language)) document.documentElement.lang = language.replace('_', '-');
 }
 
+// Month 1..12's abbreviation in the page's language, for the Hall of Fame's dates.
+const monthName = (month) => new Intl.DateTimeFormat(document.documentElement.lang, { month: 'short' })
+  .format(new Date(2000, month - 1, 15));
+
 async function start() {
   let mounting = null;
+  const keeping = keptGame.restore();
   await bridge.load({
     preInit: [() => { mounting = records.mount(); }],
     setBusyPointer: (busy) => document.body.classList.toggle('busy', busy),
     focusTile: (tile) => windows.focusTile(tile),
+    monthName,
   });
   await useLanguage();
   windows.build(bridge.layouts());
@@ -51,9 +59,11 @@ async function start() {
   dialogs.init(captions);
   records.buildBar(captions.records);
   document.querySelector('link[rel="manifest"]').href = captions.manifest;
-  const stored = await mounting;
+  windows.setHelpPage(captions.help);
+  const [stored, kept] = await Promise.all([mounting, keeping]);
   bridge.onChange(draw);
   if (!bridge.start(SHIPPED, records.FOLDER, stored)) return; // the box up says why
+  if (kept) bridge.resumeGame(kept); // ignored when damaged or of another version
   if (!stored) bridge.storageRefused();
   keys.listen();
   setInterval(() => bridge.send('tick'), 1000);
