@@ -25,9 +25,12 @@ from selenium.webdriver.common.action_chains import ActionChains
 SITE, SOLVE, AXE = sys.argv[1:4]
 CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                  "--window-size=420,760"]
+                  "--window-size=1280,800"]
 # The tiles' names, in English and in German.
 TILE_NAME = re.compile(r"^(?:(?:Tile|Stein) (\d+)|Empty cell|Leeres Feld), (?:row|Zeile) (\d), (?:column|Spalte) (\d)$")
+# The languages of the catalogues, as a browser asks for them.
+LANGUAGES = ["en", "de", "es", "fr", "it", "ja", "nl", "pl", "pt-BR", "ru", "uk", "zh-CN"]
+SIZES = {"portrait": (360, 740, True), "landscape": (740, 360, True), "desktop": (1280, 800, False)}
 # Makes IndexedDB refuse, as a private window or a browser set to keep no data does.
 REFUSE_STORAGE = "Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('refused', 'SecurityError'); }});"
 
@@ -56,6 +59,57 @@ def browser(profile=None, languages="en-US,en"):
         options.add_argument(flag)
     DRIVERS.append(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options))
     return DRIVERS[-1]
+
+
+def sized(driver, width, height, touch):
+    """A phone's screen at device scale 3 with touch, or a desktop's."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": width, "height": height, "deviceScaleFactor": 3 if touch else 1, "mobile": touch})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
+    return driver
+
+
+# What the layout for the hand promises, measured: the smallest tile, command and text, the
+# board's share of the narrow side, how far the page scrolls sideways, the controls out of
+# the screen, and whether the commands stand beside the board.
+MEASURE = """const W = document.documentElement.clientWidth, H = innerHeight, r = (e) => e.getBoundingClientRect();
+const main = document.querySelector('[data-window=main]'), board = r(main.querySelector('[data-name=Shape1]'));
+const commands = [...main.querySelectorAll('button:not(.tile)')], tiles = [...main.querySelectorAll('.tile:not(.blank)')];
+const texts = [...commands, ...main.querySelectorAll('.label, .note, input')];
+return {tile: Math.min(...tiles.map((t) => r(t).width)), command: Math.min(...commands.map((c) => r(c).height)),
+  text: Math.min(...texts.map((e) => parseFloat(getComputedStyle(e).fontSize))), board: board.width / Math.min(W, H),
+  sideways: document.documentElement.scrollWidth - W, beside: commands.every((c) => r(c).left >= board.right),
+  out: [...main.querySelectorAll('.control, .note')].filter((e) => r(e).left < 0 || r(e).right > W).map((e) => e.dataset.name)};"""
+# Each window shown in turn, and what `f` finds in it.
+EACH_WINDOW = """const eachWindow = (f) => {
+  const windows = [...document.querySelectorAll('.window')], was = windows.map((w) => w.hidden);
+  const found = windows.flatMap((w) => { windows.forEach((other) => { other.hidden = other !== w; }); return f(w); });
+  windows.forEach((w, i) => { w.hidden = was[i]; });
+  return found;
+};"""
+# Every caption within its control's edges (the records bar's too).
+CUT_CAPTIONS = EACH_WINDOW + """
+// Across, and where the control clips its text, up and down.
+const within = (t, b, clips) => t.left >= b.left - 0.5 && t.right <= b.right + 0.5 &&
+  (!clips || (t.top >= b.top - 0.5 && t.bottom <= b.bottom + 0.5));
+const cut = (e) => {
+  if (e.tagName === 'INPUT') return e.scrollWidth > e.clientWidth + 1;
+  const text = document.createRange();
+  text.selectNodeContents(e);
+  return e.textContent.trim() && !e.matches('.listing') &&
+    !within(text.getBoundingClientRect(), e.getBoundingClientRect(), getComputedStyle(e).overflow !== 'visible');
+};
+return eachWindow((w) => [...w.querySelectorAll('.control, .note'), ...document.querySelectorAll('#records button')]
+  .filter(cut).map((e) => `${w.dataset.window} ${e.dataset.name || 'records'}: ${e.value || e.textContent}`));"""
+# The desktop's layout to the twip: every control of every window where its table puts it.
+OFF_THE_TABLES = EACH_WINDOW + """
+const done = arguments[arguments.length - 1];
+import('./js/bridge.js').then((bridge) => done(eachWindow((w) => {
+  const layout = bridge.layouts()[w.dataset.window], controls = [...w.querySelectorAll('.control')];
+  return [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex).filter((c, i) => [controls[i].offsetLeft,
+    controls[i].offsetTop, controls[i].offsetWidth, controls[i].offsetHeight].some((v, k) => Math.abs(v - c.rect[k] / 15) > 0.5))
+    .map((c) => `${w.dataset.window} ${c.name}(${c.index})`);
+})));"""
 
 
 class Page:
@@ -96,6 +150,36 @@ class Page:
         assert not self.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), f"{name}: under the dialog {self.dialog()}"
         self.control(name).click()
         self.settle()
+
+    def finger(self, *points):
+        """A finger put on the screen at the first point (CSS pixels), moved through the rest, lifted."""
+        for kind, at in [("touchStart", points[:1])] + [("touchMove", [p]) for p in points[1:]] + [("touchEnd", [])]:
+            self.d.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                   {"type": kind, "touchPoints": [{"x": x, "y": y} for x, y in at]})
+
+    def centre(self, element):
+        r = self.d.execute_script("const r = arguments[0].getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]",
+                                  element)
+        return r[0], r[1]
+
+    def tap(self, element):
+        """A tap, once the click it makes has come."""
+        self.d.execute_script("window.tapped = false;"
+                              "document.addEventListener('click', () => { tapped = true; }, {capture: true, once: true})")
+        self.finger(self.centre(element))
+        self.until(lambda: self.d.execute_script("return tapped"), "the tap's click")
+        self.settle()
+
+    def swipe(self, tile):
+        """Moves the tile into the empty cell by a swipe that starts on it."""
+        cells = self.board()
+        dx, dy = {-4: (0, 1), 4: (0, -1), -1: (1, 0), 1: (-1, 0)}[cells.index(tile) - cells.index(0)]
+        x, y = self.centre(self.tile(tile))
+        self.finger(*[(x + dx * 12 * k, y + dy * 12 * k) for k in range(5)])
+        self.settle()
+
+    def focused(self):
+        return self.d.execute_script("const e = document.activeElement; return e.getAttribute('aria-label') || e.textContent")
 
     def tile(self, number):
         return self.d.find_element(By.XPATH, f"//button[starts-with(@aria-label, '{self.tile_word} {number},')]")
@@ -205,6 +289,104 @@ def scenario_win_to_hall_of_fame(url):
     assert page.control("Game number").get_attribute("aria-description").startswith(f"You solved it in {len(moves)}")
     assert "Ann Example" in page.listing()
     return page
+
+
+def scenario_phone_game_by_swipes_and_taps(url):
+    """Held upright, then sideways: a game won by swipes and taps alone, into the Hall of Fame,
+    the layout for the hand measured, the note in sight, the boxes within the screen."""
+    page = Page(sized(browser(), 360, 740, True), url)
+    for way, (width, height, _) in (("portrait", SIZES["portrait"]), ("landscape", SIZES["landscape"])):
+        sized(page.d, width, height, True)
+        page.open()
+        got = page.d.execute_script(MEASURE)
+        assert got["tile"] >= 64 and got["command"] >= 44 and got["text"] >= 16 and got["board"] >= 0.85, (way, got)
+        assert got["sideways"] <= 0 and not got["out"] and got["beside"] == (way == "landscape"), (way, got)
+    sized(page.d, 360, 740, True)
+    page.open()
+    page.tap(page.control("New Game"))
+    moves = page.solution()
+    note = page.until(lambda: page.d.execute_script("const n = document.querySelector('.note');"
+                                                    "return n.offsetHeight > 0 && n.textContent"), "the note in sight", 60)
+    assert note == page.control("Game number").get_attribute("aria-description"), note
+    for k, tile in enumerate(moves):
+        page.swipe(tile) if k % 2 == 0 else page.tap(page.tile(tile))
+    for answer in ("OK", "Ann Phone"):
+        page.expect_dialog("Congratulations!")
+        fits = page.d.execute_script("const d = document.querySelector('dialog[open]').getBoundingClientRect();"
+                                     "return d.left >= 0 && d.right <= innerWidth && [...document.querySelectorAll("
+                                     "'dialog[open] button')].every((b) => b.offsetHeight >= 44)")
+        assert fits, "the box is wider than the screen, or its buttons smaller than 44 pixels"
+        if answer != "OK":
+            page.d.find_element(By.CSS_SELECTOR, "dialog[open] input").send_keys(answer)
+        page.tap(page.d.find_element(By.XPATH, "//dialog[@open]//button[text()='OK']"))
+    page.until(lambda: page.focused().startswith("Tile "), "the focus on the board after the win")
+    page.tap(page.control("Hall of Fame"))
+    rows, _ = page.rows("Hall of Fame listing")
+    assert "Ann Phone" in [row[0] for row in rows[1:]], rows
+    listing = page.d.execute_script("const l = document.querySelector('.listing'), b = [...document.querySelectorAll("
+                                    "'[data-window=halloffame] button')][0].getBoundingClientRect(), s = getComputedStyle(l);"
+                                    "return [parseFloat(s.fontSize), s.overflowY, b.height >= 44 && b.bottom <= innerHeight]")
+    assert listing == [16, "auto", True], listing
+    page.tap(page.control("Return to Main Screen"))
+    return page
+
+
+def scenario_reload_mid_game(url):
+    """A reload gives the game back, its clock counting on; another tab starts afresh; a game
+    given up, or state damaged, gives nothing back."""
+    page = Page(browser(), url)
+    page.click("New Game")
+    page.solve_by_clicks(page.solution()[:2])
+    time.sleep(2.2)
+    kept = page.board(), page.value("Game number"), page.value("Time taken")
+    page.open()
+    assert (page.board(), page.value("Game number")) == kept[:2], "the reload lost the game"
+    page.until(lambda: page.value("Time taken") >= kept[2] > "", "the clock to go on")
+    page.d.switch_to.new_window("tab")
+    Page(page.d, url)
+    assert page.value("Game number") == "", "a new tab took the other tab's game"
+    page.d.switch_to.window(page.d.window_handles[0])
+    page.click("Give Up")
+    page.open()
+    assert page.value("Game number") == "" and page.control("New Game").is_enabled(), "a game given up came back"
+    page.d.execute_script("sessionStorage.setItem('quarvel-orbix-game', 'quarvel-orbix game 1\\nboard 1 1')")
+    page.open()
+    assert page.value("Game number") == "", "damaged state was taken"
+    return page
+
+
+def scenario_focus_after_boxes(url):
+    page = Page(browser(), url)
+    page.click("Reload Saved Game")
+    page.expect_dialog("Error!", "No games have yet been saved.")
+    page.answer("OK")
+    page.until(lambda: page.focused() == "Reload Saved Game", "the focus back on Reload Saved Game")
+    ActionChains(page.d).key_down(Keys.CONTROL).send_keys("n").key_up(Keys.CONTROL).perform()
+    page.until(lambda: page.focused().startswith("Tile "), "the focus on the board after Ctrl+N")
+    page.click("Save Game #")
+    page.answer("OK")
+    page.until(lambda: page.focused().startswith("Tile "), "the focus on the board after Save")
+    page.click("Give Up")
+    page.click("Reload Saved Game")
+    ActionChains(page.d).send_keys(Keys.ESCAPE).perform()
+    page.until(lambda: page.focused() == "Reload Saved Game", "the focus back on Reload Saved Game after Escape")
+    return page
+
+
+def scenario_captions_fit_in_every_language(url):
+    """Every caption within its control in every language, on a phone both ways and on a
+    desktop, where the windows stand to the twip where their tables put them."""
+    cut = []
+    for language in LANGUAGES:
+        driver = browser(languages=language)
+        for size, (width, height, touch) in SIZES.items():
+            page = Page(sized(driver, width, height, touch), url)
+            cut += [f"{language} {size} {caption}" for caption in page.d.execute_script(CUT_CAPTIONS)]
+            if language == "en" and size == "desktop":
+                off = page.d.execute_async_script(OFF_THE_TABLES)
+                assert not off, f"off the layout tables: {off}"
+        DRIVERS.pop().quit()
+    assert not cut, "captions cut:\n" + "\n".join(cut)
 
 
 def scenario_records_downloaded_and_loaded(url):
@@ -371,7 +553,7 @@ def scenario_whole_game_by_keyboard(url):
     page.settle()
     assert "Dee" in [row[0] for row in page.rows("Hall of Fame listing")[0]]
     ActionChains(page.d).send_keys(Keys.ESCAPE).perform()
-    page.until(lambda: page.d.title and page.control("New Game"), "the main window")
+    page.until(lambda: page.focused() == "Hall of Fame", "the focus back on Hall of Fame after Escape")
     return page
 
 

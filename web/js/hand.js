@@ -37,28 +37,37 @@ export function layOut(hand, main, shape) {
 }
 
 // A swipe that starts on a tile sends the arrow of its way: up, and the tile below the
-// empty cell moves up. The click that may follow the swipe is not a tap.
-export function listenForSwipes(board, isTile) {
+// empty cell moves up. A touch that does not move is the tile's tap, sent as its lifting
+// ends (`tap`): the browser may make no click of a tap that comes right after a swipe. The
+// click that may follow either is not sent again.
+export function listenForSwipes(board, isTile, tap) {
   let start = null;
-  let swiped = false;
+  let handled = null; // the tile whose click is the gesture's, when it comes
   board.addEventListener('pointerdown', (event) => {
-    swiped = false;
-    start = isTile(event.target) && event.isPrimary ? { x: event.clientX, y: event.clientY } : null;
+    handled = null;
+    start = isTile(event.target) && event.isPrimary ? { x: event.clientX, y: event.clientY, tile: event.target } : null;
   });
   board.addEventListener('pointerup', (event) => {
     if (!start || !event.isPrimary) return;
-    const dx = event.clientX - start.x;
-    const dy = event.clientY - start.y;
+    const { x, y, tile } = start;
+    const dx = event.clientX - x;
+    const dy = event.clientY - y;
     start = null;
-    if (Math.max(Math.abs(dx), Math.abs(dy)) < SWIPE_PX) return;
-    swiped = true;
-    if (Math.abs(dx) > Math.abs(dy)) bridge.send(dx > 0 ? 'right' : 'left');
-    else bridge.send(dy > 0 ? 'down' : 'up');
+    if (Math.max(Math.abs(dx), Math.abs(dy)) < SWIPE_PX) {
+      if (event.pointerType === 'mouse') return; // a click
+      tap(tile);
+      handled = tile;
+    } else {
+      handled = tile;
+      if (Math.abs(dx) > Math.abs(dy)) bridge.send(dx > 0 ? 'right' : 'left');
+      else bridge.send(dy > 0 ? 'down' : 'up');
+    }
+    setTimeout(() => { handled = null; }, 1000);
   });
   board.addEventListener('pointercancel', () => { start = null; });
   board.addEventListener('click', (event) => {
-    if (!swiped) return;
-    swiped = false;
+    if (handled === null || event.target !== handled) return;
+    handled = null;
     event.stopPropagation();
   }, true);
 }

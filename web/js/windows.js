@@ -68,7 +68,7 @@ function bind() {
   };
   document.addEventListener('pointerdown', used, true);
   document.addEventListener('keydown', used, true);
-  hand.listenForSwipes(main.element, (element) => tiles.includes(element));
+  hand.listenForSwipes(main.element, (element) => tiles.includes(element), (tile) => tile.click());
   tiles.forEach((tile, k) => tile.addEventListener('click', () => {
     opener = tile;
     bridge.send('tile', '', k);
