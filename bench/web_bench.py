@@ -3,6 +3,8 @@
 - the bytes the page needs before its first paint, compressed (gzip -9);
 - the time until the board can be clicked, against a static page of the same controls
   with no WebAssembly (median of RUNS, taken in turns, each in a fresh profile);
+- the same on a phone (360 x 740 CSS pixels at device scale 3, touch) with the CPU slowed
+  4 times, until a tile can be tapped, against the static page of its layout for the hand;
 - a tile click until the frame that paints it;
 - the tab's memory (the renderer's resident set) beside the desktop game's.
 
@@ -74,21 +76,37 @@ def until(condition, seconds=30):
     raise RuntimeError("timed out")
 
 
-def static_page(url):
-    """The page's controls as the script builds them, saved without any script."""
+def phone(d, slowed=4):
+    """A phone held upright: its screen, touch, and its CPU `slowed` times slower than this one."""
+    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
+    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    d.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowed})
+    return d
+
+
+def static_page(url, name="bench-static.html", on_phone=False):
+    """The page's controls as the script builds them (on a phone, laid out for the hand),
+    saved without any script."""
     d = browser(tempfile.mkdtemp())
+    if on_phone:
+        phone(d, 1)
     d.get(url)
     until(lambda: d.execute_script("return document.body.dataset.ready === 'true'"))
-    stage = d.execute_script("return document.getElementById('stage').outerHTML")
+    root, stage = d.execute_script("const r = document.documentElement;"
+                                   "return [`class=\"${r.className}\" style=\"${r.style.cssText}\"`,"
+                                   "        document.getElementById('stage').outerHTML]")
     d.quit()
-    with open(os.path.join(SITE, "bench-static.html"), "w") as page:
-        page.write('<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Quarvel Orbix</title>'
+    with open(os.path.join(SITE, name), "w") as page:
+        page.write(f'<!DOCTYPE html><html lang="en" {root}><head><meta charset="utf-8"><title>Quarvel Orbix</title>'
+                   '<meta name="viewport" content="width=device-width, initial-scale=1">'
                    f'<link rel="stylesheet" href="page.css"></head><body>{stage}</body></html>')
 
 
-def time_to_clickable(url, static, languages="en-US,en", again=False):
+def time_to_clickable(url, static, languages="en-US,en", again=False, on_phone=False):
     """On a first visit, or with `again` on the next one (storage made, files kept)."""
     d = browser(tempfile.mkdtemp(), languages)
+    if on_phone:
+        phone(d)
     if not static:
         d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_READY})
     if again:
@@ -168,7 +186,8 @@ def main():
           f"at most {largest / 1024:.1f} KiB (target at most 400 KiB)")
 
     static_page(url)
-    game, german, again, bare, beside = [], [], [], [], []
+    static_page(url, "bench-static-phone.html", on_phone=True)
+    game, german, again, bare, beside, tapped, tapped_bare = [], [], [], [], [], [], []
     for _ in range(RUNS):  # in turns
         if other:
             beside.append(time_to_clickable(other[1], False))
@@ -176,6 +195,8 @@ def main():
         german.append(time_to_clickable(url, False, "de-DE,de"))
         again.append(time_to_clickable(url, False, again=True))
         bare.append(time_to_clickable(url + "bench-static.html", True))
+        tapped.append(time_to_clickable(url, False, on_phone=True))
+        tapped_bare.append(time_to_clickable(url + "bench-static-phone.html", True, on_phone=True))
     b = statistics.median(bare)
     print(f"== Until the board can be clicked (median of {RUNS}, in turns)")
     print(f"  the static page {b:.1f} ms (from {min(bare):.1f} to {max(bare):.1f})")
@@ -184,6 +205,10 @@ def main():
         g = statistics.median(times)
         print(f"  {name} {g:.1f} ms (from {min(times):.1f} to {max(times):.1f}): {g / b:.2f} x "
               "(target at most 1.5 x)")
+    print(f"== Until a tile can be tapped on a phone, the CPU slowed 4 times (median of {RUNS}, in turns)")
+    t, tb = statistics.median(tapped), statistics.median(tapped_bare)
+    print(f"  the static page of the layout for the hand {tb:.1f} ms (from {min(tapped_bare):.1f} to {max(tapped_bare):.1f})")
+    print(f"  the game, first visit {t:.1f} ms (from {min(tapped):.1f} to {max(tapped):.1f}): {t / tb:.2f} x")
     if beside:
         o = statistics.median(beside)
         print(f"  the other site in English, first visit {o:.1f} ms (from {min(beside):.1f} to {max(beside):.1f}): "
@@ -202,6 +227,7 @@ def main():
     if other:
         other[0].shutdown()
     os.remove(os.path.join(SITE, "bench-static.html"))
+    os.remove(os.path.join(SITE, "bench-static-phone.html"))
 
 
 if __name__ == "__main__":

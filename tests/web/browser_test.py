@@ -303,6 +303,7 @@ def scenario_phone_game_by_swipes_and_taps(url):
         assert got["sideways"] <= 0 and not got["out"] and got["beside"] == (way == "landscape"), (way, got)
     sized(page.d, 360, 740, True)
     page.open()
+    page.check_accessibility("main window for the hand")
     page.tap(page.control("New Game"))
     moves = page.solution()
     note = page.until(lambda: page.d.execute_script("const n = document.querySelector('.note');"
@@ -581,6 +582,8 @@ def scenario_games_in_german(url):
     page.click("Bestenliste")
     rows, in_line = page.rows("Einträge der Bestenliste")
     assert in_line and rows[0][1] == "Spiel-Nr." and [row[0].strip("\u2068\u2069") for row in rows[1:]] == ["Zoë 東京 שלום"], rows
+    month = page.d.execute_script("return new Intl.DateTimeFormat('de', {month: 'short'}).format(new Date())")
+    assert rows[1][3].startswith(month + " "), f"the date {rows[1][3]!r} is not in German ({month})"
     page.check_accessibility("Hall of Fame window in German")
     page.click("Zurück zum Hauptfenster")
     return page
