@@ -76,9 +76,9 @@ std::unique_ptr<Page> page;
 std::unique_ptr<GettextTranslator> translator;
 std::string reply;  // what the last call returned to the script
 // The web app manifest in the page's language: the build writes one for each language
-// beside the English one (web/make_manifests.py).
+// beside the English one (web/site_texts.cpp).
 std::string manifest = "manifest.webmanifest";
-std::string helpPage = "help.html";  // likewise the help page (web/make_help.py)
+std::string helpPage = "help.html";  // likewise the help page
 
 const char* Reply(std::string text) {
   reply = std::move(text);

@@ -5,6 +5,7 @@ import * as bridge from './bridge.js';
 import * as dialogs from './dialogs.js';
 import * as keptGame from './kept_game.js';
 import * as keys from './keys.js';
+import * as lists from './lists.js';
 import * as records from './records.js';
 import * as shortest from './shortest.js';
 import * as windows from './windows.js';
@@ -12,7 +13,7 @@ import * as windows from './windows.js';
 const SHIPPED = '/game'; // quarvel.dat, as it ships with the page
 
 function draw() {
-  const state = bridge.state(windows.shownListVersion());
+  const state = bridge.state(lists.shownListVersion());
   if (!state) return;
   windows.draw(state);
   if (state.solve) shortest.ask(state.solve);

@@ -4,15 +4,13 @@
 import * as bridge from './bridge.js';
 import { makeControl, px, rgb, setPlace, TWIPS_PER_PIXEL } from './controls.js';
 import * as hand from './hand.js';
+import * as lists from './lists.js';
 
 const windows = {}; // window id -> {element, layout, controls: name -> element}
 const tiles = [];
 let named = null; // the controls the page binds by what they are
 let layouts = null;
 let shownWindow = null;
-let listVersion = -1;
-let drawnCombo = null;
-let drawnListing = '';
 let pendingFocus = null;
 let opener = null; // the control the player used last, which a box or a window up came from
 
@@ -96,15 +94,7 @@ function bind() {
     // A choice from the open list starts that game; typing only edits the box.
     if (!event.inputType || event.inputType === 'insertReplacementText') bridge.send('pick', combo.value);
   });
-  combo.addEventListener('keydown', (event) => {
-    // Up and Down move through the entries without starting one, as on the desktop.
-    const entries = [...reload.list.options].map((o) => o.value);
-    if ((event.key !== 'ArrowDown' && event.key !== 'ArrowUp') || event.altKey || !entries.length) return;
-    event.preventDefault();
-    const at = entries.indexOf(combo.value);
-    const next = event.key === 'ArrowDown' ? Math.min(at + 1, entries.length - 1) : Math.max(at - 1, 0);
-    combo.value = entries[at < 0 ? 0 : next];
-  });
+  lists.bindSavedGameBox(combo, reload.list);
 }
 
 export function build(exported) {
@@ -152,9 +142,7 @@ export function restoreFocus() {
   else if (shownWindow === 'main') focusBoard();
 }
 
-const setValue = (element, value) => {
-  if (element.value !== value) element.value = value;
-};
+const setValue = lists.setValue;
 
 export function draw(state) {
   const { rect: [boardLeft, boardTop, boardWidth] } = windows.main.shape;
@@ -180,8 +168,8 @@ export function draw(state) {
     if (hand.inHand() && state.window === shownWindow) fit(); // the board may have moved
   }
   for (const [event, enabled] of Object.entries(state.enabled)) windows.main.byEvent[event][0].disabled = !enabled;
-  drawListing(state.listing);
-  drawList(state);
+  lists.drawListing(named.listing, state.listing);
+  lists.drawSavedGames(state, named.savedGameBox, windows.reload.list, state.window !== shownWindow);
   if (state.window !== shownWindow || windows.main.element.style.visibility) showWindow(state.window);
   if (pendingFocus !== null) {
     tiles[pendingFocus].focus();
@@ -189,19 +177,6 @@ export function draw(state) {
   }
 }
 
-// The box keeps what the player typed or picked with the arrows until the program writes
-// it, fills the list afresh or the window comes up.
-function drawList(state) {
-  const refill = state.list || state.window !== shownWindow;
-  if (state.list) {
-    windows.reload.list.replaceChildren(...state.list.map((entry) => new Option(entry, entry)));
-    listVersion = state.listVersion;
-  }
-  if (refill || state.combo !== drawnCombo) setValue(named.savedGameBox, state.combo);
-  drawnCombo = state.combo;
-}
-
-export const shownListVersion = () => listVersion;
 
 function showWindow(id) {
   const previous = shownWindow;
@@ -223,27 +198,6 @@ function showWindow(id) {
     if (usable(openedBy)) openedBy.focus();
     else focusBoard();
   }
-}
-
-// The Hall of Fame listing as a table: every column starts at its heading on every row,
-// whatever the names hold (wide letters, emoji, right-to-left text); one line an entry,
-// scrolled where it is wider or taller than its box.
-function drawListing(rows) {
-  const text = JSON.stringify(rows);
-  if (text === drawnListing) return;
-  drawnListing = text;
-  const table = document.createElement('table');
-  rows.forEach((row, r) => {
-    const line = table.insertRow();
-    row.forEach((cell, column) => {
-      const element = document.createElement(r === 0 ? 'th' : 'td');
-      if (r === 0) element.scope = 'col';
-      if (column === 0) element.dir = 'auto'; // a name in its own direction
-      element.textContent = cell;
-      line.appendChild(element);
-    });
-  });
-  named.listing.replaceChildren(table);
 }
 
 // The window up laid out for the hand, or else scaled as a whole to the viewport, never
