@@ -8,6 +8,8 @@ BoxAnswer PrintedBoxes::Answer(const Box& box) {
   switch (box.kind) {
     case BoxKind::Message: out_ << "message " << Quote(box.title) << ' ' << Quote(box.text) << '\n'; break;
     case BoxKind::Failure: out_ << "failure " << Quote(box.text) << '\n'; break;
+    // Only the page's loads ask; the console answers OK.
+    case BoxKind::Question: out_ << "question " << Quote(box.title) << ' ' << Quote(box.text) << '\n'; break;
     case BoxKind::NamePrompt: {
       BoxAnswer answer;
       if (!answers_.empty()) {

@@ -17,6 +17,7 @@ enum class BoxKind : std::uint8_t {
   Message,     // a title, a text and an OK button only
   Failure,     // a failed file operation that ended a handler: an "Error!" message
   NamePrompt,  // an input box with an empty default, OK and Cancel
+  Question,    // a title, a question, OK and Cancel; Cancel is the default
 };
 
 struct Box {
@@ -46,6 +47,13 @@ class Boxes {
   // `title` is the one every failure goes under.
   void Failure(std::string title, std::string text) {
     Queue({BoxKind::Failure, std::move(title), std::move(text)}, {});
+  }
+  // OK runs `then`; Cancel nothing.
+  void Ask(std::string title, std::string question, std::function<void()> then) {
+    Queue({BoxKind::Question, std::move(title), std::move(question)},
+          [then = std::move(then)](const BoxAnswer& answer) {
+            if (answer) then();
+          });
   }
   void AskName(std::string title, std::string prompt, int leftTwips, int topTwips, Then then) {
     Queue({BoxKind::NamePrompt, std::move(title), std::move(prompt), leftTwips, topTwips}, std::move(then));

@@ -119,6 +119,9 @@ class FileStore {
   // until the handler has returned, and its front end then stores them and sends the
   // Stored event; a store that writes as it goes never has any.
   virtual bool Storing() { return false; }
+  // False where nothing written is kept (a browser that refuses the page its storage):
+  // every change then fails.
+  virtual bool KeepsRecords() { return true; }
   // The folder the files are in, as an absolute path, for messages.
   virtual std::string Folder() = 0;
 };

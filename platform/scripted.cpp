@@ -34,11 +34,16 @@ BoxAnswer ScriptedDialogs::Answer(const Box& box) {
   switch (box.kind) {
     case BoxKind::Message: transcript.push_back("message " + box.title + "|" + box.text); break;
     case BoxKind::Failure: transcript.push_back("failure " + box.text); break;
+    case BoxKind::Question:
     case BoxKind::NamePrompt: {
       BoxAnswer answer;
       if (!answers.empty()) {
         answer = answers.front();
         answers.pop_front();
+      }
+      if (box.kind == BoxKind::Question) {
+        transcript.push_back("question " + box.title + "|" + box.text + "|" + (answer ? "ok" : "<cancel>"));
+        return answer;
       }
       transcript.push_back("input " + box.title + "|" + box.text + "|" + std::to_string(box.leftTwips) + "," +
                            std::to_string(box.topTwips) + "|" + (answer ? *answer : "<cancel>"));

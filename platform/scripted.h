@@ -125,6 +125,9 @@ class MemoryFileStore : public FileStore {
   // Changes wait to be stored until the test says they are (as the page's storage does).
   bool storing = false;
   bool Storing() override { return storing; }
+  // False for a store that keeps nothing (a browser refusing the page its storage).
+  bool keeps = true;
+  bool KeepsRecords() override { return keeps; }
   using FileStore::Read;
 };
 

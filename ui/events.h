@@ -33,6 +33,9 @@ enum class EventId : std::uint8_t {
   PickSavedGame,  // text: the entry picked
   ReturnToMain,   // "Return to Main Screen" of the window up
   CloseWindow,    // the close box of the window up
+  // The page's records bar.
+  LoadRecord,  // number: the record (kLoadableRecords); text: the file's bytes
+  UndoLoad,    // number: the record whose last load is undone
   // The answer to the box up.
   Answer,  // text: the name typed into the prompt; nothing for a message's OK
   Cancel,
@@ -72,6 +75,8 @@ inline constexpr auto kEventNames = std::to_array<EventName>({
     {EventId::PickSavedGame, "pick", EventArgument::Text},
     {EventId::ReturnToMain, "return"},
     {EventId::CloseWindow, "close"},
+    {EventId::LoadRecord, "load", EventArgument::None, false},
+    {EventId::UndoLoad, "undoload", EventArgument::None, false},
     {EventId::Answer, "answer", EventArgument::Text},
     {EventId::Cancel, "cancel"},
     {EventId::Tick, "tick"},
@@ -94,7 +99,7 @@ struct Event {
 
   EventId id;
   int number;          // Tile: the tile; ShortestLength: the length; Stored: the error (0: stored)
-  std::string text;    // TypeGameNumber, PickSavedGame, Answer: the text; Stored: the file
+  std::string text;    // TypeGameNumber, PickSavedGame, Answer: the text; Stored: the file; LoadRecord: bytes
   std::uint64_t game;  // ShortestLength: the game it was asked for
 };
 

@@ -45,11 +45,17 @@ void AskWinnerName(ProgramState& state, MainWindowState& window, Services& servi
                          });
 }
 
-// After the congratulation: a time good enough for the Hall of Fame asks for a name.
+// After the congratulation: a time good enough for the Hall of Fame asks for a name,
+// unless no record is kept, which the winner is told in plain words instead.
 void OfferFameEntry(ProgramState& state, MainWindowState& window, Services& services, std::int64_t hours,
                     double timeDays) {
   RefreshFameSummary(state.fame, services);
-  if (QualifiesForFame(hours, timeDays, state.fame)) AskWinnerName(state, window, services, timeDays);
+  if (!QualifiesForFame(hours, timeDays, state.fame)) return;
+  if (!services.files.KeepsRecords()) {
+    services.boxes.Message(Text(TextId::CongratulationsTitle), Text(TextId::NoRecordsKeptForFame));
+    return;
+  }
+  AskWinnerName(state, window, services, timeDays);
 }
 
 }  // namespace

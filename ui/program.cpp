@@ -6,6 +6,7 @@
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_file.h"
 #include "records/saved_games_file.h"
+#include "ui/record_load.h"
 #include "ui/texts.h"
 
 namespace quarvel {
@@ -51,6 +52,7 @@ bool Program::Start() {
   state_.game.solver.CancelManoeuvre();
   Run([&] {
     if (services_.files.Exists(kSavedGamesFile)) main_.enabled.reload = true;
+    main_.undoableLoads = FindUndoableLoads(services_.files);
   });
   return true;
 }
@@ -87,6 +89,8 @@ bool Program::Take(const Event& event) {
     case EventId::PickSavedGame: return PickSavedGame(event.text);
     case EventId::ReturnToMain: return ReturnToMain();
     case EventId::CloseWindow: return CloseWindow();
+    case EventId::LoadRecord: return LoadRecordFile(event.number, event.text);
+    case EventId::UndoLoad: return UndoRecordLoad(event.number);
     default: return false;
   }
 }
@@ -150,6 +154,20 @@ bool Program::CloseWindow() {
     return false;
   }
   windows_.visible = WindowId::Main;
+  return true;
+}
+
+bool Program::LoadRecordFile(int record, const std::string& bytes) {
+  if (!MainWindowUp() || record < 0 || static_cast<std::size_t>(record) >= kLoadableRecords.size()) return false;
+  Run([&] { LoadRecord(state_, main_, services_, kLoadableRecords[static_cast<std::size_t>(record)], bytes); });
+  return true;
+}
+
+bool Program::UndoRecordLoad(int record) {
+  if (!MainWindowUp() || record < 0 || static_cast<std::size_t>(record) >= kLoadableRecords.size() ||
+      !main_.undoableLoads[static_cast<std::size_t>(record)])
+    return false;
+  Run([&] { UndoLoad(state_, main_, services_, kLoadableRecords[static_cast<std::size_t>(record)]); });
   return true;
 }
 

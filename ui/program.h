@@ -98,6 +98,10 @@ class Program {
   bool ReturnToMain();
   bool CloseWindow();
 
+  // The page's records bar: a record replaced by a file's bytes, and that load undone.
+  bool LoadRecordFile(int record, const std::string& bytes);
+  bool UndoRecordLoad(int record);
+
   // The answer to the box up, and the news that the records are stored.
   bool AnswerBox(const BoxAnswer& answer);
   void RecordsStored(const Event& event);

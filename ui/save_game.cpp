@@ -15,6 +15,10 @@ void SaveGame(const GameState& state, MainWindowState& window, Services& service
     services.boxes.Message(Text(TextId::ErrorTitle), Text(TextId::InvalidGameNumber, {{"number", number}}));
     return;
   }
+  if (!services.files.KeepsRecords()) {
+    services.boxes.Message(Text(TextId::ErrorTitle), Text(TextId::NoRecordsKeptForSave));
+    return;
+  }
   RewriteRecord(services, kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit, LostRecord::GameNumber,
                 [number](const std::optional<std::string>& old) {
                   return InsertIntoSavedGamesText(old ? std::string_view(*old) : std::string_view(), number);

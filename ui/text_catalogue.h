@@ -135,6 +135,17 @@ enum class TextId {
   DownloadRecord,
   LoadRecord,
   NoRecordYet,
+  UndoLoadRecord,
+  FameEntryCount,
+  SavedGameCount,
+  DamagedLineCount,
+  ContentsWithDamagedLines,
+  NothingToLoad,
+  ReplaceRecordQuestion,
+  RecordLoaded,
+  LoadUndone,
+  NoRecordsKeptForFame,
+  NoRecordsKeptForSave,
   RecordsBarName,
   // The web page installed as an app.
   WebAppName,
@@ -435,6 +446,40 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     // Translators: a record the player asked to download does not exist yet; {file} is
     // Fame.dat or saved.dat.
     {TextId::NoRecordYet, NC_("web page records", "There is no {file} yet.")},
+    // Translators: a button beside "Load {file}", there after a load replaced the record; it
+    // puts back what the record held before. {file} as there.
+    {TextId::UndoLoadRecord, NC_("web page records", "Undo load of {file}")},
+    // Translators: how many Hall of Fame entries a file holds, used in the texts below.
+    {TextId::FameEntryCount, NPC_("web page records", "{count} entry", "{count} entries")},
+    // Translators: how many saved game numbers a file holds, used in the texts below.
+    {TextId::SavedGameCount, NPC_("web page records", "{count} saved game", "{count} saved games")},
+    // Translators: lines of a file that could not be read, and were left out.
+    {TextId::DamagedLineCount,
+     NPC_("web page records", "{count} damaged line left out", "{count} damaged lines left out")},
+    // Translators: what a file holds; {entries} is "12 entries" or "12 saved games",
+    // {damaged} "3 damaged lines left out".
+    {TextId::ContentsWithDamagedLines, NC_("web page records", "{entries}; {damaged}")},
+    // Translators: the file the player chose to load holds nothing the game can read; {file}
+    // is Fame.dat or saved.dat, which stays as it was.
+    {TextId::NothingToLoad,
+     NC_("web page records", "The file you chose holds nothing that can go into {file}. {file} is unchanged.")},
+    // Translators: asked before a load replaces a record; {now} and {chosen} are what the
+    // record and the chosen file hold ("12 entries", "8 entries; 3 damaged lines left out").
+    // The buttons are OK and Cancel; Cancel is the default.
+    {TextId::ReplaceRecordQuestion,
+     NC_("web page records", "{file} now holds {now}. The file you chose holds {chosen}. Replace {file} with it?")},
+    // Translators: after a load; {contents} as {chosen} above.
+    {TextId::RecordLoaded, NC_("web page records", "{file} now holds {contents}.")},
+    // Translators: after "Undo load of {file}".
+    {TextId::LoadUndone, NC_("web page records", "{file} holds again what it held before the load.")},
+    // Translators: told a winner fast enough for the Hall of Fame in a browser that refuses
+    // the web page its storage (a private window), in place of the name prompt.
+    {TextId::NoRecordsKeptForFame,
+     NC_("web page records",
+         "This browser keeps no records for this page, so your time cannot enter the Hall of Fame.")},
+    // Translators: told when the player clicks "Save Game #" in such a browser.
+    {TextId::NoRecordsKeptForSave,
+     NC_("web page records", "This browser keeps no records for this page, so this game number cannot be saved.")},
     // Translators: what a screen reader calls the bar below the web page's main window that
     // holds the "Download {file}" and "Load {file}" buttons.
     {TextId::RecordsBarName, NC_("accessible name", "Records")},

@@ -40,6 +40,10 @@ struct EnabledCommands {
   }
 };
 
+// Whether a load of each record the player may load (ui/record_load.h) can be undone.
+inline constexpr std::size_t kUndoableLoadCount = 2;
+using UndoableLoads = std::array<bool, kUndoableLoadCount>;
+
 // The main window's two text boxes, the note on the game number and which commands are
 // enabled.
 struct MainWindowState {
@@ -48,6 +52,7 @@ struct MainWindowState {
   // The game number box's tooltip and accessible description: its shortest solution.
   std::string gameNumberNote;
   EnabledCommands enabled;
+  UndoableLoads undoableLoads{};
 };
 
 // Where the winner's name prompt stands on the screen.

@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, 3> kWindowNames{"main", "halloffame", "re
 // case). Q has no name: Ctrl+Q closes the desktop game, and a page is closed by its browser.
 constexpr std::array<std::string_view, 8> kKeyNames{"ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight",
                                                     "Enter",   "Escape",    "n",         ""};
-constexpr std::array<std::string_view, 3> kBoxKindNames{"message", "failure", "prompt"};
+constexpr std::array<std::string_view, 4> kBoxKindNames{"message", "failure", "prompt", "question"};
 
 void Colour(JsonText& json, std::string_view key, const layout::Rgb& rgb) {
   json.Key(key).Open('[').Number(rgb.red).Number(rgb.green).Number(rgb.blue).Close(']');
@@ -102,6 +102,9 @@ std::string StateJson(const Program& program, std::uint64_t shownListVersion,
   for (const CommandButton& button : kCommandButtons)
     json.Key(NameOf(button.event).name).Bool(main.enabled.*button.enabled);
   json.Close('}');
+  json.Key("undo").Open('[');  // whether each record's last load can be undone
+  for (const bool undoable : main.undoableLoads) json.Bool(undoable);
+  json.Close(']');
   json.Key("listing").Open('[');  // the headings, then an entry a row
   for (const FameColumns& row : windows.listingColumns) {
     json.Open('[');

@@ -25,6 +25,7 @@ class PageFileStore : public FileStore {
   void Rewrite(const std::string& name, const std::string& scratch, std::uint64_t limit, const Change& change) override;
   void Remove(const std::string& name) override;
   bool Storing() override { return !journal_.empty() || inFlight_; }
+  bool KeepsRecords() override { return stored_; }
   std::string Folder() override { return folder_.Folder(); }
   using FileStore::Read;
 

@@ -16,9 +16,8 @@
 #include "platform/gettext_translator.h"
 #include "platform/language_choice.h"
 #include "platform/system_clock.h"
-#include "records/hall_of_fame_file.h"
-#include "records/saved_games_file.h"
 #include "ui/program.h"
+#include "ui/record_load.h"
 #include "ui/texts.h"
 #include "web/json_text.h"
 #include "web/page_bindings.h"
@@ -86,21 +85,6 @@ const char* Reply(std::string text) {
 }
 
 void ShowError(const std::string& text) { page->boxes.Message(Text(TextId::ErrorTitle), text); }
-
-// The records a player may download and load back, with the desktop's limits.
-struct RecordFile {
-  std::string_view name;
-  std::string_view scratch;
-  std::uint64_t limit;
-};
-constexpr RecordFile kRecordFiles[] = {{kFameFile, kFameScratchFile, kFameFileLimit},
-                                       {kSavedGamesFile, kSavedGamesScratchFile, kSavedGamesFileLimit}};
-
-const RecordFile* RecordNamed(std::string_view name) {
-  for (const RecordFile& record : kRecordFiles)
-    if (record.name == name) return &record;
-  return nullptr;
-}
 
 // The system's error a failed store is reported with.
 int ErrorOf(const FileFailure& failure) {
@@ -213,11 +197,12 @@ EMSCRIPTEN_KEEPALIVE void page_storage_refused() {
 EMSCRIPTEN_KEEPALIVE const char* page_record_captions() {
   web::JsonText json;
   json.Open('[');
-  for (const RecordFile& record : kRecordFiles) {
+  for (const LoadableRecord& record : kLoadableRecords) {
     const std::string file(record.name);
     json.Open('{').Key("file").String(file).Key("limit").Number(static_cast<double>(record.limit));
     json.Key("download").String(Text(TextId::DownloadRecord, {{"file", file}}));
-    json.Key("load").String(Text(TextId::LoadRecord, {{"file", file}})).Close('}');
+    json.Key("load").String(Text(TextId::LoadRecord, {{"file", file}}));
+    json.Key("undo").String(Text(TextId::UndoLoadRecord, {{"file", file}})).Close('}');
   }
   json.Close(']');
   return Reply(json.str());
@@ -225,30 +210,17 @@ EMSCRIPTEN_KEEPALIVE const char* page_record_captions() {
 
 // Whether the record is there to download; the player is told when it is not.
 EMSCRIPTEN_KEEPALIVE int page_record_ready(const char* name) {
-  if (!page || !RecordNamed(name) || page->program.Waiting()) return 0;
+  if (!page || !FindLoadableRecord(name) || page->program.Waiting()) return 0;
   if (page->files.Exists(name)) return 1;
   ShowError(Text(TextId::NoRecordYet, {{"file", name}}));
   return 0;
 }
 
-// Replaces a record with a file the player chose; a file larger than the desktop reads is
-// refused as the desktop refuses it. The game reads it as it reads any record: damaged
-// lines are left out. True when the record is replaced (and waits to be stored).
-EMSCRIPTEN_KEEPALIVE int page_load_record(const char* name, const char* data, double size) {
-  const RecordFile* record = page ? RecordNamed(name) : nullptr;
-  if (!record || page->program.Waiting()) return 0;
-  try {
-    if (size > static_cast<double>(record->limit))
-      throw FileFailure(FileAction::Read, std::string(record->name), FileProblem::TooLarge, 0, record->limit);
-    // Within the limit: all of it, kept for the store to write again.
-    const auto content = std::make_shared<const std::string>(data, static_cast<std::size_t>(size));
-    page->files.Rewrite(std::string(record->name), std::string(record->scratch), FileStore::kNoLimit,
-                        [content](const std::optional<std::string>&) { return *content; });
-    return 1;
-  } catch (const FileFailure& failure) {
-    ShowError(FailureText(failure));
-    return 0;
-  }
+// A file the player chose as record `index` of the records bar: its first `length` bytes,
+// up to one more than the record may hold. The program reads it and says what follows.
+EMSCRIPTEN_KEEPALIVE int page_load_record(int index, const char* data, double length) {
+  if (!page) return 0;
+  return page->program.Take({EventId::LoadRecord, index, std::string(data, static_cast<std::size_t>(length))}) ? 1 : 0;
 }
 
 // The captions of the page's own dialog buttons, the records bar's accessible name, and the

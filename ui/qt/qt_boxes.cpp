@@ -35,8 +35,11 @@ void PlaceOnScreen(QDialog& box, const QScreen& screen, QPoint wanted, const QWi
 }
 
 QDialog* MessageBox(const Box& box, QWidget* owner) {
-  auto* message = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(box.title),
-                                  QString::fromStdString(box.text), QMessageBox::Ok, owner);
+  const bool question = box.kind == BoxKind::Question;
+  auto* message =
+      new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(box.title), QString::fromStdString(box.text),
+                      question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, owner);
+  if (question) message->setDefaultButton(QMessageBox::Cancel);
   // A screen reader announces the box by its title and reads the message with it.
   message->setAccessibleName(message->windowTitle());
   message->setAccessibleDescription(message->text());
@@ -75,7 +78,10 @@ void QtBoxes::Show(const Box& box, QWidget* owner, OnAnswer onAnswer) {
   QObject::connect(dialog, &QDialog::finished, dialog, [this, dialog, onAnswer = std::move(onAnswer)](int result) {
     if (dialog_ == dialog) dialog_ = nullptr;
     const auto* prompt = qobject_cast<const QInputDialog*>(dialog);
-    if (!prompt)
+    const auto* message = qobject_cast<const QMessageBox*>(dialog);
+    if (message && message->button(QMessageBox::Cancel))
+      onAnswer(message->clickedButton() == message->button(QMessageBox::Ok) ? BoxAnswer(std::string()) : std::nullopt);
+    else if (!prompt)
       onAnswer(std::string());
     else if (result == QDialog::Accepted)
       onAnswer(prompt->textValue().toStdString());

@@ -69,11 +69,12 @@ export const storageRefused = () => changing(call('page_storage_refused', null))
 
 export const recordReady = (file) => changing(call('page_record_ready', 'number', ['string'], [file]) === 1);
 
-// A file the player chose as the record `file`: whether it replaced the record.
-export function loadRecord(file, bytes, size) {
+// A file the player chose as record `index` of the records bar: its first bytes, up to one
+// more than the record may hold. The program says what follows in its boxes.
+export function loadRecord(index, bytes) {
   const data = program._malloc(Math.max(bytes.length, 1));
   program.HEAPU8.set(bytes, data);
-  const loaded = call('page_load_record', 'number', ['string', 'number', 'number'], [file, data, size]);
+  const taken = call('page_load_record', 'number', ['number', 'number', 'number'], [index, data, bytes.length]);
   program._free(data);
-  return changing(loaded === 1);
+  return changing(taken === 1);
 }

@@ -45,6 +45,10 @@ export function draw(box) {
     answerField.value = '';
     open(inputBox, box.title, box.text, answerField);
   } else {
-    open(messageBox, box.title, box.text, document.getElementById('message-ok'));
+    // A question's default is Cancel.
+    const question = box.kind === 'question';
+    const cancel = document.getElementById('message-cancel');
+    cancel.hidden = !question;
+    open(messageBox, box.title, box.text, question ? cancel : document.getElementById('message-ok'));
   }
 }

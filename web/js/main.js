@@ -18,6 +18,7 @@ function draw() {
   windows.draw(state);
   if (state.solve) shortest.ask(state.solve);
   dialogs.draw(state.box);
+  records.drawBar(state.undo);
   records.storeChanges();
   keptGame.keep(bridge.gameSnapshot());
 }

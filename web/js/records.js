@@ -13,8 +13,9 @@ let queue = Promise.resolve(); // the storage's operations, one at a time
 let storing = false;
 let mounted = false;
 
+// Resolves to the error, or null once the folder and storage agree.
 const sync = (populate) => new Promise((resolve) => {
-  bridge.files().syncfs(populate, (error) => resolve(error ? ENOSPC : 0));
+  bridge.files().syncfs(populate, (error) => resolve(error || null));
 });
 const inTurn = (operation) => {
   queue = queue.then(operation, operation);
@@ -23,19 +24,49 @@ const inTurn = (operation) => {
 // The tabs' lock for `operation`; without Web Locks one tab is all there is.
 const locked = (operation) => (navigator.locks ? navigator.locks.request(LOCK_NAME, operation) : operation());
 
+// The browser may close the storage's connection (its backing store failed, or a new
+// version of the database was asked for); the next operation then opens a new one rather
+// than failing on the closed one for as long as the page is up.
+function reopenWhenClosed() {
+  const { dbs } = bridge.files().filesystems.IDBFS;
+  const db = dbs[FOLDER];
+  if (!db) return;
+  const forget = () => {
+    if (dbs[FOLDER] === db) delete dbs[FOLDER];
+  };
+  db.onclose = forget;
+  db.onversionchange = () => {
+    db.close();
+    forget();
+  };
+}
+
 // Opens the storage while the program's WebAssembly compiles; resolves to whether the
-// browser keeps the records.
+// browser keeps the records. Opening right after another page of the site closed the same
+// storage can fail for a moment: only a refusal by the browser (or failing again and again)
+// counts as storage refused.
 export async function mount() {
   const FS = bridge.files();
   FS.mkdir(FOLDER);
-  try {
-    FS.mount(FS.filesystems.IDBFS, {}, FOLDER);
-    if (await sync(true) === 0) {
+  for (const pause of [0, 100, 400, 1600]) {
+    if (pause) await new Promise((resolve) => { setTimeout(resolve, pause); });
+    let error = null;
+    try {
+      FS.mount(FS.filesystems.IDBFS, {}, FOLDER);
+      error = await sync(true);
+    } catch (thrown) {
+      error = thrown;
+    }
+    if (!error) {
       mounted = true;
+      reopenWhenClosed();
       return true;
     }
-  } catch (error) { /* refused */ }
-  try { FS.unmount(FOLDER); } catch (error) { /* memory only */ }
+    console.warn('The records\' storage could not be opened:', error);
+    delete FS.filesystems.IDBFS.dbs[FOLDER];
+    try { FS.unmount(FOLDER); } catch (ignored) { /* not mounted */ }
+    if (error && error.name === 'SecurityError') break; // refused: a private window, or blocked
+  }
   return false;
 }
 
@@ -50,7 +81,8 @@ async function store() {
     }
     const error = await sync(false);
     if (error) await sync(true); // takes back what storage holds
-    bridge.stored(file, error);
+    reopenWhenClosed();
+    bridge.stored(file, error ? ENOSPC : 0);
     if (!error && others) others.postMessage('stored');
   });
   delete document.body.dataset.handling;
@@ -66,9 +98,6 @@ export function storeChanges() {
   });
 }
 
-// Resolves once nothing waits to be stored.
-export const whenStored = () => queue.then(() => (storing || bridge.unstored() ? whenStored() : undefined));
-
 if (others) others.onmessage = () => { if (mounted) inTurn(() => sync(true)); };
 
 function download(record) {
@@ -80,7 +109,10 @@ function download(record) {
   URL.revokeObjectURL(link.href);
 }
 
-// The bar under the main window: each record's download and load.
+const undoButtons = [];
+
+// The bar under the main window: each record's download and load, and the undo of its
+// last load while there is one.
 export function buildBar(accessibleName) {
   const bar = document.getElementById('records');
   if (accessibleName) bar.setAttribute('aria-label', accessibleName);
@@ -93,25 +125,29 @@ export function buildBar(accessibleName) {
     const [file] = chooser.files;
     chooser.value = '';
     if (!file) return;
-    document.body.dataset.handling = 'load';
-    // No more than the program reads: a larger file is refused by its size.
-    const bytes = new Uint8Array(await file.slice(0, loading.limit + 1).arrayBuffer());
-    const loaded = bridge.loadRecord(loading.file, bytes, file.size);
-    await whenStored();
-    delete document.body.dataset.handling;
-    // The game starts again over the records as they now stand.
-    if (loaded && !document.querySelector('dialog[open]')) window.location.reload();
+    // No more than the program reads: one byte more tells it that the file is too large.
+    bridge.loadRecord(loading.index, new Uint8Array(await file.slice(0, loading.limit + 1).arrayBuffer()));
   });
-  for (const record of bridge.recordCaptions()) {
+  bridge.recordCaptions().forEach((record, index) => {
     const downloadButton = document.createElement('button');
     downloadButton.textContent = record.download;
     downloadButton.addEventListener('click', () => download(record));
     const loadButton = document.createElement('button');
     loadButton.textContent = record.load;
     loadButton.addEventListener('click', () => {
-      loading = record;
+      loading = { index, limit: record.limit };
       chooser.click();
     });
-    bar.append(downloadButton, loadButton);
-  }
+    const undoButton = document.createElement('button');
+    undoButton.textContent = record.undo;
+    undoButton.hidden = true;
+    undoButton.addEventListener('click', () => bridge.send('undoload', '', index));
+    undoButtons.push(undoButton);
+    bar.append(downloadButton, loadButton, undoButton);
+  });
+}
+
+// The undo buttons as the program's state has them.
+export function drawBar(undoable) {
+  undoButtons.forEach((button, index) => { button.hidden = !undoable[index]; });
 }

@@ -1,0 +1,141 @@
+#include "ui/record_load.h"
+
+#include <memory>
+#include <optional>
+
+#include "game/game_number.h"
+#include "records/record_rewrite.h"
+#include "records/text_lines.h"
+#include "records/utf8.h"
+#include "ui/texts.h"
+
+namespace quarvel {
+namespace {
+
+bool IsFame(const LoadableRecord& record) { return record.name == kLoadableRecords[0].name; }
+
+std::size_t IndexOf(const LoadableRecord& record) {
+  return static_cast<std::size_t>(&record - kLoadableRecords.data());
+}
+
+bool IsBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+// "12 entries", or "12 entries; 3 damaged lines left out".
+std::string ContentsText(const LoadableRecord& record, const RecordContents& contents) {
+  const auto count = static_cast<std::int64_t>(contents.entries);
+  std::string entries = CountedText(IsFame(record) ? TextId::FameEntryCount : TextId::SavedGameCount, count);
+  if (contents.damaged == 0) return entries;
+  return Text(TextId::ContentsWithDamagedLines,
+              {{"entries", entries},
+               {"damaged", CountedText(TextId::DamagedLineCount, static_cast<std::int64_t>(contents.damaged))}});
+}
+
+// Replaces the record with what the player chose, keeping what it held for the undo.
+void Replace(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record,
+             const std::shared_ptr<const RecordContents>& chosen) {
+  // Read again: the question may have been up while another tab changed the record.
+  const auto current = services.files.Read(record.name, record.limit);
+  const bool keep = current && ReadRecordContents(record, *current).entries > 0;
+  RewriteRecord(services, record.name, record.scratch, FileStore::kNoLimit, LostRecord::None,
+                [chosen](const std::optional<std::string>&) { return chosen->text; });
+  if (keep) {
+    auto before = std::make_shared<const std::string>(*current);
+    RewriteRecord(services, record.kept, record.scratch, FileStore::kNoLimit, LostRecord::None,
+                  [before](const std::optional<std::string>&) { return *before; });
+  } else {
+    services.files.Remove(record.kept);  // an older load is no longer the one to undo
+  }
+  // A failed store names the record alone: no entry or game number of a handler was lost.
+  services.boxes.AfterStored(services.files.Storing(), {}, [&state, &window, &services, &record, chosen, keep] {
+    window.undoableLoads[IndexOf(record)] = keep;
+    if (IsFame(record)) {
+      RefreshFameSummary(state.fame, services);
+      window.enabled.hallOfFame = true;
+    } else if (!state.game.GameInProgress) {
+      window.enabled.reload = true;
+    }
+    services.boxes.Message(
+        Text(TextId::LoadRecord, {{"file", record.name}}),
+        Text(TextId::RecordLoaded, {{"file", record.name}, {"contents", ContentsText(record, *chosen)}}));
+  });
+}
+
+}  // namespace
+
+const LoadableRecord* FindLoadableRecord(std::string_view name) {
+  for (const LoadableRecord& record : kLoadableRecords)
+    if (name == record.name) return &record;
+  return nullptr;
+}
+
+RecordContents ReadRecordContents(const LoadableRecord& record, std::string_view bytes) {
+  const std::string text = ToUtf8Lenient(bytes);
+  std::size_t lines = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    if (!IsBlankLine(line)) ++lines;
+  });
+  RecordContents contents;
+  if (IsFame(record)) {
+    const std::vector<FameEntry> entries = ParseFameFile(text);
+    contents.entries = entries.size();
+    contents.text = FormatFameFile(entries);
+  } else {
+    std::vector<std::string> numbers = ParseSavedGames(text);
+    // The lines Reload Saved Game can start, blanks around the number allowed.
+    std::erase_if(numbers, [](const std::string& line) { return !ParseGameNumber(TrimBlanks(line)); });
+    contents.entries = numbers.size();
+    contents.text = FormatSavedGames(numbers);
+  }
+  contents.damaged = lines > contents.entries ? lines - contents.entries : 0;
+  return contents;
+}
+
+UndoableLoads FindUndoableLoads(FileStore& files) {
+  UndoableLoads undoable{};
+  for (std::size_t k = 0; k < kLoadableRecords.size(); ++k) undoable[k] = files.Exists(kLoadableRecords[k].kept);
+  return undoable;
+}
+
+void LoadRecord(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record,
+                std::string bytes) {
+  if (bytes.size() > record.limit)
+    throw FileFailure(FileAction::Read, record.name, FileProblem::TooLarge, 0, record.limit);
+  auto chosen = std::make_shared<const RecordContents>(ReadRecordContents(record, bytes));
+  bytes = {};
+  const std::string title = Text(TextId::LoadRecord, {{"file", record.name}});
+  if (chosen->entries == 0) {
+    services.boxes.Message(title, Text(TextId::NothingToLoad, {{"file", record.name}}));
+    return;
+  }
+  const auto current = services.files.Read(record.name, record.limit);
+  const RecordContents now = current ? ReadRecordContents(record, *current) : RecordContents{};
+  if (now.entries == 0) {
+    Replace(state, window, services, record, chosen);
+    return;
+  }
+  services.boxes.Ask(
+      title,
+      Text(TextId::ReplaceRecordQuestion,
+           {{"file", record.name}, {"now", ContentsText(record, now)}, {"chosen", ContentsText(record, *chosen)}}),
+      [&state, &window, &services, &record, chosen] { Replace(state, window, services, record, chosen); });
+}
+
+void UndoLoad(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record) {
+  const auto before = services.files.Read(record.kept, record.limit);
+  if (!before) {
+    window.undoableLoads[IndexOf(record)] = false;
+    return;
+  }
+  auto restored = std::make_shared<const std::string>(*before);
+  RewriteRecord(services, record.name, record.scratch, FileStore::kNoLimit, LostRecord::None,
+                [restored](const std::optional<std::string>&) { return *restored; });
+  services.files.Remove(record.kept);
+  services.boxes.AfterStored(services.files.Storing(), {}, [&state, &window, &services, &record] {
+    window.undoableLoads[IndexOf(record)] = false;
+    if (IsFame(record)) RefreshFameSummary(state.fame, services);
+    services.boxes.Message(Text(TextId::LoadRecord, {{"file", record.name}}),
+                           Text(TextId::LoadUndone, {{"file", record.name}}));
+  });
+}
+
+}  // namespace quarvel
