@@ -165,12 +165,22 @@ EMSCRIPTEN_KEEPALIVE int page_key(const char* key, int ctrl, const char* focus, 
   return event ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
+EMSCRIPTEN_KEEPALIVE const char* page_state() {
   if (!page) return Reply("null");
-  std::string json =
-      web::StateJson(page->program, static_cast<std::uint64_t>(shownListVersion), page->shortest.pending);
+  std::string json = web::StateJson(page->program, page->shortest.pending);
   page->shortest.pending.reset();
   return Reply(std::move(json));
+}
+
+// The Reload Game list's entries `first` to `first + count - 1`, as far as it goes.
+EMSCRIPTEN_KEEPALIVE const char* page_saved_games(double first, double count) {
+  if (!page || first < 0 || count < 0) return Reply("[]");
+  return Reply(web::SavedGamesJson(page->program, static_cast<std::size_t>(first), static_cast<std::size_t>(count)));
+}
+
+// Where the Reload Game list first holds `entry`, or -1.
+EMSCRIPTEN_KEEPALIVE double page_saved_game_index(const char* entry) {
+  return page ? web::SavedGameIndex(page->program, entry) : -1;
 }
 
 // The game in progress as text for the page to keep in the tab's storage; "" when there is

@@ -5,7 +5,6 @@ import * as bridge from './bridge.js';
 import * as dialogs from './dialogs.js';
 import * as keptGame from './kept_game.js';
 import * as keys from './keys.js';
-import * as lists from './lists.js';
 import * as records from './records.js';
 import * as shortest from './shortest.js';
 import * as windows from './windows.js';
@@ -13,7 +12,7 @@ import * as windows from './windows.js';
 const SHIPPED = '/game'; // quarvel.dat, as it ships with the page
 
 function draw() {
-  const state = bridge.state(lists.shownListVersion());
+  const state = bridge.state();
   if (!state) return;
   windows.draw(state);
   if (state.solve) shortest.ask(state.solve);
