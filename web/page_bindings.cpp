@@ -82,7 +82,8 @@ std::string LayoutsJson() {
   return json.str();
 }
 
-std::string StateJson(const Program& program, const std::optional<ShortestRequest>& request) {
+std::string StateJson(const Program& program, std::uint64_t shownListingVersion,
+                      const std::optional<ShortestRequest>& request) {
   const GameState& game = program.state().game;
   const MainWindowState& main = program.mainWindow();
   const WindowsState& windows = program.windows();
@@ -103,16 +104,19 @@ std::string StateJson(const Program& program, const std::optional<ShortestReques
     json.Key(NameOf(button.event).name).Bool(main.enabled.*button.enabled);
   json.Close('}');
   // The headings, then an entry a row: its fields cut to their columns, its whole name.
-  json.Key("listing").Open('[');
-  const std::vector<FameColumns>& listing = windows.listingColumns;
-  for (std::size_t k = 0; k < listing.size(); ++k) {
-    json.Open('{').Key("cells").Open('[');
-    for (const std::string& cell : k == 0 ? listing[k] : CutFameColumns(listing[k])) json.String(cell);
+  json.Key("listingVersion").Number(static_cast<double>(windows.listingVersion));
+  if (windows.listingVersion != shownListingVersion) {
+    json.Key("listing").Open('[');
+    const std::vector<FameColumns>& listing = windows.listingColumns;
+    for (std::size_t k = 0; k < listing.size(); ++k) {
+      json.Open('{').Key("cells").Open('[');
+      for (const std::string& cell : k == 0 ? listing[k] : CutFameColumns(listing[k])) json.String(cell);
+      json.Close(']');
+      if (k > 0) json.Key("name").String(listing[k][0]);
+      json.Close('}');
+    }
     json.Close(']');
-    if (k > 0) json.Key("name").String(listing[k][0]);
-    json.Close('}');
   }
-  json.Close(']');
   // The Reload Game list by its size alone: the page asks for the entries it shows.
   json.Key("listVersion").Number(static_cast<double>(windows.savedListVersion));
   json.Key("listCount").Number(static_cast<double>(windows.savedList.size()));

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -165,9 +166,12 @@ EMSCRIPTEN_KEEPALIVE int page_key(const char* key, int ctrl, const char* focus, 
   return event ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE const char* page_state() {
+// What the windows show; the Hall of Fame listing unless the page shows its version (-1 for none yet).
+EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListingVersion) {
   if (!page) return Reply("null");
-  std::string json = web::StateJson(page->program, page->shortest.pending);
+  const std::uint64_t shown = shownListingVersion >= 0 ? static_cast<std::uint64_t>(shownListingVersion)
+                                                       : std::numeric_limits<std::uint64_t>::max();
+  std::string json = web::StateJson(page->program, shown, page->shortest.pending);
   page->shortest.pending.reset();
   return Reply(std::move(json));
 }

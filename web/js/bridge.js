@@ -52,8 +52,9 @@ export function key(name, ctrl, focus, text) {
   return taken === 1 ? changing(true) : false;
 }
 
-// What the windows show, the Reload Game list by its size alone.
-export const state = () => json('page_state');
+// What the windows show: the Hall of Fame listing only when its version is not
+// `shownListingVersion`, the Reload Game list by its size alone.
+export const state = (shownListingVersion) => json('page_state', ['number'], [shownListingVersion]);
 
 // The Reload Game list's entries `first` to `first + count - 1`, and where it first holds `entry` (-1 for nowhere).
 export const savedGames = (first, count) => json('page_saved_games', ['number', 'number'], [first, count]);

@@ -1,5 +1,5 @@
 // The Hall of Fame listing, drawn from the program's state.
-let drawnListing = '';
+let listingVersion = -1;
 
 export const setValue = (element, value) => {
   if (element.value !== value) element.value = value;
@@ -9,10 +9,10 @@ export const setValue = (element, value) => {
 // whatever the names hold (wide letters, emoji, right-to-left text); one line an entry,
 // scrolled where it is taller than its box. A name too long for its column comes cut by the
 // program; the row, and the name's cell when hovered, carry it whole.
-export function drawListing(box, rows) {
-  const text = JSON.stringify(rows);
-  if (text === drawnListing) return;
-  drawnListing = text;
+export function drawListing(box, state) {
+  const rows = state.listing;
+  listingVersion = state.listingVersion;
+  if (!rows) return;
   const table = document.createElement('table');
   rows.forEach((row, r) => {
     const line = table.insertRow();
@@ -28,3 +28,6 @@ export function drawListing(box, rows) {
   });
   box.replaceChildren(table);
 }
+
+// The version of the listing shown, so that the program sends the listing only when it changed.
+export const shownVersion = () => listingVersion;

@@ -162,7 +162,7 @@ export function draw(state) {
     if (hand.inHand() && state.window === shownWindow) fit(); // the board may have moved
   }
   for (const [event, enabled] of Object.entries(state.enabled)) windows.main.byEvent[event][0].disabled = !enabled;
-  drawListing(named.listing, state.listing);
+  drawListing(named.listing, state);
   savedGames.draw(state, state.window !== shownWindow);
   if (state.window !== shownWindow || windows.main.element.style.visibility) showWindow(state.window);
   if (pendingFocus !== null) {
