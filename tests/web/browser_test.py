@@ -479,7 +479,8 @@ def scenario_records_of_any_size(url):
     load_record(page, "saved.dat", f"{folder}/saved.dat")
     page.click("Reload Saved Game")
     combo = page.control("Saved game number")
-    for key, shown in ((Keys.ARROW_DOWN, 0), (Keys.ARROW_DOWN, 1), (Keys.ARROW_DOWN, 2), (Keys.ARROW_UP, 1)):
+    for key, shown in ((Keys.ARROW_DOWN, 0), (Keys.ARROW_DOWN, 1), (Keys.ARROW_DOWN, 2), (Keys.ARROW_UP, 1),
+                       (Keys.PAGE_DOWN, 2), (Keys.PAGE_UP, 1)):
         combo.send_keys(key)
         assert combo.get_attribute("value") == numbers[shown], (combo.get_attribute("value"), numbers[shown])
     alt(page, Keys.ARROW_DOWN)
@@ -496,8 +497,8 @@ def scenario_records_of_any_size(url):
     page.d.execute_script("const l = document.getElementById('saved-games'); l.scrollTop = l.scrollHeight")
     page.until(lambda: page.d.execute_script(SAVED_LIST)["rows"][-1:] == numbers[-1:], "the last row")
     assert page.d.execute_script(SAVED_LIST)["inSight"]
-    combo.send_keys(Keys.ESCAPE)  # the list closes, the window stays
-    assert not page.d.execute_script(SAVED_LIST)["open"] and page.control("Saved game number")
+    combo.send_keys(Keys.ESCAPE)  # the list closes, the box back to what it showed; the window stays
+    assert not page.d.execute_script(SAVED_LIST)["open"] and combo.get_attribute("value") == numbers[1]
     combo.send_keys(Keys.ESCAPE)  # back to the main window, nothing started
     page.until(lambda: page.focused() == "Reload Saved Game", "the focus back on Reload Saved Game after Escape")
     assert page.value("Game number") == ""

@@ -14,6 +14,7 @@ let active = -1; // the entry the arrows went to, and its text
 let activeText = null;
 let offset = 0; // how far down the whole list the view starts, in pixels
 let drawnCombo = null;
+let beforeOpen = null; // the box's text and entry when the list opened, for a close that picks nothing
 
 const optionId = (k) => `saved-game-${k}`;
 
@@ -63,13 +64,17 @@ function reveal(k) {
 
 function open() {
   if (!list.hidden) return;
+  beforeOpen = { value: box.value, active, activeText };
   list.hidden = false;
   box.setAttribute('aria-expanded', 'true');
   reveal(Math.max(indexOfBox(), 0));
 }
 
-function close() {
+// Closes the list; unless an entry was picked, the box goes back to what it showed before,
+// as the desktop's list closes by Escape, Alt+Up, F4 or a click elsewhere.
+function close(picked = false) {
   if (list.hidden) return;
+  if (!picked) ({ value: box.value, active, activeText } = beforeOpen);
   list.hidden = true;
   box.setAttribute('aria-expanded', 'false');
   box.removeAttribute('aria-activedescendant');
@@ -102,7 +107,7 @@ function onKey(event) {
   if (key === 'F4' || (altKey && (key === 'ArrowDown' || key === 'ArrowUp'))) (shown ? close : open)();
   else if (altKey) return;
   else if (key === 'ArrowDown' || key === 'ArrowUp') move(key === 'ArrowDown' ? 1 : -1);
-  else if (shown && (key === 'PageDown' || key === 'PageUp')) move((key === 'PageDown' ? 1 : -1) * pageRows());
+  else if (key === 'PageDown' || key === 'PageUp') move((key === 'PageDown' ? 1 : -1) * (shown ? pageRows() : 1));
   else if (shown && key === 'Escape') close(); // the list closes; the window stays
   else return;
   event.preventDefault();
@@ -133,7 +138,8 @@ export function attach(combo, window, label) {
   box.setAttribute('aria-controls', list.id);
   box.addEventListener('keydown', onKey);
   box.addEventListener('click', open);
-  box.addEventListener('blur', close);
+  box.addEventListener('blur', () => close());
+  box.addEventListener('input', () => close(true)); // typing keeps what is typed
   // The focus stays in the box while the mouse works the list.
   for (const element of [list, drop]) element.addEventListener('mousedown', (event) => event.preventDefault());
   drop.addEventListener('click', () => {
@@ -144,7 +150,7 @@ export function attach(combo, window, label) {
     const option = event.target.closest('[role=option]');
     if (!option) return;
     const [entry] = bridge.savedGames(Number(option.dataset.index), 1);
-    close();
+    close(true);
     box.value = entry;
     bridge.send('pick', entry);
   });
@@ -165,9 +171,9 @@ export function draw(state, comingUp) {
     count = state.listCount;
     active = -1;
     offset = 0;
-    close();
+    close(true);
   }
   if ((refill || state.combo !== drawnCombo) && box.value !== state.combo) box.value = state.combo;
   drawnCombo = state.combo;
-  if (state.window !== 'reload') close();
+  if (state.window !== 'reload') close(true);
 }
