@@ -6,13 +6,19 @@
 - the same on a phone (360 x 740 CSS pixels at device scale 3, touch) with the CPU slowed
   4 times, until a tile can be tapped, against the static page of its layout for the hand;
 - a tile click until the frame that paints it;
-- the tab's memory (the renderer's resident set) beside the desktop game's.
+- the tab's memory (the renderer's resident set) beside the desktop game's;
+- the Reload Game window opened over 10^3 to 10^6 saved numbers, its list opened, Down
+  pressed in it and New Game clicked after it, beside the desktop's Reload Game window
+  (quarvel_qt_bench, offscreen) in the same run.
 
-usage: web_bench.py SITE_DIR [RUNS] [OTHER_SITE_DIR]
+usage: web_bench.py SITE_DIR [RUNS] [OTHER_SITE_DIR] [--qt-bench=QUARVEL_QT_BENCH] [--reload-only]
 OTHER_SITE_DIR: another build of the site (an earlier version, say), whose first visit is
-timed in the same turns, beside this one's."""
+timed in the same turns, beside this one's. QUARVEL_QT_BENCH: the desktop's benchmark
+program, whose Reload Game window is timed beside the page's. --reload-only: the Reload
+Game figures alone."""
 import functools
 import gzip
+import json
 import http.server
 import os
 import statistics
@@ -25,9 +31,13 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-SITE = sys.argv[1]
-RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 10
-OTHER = sys.argv[3] if len(sys.argv) > 3 else None
+QT_BENCH = next((a.split("=", 1)[1] for a in sys.argv if a.startswith("--qt-bench=")), None)
+RELOAD_ONLY = "--reload-only" in sys.argv
+ARGS = [a for a in sys.argv if not a.startswith("--qt-bench=") and a != "--reload-only"]
+SITE = ARGS[1]
+RUNS = int(ARGS[2]) if len(ARGS) > 2 else 10
+OTHER = ARGS[3] if len(ARGS) > 3 else None
+SAVED_SIZES = [1000, 10000, 100000, 1000000]
 
 
 def first_paint_files(site):
@@ -156,6 +166,80 @@ def click_and_memory(url):
     return times, rss, heap
 
 
+# In the page: a click (or a key) and then the frame that paints what it did, in ms on the
+# page's clock: [until the handler and the drawing returned, until that frame].
+TIMED = """const done = arguments[arguments.length - 1], act = new Function(arguments[0]);
+const start = performance.now();
+act();
+const handled = performance.now() - start;
+requestAnimationFrame(() => setTimeout(() => done([handled, performance.now() - start]), 0));"""
+OPEN_RELOAD = "[...document.querySelectorAll('button')].find((b) => b.textContent === 'Reload Saved Game').click()"
+LEAVE_RELOAD = "document.querySelector('[data-window=reload] [data-name=Command1]').click()"
+KEY = ("document.querySelector('[role=combobox]').dispatchEvent(new KeyboardEvent('keydown', "
+       "{key: '%s', altKey: %s, bubbles: true, cancelable: true}))")
+NEW_GAME = "[...document.querySelectorAll('button')].find((b) => b.textContent === 'New Game').click()"
+
+
+def reload_window(url, lines, runs=5):
+    """The Reload Game window over a saved.dat of `lines` game numbers (14 digits, ascending),
+    loaded as a player loads one: opened `runs` times; its list opened; Down pressed in the
+    open list; back on the main window, New Game clicked."""
+    folder = tempfile.mkdtemp(prefix="quarvel-bench-saved-")
+    with open(os.path.join(folder, "saved.dat"), "w", newline="") as file:
+        file.write("".join(f"{10**13 + 7919 * k}\r\n" for k in range(lines)))
+    for attempt in range(3):
+        d = browser(tempfile.mkdtemp())
+        d.set_window_size(1280, 800)  # the windows as the desktop's, not laid out for the hand
+        d.get(url)
+        until(lambda: d.execute_script("return document.body.dataset.ready === 'true'"))
+        d.execute_script("window.beforeLoading = true; [...document.querySelectorAll('#records button')]"
+                         ".find((b) => b.textContent === 'Load saved.dat').click()")
+        d.find_element("css selector", "#records input[type=file]").send_keys(os.path.join(folder, "saved.dat"))
+        until(lambda: d.execute_script("return window.beforeLoading === undefined && document.body.dataset.ready === 'true'"),
+              120)
+        refused = d.execute_script("const box = document.querySelector('dialog[open]'); return box && box.textContent.trim()")
+        if not refused:
+            break
+        print(f"  ({lines} numbers, attempt {attempt + 1}: the page started again with a box up: {refused!r})")
+        d.quit()
+    timed = lambda script: d.execute_async_script(TIMED, script)
+    opened = []
+    for _ in range(runs):
+        opened.append(timed(OPEN_RELOAD))
+        timed(LEAVE_RELOAD)
+    timed(OPEN_RELOAD)
+    listed = timed(KEY % ("ArrowDown", "true"))
+    rows, size = d.execute_script("const rows = document.querySelectorAll('#saved-games [role=option]');"
+                                  "return [rows.length, rows.length && Number(rows[0].getAttribute('aria-setsize'))]")
+    if size != lines:
+        raise RuntimeError(f"the Reload Game list holds {size} entries, not {lines}")
+    down = [timed(KEY % ("ArrowDown", "false"))[1] for _ in range(20)]
+    timed(KEY % ("Escape", "false"))
+    timed(LEAVE_RELOAD)
+    new_game = timed(NEW_GAME)
+    d.quit()
+    os.remove(os.path.join(folder, "saved.dat"))
+    return {"handled": statistics.median(o[0] for o in opened), "painted": statistics.median(o[1] for o in opened),
+            "largest": max(o[1] for o in opened), "list": listed[1], "rows": rows, "down": statistics.median(down),
+            "new game": new_game[1]}
+
+
+def desktop_reload_window():
+    """The desktop's figures: its Reload Game window up, combo box filled and painted, and
+    its drop-down opened, in ms by the number of saved games (nothing without the program)."""
+    if not QT_BENCH:
+        return {}
+    out = subprocess.run([QT_BENCH, "--benchmark_filter=BM_QtOpenReloadWindow|BM_QtReloadDropDown",
+                          "--benchmark_format=json"], capture_output=True, text=True, check=True,
+                         env={**os.environ, "QT_QPA_PLATFORM": "offscreen"}).stdout
+    figures = {}
+    for b in json.loads(out)["benchmarks"]:
+        name, lines = b["name"].split("/")[:2]
+        scale = {"ms": 1, "us": 1e-3, "ns": 1e-6}[b["time_unit"]]
+        figures[(name, int(lines))] = b["real_time"] * scale
+    return figures
+
+
 class Server(http.server.ThreadingHTTPServer):
     def handle_error(self, request, client_address):
         pass  # a browser that closed its connection early
@@ -167,10 +251,7 @@ def serve(folder):
     return server, f"http://127.0.0.1:{server.server_address[1]}/"
 
 
-def main():
-    server, url = serve(SITE)
-    other = serve(OTHER) if OTHER else None
-
+def first_visits_clicks_and_memory(url, other):
     print("== Before the first paint, compressed with gzip -9")
     total = 0
     for name in first_paint_files(SITE):
@@ -223,11 +304,36 @@ def main():
     print("== The tab's memory")
     print(f"  renderer resident set: {', '.join(f'{r / 1024:.1f} MiB' for r in rss)}; "
           f"JavaScript heap {heap[0] / 2**20:.1f} MiB, WebAssembly memory {heap[1] / 2**20:.1f} MiB")
+    os.remove(os.path.join(SITE, "bench-static.html"))
+    os.remove(os.path.join(SITE, "bench-static-phone.html"))
+
+
+def reload_figures(url):
+    print("== The Reload Game window over N saved numbers (the page in Chromium at 1280 x 800; the desktop's "
+          "offscreen, in the same run)")
+    desktop = desktop_reload_window()
+    print(f"  {'N':>8}  {'page: up':>9} {'painted':>9} {'largest':>9}  {'list open':>9} {'rows':>4} {'Down':>7} "
+          f"{'New Game':>8}  | {'desktop: up':>11} {'drop-down':>9}  | page / desktop")
+    for lines in SAVED_SIZES:
+        p = reload_window(url, lines)
+        up, drop = desktop.get(("BM_QtOpenReloadWindow", lines)), desktop.get(("BM_QtReloadDropDown", lines))
+        beside = (f"{up:11.1f} {drop:9.1f}  | up {p['painted'] / up:.1f} x, list {p['list'] / drop:.1f} x"
+                  if up and drop else f"{'-':>11} {'-':>9}  |")
+        print(f"  {lines:8}  {p['handled']:7.1f}ms {p['painted']:7.1f}ms {p['largest']:7.1f}ms  {p['list']:7.1f}ms "
+              f"{p['rows']:4} {p['down']:5.1f}ms {p['new game']:6.1f}ms  | {beside}")
+    print("  (page: up = the click handled and drawn, painted = until its frame, median of 5 and largest; "
+          "target for 10^6: within 300 ms)")
+
+
+def main():
+    server, url = serve(SITE)
+    other = serve(OTHER) if OTHER else None
+    if not RELOAD_ONLY:
+        first_visits_clicks_and_memory(url, other)
+    reload_figures(url)
     server.shutdown()
     if other:
         other[0].shutdown()
-    os.remove(os.path.join(SITE, "bench-static.html"))
-    os.remove(os.path.join(SITE, "bench-static-phone.html"))
 
 
 if __name__ == "__main__":

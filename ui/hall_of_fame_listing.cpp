@@ -1,6 +1,7 @@
 #include "ui/hall_of_fame_listing.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "core/date_time.h"
 #include "records/utf8.h"
@@ -50,6 +51,22 @@ std::string ShownTime(const FameEntry& entry) {
   return Text(TextId::FameTime, {{"minutes", minutes}, {"seconds", seconds}});
 }
 
+// The isolate marks ShownField puts around a right-to-left field (any such character of the
+// field itself is shown as "?").
+constexpr std::string_view kIsolateStart = "\u2068", kIsolateEnd = "\u2069";
+
+std::string Cut(const std::string& shown) {
+  const bool isolated = shown.starts_with(kIsolateStart);
+  const std::string_view text =
+      isolated ? std::string_view(shown).substr(kIsolateStart.size(), shown.size() - 2 * kIsolateStart.size())
+               : std::string_view(shown);
+  if (CountCharacters(text) <= kFameFieldShownLength) return shown;
+  std::size_t end = 0;
+  for (std::size_t k = 0; k + 1 < kFameFieldShownLength; ++k) end += DecodeCharacter(text, end).length;
+  std::string cut = std::string(text.substr(0, end)) + "\u2026";
+  return isolated ? std::string(kIsolateStart) + cut + std::string(kIsolateEnd) : cut;
+}
+
 FameColumns HeadingColumns() {
   return {Text(TextId::FameHeadingName), Text(TextId::FameHeadingGameNumber), Text(TextId::FameHeadingTime),
           Text(TextId::FameHeadingDate)};
@@ -84,6 +101,13 @@ std::vector<FameColumns> BuildFameListingColumns(const std::vector<FameEntry>& e
     lines.push_back({ShownField(entry.Name).text, ShownField(entry.GameNumber).text, ShownTime(entry),
                      ShownField(entry.Date).text});
   return lines;
+}
+
+FameColumns CutFameColumns(const FameColumns& line) {
+  FameColumns cut = line;
+  cut[0] = Cut(line[0]);
+  cut[1] = Cut(line[1]);
+  return cut;
 }
 
 }  // namespace quarvel

@@ -26,4 +26,13 @@ std::string BuildFameListing(const std::vector<FameEntry>& entries);
 // The same lines column by column, without padding: the headings, then one per entry.
 std::vector<FameColumns> BuildFameListingColumns(const std::vector<FameEntry>& entries);
 
+// The longest name or game number a listing that cuts its fields shows whole: the longest
+// name the game takes, and the digits of the largest game number.
+inline constexpr std::size_t kFameFieldShownLength = 14;
+
+// An entry's columns as BuildFameListingColumns shows them, with a name or game number longer
+// than kFameFieldShownLength characters cut to its first kFameFieldShownLength - 1 and "…",
+// so that a hand-edited field cannot widen its column.
+FameColumns CutFameColumns(const FameColumns& line);
+
 }  // namespace quarvel

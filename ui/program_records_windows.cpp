@@ -21,11 +21,13 @@ void Program::ShowHallOfFame() {
   windows_.hallOfFameLoaded = true;
   windows_.listing.clear();
   windows_.listingColumns.clear();
+  ++windows_.listingVersion;
   const auto content = services_.files.Read(kFameFile, kFameFileLimit);
   if (!content) throw FileFailure(FileAction::Read, kFameFile, FileProblem::NoLongerExists);
   const std::vector<FameEntry> entries = ParseFameFile(ToUtf8Lenient(*content));
   windows_.listing = BuildFameListing(entries);
   windows_.listingColumns = BuildFameListingColumns(entries);
+  ++windows_.listingVersion;
 }
 
 bool Program::ClickReload() {

@@ -74,6 +74,8 @@ struct WindowsState {
   // The same lines column by column, the headings first (no empty line), for a window that
   // places each column itself.
   std::vector<FameColumns> listingColumns;
+  // Goes up whenever the listing is built afresh, as savedListVersion below.
+  std::uint64_t listingVersion = 0;
 
   // Reload Game window.
   bool reloadLoaded = false;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "ui/accessible_names.h"
+#include "ui/hall_of_fame_listing.h"
 #include "ui/hall_of_fame_window_layout.h"
 #include "ui/key_table.h"
 #include "ui/main_window_commands.h"
@@ -81,7 +82,7 @@ std::string LayoutsJson() {
   return json.str();
 }
 
-std::string StateJson(const Program& program, std::uint64_t shownListVersion,
+std::string StateJson(const Program& program, std::uint64_t shownListingVersion,
                       const std::optional<ShortestRequest>& request) {
   const GameState& game = program.state().game;
   const MainWindowState& main = program.mainWindow();
@@ -105,19 +106,23 @@ std::string StateJson(const Program& program, std::uint64_t shownListVersion,
   json.Key("undo").Open('[');  // whether each record's last load can be undone
   for (const bool undoable : main.undoableLoads) json.Bool(undoable);
   json.Close(']');
-  json.Key("listing").Open('[');  // the headings, then an entry a row
-  for (const FameColumns& row : windows.listingColumns) {
-    json.Open('[');
-    for (const std::string& cell : row) json.String(cell);
+  // The headings, then an entry a row: its fields cut to their columns, its whole name.
+  json.Key("listingVersion").Number(static_cast<double>(windows.listingVersion));
+  if (windows.listingVersion != shownListingVersion) {
+    json.Key("listing").Open('[');
+    const std::vector<FameColumns>& listing = windows.listingColumns;
+    for (std::size_t k = 0; k < listing.size(); ++k) {
+      json.Open('{').Key("cells").Open('[');
+      for (const std::string& cell : k == 0 ? listing[k] : CutFameColumns(listing[k])) json.String(cell);
+      json.Close(']');
+      if (k > 0) json.Key("name").String(listing[k][0]);
+      json.Close('}');
+    }
     json.Close(']');
   }
-  json.Close(']');
+  // The Reload Game list by its size alone: the page asks for the entries it shows.
   json.Key("listVersion").Number(static_cast<double>(windows.savedListVersion));
-  if (windows.savedListVersion != shownListVersion) {
-    json.Key("list").Open('[');
-    for (const std::string& entry : windows.savedList) json.String(entry);
-    json.Close(']');
-  }
+  json.Key("listCount").Number(static_cast<double>(windows.savedList.size()));
   json.Key("combo").String(windows.comboText);
   json.Key("waiting").Bool(program.Waiting());
   if (const Box* box = program.box()) {
@@ -132,6 +137,22 @@ std::string StateJson(const Program& program, std::uint64_t shownListVersion,
   }
   json.Close('}');
   return json.str();
+}
+
+std::string SavedGamesJson(const Program& program, std::size_t first, std::size_t count) {
+  const std::vector<std::string>& list = program.windows().savedList;
+  const std::size_t end = first < list.size() ? first + std::min(count, list.size() - first) : first;
+  JsonText json;
+  json.Open('[');
+  for (std::size_t k = first; k < end; ++k) json.String(list[k]);
+  json.Close(']');
+  return json.str();
+}
+
+double SavedGameIndex(const Program& program, std::string_view entry) {
+  const std::vector<std::string>& list = program.windows().savedList;
+  const auto found = std::find(list.begin(), list.end(), entry);
+  return found == list.end() ? -1 : static_cast<double>(found - list.begin());
 }
 
 std::optional<Event> PageEvent(std::string_view name, const std::string& text, double number, double game) {

@@ -20,10 +20,19 @@ struct ShortestRequest {
   Position start;
 };
 
-// What the windows show now, the note on the game number included. The Reload Game list is included only when its
-// version differs from `shownListVersion`, the one the page already shows; a request for the worker when there is one.
-std::string StateJson(const Program& program, std::uint64_t shownListVersion,
+// What the windows show now, the note on the game number included, and a request for the
+// worker when there is one. The Hall of Fame listing is included only when its version
+// differs from `shownListingVersion`, the one the page already shows (a hand-edited name
+// may be long). The Reload Game list is given by its version and size only: it may hold
+// millions of entries, of which the page shows a few.
+std::string StateJson(const Program& program, std::uint64_t shownListingVersion,
                       const std::optional<ShortestRequest>& request);
+
+// The entries `first` to `first + count - 1` of the Reload Game list, as far as it goes.
+std::string SavedGamesJson(const Program& program, std::size_t first, std::size_t count);
+
+// The place in the Reload Game list of the first entry equal to `entry`, or -1.
+double SavedGameIndex(const Program& program, std::string_view entry);
 
 // The page's event `name` with its arguments (ui/events.h names them), or nothing when no
 // event has that name.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -149,12 +150,25 @@ EMSCRIPTEN_KEEPALIVE int page_key(const char* key, int ctrl, const char* focus, 
   return event ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListVersion) {
+// What the windows show; the Hall of Fame listing unless the page shows its version (-1 for none yet).
+EMSCRIPTEN_KEEPALIVE const char* page_state(double shownListingVersion) {
   if (!page) return Reply("null");
-  std::string json =
-      web::StateJson(page->program, static_cast<std::uint64_t>(shownListVersion), page->shortest.pending);
+  const std::uint64_t shown = shownListingVersion >= 0 ? static_cast<std::uint64_t>(shownListingVersion)
+                                                       : std::numeric_limits<std::uint64_t>::max();
+  std::string json = web::StateJson(page->program, shown, page->shortest.pending);
   page->shortest.pending.reset();
   return Reply(std::move(json));
+}
+
+// The Reload Game list's entries `first` to `first + count - 1`, as far as it goes.
+EMSCRIPTEN_KEEPALIVE const char* page_saved_games(double first, double count) {
+  if (!page || first < 0 || count < 0) return Reply("[]");
+  return Reply(web::SavedGamesJson(page->program, static_cast<std::size_t>(first), static_cast<std::size_t>(count)));
+}
+
+// Where the Reload Game list first holds `entry`, or -1.
+EMSCRIPTEN_KEEPALIVE double page_saved_game_index(const char* entry) {
+  return page ? web::SavedGameIndex(page->program, entry) : -1;
 }
 
 // The game in progress as text for the page to keep in the tab's storage; "" when there is

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,32 @@ TEST(FameListing, EntryLinesInFixedColumns) {
   }
   // Column 33 holds the minutes of a well-formed entry.
   EXPECT_EQ(FameListingLine(cases[0].first).substr(32, 9), "01M  43S ");
+}
+
+TEST(FameListing, NamesAndNumbersLongerThanTheirColumnsCutWhereTheListingCutsThem) {
+  const std::string hebrew15 =
+      "\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DA\u05DB\u05DC\u05DD\u05DE";
+  std::string umlauts, kanji;
+  for (int k = 0; k < 14; ++k) umlauts += "\u00D6";
+  for (int k = 0; k < 15; ++k) kanji += "\u6771";
+  // name, game number, and the two as the cutting listing shows them
+  const std::array<std::string, 4> cases[] = {
+      // The longest name and game number the game writes stay whole.
+      {"Fourteen chars", "10461394943999", "Fourteen chars", "10461394943999"},
+      {"Fifteen chars!!", "123456789012345", "Fifteen chars\u2026", "1234567890123\u2026"},
+      {std::string(10000, 'x'), "1", std::string(13, 'x') + "\u2026", "1"},
+      // Counted in characters, not bytes: 14 two-byte letters stay whole, 15 three-byte ones are cut.
+      {umlauts, "1", umlauts, "1"},
+      {kanji, "1", kanji.substr(0, 13 * 3) + "\u2026", "1"},
+      // A right-to-left name stays isolated: the cut goes inside its marks.
+      {hebrew15, "1", "\u2068" + hebrew15.substr(0, 13 * 2) + "\u2026\u2069", "1"},
+  };
+  for (const auto& [name, number, shownName, shownNumber] : cases) {
+    const FameColumns cut = CutFameColumns(BuildFameListingColumns({{name, number, 0, "d"}})[1]);
+    EXPECT_EQ(cut[0], shownName) << name.substr(0, 20);
+    EXPECT_EQ(cut[1], shownNumber) << number;
+    EXPECT_EQ(cut[3], "d");
+  }
 }
 
 TEST(FameListing, HeadingEmptyLineThenOneLinePerEntry) {

@@ -263,6 +263,21 @@ class Page:
         return [row[0] for row in rows[1:]]
 
 
+# The Reload Game list as drawn: whether it is open, the combo box's state for a screen
+# reader, the rows in the document and the one the arrows went to.
+SAVED_LIST = """const list = document.getElementById('saved-games'), box = document.querySelector('[role=combobox]');
+const rows = [...list.querySelectorAll('[role=option]')];
+const active = document.getElementById(box.getAttribute('aria-activedescendant'));
+return {open: !list.hidden && box.getAttribute('aria-expanded') === 'true', rows: rows.map((r) => r.textContent),
+  size: rows.length ? Number(rows[0].getAttribute('aria-setsize')) : 0, active: active && active.textContent,
+  selected: rows.filter((r) => r.getAttribute('aria-selected') === 'true').map((r) => r.textContent),
+  inSight: rows.every((r) => r.offsetTop + r.offsetHeight > list.scrollTop && r.offsetTop < list.scrollTop + list.clientHeight)};"""
+
+
+def alt(page, key):
+    ActionChains(page.d).key_down(Keys.ALT).send_keys(key).key_up(Keys.ALT).perform()
+
+
 def as_replayed(dealt):
     """A deal as Replay and Reload rebuild it from its number: one whose empty cell is in row 4,
     column 3 comes back one move on (the tile to the right of the empty cell slid left)."""
@@ -441,7 +456,8 @@ def scenario_records_downloaded_and_loaded(url):
     page.expect_dialog("Load saved.dat", "saved.dat now holds 1 saved game; 1 damaged line left out.")
     page.answer("OK")
     page.click("Reload Saved Game")
-    entries = page.d.execute_script("return [...document.querySelectorAll('datalist option')].map((o) => o.value)")
+    alt(page, Keys.ARROW_DOWN)
+    entries = page.d.execute_script(SAVED_LIST)["rows"]
     assert entries == ["316"], entries
     return page
 
@@ -478,8 +494,79 @@ def scenario_fifty_loads(url):
             page.open()
             assert not page.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), f"load {k + 1}: {page.dialog()}"
     page.click("Reload Saved Game")
-    entries = page.d.execute_script("return [...document.querySelectorAll('datalist option')].map((o) => o.value)")
+    alt(page, Keys.ARROW_DOWN)
+    entries = page.d.execute_script(SAVED_LIST)["rows"]
     assert entries == ["50"], entries
+    return page
+
+
+def scenario_records_of_any_size(url):
+    """Reload Game over 10^5 saved numbers: only the rows in sight drawn, the arrows moving
+    through them, Alt+Down and Escape opening and closing the list, Escape then leaving the
+    window, Enter or a click on a row starting that game. A name of 10,000 characters in
+    Fame.dat: the listing's columns in line, the name cut in its column and whole as its
+    row's accessible name."""
+    folder = tempfile.mkdtemp(prefix="quarvel-records-")
+    numbers = [str(1000000 + 7 * k) for k in range(100000)]
+    with open(f"{folder}/saved.dat", "w", newline="") as file:
+        file.write("".join(f"{n}\r\n" for n in numbers))
+    long_name = "Ann " + "x" * 9996
+    with open(f"{folder}/Fame.dat", "w", newline="") as file:
+        file.write(f'"{long_name}","316",0.001,"Jan 01, 2026"\r\n"Bo","10461394943999",0.002,"Jan 02, 2026"\r\n')
+    page = Page(browser(), url)
+    load_record(page, folder, "Fame.dat", open(f"{folder}/Fame.dat", "rb").read())
+    page.answer("OK")
+    page.click("Hall of Fame")
+    rows, in_line = page.rows("Hall of Fame listing")
+    assert in_line and [r[0] for r in rows[1:]] == ["Ann " + "x" * 9 + "\u2026", "Bo"], rows
+    named, fits = page.d.execute_script(
+        "const l = document.querySelector('.listing');"
+        "return [[...l.querySelectorAll('tr')].slice(1).map((r) => r.getAttribute('aria-label')),"
+        "        l.scrollWidth <= l.clientWidth]")
+    assert named == [long_name, "Bo"] and fits, (named[0][:20], fits)
+    page.check_accessibility("Hall of Fame window with a long name")
+    page.click("Return to Main Screen")
+
+    load_record(page, folder, "saved.dat", open(f"{folder}/saved.dat", "rb").read())
+    page.expect_dialog("Load saved.dat", "saved.dat now holds 100000 saved games.")
+    page.answer("OK")
+    page.click("Reload Saved Game")
+    combo = page.control("Saved game number")
+    for key, shown in ((Keys.ARROW_DOWN, 0), (Keys.ARROW_DOWN, 1), (Keys.ARROW_DOWN, 2), (Keys.ARROW_UP, 1),
+                       (Keys.PAGE_DOWN, 2), (Keys.PAGE_UP, 1)):
+        combo.send_keys(key)
+        assert combo.get_attribute("value") == numbers[shown], (combo.get_attribute("value"), numbers[shown])
+    alt(page, Keys.ARROW_DOWN)
+    got = page.d.execute_script(SAVED_LIST)
+    assert got["open"] and got["size"] == len(numbers) and len(got["rows"]) <= 20 and got["inSight"], got
+    assert got["active"] == got["selected"][0] == numbers[1], got
+    page.check_accessibility("Reload Game window, its list open")
+    for _ in range(3):
+        combo.send_keys(Keys.PAGE_DOWN)
+    got = page.d.execute_script(SAVED_LIST)
+    moved = numbers.index(combo.get_attribute("value"))
+    assert moved > 10 and got["active"] == numbers[moved] and got["inSight"], (moved, got)
+    # Scrolled to the end: the last rows drawn, in sight.
+    page.d.execute_script("const l = document.getElementById('saved-games'); l.scrollTop = l.scrollHeight")
+    page.until(lambda: page.d.execute_script(SAVED_LIST)["rows"][-1:] == numbers[-1:], "the last row")
+    assert page.d.execute_script(SAVED_LIST)["inSight"]
+    combo.send_keys(Keys.ESCAPE)  # the list closes, the box back to what it showed; the window stays
+    assert not page.d.execute_script(SAVED_LIST)["open"] and combo.get_attribute("value") == numbers[1]
+    combo.send_keys(Keys.ESCAPE)  # back to the main window, nothing started
+    page.until(lambda: page.focused() == "Reload Saved Game", "the focus back on Reload Saved Game after Escape")
+    assert page.value("Game number") == ""
+    page.click("Reload Saved Game")
+    combo = page.control("Saved game number")
+    assert combo.get_attribute("value") == "", "the box kept its text"
+    combo.send_keys(Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ENTER)
+    page.until(lambda: page.value("Game number") == numbers[1], "Enter to start the game picked")
+    assert not page.control("Reload Saved Game").is_enabled()
+    page.click("Give Up")
+    page.click("Reload Saved Game")
+    page.control("Saved game number").click()  # the list opens; a click on its third row starts that game
+    page.d.find_element(By.ID, "saved-game-2").click()
+    page.settle()
+    page.until(lambda: page.value("Game number") == numbers[2], "the row clicked to start its game")
     return page
 
 

@@ -52,8 +52,13 @@ export function key(name, ctrl, focus, text) {
   return taken === 1 ? changing(true) : false;
 }
 
-// What the windows show; the saved games' list only when its version is not `shownListVersion`.
-export const state = (shownListVersion) => json('page_state', ['number'], [shownListVersion]);
+// What the windows show: the Hall of Fame listing only when its version is not
+// `shownListingVersion`, the Reload Game list by its size alone.
+export const state = (shownListingVersion) => json('page_state', ['number'], [shownListingVersion]);
+
+// The Reload Game list's entries `first` to `first + count - 1`, and where it first holds `entry` (-1 for nowhere).
+export const savedGames = (first, count) => json('page_saved_games', ['number', 'number'], [first, count]);
+export const savedGameIndex = (entry) => call('page_saved_game_index', 'number', ['string'], [entry]);
 
 // The game in progress as text ('' for none), and a kept one to go on with after start-up.
 export const gameSnapshot = () => call('page_game_snapshot', 'string');

@@ -30,7 +30,7 @@ const contrast = (a, b) => {
   return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05);
 };
 
-function makeElement(c, window) {
+function makeElement(c) {
   // A box of many lines that the player only reads is the Hall of Fame listing.
   switch (c.kind === 'readonly' && c.multiLine ? 'listing' : c.link ? 'link' : c.kind) {
     case 'link': { // the page's contact line, which points to its help page
@@ -55,13 +55,11 @@ function makeElement(c, window) {
       if (!c.border) box.classList.add('borderless');
       return box;
     }
-    case 'combobox': {
+    case 'combobox': { // its list is saved_games.js's
       const box = document.createElement('input');
       box.type = 'text';
       box.autocomplete = 'off';
-      window.list = document.createElement('datalist');
-      window.list.id = `${c.name}-list`;
-      box.setAttribute('list', window.list.id);
+      box.spellcheck = false;
       return box;
     }
     case 'listing': { // drawn by drawListing
@@ -80,9 +78,9 @@ function makeElement(c, window) {
   }
 }
 
-// The control as its layout describes it; a combo box's list goes to `window.list`.
-export function makeControl(c, window) {
-  const element = makeElement(c, window);
+// The control as its layout describes it.
+export function makeControl(c) {
+  const element = makeElement(c);
   element.classList.add('control');
   element.dataset.name = c.name;
   setPlace(element, c.rect);

@@ -3,9 +3,9 @@
 // drawn, and the clock ticks once a second.
 import * as bridge from './bridge.js';
 import * as dialogs from './dialogs.js';
+import * as fameListing from './fame_listing.js';
 import * as keptGame from './kept_game.js';
 import * as keys from './keys.js';
-import * as lists from './lists.js';
 import * as records from './records.js';
 import * as shortest from './shortest.js';
 import * as windows from './windows.js';
@@ -13,7 +13,7 @@ import * as windows from './windows.js';
 const SHIPPED = '/game'; // quarvel.dat, as it ships with the page
 
 function draw() {
-  const state = bridge.state(lists.shownListVersion());
+  const state = bridge.state(fameListing.shownVersion());
   if (!state) return;
   windows.draw(state);
   if (state.solve) shortest.ask(state.solve);

@@ -4,7 +4,8 @@
 import * as bridge from './bridge.js';
 import { makeControl, px, rgb, setPlace, TWIPS_PER_PIXEL } from './controls.js';
 import * as hand from './hand.js';
-import * as lists from './lists.js';
+import { drawListing, setValue } from './fame_listing.js';
+import * as savedGames from './saved_games.js';
 
 const windows = {}; // window id -> {element, layout, controls: name -> element}
 const tiles = [];
@@ -27,7 +28,7 @@ function buildWindow(id) {
   windows[id] = { element, controls: {}, layout, byEvent: {} };
   // In tab order, so that Tab walks the controls as on the desktop.
   for (const c of [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex)) {
-    const control = makeControl(c, windows[id]);
+    const control = makeControl(c);
     windows[id].controls[c.name] = control;
     if (c.event === 'tile') {
       tiles[c.index] = control;
@@ -38,7 +39,6 @@ function buildWindow(id) {
     if (c.kind === 'readonly' && c.multiLine) windows[id].listing = control;
     element.appendChild(control);
   }
-  if (windows[id].list) element.appendChild(windows[id].list);
   if (id === 'main') {
     // The shortest-solution note in sight where the windows are laid out for the hand; a
     // screen reader hears it as the game number box's description.
@@ -90,11 +90,7 @@ function bind() {
     event.preventDefault();
     bridge.send('text3');
   });
-  combo.addEventListener('input', (event) => {
-    // A choice from the open list starts that game; typing only edits the box.
-    if (!event.inputType || event.inputType === 'insertReplacementText') bridge.send('pick', combo.value);
-  });
-  lists.bindSavedGameBox(combo, reload.list);
+  savedGames.attach(combo, reload.element, reload.element.querySelector('[data-name=Label1]'));
 }
 
 export function build(exported) {
@@ -142,8 +138,6 @@ export function restoreFocus() {
   else if (shownWindow === 'main') focusBoard();
 }
 
-const setValue = lists.setValue;
-
 export function draw(state) {
   const { rect: [boardLeft, boardTop, boardWidth] } = windows.main.shape;
   state.tiles.forEach((tile, k) => {
@@ -168,8 +162,8 @@ export function draw(state) {
     if (hand.inHand() && state.window === shownWindow) fit(); // the board may have moved
   }
   for (const [event, enabled] of Object.entries(state.enabled)) windows.main.byEvent[event][0].disabled = !enabled;
-  lists.drawListing(named.listing, state.listing);
-  lists.drawSavedGames(state, named.savedGameBox, windows.reload.list, state.window !== shownWindow);
+  drawListing(named.listing, state);
+  savedGames.draw(state, state.window !== shownWindow);
   if (state.window !== shownWindow || windows.main.element.style.visibility) showWindow(state.window);
   if (pendingFocus !== null) {
     tiles[pendingFocus].focus();
