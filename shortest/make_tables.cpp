@@ -14,14 +14,15 @@
 
 namespace {
 
+#ifdef __EMSCRIPTEN__
+constexpr int kThreads = 1;  // the web build runs it under node, without threads
+#else
+constexpr int kThreads = 2;
+#endif
+
 template <class Kind>
 std::vector<std::uint8_t> Image(double& seconds) {
-#ifdef __EMSCRIPTEN__
-  const int threads = 1;  // the web build runs it under node, without threads
-#else
-  const int threads = 2;
-#endif
-  const auto tables = quarvel::shortest::BuildTables<Kind>(threads);
+  const auto tables = quarvel::shortest::BuildTables<Kind>(kThreads);
   seconds = tables.buildSeconds;
   return quarvel::shortest::TablesFileImage(tables);
 }
@@ -48,7 +49,7 @@ int main(int argc, char* argv[]) {
   }
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("%s: %zu bytes, built in %.1f s on two threads, peak memory %.0f MiB\n", target.c_str(), image.size(),
-              seconds, static_cast<double>(usage.ru_maxrss) / 1024.0);
+  std::printf("%s: %zu bytes, built in %.1f s on %d thread(s), peak memory %.0f MiB\n", target.c_str(), image.size(),
+              seconds, kThreads, static_cast<double>(usage.ru_maxrss) / 1024.0);
   return 0;
 }
