@@ -1,31 +1,47 @@
 // The shortest solutions behind the page's note, in a Web Worker of their own
 // (shortest_worker.js) so that the page never waits for a search. The tables are the page's
-// smaller kind, handed over in the program's memory; without good ones there is no answer.
+// smaller kind, handed over in the program's memory as they were downloaded (gzip) and
+// inflated there; without good ones there is no answer.
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <span>
 
+#include "shortest/gunzip.h"
 #include "shortest/shortest_search.h"
 #include "shortest/tables_file.h"
 
 namespace {
 
+using Bytes = std::unique_ptr<std::uint8_t, decltype(&std::free)>;
+Bytes image(nullptr, &std::free);  // the tables' file the tables stand in
 std::optional<quarvel::shortest::SmallPatternTables> tables;
 
 }  // namespace
 
 extern "C" {
 
-// Takes the tables' file placed at `image` (which then stays for the worker's life) once its
-// header and checksum are good; 1 when it is taken.
-EMSCRIPTEN_KEEPALIVE int worker_use_tables(const std::uint8_t* image, std::size_t bytes) {
+// Takes the tables' file the script placed at `given` (malloc'd; this call frees it or
+// keeps it), compressed with gzip or not, once it decompresses and its header and checksum
+// are good; 1 when it is taken.
+EMSCRIPTEN_KEEPALIVE int worker_take_tables(std::uint8_t* given, std::size_t bytes) {
   using namespace quarvel::shortest;
-  const std::span<const std::uint8_t> file(image, bytes);
-  if (!CheckTablesImage<SmallTables>(file).empty()) return 0;
-  tables.emplace(TablesOverImage<SmallTables>(file));
+  Bytes file(given, &std::free);
+  std::size_t size = bytes;
+  if (IsGzip({given, bytes})) {
+    const auto unpacked = GunzippedSize({given, bytes});
+    Bytes into(static_cast<std::uint8_t*>(unpacked ? std::malloc(*unpacked) : nullptr), &std::free);
+    if (!into || !Gunzip({given, bytes}, {into.get(), *unpacked}).empty()) return 0;
+    file = std::move(into);
+    size = *unpacked;
+  }
+  if (!CheckTablesImage<SmallTables>({file.get(), size}).empty()) return 0;
+  image = std::move(file);
+  tables.emplace(TablesOverImage<SmallTables>({image.get(), size}));
   return 1;
 }
 

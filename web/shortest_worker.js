@@ -2,9 +2,9 @@
 // tables (gzip, named by their checksum) from IndexedDB, or downloads them there once, in
 // parts as they arrive, so that a download cut off goes on where it stopped (a range
 // request) in the next worker, tab or visit; a new version's file replaces the old one's
-// parts. It answers each {tag, cells} with {tag, searching: true} as its search starts and
-// {tag, length} at the end; length is null when it has none to give. Only the latest
-// request that came while the tables were loading is answered.
+// parts; its program inflates them. It answers each {tag, cells} with {tag, searching:
+// true} as its search starts and {tag, length} at the end; length is null when it has none
+// to give. Only the latest request that came while the tables were loading is answered.
 'use strict';
 const TABLES = '@SMALL_TABLES@';
 const DATABASE = 'quarvel-orbix-tables';
@@ -102,32 +102,14 @@ async function dropKept() {
   db.close();
 }
 
-// Decompresses the file straight into the program's memory, where it stays, and hands it
-// over; a file the program refuses (damaged) is dropped, to be fetched again.
+// Hands the file to the program, which inflates it in its own memory, where it stays, and
+// checks it; a file it refuses (damaged) is dropped, to be fetched again.
 async function loadTables() {
-  const file = await tablesFile();
-  const head = new Uint8Array(await file.slice(0, 2).arrayBuffer());
-  const gzip = head[0] === 0x1f && head[1] === 0x8b; // else a server undid the compression
-  const bytes = gzip ? new DataView(await file.slice(-4).arrayBuffer()).getUint32(0, true) : file.size;
-  const image = Module._malloc(bytes);
-  let good = false;
-  try {
-    let at = 0;
-    const stream = gzip ? file.stream().pipeThrough(new DecompressionStream('gzip')) : file.stream();
-    const reader = stream.getReader();
-    for (let read = await reader.read(); !read.done; read = await reader.read()) {
-      if (at + read.value.byteLength > bytes) throw new Error('the tables are longer than they say');
-      Module.HEAPU8.set(read.value, image + at);
-      at += read.value.byteLength;
-    }
-    good = at === bytes && Module.ccall('worker_use_tables', 'number', ['number', 'number'], [image, bytes]) === 1;
-  } catch (error) {
-    good = false; // not gzip after all, or cut short
-  }
-  if (!good) {
-    Module._free(image);
-    await dropKept();
-  }
+  const file = new Uint8Array(await (await tablesFile()).arrayBuffer());
+  const given = Module._malloc(file.length);
+  Module.HEAPU8.set(file, given);
+  const good = Module.ccall('worker_take_tables', 'number', ['number', 'number'], [given, file.length]) === 1;
+  if (!good) await dropKept();
   return good;
 }
 
