@@ -8,7 +8,8 @@ usage: serve_site.py SITE_DIR [PORT]    (PORT 0 or none: any free port)
 
 The browser tests import it: `Site.requests` lists every request served (path, status and
 bytes sent), and `Site.cut[suffix] = n` ends the next response for a path ending so after n
-bytes of its body, as a dropped connection does."""
+bytes of its body, as a dropped connection does; `Site.rate`, when set, sends at most that
+many bytes a second in each response, as a slow link does."""
 import functools
 import http.server
 import os
@@ -16,6 +17,7 @@ import re
 import socket
 import sys
 import threading
+import time
 
 TYPES = {".wasm": "application/wasm", ".gz": "application/gzip", ".js": "text/javascript",
          ".webmanifest": "application/manifest+json", ".mo": "application/octet-stream"}
@@ -73,10 +75,12 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 f.seek(start)
                 left = end - start + 1 if limit is None else min(limit, end - start + 1)
                 while left > 0:
-                    chunk = f.read(min(left, 1 << 16))
+                    chunk = f.read(min(left, 1 << 14 if self.site.rate else 1 << 16))
                     self.wfile.write(chunk)
                     sent += len(chunk)
                     left -= len(chunk)
+                    if self.site.rate:
+                        time.sleep(len(chunk) / self.site.rate)
             if limit is not None:  # the connection drops mid-body
                 self.wfile.flush()
                 self.close_connection = True
@@ -88,7 +92,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 class Site:
     def __init__(self, directory, port=0):
-        self.requests, self.cut, self.lock = [], {}, threading.Lock()
+        self.requests, self.cut, self.rate, self.lock = [], {}, None, threading.Lock()
         handler = functools.partial(Handler, directory=directory, site=self)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
