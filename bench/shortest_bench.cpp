@@ -5,7 +5,9 @@
 // (their solutions run to the mid seventies).
 // With --hardest, also over the deepest positions we have (80 moves, the most any
 // position needs) and one that cannot be solved. Each set is printed with its target and
-// the figures of the earlier estimate (two 6-6-3 splits).
+// the figures of the earlier estimate (two 6-6-3 splits). Then the random and the deep
+// positions again over the web page's tables (the same two 6-6-3 splits, in four bits),
+// side by side with the desktop's.
 //   quarvel_shortest_bench [--solve QUARVEL_SOLVE] [--random N] [--positions FILE]
 //                          [--deep N] [--hardest]
 #include <sys/resource.h>
@@ -13,6 +15,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -47,8 +50,9 @@ const char* const kDeepFromTheLiterature[] = {
 // A position that cannot be solved: the search refuses it at once.
 const char* const kUnsolvable = "15 10 8 12 11 14 9 13 2 6 5 1 3 7 4 0";
 
-Cells Parse(const std::string& text) {
-  Cells cells{};
+// The positions as 16 numbers, row by row; a line that is not a position gives the goal.
+Position Parse(const std::string& text) {
+  Position::Cells cells{};
   std::size_t c = 0;
   for (const char* p = text.c_str(); *p && c < 16;) {
     char* end = nullptr;
@@ -56,10 +60,11 @@ Cells Parse(const std::string& text) {
     if (end == p) break;
     p = end;
   }
-  return cells;
+  return Position::FromCells(cells).value_or(Position());
 }
 
-std::string Text(const Cells& cells) {
+std::string Text(const Position& position) {
+  const Position::Cells& cells = position.cells();
   std::string text;
   for (std::size_t c = 0; c < cells.size(); ++c) {
     if (c) text += ' ';
@@ -70,9 +75,9 @@ std::string Text(const Cells& cells) {
 
 // The positions of a file, one a line of 16 numbers; lines without a digit and lines
 // starting with '#' are skipped.
-std::vector<Cells> ReadPositions(const char* path) {
+std::vector<Position> ReadPositions(const char* path) {
   std::ifstream in(path);
-  std::vector<Cells> positions;
+  std::vector<Position> positions;
   for (std::string line; std::getline(in, line);)
     if (!line.starts_with('#') && line.find_first_of("0123456789") != std::string::npos)
       positions.push_back(Parse(line));
@@ -85,9 +90,9 @@ struct Run {
   int length;
 };
 
-Run Solve(const Cells& cells) {
+Run Solve(const Position& cells, const SmallPatternTables* page = nullptr) {
   const auto start = std::chrono::steady_clock::now();
-  const auto solution = SolveShortest(cells);
+  const auto solution = page ? SolveShortestWith(*page, cells) : SolveShortest(cells);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return {seconds, solution->nodes, static_cast<int>(solution->tiles.size())};
 }
@@ -130,6 +135,26 @@ void Summary(const char* what, std::vector<Run> runs, const char* target, const 
   std::printf("  target: %s\n  before: %s\n", target, before);
 }
 
+// The same positions over the page's tables beside the desktop's: times, nodes and ratios.
+void Beside(const char* what, const std::vector<Run>& desktop, const std::vector<Run>& page) {
+  const auto stats = [](std::vector<Run> runs) {
+    double seconds = 0, nodes = 0;
+    for (const Run& r : runs) seconds += r.seconds, nodes += static_cast<double>(r.nodes);
+    std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
+    const auto n = static_cast<double>(runs.size());
+    return std::array<double, 4>{1e3 * seconds / n, 1e3 * runs[runs.size() / 2].seconds, 1e3 * runs.back().seconds,
+                                 nodes / n};
+  };
+  int differ = 0;
+  for (std::size_t k = 0; k < page.size(); ++k) differ += page[k].length != desktop[k].length;
+  const auto d = stats(desktop), p = stats(page);
+  std::printf("%s, the page's tables beside the desktop's (%zu positions; lengths that differ: %d)\n", what,
+              page.size(), differ);
+  std::printf("  time mean %.1f ms against %.1f ms (%.2f x), median %.1f against %.1f ms, max %.1f against %.1f ms\n",
+              p[0], d[0], p[0] / d[0], p[1], d[1], p[2], d[2]);
+  std::printf("  nodes mean %.0f against %.0f (%.2f x)\n", p[3], d[3], p[3] / d[3]);
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -165,6 +190,7 @@ void FreshProcesses(const char* solve, std::mt19937_64& rng, int runs) {
 
 int main(int argc, char* argv[]) {
   using namespace quarvel::shortest;
+  using quarvel::Position;
   std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is known
   int randomCount = 100;
   int deepCount = 100;
@@ -218,17 +244,17 @@ int main(int argc, char* argv[]) {
 
   if (positions) {
     std::vector<Run> fileRuns;
-    for (const Cells& cells : ReadPositions(positions)) fileRuns.push_back(Solve(cells));
+    for (const Position& cells : ReadPositions(positions)) fileRuns.push_back(Solve(cells));
     if (!fileRuns.empty())
       Summary(positions, fileRuns, "fewer than 0.81 million nodes in all, less time than 0.75 to 1.05 s",
               "5,244,061 nodes in all (shortest-random50.txt), 1.07 s");
   }
 
-  std::vector<Cells> deepest = ReadPositions(QUARVEL_DEEP_POSITIONS);
+  std::vector<Position> deepest = ReadPositions(QUARVEL_DEEP_POSITIONS);
   deepest.resize(std::min(deepest.size(), static_cast<std::size_t>(std::max(deepCount, 0))));
   std::printf("deep positions: the first %zu of %s\n", deepest.size(), QUARVEL_DEEP_POSITIONS);
   std::vector<Run> deepRuns;
-  for (const Cells& cells : deepest) {
+  for (const Position& cells : deepest) {
     const Run run = Solve(cells);
     std::printf("  %s: estimate %d, %d moves, %.2f s, %llu nodes\n", Text(cells).c_str(), EstimateMoves(cells),
                 run.length, run.seconds, static_cast<unsigned long long>(run.nodes));
@@ -240,12 +266,30 @@ int main(int argc, char* argv[]) {
     ByLength(deepRuns);
   }
 
+  const auto pageStart = std::chrono::steady_clock::now();
+  const TablesFile pageFile = MapTablesFile<SmallTables>(QUARVEL_SMALL_TABLES_FILE);
+  if (!pageFile.problem.empty()) {
+    std::printf("the page's tables: %s not used (%s)\n", pageFile.path.c_str(), pageFile.problem.c_str());
+  } else {
+    const SmallPatternTables page = TablesOverImage<SmallTables>(pageFile.image);
+    std::printf("the page's tables: %s, %.2f MiB (%zu bytes), mapped and checked in %.1f ms\n", pageFile.path.c_str(),
+                static_cast<double>(page.bytes()) / (1 << 20), pageFile.image.size(),
+                1e3 * std::chrono::duration<double>(std::chrono::steady_clock::now() - pageStart).count());
+    std::mt19937_64 again(2026);
+    std::vector<Run> pageRuns;
+    for (int k = 0; k < randomCount; ++k) pageRuns.push_back(Solve(RandomSolvable(again), &page));
+    if (!pageRuns.empty()) Beside("random solvable positions (seed 2026)", runs, pageRuns);
+    pageRuns.clear();
+    for (const Position& cells : deepest) pageRuns.push_back(Solve(cells, &page));
+    if (!pageRuns.empty()) Beside("deep positions", deepRuns, pageRuns);
+  }
+
   if (!hardest) return 0;
   std::vector<Run> hardRuns;
-  std::vector<std::pair<Cells, std::string>> hard;
+  std::vector<std::pair<Position, std::string>> hard;
   for (const char* text : kDeepFromTheLiterature) {
     hard.emplace_back(Parse(text), "");
-    hard.emplace_back(Reflected(Parse(text)), " (reflected)");
+    hard.emplace_back(Parse(text).Reflected(), " (reflected)");
   }
   for (const auto& [cells, note] : hard) {
     const Run run = Solve(cells);

@@ -9,16 +9,22 @@
 - the tab's memory (the renderer's resident set) beside the desktop game's;
 - the Reload Game window opened over 10^3 to 10^6 saved numbers, its list opened, Down
   pressed in it and New Game clicked after it, beside the desktop's Reload Game window
-  (quarvel_qt_bench, offscreen) in the same run.
+  (quarvel_qt_bench, offscreen) in the same run;
+- the shortest-solution note: the bytes of its tables on the wire (counted at the server,
+  tools/serve_site.py), the time until the first note, the renderer's resident set before
+  and after it, the page's and the worker's heaps, and the worker's searches (random deals).
 
-usage: web_bench.py SITE_DIR [RUNS] [OTHER_SITE_DIR] [--qt-bench=QUARVEL_QT_BENCH] [--reload-only]
+usage: web_bench.py [--qt-bench=QUARVEL_QT_BENCH] [--reload-only | --note-only] [--full-tables FILE]
+                    SITE_DIR [RUNS] [OTHER_SITE_DIR]
 OTHER_SITE_DIR: another build of the site (an earlier version, say), whose first visit is
 timed in the same turns, beside this one's. QUARVEL_QT_BENCH: the desktop's benchmark
 program, whose Reload Game window is timed beside the page's. --reload-only: the Reload
-Game figures alone."""
+Game figures alone; --note-only: the note's alone. --full-tables names the desktop's
+tables' file, whose size with gzip -6 is printed beside."""
 import functools
 import gzip
 import json
+import random
 import http.server
 import os
 import statistics
@@ -31,12 +37,18 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from serve_site import Site  # noqa: E402
+
 QT_BENCH = next((a.split("=", 1)[1] for a in sys.argv if a.startswith("--qt-bench=")), None)
 RELOAD_ONLY = "--reload-only" in sys.argv
-ARGS = [a for a in sys.argv if not a.startswith("--qt-bench=") and a != "--reload-only"]
-SITE = ARGS[1]
-RUNS = int(ARGS[2]) if len(ARGS) > 2 else 10
-OTHER = ARGS[3] if len(ARGS) > 3 else None
+NOTE_ONLY = "--note-only" in sys.argv
+ARGS = sys.argv[1:]
+FULL_TABLES = ARGS[ARGS.index("--full-tables") + 1] if "--full-tables" in ARGS else None
+ARGS = [a for i, a in enumerate(ARGS) if not a.startswith("--") and (i == 0 or ARGS[i - 1] != "--full-tables")]
+SITE = ARGS[0]
+RUNS = int(ARGS[1]) if len(ARGS) > 1 else 10
+OTHER = ARGS[2] if len(ARGS) > 2 else None
 SAVED_SIZES = [1000, 10000, 100000, 1000000]
 
 
@@ -238,6 +250,132 @@ def desktop_reload_window():
         scale = {"ms": 1, "us": 1e-3, "ns": 1e-6}[b["time_unit"]]
         figures[(name, int(lines))] = b["real_time"] * scale
     return figures
+# The page's worker as it is, which also tells its memory when asked: the program's and,
+# where the browser tells it, its script's heap.
+BENCH_WORKER = """importScripts('shortest_worker.js');
+const answer = self.onmessage;
+self.onmessage = (event) => (event.data === 'memory' ? self.postMessage({ memory: Module.HEAPU8.length,
+  heap: self.performance.memory ? performance.memory.usedJSHeapSize : null }) : answer(event));"""
+# Posts each deal to a worker in turn, timing each answer from the post.
+TIME_DEALS = """const [deals, done] = [arguments[0], arguments[arguments.length - 1]];
+const worker = new Worker('bench-worker.js'), times = [], lengths = [];
+const ask = (message) => new Promise((resolve) => {
+  worker.onmessage = ({ data }) => { if (!data.searching) resolve(data); };
+  worker.postMessage(message);
+});
+(async () => {
+  for (const [tag, cells] of deals.entries()) {
+    const start = performance.now();
+    const answer = await ask({ tag, cells });
+    times.push(performance.now() - start);
+    lengths.push(answer.length);
+  }
+  done({ times, lengths, memory: await ask('memory') });
+})();"""
+
+
+def renderer_rss(profile):
+    """The resident set of each renderer of this browser (its profile is on their command lines), by pid, in KiB."""
+    processes = subprocess.run(["ps", "-eo", "pid=,rss=,args="], capture_output=True, text=True).stdout
+    return {int(line.split()[0]): int(line.split()[1]) for line in processes.splitlines()
+            if profile in line and "--type=renderer" in line}
+
+
+def random_deal(rng):
+    """A solvable position drawn uniformly: the permutation's parity and the empty cell's row."""
+    while True:
+        cells = list(range(16))
+        rng.shuffle(cells)
+        tiles = [c for c in cells if c]
+        inversions = sum(a > b for i, a in enumerate(tiles) for b in tiles[i + 1:])
+        if (inversions + cells.index(0) // 4) % 2 == 1:
+            return cells
+
+
+def slow_link_note(folder, bits_per_second=1.6e6, seconds=90):
+    """A fresh profile on a slow link (the server sends each response at that rate: the
+    browser's own throttling leaves the worker's requests alone): the time from New Game
+    until the note, or None, and the bytes of tables sent."""
+    site = Site(folder).start()
+    site.rate = bits_per_second / 8
+    d = browser(tempfile.mkdtemp(prefix="quarvel-bench-"))
+    d.get(site.url)
+    until(lambda: d.execute_script("return document.body.dataset.ready === 'true'"), 120)
+    sent = len(site.requests)
+    start = time.time()
+    d.find_element("xpath", "//button[text()='New Game']").click()
+    try:
+        until(lambda: d.execute_script(NOTE), seconds)
+        took = time.time() - start
+    except RuntimeError:
+        took = None
+    d.quit()
+    site.stop()
+    return took, sum(r["sent"] for r in site.requests[sent:] if "quarvel-shortest" in r["path"])
+
+
+NOTE = "return document.querySelector('[aria-label=\"Game number\"]').getAttribute('aria-description')"
+
+
+def measure_note(folder, deals=20):
+    """A fresh profile: what the note's first deal costs, then a second worker timing deals."""
+    site = Site(folder).start()
+    with open(os.path.join(folder, "bench-worker.js"), "w") as script:
+        script.write(BENCH_WORKER)
+    profile = tempfile.mkdtemp(prefix="quarvel-bench-")
+    d = browser(profile)
+    d.get(site.url)
+    until(lambda: d.execute_script("return document.body.dataset.ready === 'true'"))
+    time.sleep(1)
+    before = renderer_rss(profile)
+    start = time.time()
+    d.find_element("xpath", "//button[text()='New Game']").click()
+    until(lambda: d.execute_script(NOTE), 120)
+    got_note = time.time() - start
+    time.sleep(1)
+    after = renderer_rss(profile)
+    tab = max(after, key=lambda pid: after[pid] - before.get(pid, 0))  # the renderer the note grew
+    got = {"first note": got_note, "before": before.get(tab, 0), "after": after[tab]}
+    got["page"] = d.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "import('./js/bridge.js').then((b) => done([performance.memory.usedJSHeapSize, b.memoryBytes()]));")
+    rng = random.Random(2026)
+    got["solved"] = d.execute_async_script(TIME_DEALS, [[1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 15]] +
+                                           [random_deal(rng) for _ in range(deals)])
+    got["beside"] = renderer_rss(profile).get(tab, 0)
+    d.quit()
+    site.stop()
+    os.remove(os.path.join(folder, "bench-worker.js"))
+    got["wire"] = sum(r["sent"] for r in site.requests if "quarvel-shortest" in r["path"])
+    got["files"] = sorted({r["path"] for r in site.requests if "quarvel-shortest" in r["path"]})
+    got["slow"] = slow_link_note(folder)
+    return got
+
+
+def report_notes(sites):
+    """Each site's figures, in the order measured, side by side."""
+    print("== The shortest-solution note (a fresh profile each; renderer resident sets of the tab)")
+    mib = lambda b: f"{b / 2**20:.2f} MiB"
+    rows = [
+        ("tables' files fetched", lambda g: ", ".join(p.lstrip("/") for p in g["files"])),
+        ("tables on the wire, New Game to note", lambda g: mib(g["wire"])),
+        ("first note after New Game", lambda g: f"{g['first note']:.2f} s"),
+        ("renderer before the deal", lambda g: f"{g['before'] / 1024:.1f} MiB"),
+        ("renderer after the note (target under 200 MiB)", lambda g: f"{g['after'] / 1024:.1f} MiB"),
+        ("renderer with a second worker", lambda g: f"{g['beside'] / 1024:.1f} MiB"),
+        ("page: JavaScript heap; WebAssembly memory", lambda g: f"{mib(g['page'][0])}; {mib(g['page'][1])}"),
+        ("worker: WebAssembly memory (its script's heap is not told to scripts)",
+         lambda g: mib(g["solved"]["memory"]["memory"])),
+        ("a fresh worker: tables from storage, a 1-move deal", lambda g: f"{g['solved']['times'][0]:.0f} ms"),
+        ("20 random deals: median, mean, largest", lambda g: "{:.0f}, {:.0f}, {:.0f} ms".format(
+            statistics.median(g["solved"]["times"][1:]), statistics.mean(g["solved"]["times"][1:]),
+            max(g["solved"]["times"][1:]))),
+        ("their lengths", lambda g: " ".join(str(n) for n in g["solved"]["lengths"][1:])),
+        ("1.6 Mbit/s link: first note; tables sent", lambda g: "{}; {}".format(
+            f"{g['slow'][0]:.1f} s" if g["slow"][0] is not None else "none in 90 s", mib(g["slow"][1]))),
+    ]
+    for what, cell in rows:
+        print(f"  {what}: " + " | ".join(f"{label}: {cell(g)}" for label, g in sites))
 
 
 class Server(http.server.ThreadingHTTPServer):
@@ -249,6 +387,17 @@ def serve(folder):
     server = Server(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+def notes():
+    sites = [("this site", measure_note(SITE))]
+    if OTHER:
+        sites.append(("the other site", measure_note(OTHER)))
+    report_notes(sites)
+    if FULL_TABLES:
+        with open(FULL_TABLES, "rb") as full:
+            raw = full.read()
+        print(f"  the desktop's tables: {len(raw) / 2**20:.1f} MiB, with gzip -6 {len(gzip.compress(raw, 6)) / 2**20:.1f} MiB")
 
 
 def first_visits_clicks_and_memory(url, other):
@@ -326,6 +475,9 @@ def reload_figures(url):
 
 
 def main():
+    if NOTE_ONLY:
+        notes()
+        return
     server, url = serve(SITE)
     other = serve(OTHER) if OTHER else None
     if not RELOAD_ONLY:
@@ -334,6 +486,8 @@ def main():
     server.shutdown()
     if other:
         other[0].shutdown()
+    if not RELOAD_ONLY:
+        notes()
 
 
 if __name__ == "__main__":

@@ -153,16 +153,18 @@ PatternDatabase::PatternDatabase(std::span<const std::uint8_t> tiles, std::span<
   for (int i = 0; i < count_; ++i) tiles_[static_cast<std::size_t>(i)] = tiles[static_cast<std::size_t>(i)];
 }
 
-PatternTables BuildTables(int threads, const std::atomic<bool>* cancel) {
+template <class Kind>
+PatternTablesOf<Kind> BuildTables(int threads, const std::atomic<bool>* cancel) {
+  constexpr std::size_t kCount = Kind::kTableCount;
   const auto start = std::chrono::steady_clock::now();
-  std::array<std::optional<PatternDatabase>, kTableCount> built;
+  std::array<std::optional<PatternDatabase>, kCount> built;
   std::atomic<std::size_t> nextGroup{0};
   std::atomic<bool> cancelled{false};
   // Each thread takes the next table still to build.
   const auto work = [&] {
     try {
-      for (std::size_t t; !cancelled && (t = nextGroup++) < kTableCount;)
-        built[t].emplace(GroupTiles(kTableGroup[t]), cancel);
+      for (std::size_t t; !cancelled && (t = nextGroup++) < kCount;)
+        built[t].emplace(GroupTiles<Kind>(Kind::kTableGroup[t]), cancel);
     } catch (const PatternDatabase::Cancelled&) {
       cancelled = true;
     }
@@ -172,12 +174,15 @@ PatternTables BuildTables(int threads, const std::atomic<bool>* cancel) {
   work();
   for (std::thread& helper : helpers) helper.join();
   if (cancelled) throw PatternDatabase::Cancelled{};
-  PatternTables tables = [&]<std::size_t... g>(std::index_sequence<g...>) {
-    return PatternTables{{std::move(*built[g])...}, 0};
+  PatternTablesOf<Kind> tables = [&]<std::size_t... g>(std::index_sequence<g...>) {
+    return PatternTablesOf<Kind>{{std::move(*built[g])...}, 0};
   }
-  (std::make_index_sequence<kTableCount>{});
+  (std::make_index_sequence<kCount>{});
   tables.buildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return tables;
 }
+
+template PatternTables BuildTables<FullTables>(int, const std::atomic<bool>*);
+template SmallPatternTables BuildTables<SmallTables>(int, const std::atomic<bool>*);
 
 }  // namespace quarvel::shortest

@@ -91,34 +91,66 @@ class PatternDatabase {
   std::size_t size_ = 0;
 };
 
-// The groups. The estimate is the sum over the split below, looked up on the position and on
-// its reflection about the main diagonal, whichever is larger. Tile 8, a group of its own,
-// counts its Manhattan distance and needs no table.
-inline constexpr int kGroupCount = 3;
-inline constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, kGroupCount> kGroups{{
-    {1, 2, 3, 4, 5, 6, 7},
-    {9, 10, 11, 12, 13, 14, 15},
-    {8, 0, 0, 0, 0, 0, 0},
-}};
-inline constexpr std::array<int, kGroupCount> kGroupSizes{7, 7, 1};
-// Splits of the fifteen tiles into groups (indices into kGroups) that share no tile.
-inline constexpr std::array<std::array<std::uint8_t, 3>, 1> kSplits{{{0, 1, 2}}};
-
-// The tables made and stored, and the table of each group (kNoTable for a lone tile).
-inline constexpr int kTableCount = 2;
-inline constexpr std::array<std::uint8_t, kTableCount> kTableGroup{0, 1};  // the group each is made for
+// A kind of tables: its groups, the splits of the fifteen tiles into groups (indices into
+// its groups) that share no tile, and the tables made and stored (kNoTable for a lone tile,
+// which counts its Manhattan distance). The estimate is the largest sum over the splits,
+// each looked up on the position and on its reflection about the main diagonal.
 inline constexpr std::uint8_t kNoTable = 0xFF;
-inline constexpr std::array<std::uint8_t, kGroupCount> kTableOf{0, 1, kNoTable};
+inline constexpr int kMaxTables = 6;
+
+// The desktop's tables: {1..7}, {9..15} and tile 8 (55 MiB).
+struct FullTables {
+  static constexpr int kGroupCount = 3;
+  static constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, kGroupCount> kGroups{{
+      {1, 2, 3, 4, 5, 6, 7},
+      {9, 10, 11, 12, 13, 14, 15},
+      {8, 0, 0, 0, 0, 0, 0},
+  }};
+  static constexpr std::array<int, kGroupCount> kGroupSizes{7, 7, 1};
+  static constexpr std::array<std::array<std::uint8_t, 3>, 1> kSplits{{{0, 1, 2}}};
+  static constexpr int kTableCount = 2;
+  static constexpr std::array<std::uint8_t, kTableCount> kTableGroup{0, 1};  // the group each is made for
+  static constexpr std::array<std::uint8_t, kGroupCount> kTableOf{0, 1, kNoTable};
+  static constexpr const char* kFileName = "quarvel-shortest.tables";
+};
+
+// The web page's tables, small enough to download: two 6-6-3 splits (11.3 MiB).
+struct SmallTables {
+  static constexpr int kGroupCount = 6;
+  static constexpr std::array<std::array<std::uint8_t, kMaxGroupTiles>, kGroupCount> kGroups{{
+      {1, 5, 6, 9, 10, 13},
+      {7, 8, 11, 12, 14, 15},
+      {2, 3, 4},
+      {1, 2, 3, 5, 6, 7},
+      {9, 10, 11, 13, 14, 15},
+      {4, 8, 12},
+  }};
+  static constexpr std::array<int, kGroupCount> kGroupSizes{6, 6, 3, 6, 6, 3};
+  static constexpr std::array<std::array<std::uint8_t, 3>, 2> kSplits{{{0, 1, 2}, {3, 4, 5}}};
+  static constexpr int kTableCount = 6;
+  static constexpr std::array<std::uint8_t, kTableCount> kTableGroup{0, 1, 2, 3, 4, 5};
+  static constexpr std::array<std::uint8_t, kGroupCount> kTableOf{0, 1, 2, 3, 4, 5};
+  static constexpr const char* kFileName = "quarvel-shortest-small.tables";
+};
+
+// The desktop's kind by its plain names.
+inline constexpr int kGroupCount = FullTables::kGroupCount;
+inline constexpr auto& kGroups = FullTables::kGroups;
+inline constexpr auto& kGroupSizes = FullTables::kGroupSizes;
+inline constexpr int kTableCount = FullTables::kTableCount;
 
 // The sum of the Manhattan distances of group g's tiles standing in `cells`, in order.
-inline int GroupManhattan(std::size_t g, const std::uint8_t* cells) {
+template <class Kind>
+int GroupManhattan(std::size_t g, const std::uint8_t* cells) {
   int sum = 0;
-  for (int i = 0; i < kGroupSizes[g]; ++i) sum += kCellDistance[kGroups[g][static_cast<std::size_t>(i)] - 1u][cells[i]];
+  for (int i = 0; i < Kind::kGroupSizes[g]; ++i)
+    sum += kCellDistance[Kind::kGroups[g][static_cast<std::size_t>(i)] - 1u][cells[i]];
   return sum;
 }
 
-struct PatternTables {
-  std::array<PatternDatabase, kTableCount> groups;  // by table, see kTableGroup
+template <class Kind>
+struct PatternTablesOf {
+  std::array<PatternDatabase, Kind::kTableCount> groups;  // by table, see kTableGroup
   double buildSeconds = 0;
   std::size_t bytes() const {
     std::size_t total = 0;
@@ -127,18 +159,24 @@ struct PatternTables {
   }
   // The distance of group g (an index into kGroups) whose tiles stand in `cells`, in order.
   int GroupDistance(std::size_t g, const std::uint8_t* cells) const {
-    const int manhattan = GroupManhattan(g, cells);
-    if (kTableOf[g] == kNoTable) return manhattan;
-    return manhattan + 2 * groups[kTableOf[g]].HalfExcess(RankCells(cells, kGroupSizes[g]));
+    const int manhattan = GroupManhattan<Kind>(g, cells);
+    if (Kind::kTableOf[g] == kNoTable) return manhattan;
+    return manhattan + 2 * groups[Kind::kTableOf[g]].HalfExcess(RankCells(cells, Kind::kGroupSizes[g]));
   }
 };
+using PatternTables = PatternTablesOf<FullTables>;
+using SmallPatternTables = PatternTablesOf<SmallTables>;
 
 // The group's tiles as a span.
-inline std::span<const std::uint8_t> GroupTiles(std::size_t g) {
-  return {kGroups[g].data(), static_cast<std::size_t>(kGroupSizes[g])};
+template <class Kind = FullTables>
+std::span<const std::uint8_t> GroupTiles(std::size_t g) {
+  return {Kind::kGroups[g].data(), static_cast<std::size_t>(Kind::kGroupSizes[g])};
 }
 
 // Builds every table in memory, the large ones on up to `threads` threads at once.
-PatternTables BuildTables(int threads, const std::atomic<bool>* cancel = nullptr);
+template <class Kind = FullTables>
+PatternTablesOf<Kind> BuildTables(int threads, const std::atomic<bool>* cancel = nullptr);
+extern template PatternTables BuildTables<FullTables>(int, const std::atomic<bool>*);
+extern template SmallPatternTables BuildTables<SmallTables>(int, const std::atomic<bool>*);
 
 }  // namespace quarvel::shortest

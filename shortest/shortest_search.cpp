@@ -10,9 +10,9 @@ namespace {
 
 using Cells = Position::Cells;
 
-constexpr std::size_t kSplitCount = kSplits.size();
 // A side is a split looked up on the position (even sides) or on its reflection (odd).
-constexpr std::size_t kSides = 2 * kSplitCount;
+template <class Kind>
+constexpr std::size_t kSides = 2 * Kind::kSplits.size();
 
 // For every side and tile: the tile's part of the split, its place in the part's group,
 // and the tile and cells as the side sees them.
@@ -20,27 +20,29 @@ struct Place {
   std::uint8_t part = 0;
   std::uint8_t slot = 0;
 };
+template <class Kind>
 struct Sides {
-  std::array<std::array<Place, 16>, kSides> place{};
+  std::array<std::array<Place, 16>, kSides<Kind>> place{};
   std::array<std::array<std::uint8_t, 16>, 2> tile{};  // a tile's name on a plain or reflected side
   std::array<std::array<std::uint8_t, 16>, 2> cell{};  // a cell's place on a plain or reflected side
   // The weight of a cell's digit in a group's rank, by group size and slot.
   std::array<std::array<std::uint32_t, kMaxGroupTiles>, kMaxGroupTiles + 1> weight{};
 };
-constexpr Sides kSideView = [] {
-  Sides v{};
+template <class Kind>
+constexpr Sides<Kind> kSideView = [] {
+  Sides<Kind> v{};
   for (int t = 0; t < 16; ++t) {
     v.tile[0][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(t);
     v.tile[1][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(ReflectedTile(t));
     v.cell[0][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(t);
     v.cell[1][static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(Transposed(t));
   }
-  for (std::size_t side = 0; side < kSides; ++side)
+  for (std::size_t side = 0; side < kSides<Kind>; ++side)
     for (std::size_t part = 0; part < 3; ++part) {
-      const std::size_t g = kSplits[side / 2][part];
-      for (int i = 0; i < kGroupSizes[g]; ++i)
-        v.place[side][kGroups[g][static_cast<std::size_t>(i)]] = {static_cast<std::uint8_t>(part),
-                                                                  static_cast<std::uint8_t>(i)};
+      const std::size_t g = Kind::kSplits[side / 2][part];
+      for (int i = 0; i < Kind::kGroupSizes[g]; ++i)
+        v.place[side][Kind::kGroups[g][static_cast<std::size_t>(i)]] = {static_cast<std::uint8_t>(part),
+                                                                        static_cast<std::uint8_t>(i)};
     }
   for (int k = 1; k <= kMaxGroupTiles; ++k) {
     std::uint32_t w = 1;
@@ -70,51 +72,54 @@ constexpr std::array<std::array<std::uint8_t, 5>, 16> kNeighbours = [] {
 // Where each part's tiles stand on every side, with the rank of their placement, the sum of
 // their Manhattan distances and the part's distance; the estimate is the largest of the
 // sides' sums.
+template <class Kind>
 struct Estimate {
-  std::array<std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3>, kSides> cells{};
-  std::array<std::array<std::uint32_t, 3>, kSides> rank{};
-  std::array<std::array<std::uint8_t, 3>, kSides> manhattan{};
-  std::array<std::array<std::uint8_t, 3>, kSides> distance{};
-  std::array<int, kSides> sum{};
+  static constexpr std::size_t kSideCount = kSides<Kind>;
+  static constexpr const Sides<Kind>& kView = kSideView<Kind>;
+  std::array<std::array<std::array<std::uint8_t, kMaxGroupTiles>, 3>, kSideCount> cells{};
+  std::array<std::array<std::uint32_t, 3>, kSideCount> rank{};
+  std::array<std::array<std::uint8_t, 3>, kSideCount> manhattan{};
+  std::array<std::array<std::uint8_t, 3>, kSideCount> distance{};
+  std::array<int, kSideCount> sum{};
 
   int Value() const { return *std::max_element(sum.begin(), sum.end()); }
 
   // Tile now at `cell`, on one side: updates its group's Manhattan distances, the rank of
   // its placement (a move along the side's rows changes one digit by one) and its
   // distance; returns the side's sum.
-  int Set(const PatternTables& tables, std::size_t side, int tile, int cell) {
+  int Set(const PatternTablesOf<Kind>& tables, std::size_t side, int tile, int cell) {
     const std::size_t reflected = side & 1;
-    const std::uint8_t t = kSideView.tile[reflected][static_cast<std::size_t>(tile)];
-    const Place place = kSideView.place[side][t];
-    const std::size_t g = kSplits[side / 2][place.part];
-    const std::uint8_t to = kSideView.cell[reflected][static_cast<std::size_t>(cell)];
+    const std::uint8_t t = kView.tile[reflected][static_cast<std::size_t>(tile)];
+    const Place place = kView.place[side][t];
+    const std::size_t g = Kind::kSplits[side / 2][place.part];
+    const std::uint8_t to = kView.cell[reflected][static_cast<std::size_t>(cell)];
     auto& group = cells[side][place.part];
     const std::uint8_t from = group[place.slot];
     group[place.slot] = to;
     std::uint8_t& m = manhattan[side][place.part];
     m = static_cast<std::uint8_t>(m + kCellDistance[t - 1u][to] - kCellDistance[t - 1u][from]);
     int d = m;
-    if (kTableOf[g] != kNoTable) {
+    if (Kind::kTableOf[g] != kNoTable) {
       std::uint32_t& r = rank[side][place.part];
+      const std::uint32_t weight = kView.weight[static_cast<std::size_t>(Kind::kGroupSizes[g])][place.slot];
       if (to == from + 1 || to + 1 == from)
-        r = r + kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * to -
-            kSideView.weight[static_cast<std::size_t>(kGroupSizes[g])][place.slot] * from;
+        r = r + weight * to - weight * from;
       else
-        r = RankCells(group.data(), kGroupSizes[g]);
-      d += 2 * tables.groups[kTableOf[g]].HalfExcess(r);
+        r = RankCells(group.data(), Kind::kGroupSizes[g]);
+      d += 2 * tables.groups[Kind::kTableOf[g]].HalfExcess(r);
     }
     sum[side] += d - distance[side][place.part];
     distance[side][place.part] = static_cast<std::uint8_t>(d);
     return sum[side];
   }
 
-  void Recompute(const PatternTables& tables) {
-    for (std::size_t side = 0; side < kSides; ++side) {
+  void Recompute(const PatternTablesOf<Kind>& tables) {
+    for (std::size_t side = 0; side < kSideCount; ++side) {
       sum[side] = 0;
       for (std::size_t part = 0; part < 3; ++part) {
-        const std::size_t g = kSplits[side / 2][part];
-        rank[side][part] = RankCells(cells[side][part].data(), kGroupSizes[g]);
-        manhattan[side][part] = static_cast<std::uint8_t>(GroupManhattan(g, cells[side][part].data()));
+        const std::size_t g = Kind::kSplits[side / 2][part];
+        rank[side][part] = RankCells(cells[side][part].data(), Kind::kGroupSizes[g]);
+        manhattan[side][part] = static_cast<std::uint8_t>(GroupManhattan<Kind>(g, cells[side][part].data()));
         distance[side][part] = static_cast<std::uint8_t>(tables.GroupDistance(g, cells[side][part].data()));
         sum[side] += distance[side][part];
       }
@@ -122,24 +127,27 @@ struct Estimate {
   }
 };
 
-Estimate EstimateOf(const PatternTables& tables, const Position& position) {
-  Estimate e;
+template <class Kind>
+Estimate<Kind> EstimateOf(const PatternTablesOf<Kind>& tables, const Position& position) {
+  Estimate<Kind> e;
+  const auto& view = kSideView<Kind>;
   for (int c = 0; c < kCellCount; ++c) {
     const int tile = position.TileIn(c);
     if (tile == 0) continue;
-    for (std::size_t side = 0; side < kSides; ++side) {
+    for (std::size_t side = 0; side < kSides<Kind>; ++side) {
       const std::size_t reflected = side & 1;
-      const Place place = kSideView.place[side][kSideView.tile[reflected][static_cast<std::size_t>(tile)]];
-      e.cells[side][place.part][place.slot] = kSideView.cell[reflected][static_cast<std::size_t>(c)];
+      const Place place = view.place[side][view.tile[reflected][static_cast<std::size_t>(tile)]];
+      e.cells[side][place.part][place.slot] = view.cell[reflected][static_cast<std::size_t>(c)];
     }
   }
   e.Recompute(tables);
   return e;
 }
 
+template <class Kind>
 class Search {
  public:
-  Search(const PatternTables& tables, const Position& start, const std::atomic<bool>* cancel)
+  Search(const PatternTablesOf<Kind>& tables, const Position& start, const std::atomic<bool>* cancel)
       : tables_(tables),
         cells_(start.cells()),
         cancel_(cancel),
@@ -181,11 +189,11 @@ class Search {
       if (next == 16) break;
       if (next == previous) continue;  // never undo the last move
       const int tile = cells_[next];
-      const Estimate saved = estimate_;
+      const Estimate<Kind> saved = estimate_;
       // The sides one by one: the first whose sum prunes spares the look-ups of the rest.
       bool pruned = false;
-      for (std::size_t k = 0; k < kSides && !pruned; ++k) {
-        const std::size_t side = (first + k) % kSides;
+      for (std::size_t k = 0; k < kSides<Kind> && !pruned; ++k) {
+        const std::size_t side = (first + k) % kSides<Kind>;
         const int f = moves + 1 + estimate_.Set(tables_, side, tile, blank);
         if (f > bound) {
           nextBound_ = std::min(nextBound_, f);
@@ -210,10 +218,10 @@ class Search {
     return Outcome::NotFound;
   }
 
-  const PatternTables& tables_;
+  const PatternTablesOf<Kind>& tables_;
   Cells cells_;
   const std::atomic<bool>* cancel_;
-  Estimate estimate_;
+  Estimate<Kind> estimate_;
   int blank_ = 15;
   int nextBound_ = kInfinity;
   std::uint64_t nodes_ = 0;
@@ -227,8 +235,28 @@ std::optional<ShortestSolution> SolveShortest(const Position& start, const std::
   if (start == Position()) return ShortestSolution{};  // the goal: no tables needed
   const PatternTables* tables = TablesUnlessCancelled(cancel);
   if (!tables) return std::nullopt;
-  return Search(*tables, start, cancel).Run();
+  return Search<FullTables>(*tables, start, cancel).Run();
 }
+
+template <class Kind>
+std::optional<ShortestSolution> SolveShortestWith(const PatternTablesOf<Kind>& tables, const Position& start,
+                                                  const std::atomic<bool>* cancel) {
+  if (!start.IsSolvable()) throw Unsolvable();
+  if (start == Position()) return ShortestSolution{};
+  return Search<Kind>(tables, start, cancel).Run();
+}
+
+template <class Kind>
+int EstimateMovesWith(const PatternTablesOf<Kind>& tables, const Position& position) {
+  return EstimateOf(tables, position).Value();
+}
+
+template std::optional<ShortestSolution> SolveShortestWith(const PatternTablesOf<FullTables>&, const Position&,
+                                                           const std::atomic<bool>*);
+template std::optional<ShortestSolution> SolveShortestWith(const PatternTablesOf<SmallTables>&, const Position&,
+                                                           const std::atomic<bool>*);
+template int EstimateMovesWith(const PatternTablesOf<FullTables>&, const Position&);
+template int EstimateMovesWith(const PatternTablesOf<SmallTables>&, const Position&);
 
 std::string SolutionText(const std::vector<int>& tiles) {
   std::string text = std::to_string(tiles.size()) + ":";

@@ -1,7 +1,8 @@
 #pragma once
 // The shortest solution of a position: iterative-deepening A* over single-tile moves,
-// guided by an additive pattern-database estimate (groups of 7, 7 and 1 tiles), the larger
-// of its values on the position and on its reflection about the main diagonal.
+// guided by an additive pattern-database estimate (the desktop's groups of 7, 7 and 1 tiles,
+// or the page's two 6-6-3 splits), the largest of its values on the position and on its
+// reflection about the main diagonal.
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "core/position.h"
+#include "shortest/pattern_database.h"
 
 namespace quarvel::shortest {
 
@@ -27,10 +29,17 @@ struct Unsolvable : std::invalid_argument {
 // before the search ended. Maps or builds the pattern tables on first use.
 std::optional<ShortestSolution> SolveShortest(const Position& start, const std::atomic<bool>* cancel = nullptr);
 
+// The same over the tables given, of either kind, already there.
+template <class Kind>
+std::optional<ShortestSolution> SolveShortestWith(const PatternTablesOf<Kind>& tables, const Position& start,
+                                                  const std::atomic<bool>* cancel = nullptr);
+
 // "N: T1 T2 ... TN", the length and the tiles; "0:" for no move.
 std::string SolutionText(const std::vector<int>& tiles);
 
 // The search's estimate of the moves the position needs: never more than the true number.
 int EstimateMoves(const Position& position);
+template <class Kind>
+int EstimateMovesWith(const PatternTablesOf<Kind>& tables, const Position& position);
 
 }  // namespace quarvel::shortest

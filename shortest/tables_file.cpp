@@ -36,27 +36,29 @@ struct Header {
   std::uint32_t groupCount;
   std::uint32_t headerBytes;
   std::uint64_t bodyBytes;
-  std::uint64_t checksum;  // XXH3, 64 bits, of the body
-  GroupEntry groups[kTableCount];
+  std::uint64_t checksum;         // XXH3, 64 bits, of the body
+  GroupEntry groups[kMaxTables];  // zero after the kind's last
 };
 static_assert(offsetof(Header, version) == kVersionAt && offsetof(Header, checksum) == kChecksumAt);
 static_assert(sizeof(Header) <= kTablesHeaderBytes);
 
-// The header these groups need, checksum not yet filled in.
+// The header the kind's groups need, checksum not yet filled in.
+template <class Kind>
 Header ExpectedHeader() {
   Header h;
   std::memset(&h, 0, sizeof h);
   std::memcpy(h.magic, kMagic, sizeof kMagic);
   h.byteOrder = kByteOrder;
   h.version = kTablesFormatVersion;
-  h.groupCount = kTableCount;
+  h.groupCount = Kind::kTableCount;
   h.headerBytes = kTablesHeaderBytes;
   std::uint64_t offset = 0;
-  for (std::size_t g = 0; g < kTableCount; ++g) {
-    const std::size_t group = kTableGroup[g];
-    for (int i = 0; i < kGroupSizes[group]; ++i) h.groups[g].tiles[i] = kGroups[group][static_cast<std::size_t>(i)];
+  for (std::size_t g = 0; g < Kind::kTableCount; ++g) {
+    const std::size_t group = Kind::kTableGroup[g];
+    for (int i = 0; i < Kind::kGroupSizes[group]; ++i)
+      h.groups[g].tiles[i] = Kind::kGroups[group][static_cast<std::size_t>(i)];
     h.groups[g].offset = offset;
-    h.groups[g].size = (TableSize(kGroupSizes[group]) + 1) / 2;  // two entries a byte
+    h.groups[g].size = (TableSize(Kind::kGroupSizes[group]) + 1) / 2;  // two entries a byte
     offset += h.groups[g].size;
   }
   h.bodyBytes = offset;
@@ -64,6 +66,7 @@ Header ExpectedHeader() {
 }
 
 // Why the header cannot be used with a file of `fileBytes`, or "".
+template <class Kind>
 std::string CheckHeader(std::span<const std::uint8_t> bytes, std::uint64_t fileBytes, Header& header) {
   if (bytes.size() < sizeof(Header)) return "it is too short for its header";
   std::memcpy(&header, bytes.data(), sizeof header);
@@ -72,7 +75,7 @@ std::string CheckHeader(std::span<const std::uint8_t> bytes, std::uint64_t fileB
   if (header.version != kTablesFormatVersion)
     return "it is of format version " + std::to_string(header.version) + ", not " +
            std::to_string(kTablesFormatVersion);
-  Header expected = ExpectedHeader();
+  Header expected = ExpectedHeader<Kind>();
   expected.checksum = header.checksum;
   if (std::memcmp(&header, &expected, sizeof header) != 0) return "its groups or sizes are not this program's";
   if (fileBytes != kTablesHeaderBytes + header.bodyBytes)
@@ -91,10 +94,11 @@ std::string ProgramFolder() {
 
 }  // namespace
 
-std::vector<std::uint8_t> TablesFileImage(const PatternTables& tables) {
-  Header header = ExpectedHeader();
+template <class Kind>
+std::vector<std::uint8_t> TablesFileImage(const PatternTablesOf<Kind>& tables) {
+  Header header = ExpectedHeader<Kind>();
   std::vector<std::uint8_t> image(kTablesHeaderBytes + static_cast<std::size_t>(header.bodyBytes), 0);
-  for (std::size_t g = 0; g < kTableCount; ++g) {
+  for (std::size_t g = 0; g < Kind::kTableCount; ++g) {
     const auto entries = tables.groups[g].entries();
     std::memcpy(image.data() + kTablesHeaderBytes + header.groups[g].offset, entries.data(), entries.size());
   }
@@ -103,15 +107,17 @@ std::vector<std::uint8_t> TablesFileImage(const PatternTables& tables) {
   return image;
 }
 
+template <class Kind>
 std::string CheckTablesImage(std::span<const std::uint8_t> image) {
   Header header;
-  std::string problem = CheckHeader(image, image.size(), header);
+  std::string problem = CheckHeader<Kind>(image, image.size(), header);
   if (problem.empty() &&
       XXH3_64bits(image.data() + kTablesHeaderBytes, static_cast<std::size_t>(header.bodyBytes)) != header.checksum)
     problem = "its checksum does not match: it is damaged";
   return problem;
 }
 
+template <class Kind>
 TablesFile MapTablesFile(const std::string& path) {
   TablesFile file{{}, path, ""};
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -130,7 +136,7 @@ TablesFile MapTablesFile(const std::string& path) {
   } else {
     const ssize_t got = ::pread(fd, start.data(), start.size(), 0);
     start.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    file.problem = CheckHeader(start, static_cast<std::uint64_t>(status.st_size), header);
+    file.problem = CheckHeader<Kind>(start, static_cast<std::uint64_t>(status.st_size), header);
   }
   // The checksum is taken from reads, so that only the pages the search uses are mapped
   // into the process; the page cache holds one copy for every process.
@@ -164,8 +170,8 @@ TablesFile MapTablesFile(const std::string& path) {
 std::vector<std::string> TablesFilePlaces() {
   if (const char* named = std::getenv("QUARVEL_SHORTEST_TABLES"); named && *named) return {named};
   std::vector<std::string> places;
-  const std::string folder = ProgramFolder();
   const std::string name = kTablesFileName;
+  const std::string folder = ProgramFolder();
   if (!folder.empty()) {
     places.push_back(folder + "/" + name);
     // From /usr/games (or bin) and from /usr/libexec/quarvel-orbix.
@@ -190,15 +196,25 @@ const TablesFile& UsedTablesFile() {
   return used;
 }
 
-PatternTables TablesOverImage(std::span<const std::uint8_t> image) {
-  const Header header = ExpectedHeader();
+template <class Kind>
+PatternTablesOf<Kind> TablesOverImage(std::span<const std::uint8_t> image) {
+  const Header header = ExpectedHeader<Kind>();
   const auto table = [&](std::size_t g) {
-    return PatternDatabase(GroupTiles(kTableGroup[g]),
+    return PatternDatabase(GroupTiles<Kind>(Kind::kTableGroup[g]),
                            image.subspan(kTablesHeaderBytes + static_cast<std::size_t>(header.groups[g].offset),
                                          static_cast<std::size_t>(header.groups[g].size)));
   };
-  return [&]<std::size_t... g>(std::index_sequence<g...>) { return PatternTables{{table(g)...}, 0}; }
-  (std::make_index_sequence<kTableCount>{});
+  return [&]<std::size_t... g>(std::index_sequence<g...>) { return PatternTablesOf<Kind>{{table(g)...}, 0}; }
+  (std::make_index_sequence<Kind::kTableCount>{});
 }
+
+#define QUARVEL_TABLES_KIND(Kind)                                                   \
+  template std::vector<std::uint8_t> TablesFileImage(const PatternTablesOf<Kind>&); \
+  template std::string CheckTablesImage<Kind>(std::span<const std::uint8_t>);       \
+  template TablesFile MapTablesFile<Kind>(const std::string&);                      \
+  template PatternTablesOf<Kind> TablesOverImage<Kind>(std::span<const std::uint8_t>);
+QUARVEL_TABLES_KIND(FullTables)
+QUARVEL_TABLES_KIND(SmallTables)
+#undef QUARVEL_TABLES_KIND
 
 }  // namespace quarvel::shortest

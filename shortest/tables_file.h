@@ -11,7 +11,7 @@
 
 namespace quarvel::shortest {
 
-inline constexpr const char* kTablesFileName = "quarvel-shortest.tables";
+inline constexpr const char* kTablesFileName = FullTables::kFileName;
 inline constexpr std::uint32_t kTablesFormatVersion = 2;
 inline constexpr std::size_t kTablesHeaderBytes = 4096;
 
@@ -20,9 +20,12 @@ inline constexpr std::size_t kVersionAt = 12;
 inline constexpr std::size_t kChecksumAt = 32;
 
 // The whole file for these tables: the same bytes for the same tables.
-std::vector<std::uint8_t> TablesFileImage(const PatternTables& tables);
+template <class Kind>
+std::vector<std::uint8_t> TablesFileImage(const PatternTablesOf<Kind>& tables);
 
-// Why the image cannot be used, or "" when it is good (header and checksum).
+// Why the image cannot be used for the kind's tables, or "" when it is good (header and
+// checksum).
+template <class Kind = FullTables>
 std::string CheckTablesImage(std::span<const std::uint8_t> image);
 
 // Where the file was found and mapped, or why no file is used.
@@ -34,6 +37,7 @@ struct TablesFile {
 };
 
 // Maps the file read-only once it has been checked; the mapping stays for the process.
+template <class Kind = FullTables>
 TablesFile MapTablesFile(const std::string& path);
 
 // The places a program looks, in order: the file named by QUARVEL_SHORTEST_TABLES when it
@@ -45,6 +49,7 @@ std::vector<std::string> TablesFilePlaces();
 const TablesFile& UsedTablesFile();
 
 // The tables over a good image (checked by CheckTablesImage or MapTablesFile).
-PatternTables TablesOverImage(std::span<const std::uint8_t> image);
+template <class Kind = FullTables>
+PatternTablesOf<Kind> TablesOverImage(std::span<const std::uint8_t> image);
 
 }  // namespace quarvel::shortest

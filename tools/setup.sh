@@ -81,16 +81,8 @@ install_missing
 # The site: tools/build_web.sh's build, copied to --out DIR or served on 127.0.0.1.
 if [ "$mode" = web ]; then
   web_build="$root/build/web"
-  # The shortest solutions' tables are made natively (minutes of CPU, once), unless the
-  # desktop build has made them already.
-  tables="$build/quarvel-shortest.tables"
-  if [ ! -f "$tables" ]; then
-    cmake -S "$root" -B "$root/build/tables" -DCMAKE_BUILD_TYPE=Release -DQUARVEL_BUILD_GUI=OFF \
-          -DQUARVEL_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$root/build/tables" --target quarvel_shortest_tables -j "$(nproc)"
-    tables="$root/build/tables/quarvel-shortest.tables"
-  fi
-  "$root/tools/build_web.sh" "$web_build" "$tables"
+  # The page's own shortest solutions' tables are made by the web build (once).
+  "$root/tools/build_web.sh" "$web_build"
   site="$web_build/web/site"
   if [ "${2:-}" = --out ]; then
     [ -n "${3:-}" ] || { echo "usage: $0 web --out DIR" >&2; exit 2; }
@@ -99,13 +91,7 @@ if [ "$mode" = web ]; then
     echo "The site is in $3: serve that folder from any static web server."
     exit 0
   fi
-  port=${PORT:-8080}
-  echo "Serving Quarvel Orbix on http://127.0.0.1:$port/ (Ctrl+C stops it)"
-  exec python3 -c '
-import functools, http.server, sys
-handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[2])
-handler.func.extensions_map[".wasm"] = "application/wasm"
-http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[1])), handler).serve_forever()' "$port" "$site"
+  exec python3 "$root/tools/serve_site.py" "$site" "${PORT:-8080}"
 fi
 
 build
@@ -141,10 +127,11 @@ if [ "$mode" = test ]; then
   (cd "$build/web-tests" && npm ci --no-audit --no-fund --loglevel=error)
   (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
   echo "== The logic and console tests and the fuzz targets under AddressSanitizer and UndefinedBehaviorSanitizer"
-  # It maps the tables' file of the Release build rather than generating one under the sanitisers.
+  # It maps the tables' files of the Release build rather than generating them under the sanitisers.
   cmake -S "$root" -B "$sanitized" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
         -DQUARVEL_BUILD_GUI=OFF -DQUARVEL_FUZZ=ON -DQUARVEL_FUZZ_SECONDS=5 \
-        -DQUARVEL_SHORTEST_TABLES_FILE="$build/quarvel-shortest.tables" >/dev/null
+        -DQUARVEL_SHORTEST_TABLES_FILE="$build/quarvel-shortest.tables" \
+        -DQUARVEL_SMALL_TABLES_FILE="$build/quarvel-shortest-small.tables" >/dev/null
   cmake --build "$sanitized" -j "$(nproc)"
   cd "$sanitized"
   ctest --output-on-failure -j "$(nproc)"

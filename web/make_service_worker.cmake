@@ -3,7 +3,7 @@
 #   cmake -DSITE=<site folder> -DTEMPLATE=<service_worker.js.in> -P make_service_worker.cmake
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM files service_worker.js)
-list(FILTER files EXCLUDE REGEX "quarvel-shortest\\.tables$")
+list(FILTER files EXCLUDE REGEX "quarvel-shortest[^/]*\\.tables")
 list(SORT files)
 set(hashes "")
 set(SITE_FILES "'./'")

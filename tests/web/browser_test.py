@@ -5,15 +5,12 @@ axe-core checks every window and dialog it meets.
 
 usage: browser_test.py SITE_DIR QUARVEL_SOLVE AXE_JS [SCENARIO...]
 Exit status 77 when Chromium cannot start."""
-import functools
-import http.server
 import os
 import random
 import re
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
 from selenium import webdriver
@@ -22,6 +19,9 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.common.action_chains import ActionChains
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from serve_site import Site  # noqa: E402  the site's server, which counts requests and cuts them
 
 SITE, SOLVE, AXE = sys.argv[1:4]
 CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -36,17 +36,20 @@ SIZES = {"portrait": (360, 740, True), "landscape": (740, 360, True), "desktop":
 REFUSE_STORAGE = "Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('refused', 'SecurityError'); }});"
 
 
-class Handler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
+# Makes the browser ask to save data, as a phone's data saver does.
+SAVE_DATA = "Object.defineProperty(Navigator.prototype, 'connection', {get: () => ({saveData: true})});"
+SERVER = Site(SITE)
+TABLES = re.compile(r"/quarvel-shortest[^/]*\.tables[^/]*$")
 
-    def log_message(self, *args):
-        pass
+
+def tables_requests():
+    """What the server sent of the note's tables, one entry a request."""
+    return [r for r in SERVER.requests if TABLES.search(r["path"])]
 
 
-def serve():
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=SITE))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+def tables_file():
+    [name] = [name for name in os.listdir(SITE) if TABLES.search("/" + name)]
+    return "/" + name, os.path.getsize(os.path.join(SITE, name))
 
 
 DRIVERS = []
@@ -734,6 +737,58 @@ def scenario_games_in_german(url):
     return page
 
 
+def note_of(page, moves):
+    note = page.until(lambda: page.control("Game number").get_attribute("aria-description"), "the note", 60)
+    assert note == f"The shortest solution of this game takes {len(moves)} moves.", note
+
+
+def scenario_note_data_fetched_once(url):
+    """The note's tables are fetched once, whole and compressed, for two games and a reload,
+    then taken from the worker's storage; where the browser asks to save data, nothing is
+    fetched and there is no note."""
+    path, size = tables_file()
+    before = len(tables_requests())
+    page = Page(browser(), url)
+    for reload in (False, False, True):
+        if reload:
+            page.open()
+        page.click("New Game")
+        note_of(page, page.solution())
+        page.click("Give Up")
+    sent = tables_requests()[before:]
+    assert [(r["path"], r["status"], r["sent"]) for r in sent] == [(path, 200, size)], sent
+    saving = browser()
+    saving.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": SAVE_DATA})
+    page = Page(saving, url)
+    page.click("New Game")
+    time.sleep(5)
+    assert not page.control("Game number").get_attribute("aria-description"), "a note while saving data"
+    assert len(tables_requests()) == before + 1, "the tables were fetched while saving data"
+    return page
+
+
+def scenario_cut_download_resumed(url):
+    """A download of the note's tables cut off goes on after a reload from where it stopped,
+    with a range request, and the note comes."""
+    path, size = tables_file()
+    SERVER.cut[path] = size // 3
+    before = len(tables_requests())
+    page = Page(browser(), url)
+    page.click("New Game")
+    page.until(lambda: tables_requests()[before:], "the tables to be asked for")
+    time.sleep(1)
+    assert not page.control("Game number").get_attribute("aria-description"), "a note from a cut download"
+    page.click("Give Up")
+    page.open()
+    page.click("New Game")
+    note_of(page, page.solution())
+    first, rest = tables_requests()[before:]
+    resumed_at = int(re.fullmatch(r"bytes=(\d+)-", rest["range"] or "")[1])
+    assert (first["status"], first["sent"]) == (200, size // 3), first
+    assert 0 < resumed_at <= size // 3 and (rest["status"], rest["sent"]) == (206, size - resumed_at), rest
+    return page
+
+
 SCENARIOS = {name[len("scenario_"):]: f for name, f in globals().items() if name.startswith("scenario_")}
 
 
@@ -743,7 +798,7 @@ def main():
     except WebDriverException as error:
         print(f"SKIP: Chromium cannot start: {error.msg}")
         return 77
-    server, url = serve()
+    url = SERVER.start().url
     passed = failed = 0
     for name in sys.argv[4:] or SCENARIOS:
         started = time.time()
@@ -757,7 +812,7 @@ def main():
         finally:
             while DRIVERS:
                 DRIVERS.pop().quit()
-    server.shutdown()
+    SERVER.stop()
     print(f"{passed} passed, {failed} failed")
     return 0 if failed == 0 else 1
 
