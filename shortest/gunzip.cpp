@@ -114,8 +114,9 @@ class Inflater {
     const std::size_t from = bits_.ByteBoundary();
     const auto in = bits_.input();
     if (in.size() - from < 4) throw BadData{"it ends in the middle of its data"};
-    const unsigned length = in[from] | (in[from + 1] << 8);
-    if ((length ^ (in[from + 2] | (in[from + 3] << 8))) != 0xFFFF) throw BadData{"a stored block's length is damaged"};
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned>(in[from + k]); };
+    const unsigned length = byte(0) | (byte(1) << 8U);
+    if ((length ^ (byte(2) | (byte(3) << 8U))) != 0xFFFFU) throw BadData{"a stored block's length is damaged"};
     if (in.size() - from - 4 < length) throw BadData{"it ends in the middle of its data"};
     if (out_.size() - at_ < length) throw BadData{"its data are longer than its trailer says"};
     std::memcpy(out_.data() + at_, in.data() + from + 4, length);

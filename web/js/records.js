@@ -71,7 +71,6 @@ export async function mount() {
 }
 
 async function store() {
-  document.body.dataset.handling = 'store';
   await locked(async () => {
     await sync(true); // what other tabs stored meanwhile
     const file = bridge.redoChanges();
@@ -85,16 +84,19 @@ async function store() {
     bridge.stored(file, error ? ENOSPC : 0);
     if (!error && others) others.postMessage('stored');
   });
-  delete document.body.dataset.handling;
 }
 
 // After every call into the program: what it changed is stored, one change after the other.
+// The page is busy from the change on, also while another operation of the storage goes
+// first, until nothing waits to be stored.
 export function storeChanges() {
   if (storing || !bridge.unstored()) return;
   storing = true;
+  document.body.dataset.handling = 'store';
   inTurn(store).finally(() => {
     storing = false;
     storeChanges();
+    if (!storing) delete document.body.dataset.handling;
   });
 }
 
