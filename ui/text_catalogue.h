@@ -453,21 +453,23 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     {TextId::FameEntryCount, NPC_("web page records", "{count} entry", "{count} entries")},
     // Translators: how many saved game numbers a file holds, used in the texts below.
     {TextId::SavedGameCount, NPC_("web page records", "{count} saved game", "{count} saved games")},
-    // Translators: lines of a file that could not be read, and were left out.
-    {TextId::DamagedLineCount,
-     NPC_("web page records", "{count} damaged line left out", "{count} damaged lines left out")},
+    {TextId::DamagedLineCount, NPC_("web page records",
+                                    // Translators: lines of a file that could not be read, and
+                                    // were left out.
+                                    "{count} damaged line left out", "{count} damaged lines left out")},
     // Translators: what a file holds; {entries} is "12 entries" or "12 saved games",
     // {damaged} "3 damaged lines left out".
     {TextId::ContentsWithDamagedLines, NC_("web page records", "{entries}; {damaged}")},
-    // Translators: the file the player chose to load holds nothing the game can read; {file}
-    // is Fame.dat or saved.dat, which stays as it was.
-    {TextId::NothingToLoad,
-     NC_("web page records", "The file you chose holds nothing that can go into {file}. {file} is unchanged.")},
-    // Translators: asked before a load replaces a record; {now} and {chosen} are what the
-    // record and the chosen file hold ("12 entries", "8 entries; 3 damaged lines left out").
-    // The buttons are OK and Cancel; Cancel is the default.
+    {TextId::NothingToLoad, NC_("web page records",
+                                // Translators: the file the player chose to load holds nothing the game can read;
+                                // {file} is Fame.dat or saved.dat, which stays as it was.
+                                "The file you chose holds nothing that can go into {file}. {file} is unchanged.")},
     {TextId::ReplaceRecordQuestion,
-     NC_("web page records", "{file} now holds {now}. The file you chose holds {chosen}. Replace {file} with it?")},
+     NC_("web page records",
+         // Translators: asked before a load replaces a record; {now} and {chosen} are what
+         // the record and the chosen file hold ("12 entries", "8 entries; 3 damaged lines
+         // left out"). The buttons are OK and Cancel; Cancel is the default.
+         "{file} now holds {now}. The file you chose holds {chosen}. Replace {file} with it?")},
     // Translators: after a load; {contents} as {chosen} above.
     {TextId::RecordLoaded, NC_("web page records", "{file} now holds {contents}.")},
     // Translators: after "Undo load of {file}".
