@@ -8,6 +8,7 @@ Exit status 77 when Chromium cannot start."""
 import os
 import random
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -55,11 +56,17 @@ def tables_file():
 DRIVERS = []
 
 
+PROFILES = []  # the browser profiles made here, removed at the end
+
+
 def browser(profile=None, languages="en-US,en"):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     options.add_experimental_option("prefs", {"intl.accept_languages": languages})
-    for flag in CHROMIUM_FLAGS + [f"--user-data-dir={profile or tempfile.mkdtemp(prefix='quarvel-profile-')}"]:
+    if not profile:
+        profile = tempfile.mkdtemp(prefix="quarvel-profile-")
+        PROFILES.append(profile)
+    for flag in CHROMIUM_FLAGS + [f"--user-data-dir={profile}"]:
         options.add_argument(flag)
     DRIVERS.append(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options))
     return DRIVERS[-1]
@@ -813,6 +820,8 @@ def main():
             while DRIVERS:
                 DRIVERS.pop().quit()
     SERVER.stop()
+    for profile in PROFILES:
+        shutil.rmtree(profile, ignore_errors=True)
     print(f"{passed} passed, {failed} failed")
     return 0 if failed == 0 else 1
 
