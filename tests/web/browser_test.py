@@ -442,7 +442,7 @@ def scenario_records_downloaded_and_loaded(url):
         load_record(page, folder, name, content)
         page.expect_dialog(*box)
         page.answer("OK")
-    assert fame_names(page) == ["Eve"]
+    assert page.listing() == ["Eve"]
     # A load that would replace the entry asks first, Cancel the default; then it is done, and undone.
     zed = b'"Zed","12",0.0001,"Feb 03, 2026"\r\n'
     question = "Fame.dat now holds 1 entry. The file you chose holds 2 entries; 1 damaged line left out."
@@ -454,30 +454,26 @@ def scenario_records_downloaded_and_loaded(url):
         if answer == "OK":
             page.expect_dialog("Load Fame.dat", "Fame.dat now holds 2 entries; 1 damaged line left out.")
             page.answer("OK")
-        assert fame_names(page) == names, answer
+        assert page.listing() == names, answer
     page.open()  # the undo outlives the page
     page.click("Undo load of Fame.dat")
     page.expect_dialog("Load Fame.dat", "holds again what it held before the load")
     page.answer("OK")
-    assert fame_names(page) == ["Eve"]
+    assert page.listing() == ["Eve"]
     assert not page.d.find_element(By.XPATH, "//button[text()='Undo load of Fame.dat']").is_displayed()
     # Nothing to replace: no question.
     load_record(page, folder, "saved.dat", b"316\r\nnot a number\r\n")
     page.expect_dialog("Load saved.dat", "saved.dat now holds 1 saved game; 1 damaged line left out.")
     page.answer("OK")
-    page.click("Reload Saved Game")
-    alt(page, Keys.ARROW_DOWN)
-    entries = page.d.execute_script(SAVED_LIST)["rows"]
-    assert entries == ["316"], entries
+    assert saved_games(page) == ["316"]
     return page
 
 
-def fame_names(page):
-    """The names in the Hall of Fame, as its window lists them."""
-    page.click("Hall of Fame")
-    names = [row[0] for row in page.rows("Hall of Fame listing")[0][1:]]
-    page.click("Return to Main Screen")
-    return names
+def saved_games(page):
+    """The saved numbers, as the Reload Game window lists them."""
+    page.click("Reload Saved Game")
+    alt(page, Keys.ARROW_DOWN)
+    return page.d.execute_script(SAVED_LIST)["rows"]
 
 
 def load_record(page, folder, name, content):
@@ -503,10 +499,7 @@ def scenario_fifty_loads(url):
         if k % 5 == 4:
             page.open()
             assert not page.d.find_elements(By.CSS_SELECTOR, "dialog[open]"), f"load {k + 1}: {page.dialog()}"
-    page.click("Reload Saved Game")
-    alt(page, Keys.ARROW_DOWN)
-    entries = page.d.execute_script(SAVED_LIST)["rows"]
-    assert entries == ["50"], entries
+    assert saved_games(page) == ["50"]
     return page
 
 
