@@ -34,8 +34,9 @@ else
   packages+=(libxxhash-dev)
 fi
 if [ "$mode" = test ]; then
-  # The unit, widget and benchmark libraries.
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+  # The unit, widget and benchmark libraries; zlib writes the gzip files the page's reader
+  # of its compressed tables is tested on.
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev)
   # Desktop tests: the real window under Xvfb (xdotool, imagemagick), a German locale, the
   # desktop entry and AppStream checks, and the Debian package: CPack reads the program's
   # shared library dependencies with file and dpkg-shlibdeps (dpkg-dev), lintian checks it.
