@@ -12,10 +12,23 @@
 namespace quarvel {
 namespace {
 
-bool IsFame(const LoadableRecord& record) { return record.name == kLoadableRecords[0].name; }
-
 std::size_t IndexOf(const LoadableRecord& record) {
   return static_cast<std::size_t>(&record - kLoadableRecords.data());
+}
+
+bool IsFame(const LoadableRecord& record) { return IndexOf(record) == 0; }
+
+// Writes `text` as a whole file.
+void Keep(Services& services, const LoadableRecord& record, const char* name, std::string text) {
+  auto kept = std::make_shared<const std::string>(std::move(text));
+  RewriteRecord(services, name, record.scratch, FileStore::kNoLimit, LostRecord::None,
+                [kept](const std::optional<std::string>&) { return *kept; });
+}
+
+// Forgets the last load: there is none to undo.
+void ForgetLoad(Services& services, const LoadableRecord& record) {
+  services.files.Remove(record.kept);
+  services.files.Remove(record.loaded);
 }
 
 bool IsBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
@@ -36,14 +49,12 @@ void Replace(ProgramState& state, MainWindowState& window, Services& services, c
   // Read again: the question may have been up while another tab changed the record.
   const auto current = services.files.Read(record.name, record.limit);
   const bool keep = current && ReadRecordContents(record, *current).entries > 0;
-  RewriteRecord(services, record.name, record.scratch, FileStore::kNoLimit, LostRecord::None,
-                [chosen](const std::optional<std::string>&) { return chosen->text; });
+  Keep(services, record, record.name, chosen->text);
   if (keep) {
-    auto before = std::make_shared<const std::string>(*current);
-    RewriteRecord(services, record.kept, record.scratch, FileStore::kNoLimit, LostRecord::None,
-                  [before](const std::optional<std::string>&) { return *before; });
+    Keep(services, record, record.kept, *current);
+    Keep(services, record, record.loaded, chosen->text);
   } else {
-    services.files.Remove(record.kept);  // an older load is no longer the one to undo
+    ForgetLoad(services, record);  // an older load is no longer the one to undo
   }
   // A failed store names the record alone: no entry or game number of a handler was lost.
   services.boxes.AfterStored(services.files.Storing(), {}, [&state, &window, &services, &record, chosen, keep] {
@@ -122,19 +133,16 @@ void LoadRecord(ProgramState& state, MainWindowState& window, Services& services
 
 void UndoLoad(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record) {
   const auto before = services.files.Read(record.kept, record.limit);
-  if (!before) {
-    window.undoableLoads[IndexOf(record)] = false;
-    return;
-  }
-  auto restored = std::make_shared<const std::string>(*before);
-  RewriteRecord(services, record.name, record.scratch, FileStore::kNoLimit, LostRecord::None,
-                [restored](const std::optional<std::string>&) { return *restored; });
-  services.files.Remove(record.kept);
-  services.boxes.AfterStored(services.files.Storing(), {}, [&state, &window, &services, &record] {
+  const auto loaded = services.files.Read(record.loaded, record.limit);
+  const bool unchanged = before && loaded && services.files.Read(record.name, record.limit) == loaded;
+  if (unchanged) Keep(services, record, record.name, *before);
+  ForgetLoad(services, record);
+  services.boxes.AfterStored(services.files.Storing(), {}, [&state, &window, &services, &record, unchanged] {
     window.undoableLoads[IndexOf(record)] = false;
     if (IsFame(record)) RefreshFameSummary(state.fame, services);
-    services.boxes.Message(Text(TextId::LoadRecord, {{"file", record.name}}),
-                           Text(TextId::LoadUndone, {{"file", record.name}}));
+    services.boxes.Message(
+        Text(TextId::LoadRecord, {{"file", record.name}}),
+        Text(unchanged ? TextId::LoadUndone : TextId::LoadNoLongerUndoable, {{"file", record.name}}));
   });
 }
 

@@ -20,13 +20,14 @@ namespace quarvel {
 struct LoadableRecord {
   const char* name;
   const char* scratch;
-  const char* kept;  // the record as it stood before the last load
+  const char* kept;    // the record as it stood before the last load
+  const char* loaded;  // what the last load wrote: an undo replaces only that
   std::uint64_t limit;
 };
 
 inline constexpr std::array<LoadableRecord, 2> kLoadableRecords{{
-    {kFameFile, kFameScratchFile, "Fame.before-load", kFameFileLimit},
-    {kSavedGamesFile, kSavedGamesScratchFile, "saved.before-load", kSavedGamesFileLimit},
+    {kFameFile, kFameScratchFile, "Fame.before-load", "Fame.after-load", kFameFileLimit},
+    {kSavedGamesFile, kSavedGamesScratchFile, "saved.before-load", "saved.after-load", kSavedGamesFileLimit},
 }};
 
 // The record of that file name, or nullptr.
@@ -49,7 +50,8 @@ UndoableLoads FindUndoableLoads(FileStore& files);
 // `bytes`: the file's first bytes, up to one more than the record's limit.
 void LoadRecord(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record,
                 std::string bytes);
-// Puts back what the last load replaced.
+// Puts back what the last load replaced, unless the record has changed since (a win or a
+// Save): then the load can no longer be undone, and nothing won or saved is lost.
 void UndoLoad(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record);
 
 }  // namespace quarvel

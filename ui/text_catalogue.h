@@ -144,6 +144,7 @@ enum class TextId {
   ReplaceRecordQuestion,
   RecordLoaded,
   LoadUndone,
+  LoadNoLongerUndoable,
   NoRecordsKeptForFame,
   NoRecordsKeptForSave,
   RecordsBarName,
@@ -474,6 +475,11 @@ inline constexpr std::array<CatalogueText, static_cast<std::size_t>(TextId::Coun
     {TextId::RecordLoaded, NC_("web page records", "{file} now holds {contents}.")},
     // Translators: after "Undo load of {file}".
     {TextId::LoadUndone, NC_("web page records", "{file} holds again what it held before the load.")},
+    {TextId::LoadNoLongerUndoable,
+     NC_("web page records",
+         // Translators: after "Undo load of {file}" when a win or "Save Game #" has changed the
+         // record since the load: nothing is undone, so that nothing won or saved is lost.
+         "{file} has changed since the load, so the load can no longer be undone.")},
     // Translators: told a winner fast enough for the Hall of Fame in a browser that refuses
     // the web page its storage (a private window), in place of the name prompt.
     {TextId::NoRecordsKeptForFame,

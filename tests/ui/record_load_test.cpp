@@ -94,6 +94,22 @@ TEST(RecordLoad, RefusedAskedReplacedAndUndone) {
   }
 }
 
+TEST(RecordLoad, AnUndoNeverDropsWhatCameAfterTheLoad) {
+  Harness h;
+  h.files.files["Fame.dat"] = kEve;
+  ASSERT_TRUE(h.Start());
+  h.dialogs.answers.push_back("");
+  h.Send({EventId::LoadRecord, 0, kZed});
+  h.files.files["Fame.dat"] = kZed + kEve;  // a win since
+  h.dialogs.transcript.clear();
+  EXPECT_TRUE(h.Send({EventId::UndoLoad, 0}));
+  EXPECT_EQ(
+      h.dialogs.transcript,
+      Transcript{"message Load Fame.dat|Fame.dat has changed since the load, so the load can no longer be undone."});
+  EXPECT_EQ(h.files.files["Fame.dat"], kZed + kEve);
+  EXPECT_FALSE(h.window().undoableLoads[0]);
+}
+
 TEST(RecordLoad, WhatFollowsWaitsForStorageAndAFailedStoreKeepsNoUndo) {
   Harness h;
   h.files.files["saved.dat"] = "316\r\n";
