@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "game/game_number.h"
 #include "records/record_rewrite.h"
@@ -43,11 +44,13 @@ std::string ContentsText(const LoadableRecord& record, const RecordContents& con
                {"damaged", CountedText(TextId::DamagedLineCount, static_cast<std::int64_t>(contents.damaged))}});
 }
 
-// Replaces the record with what the player chose, keeping what it held for the undo.
+// Replaces the record with what the player chose, keeping what it held for the undo:
+// `current`, or when `asked` the record read again, since another tab may have changed it
+// while the question was up.
 void Replace(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record,
-             const std::shared_ptr<const RecordContents>& chosen) {
-  // Read again: the question may have been up while another tab changed the record.
-  const auto current = services.files.Read(record.name, record.limit);
+             const std::shared_ptr<const RecordContents>& chosen, bool asked,
+             std::optional<std::string> current = std::nullopt) {
+  if (asked) current = services.files.Read(record.name, record.limit);
   const bool keep = current && ReadRecordContents(record, *current).entries > 0;
   Keep(services, record, record.name, chosen->text);
   if (keep) {
@@ -118,17 +121,19 @@ void LoadRecord(ProgramState& state, MainWindowState& window, Services& services
     services.boxes.Message(title, Text(TextId::NothingToLoad, {{"file", record.name}}));
     return;
   }
-  const auto current = services.files.Read(record.name, record.limit);
+  auto current = services.files.Read(record.name, record.limit);
   const RecordContents now = current ? ReadRecordContents(record, *current) : RecordContents{};
   if (now.entries == 0) {
-    Replace(state, window, services, record, chosen);
+    Replace(state, window, services, record, chosen, /*asked=*/false, std::move(current));
     return;
   }
   services.boxes.Ask(
       title,
       Text(TextId::ReplaceRecordQuestion,
            {{"file", record.name}, {"now", ContentsText(record, now)}, {"chosen", ContentsText(record, *chosen)}}),
-      [&state, &window, &services, &record, chosen] { Replace(state, window, services, record, chosen); });
+      [&state, &window, &services, &record, chosen] {
+        Replace(state, window, services, record, chosen, /*asked=*/true);
+      });
 }
 
 void UndoLoad(ProgramState& state, MainWindowState& window, Services& services, const LoadableRecord& record) {
