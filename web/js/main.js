@@ -1,4 +1,4 @@
-// The page's start-up: the program created, its storage opened while it compiles, the
+// The page's start-up: the program created while its storage is opened, the records read, the
 // player's language chosen, the windows built; then every change the program makes is
 // drawn, and the clock ticks once a second.
 import * as bridge from './bridge.js';
@@ -47,14 +47,15 @@ const monthName = (month) => new Intl.DateTimeFormat(document.documentElement.la
   .format(new Date(2000, month - 1, 15));
 
 async function start() {
-  let mounting = null;
+  let opening = null;
   const keeping = keptGame.restore();
   await bridge.load({
-    preInit: [() => { mounting = records.mount(); }],
+    preInit: [() => { opening = records.open(); }],
     setBusyPointer: (busy) => document.body.classList.toggle('busy', busy),
     focusTile: (tile) => windows.focusTile(tile),
     monthName,
   });
+  const mounting = opening.then(records.mount);
   await useLanguage();
   windows.build(bridge.layouts());
   const captions = bridge.dialogCaptions();

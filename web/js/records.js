@@ -41,10 +41,22 @@ function reopenWhenClosed() {
   };
 }
 
-// Opens the storage while the program's WebAssembly compiles; resolves to whether the
-// browser keeps the records. Opening right after another page of the site closed the same
-// storage can fail for a moment: only a refusal by the browser (or failing again and again)
-// counts as storage refused.
+// Opens the storage's database while the program's WebAssembly compiles, the slow part of
+// reading the records; resolves when it is open or has failed (mount() then says which).
+// The records themselves are read by mount(), once the program's memory exists: a file read
+// into its folder before then fails.
+export const open = () => new Promise((resolve) => {
+  try {
+    bridge.files().filesystems.IDBFS.getDB(FOLDER, () => resolve());
+  } catch (error) {
+    resolve();
+  }
+});
+
+// Reads the records into the program's folder; resolves to whether the browser keeps them.
+// Opening right after another page of the site closed the same storage can fail for a
+// moment: only a refusal by the browser (or failing again and again) counts as storage
+// refused.
 export async function mount() {
   const FS = bridge.files();
   FS.mkdir(FOLDER);
