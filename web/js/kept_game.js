@@ -47,12 +47,16 @@ export async function restore() {
   try {
     tab = sessionStorage.getItem(`${KEY}-tab`);
     const locks = 'locks' in navigator;
+    const own = sessionStorage.getItem(KEY);
     if (!tab || (locks && !(await hold(COPY + tab)))) {
       tab = newName();
       sessionStorage.setItem(`${KEY}-tab`, tab);
-      if (locks) await hold(COPY + tab);
+      // A new name has no copy to be adopted: it is held while an orphan is looked for.
+      if (locks) {
+        const [, orphan] = await Promise.all([hold(COPY + tab), own === null ? adoptOrphan() : null]);
+        return own ?? orphan;
+      }
     }
-    const own = sessionStorage.getItem(KEY);
     if (own !== null) return own;
     return locks ? await adoptOrphan() : null;
   } catch (error) {

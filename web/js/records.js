@@ -41,23 +41,33 @@ function reopenWhenClosed() {
   };
 }
 
-// Opens the storage's database while the program's WebAssembly compiles, the slow part of
-// reading the records; resolves when it is open or has failed (mount() then says which).
-// The records themselves are read by mount(), once the program's memory exists: a file read
-// into its folder before then fails.
-export const open = () => new Promise((resolve) => {
-  try {
-    bridge.files().filesystems.IDBFS.getDB(FOLDER, () => resolve());
-  } catch (error) {
-    resolve();
+// The storage's database as the page opened it at once (index.html), handed to the
+// program's file system; or, where it could not be opened there, opened now, while the
+// program's WebAssembly compiles. Resolves, once it is open or has failed, to whether it
+// was made just now, with no records in it to read. The records themselves are read by
+// mount(), once the program's memory exists: a file read into its folder before then fails.
+export async function open() {
+  const { db, made } = await (self.recordsStorage || Promise.resolve({}));
+  const { IDBFS } = bridge.files().filesystems;
+  if (db && db.version === IDBFS.DB_VERSION && db.objectStoreNames.contains(IDBFS.DB_STORE_NAME)) {
+    IDBFS.dbs[FOLDER] = db;
+    return made;
   }
-});
+  if (db) db.close();
+  return new Promise((resolve) => {
+    try {
+      IDBFS.getDB(FOLDER, () => resolve(false));
+    } catch (error) {
+      resolve(false);
+    }
+  });
+}
 
-// Reads the records into the program's folder; resolves to whether the browser keeps them.
-// Opening right after another page of the site closed the same storage can fail for a
-// moment: only a refusal by the browser (or failing again and again) counts as storage
-// refused.
-export async function mount() {
+// Reads the records into the program's folder (none where the storage was `made` just now);
+// resolves to whether the browser keeps them. Opening right after another page of the site
+// closed the same storage can fail for a moment: only a refusal by the browser (or failing
+// again and again) counts as storage refused.
+export async function mount(made) {
   const FS = bridge.files();
   FS.mkdir(FOLDER);
   for (const pause of [0, 100, 400, 1600]) {
@@ -65,7 +75,7 @@ export async function mount() {
     let error = null;
     try {
       FS.mount(FS.filesystems.IDBFS, {}, FOLDER);
-      error = await sync(true);
+      if (!made || pause) error = await sync(true);
     } catch (thrown) {
       error = thrown;
     }
