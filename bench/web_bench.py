@@ -55,8 +55,8 @@ SAVED_SIZES = [1000, 10000, 100000, 1000000]
 def first_paint_files(site):
     """What the page needs before its first paint: its document, style and program, and its
     script (one file, or the modules in js/)."""
-    names = ["index.html", "page.css", "quarvel-page.js", "quarvel-page.wasm"]
-    names += [name for name in ["page.js"] if os.path.exists(os.path.join(site, name))]
+    names = [name for name in ["index.html", "page.css", "page.js", "quarvel-page.js", "quarvel-page.wasm"]
+             if os.path.exists(os.path.join(site, name))]
     scripts = os.path.join(site, "js")
     if os.path.isdir(scripts):
         names += sorted(f"js/{name}" for name in os.listdir(scripts) if name.endswith(".js"))
@@ -172,7 +172,8 @@ def click_and_memory(url):
     heap = d.execute_async_script(
         "const done = arguments[arguments.length - 1];"
         "const wasm = window.Module && Module.HEAPU8 ? Promise.resolve(Module.HEAPU8.length)"
-        "  : import('./js/bridge.js').then((b) => b.memoryBytes());"
+        "  : window.quarvelProgram ? Promise.resolve(quarvelProgram.memoryBytes())"
+        "  : import('./js/bridge.js').then((b) => b.memoryBytes());"  # a site of separate modules
         "wasm.then((bytes) => done([performance.memory.usedJSHeapSize, bytes]));")
     d.quit()
     return times, rss, heap
@@ -335,7 +336,8 @@ def measure_note(folder, deals=20):
     got = {"first note": got_note, "before": before.get(tab, 0), "after": after[tab]}
     got["page"] = d.execute_async_script(
         "const done = arguments[arguments.length - 1];"
-        "import('./js/bridge.js').then((b) => done([performance.memory.usedJSHeapSize, b.memoryBytes()]));")
+        "(window.quarvelProgram ? Promise.resolve(quarvelProgram) : import('./js/bridge.js'))"
+        ".then((b) => done([performance.memory.usedJSHeapSize, b.memoryBytes()]));")
     rng = random.Random(2026)
     got["solved"] = d.execute_async_script(TIME_DEALS, [[1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 15]] +
                                            [random_deal(rng) for _ in range(deals)])

@@ -23,9 +23,9 @@ sanitized="$root/build/sanitize"
 # What building and playing need.
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2)
 if [ "$mode" = web ]; then
-  # The page: the logic compiled to WebAssembly by emscripten, its catalogues compiled by
-  # gettext, served by python3.
-  packages=(build-essential cmake emscripten libxxhash-dev gettext python3)
+  # The page: the logic compiled to WebAssembly by emscripten, its scripts bundled by
+  # esbuild, its catalogues compiled by gettext, served by python3.
+  packages=(build-essential cmake emscripten esbuild libxxhash-dev gettext python3)
 else
   # The translations: gettext compiles them, Qt's own (the boxes' buttons) come translated,
   # and the Japanese and Chinese ones need a font with their characters.
@@ -49,8 +49,9 @@ if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev valgrind)
   # The check that every C++ file follows .clang-format.
   packages+=(clang-format)
-  # The web page: emscripten, and headless Chromium driven by selenium (axe-core from npm).
-  packages+=(emscripten chromium chromium-driver python3-selenium)
+  # The web page: emscripten and esbuild, and headless Chromium driven by selenium (axe-core
+  # from npm).
+  packages+=(emscripten esbuild chromium chromium-driver python3-selenium)
   command -v npm >/dev/null || packages+=(npm)
 fi
 

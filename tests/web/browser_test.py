@@ -116,12 +116,12 @@ return eachWindow((w) => [...w.querySelectorAll('.control, .note'), ...document.
 # The desktop's layout to the twip: every control of every window where its table puts it.
 OFF_THE_TABLES = EACH_WINDOW + """
 const done = arguments[arguments.length - 1];
-import('./js/bridge.js').then((bridge) => done(eachWindow((w) => {
-  const layout = bridge.layouts()[w.dataset.window], controls = [...w.querySelectorAll('.control')];
+done(eachWindow((w) => {
+  const layout = quarvelProgram.layouts()[w.dataset.window], controls = [...w.querySelectorAll('.control')];
   return [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex).filter((c, i) => [controls[i].offsetLeft,
     controls[i].offsetTop, controls[i].offsetWidth, controls[i].offsetHeight].some((v, k) => Math.abs(v - c.rect[k] / 15) > 0.5))
     .map((c) => `${w.dataset.window} ${c.name}(${c.index})`);
-})));"""
+}));"""
 
 
 class Page:

@@ -75,4 +75,8 @@ async function start() {
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('service_worker.js').catch(() => {});
 }
 
+// What the browser tests and the benchmarks read of the program: its windows' layouts and
+// its memory.
+window.quarvelProgram = { layouts: bridge.layouts, memoryBytes: bridge.memoryBytes };
+
 start();
