@@ -8,8 +8,9 @@
 // they are the tabs' shared IndexedDB (records.js).
 const KEY = 'quarvel-orbix-game';
 const COPY = `${KEY}:`; // + the tab's name
-let tab = null;
-let kept = null;
+let tab = null; // the tab's name, once it holds it
+let latest = null; // the game last kept ('' for none), written once the tab holds its name
+let written = null;
 
 const newName = () => (crypto.randomUUID ? crypto.randomUUID() : String(Math.random()).slice(2));
 
@@ -21,6 +22,40 @@ const hold = (name) => new Promise((resolve) => {
     return lock ? new Promise(() => {}) : undefined;
   });
 });
+
+function write() {
+  if (tab === null || latest === null || latest === written) return;
+  written = latest;
+  try {
+    if (latest) {
+      sessionStorage.setItem(KEY, latest);
+      localStorage.setItem(COPY + tab, JSON.stringify({ at: Date.now(), game: latest }));
+    } else {
+      sessionStorage.removeItem(KEY);
+      localStorage.removeItem(COPY + tab);
+    }
+  } catch (error) { /* full or refused: the game is not kept */ }
+}
+
+// The tab's name from its session, or a new one where there is none or another tab holds it;
+// the game is written under it once it is held. Nothing waits for this: the locks' first
+// answer can take a fifth of a second.
+async function takeName(locks) {
+  let name = sessionStorage.getItem(`${KEY}-tab`);
+  if (!name || (locks && !(await hold(COPY + name)))) {
+    name = newName();
+    sessionStorage.setItem(`${KEY}-tab`, name);
+    if (locks) await hold(COPY + name);
+  }
+  tab = name;
+  write();
+}
+
+// Whether local storage holds any tab's copy: only then can there be an orphan to adopt.
+function anyCopy() {
+  for (let i = 0; i < localStorage.length; ++i) if (localStorage.key(i).startsWith(COPY)) return true;
+  return false;
+}
 
 // The newest copy in local storage whose tab no longer holds its lock, taken away from there.
 async function adoptOrphan() {
@@ -43,39 +78,21 @@ async function adoptOrphan() {
 }
 
 // The game this tab kept, or null. Storage that is refused keeps nothing, and says so by null.
+// The locks are asked only where another tab's copy may be an orphan to adopt.
 export async function restore() {
   try {
-    tab = sessionStorage.getItem(`${KEY}-tab`);
     const locks = 'locks' in navigator;
     const own = sessionStorage.getItem(KEY);
-    if (!tab || (locks && !(await hold(COPY + tab)))) {
-      tab = newName();
-      sessionStorage.setItem(`${KEY}-tab`, tab);
-      // A new name has no copy to be adopted: it is held while an orphan is looked for.
-      if (locks) {
-        const [, orphan] = await Promise.all([hold(COPY + tab), own === null ? adoptOrphan() : null]);
-        return own ?? orphan;
-      }
-    }
+    takeName(locks).catch(() => { tab = null; });
     if (own !== null) return own;
-    return locks ? await adoptOrphan() : null;
+    return locks && anyCopy() ? await adoptOrphan() : null;
   } catch (error) {
-    tab = null;
     return null;
   }
 }
 
 // After every handler: the game as the program writes it ('' when none is in progress).
 export function keep(game) {
-  if (game === kept || tab === null) return;
-  kept = game;
-  try {
-    if (game) {
-      sessionStorage.setItem(KEY, game);
-      localStorage.setItem(COPY + tab, JSON.stringify({ at: Date.now(), game }));
-    } else {
-      sessionStorage.removeItem(KEY);
-      localStorage.removeItem(COPY + tab);
-    }
-  } catch (error) { /* full or refused: the game is not kept */ }
+  latest = game;
+  write();
 }
