@@ -99,12 +99,10 @@ export function build(exported) {
   bind();
   window.addEventListener('resize', fit);
   hand.onChange(fit);
-  // The main window's first layout (its fonts found, its size taken) is made before the
-  // program starts; it is shown once it has.
+  // The main window is laid out once, by the program's first draw, and shown then.
   windows.main.element.style.visibility = 'hidden';
   windows.main.element.hidden = false;
   shownWindow = 'main';
-  fit();
 }
 
 // The page's contact line points to the help page in the page's language.
