@@ -2,15 +2,18 @@
 """Serves the web page's site folder on 127.0.0.1 as a static host should: .wasm as
 application/wasm, the pre-compressed tables as application/gzip with no Content-Encoding
 (the worker decompresses them), byte ranges (206 and Content-Range), the tables named by
-their checksum cached for good, every other file revalidated.
+their checksum cached for good, every other file revalidated; the page's documents, style,
+scripts and WebAssembly compressed with gzip for a browser that accepts it.
 
 usage: serve_site.py SITE_DIR [PORT]    (PORT 0 or none: any free port)
 
 The browser tests import it: `Site.requests` lists every request served (path, status and
 bytes sent), and `Site.cut[suffix] = n` ends the next response for a path ending so after n
 bytes of its body, as a dropped connection does; `Site.rate`, when set, sends at most that
-many bytes a second in each response, as a slow link does."""
+many bytes a second in each response, as a slow link does; `Site.compress = False` sends
+every file as it stands."""
 import functools
+import gzip
 import http.server
 import os
 import re
@@ -22,6 +25,7 @@ import time
 TYPES = {".wasm": "application/wasm", ".gz": "application/gzip", ".js": "text/javascript",
          ".webmanifest": "application/manifest+json", ".mo": "application/octet-stream"}
 IMMUTABLE = re.compile(r"quarvel-shortest[^/]*-[0-9a-f]{16}\.tables\.gz$")
+COMPRESSED = (".html", ".css", ".js", ".wasm", ".webmanifest", ".svg")
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -48,6 +52,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if not os.path.isfile(path):
             self.site.count(name, 404, 0, None)
             return super().do_GET()
+        if (self.site.compress and path.endswith(COMPRESSED) and "Range" not in self.headers
+                and "gzip" in self.headers.get("Accept-Encoding", "")):
+            return self.send_compressed(name, path)
         size = os.path.getsize(path)
         start, end, status = 0, size - 1, 200
         asked = re.fullmatch(r"bytes=(\d*)-(\d*)", self.headers.get("Range", ""))
@@ -89,10 +96,28 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.close_connection = True
         self.site.count(name, status, sent, self.headers.get("Range"))
 
+    def send_compressed(self, name, path):
+        body = self.site.packed(path)
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Vary", "Accept-Encoding")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        try:
+            for at in range(0, len(body), 1 << 14):
+                self.wfile.write(body[at:at + (1 << 14)])
+                if self.site.rate:
+                    time.sleep(min(1 << 14, len(body) - at) / self.site.rate)
+        except OSError:  # the browser went away
+            self.close_connection = True
+        self.site.count(name, 200, len(body), None)
+
 
 class Site:
     def __init__(self, directory, port=0):
         self.requests, self.cut, self.rate, self.lock = [], {}, None, threading.Lock()
+        self.compress, self.compressed = True, {}  # path -> (modified, gzip body)
         handler = functools.partial(Handler, directory=directory, site=self)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
@@ -100,6 +125,19 @@ class Site:
     def count(self, path, status, sent, asked):
         with self.lock:
             self.requests.append({"path": path, "status": status, "sent": sent, "range": asked})
+
+    def packed(self, path):
+        """The file at `path` compressed, made again when the file changes."""
+        modified = os.path.getmtime(path)
+        with self.lock:
+            kept = self.compressed.get(path)
+        if kept and kept[0] == modified:
+            return kept[1]
+        with open(path, "rb") as file:
+            body = gzip.compress(file.read(), 6)
+        with self.lock:
+            self.compressed[path] = (modified, body)
+        return body
 
     def take_cut(self, path):
         with self.lock:
