@@ -5,6 +5,8 @@
   with no WebAssembly (median of RUNS, taken in turns, each in a fresh profile);
 - the same on a phone (360 x 740 CSS pixels at device scale 3, touch) with the CPU slowed
   4 times, until a tile can be tapped, against the static page of its layout for the hand;
+- the same over a 1.6 Mbit/s link with 150 ms round trips (Chromium's emulation), the files
+  sent as they stand and compressed (tools/serve_site.py);
 - a tile click until the frame that paints it;
 - the tab's memory (the renderer's resident set) beside the desktop game's;
 - the Reload Game window opened over 10^3 to 10^6 saved numbers, its list opened, Down
@@ -77,6 +79,10 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+# A slow link, as Chromium emulates it: 1.6 Mbit/s each way, 150 ms added to each request.
+SLOW_LINK = {"offline": False, "latency": 150, "downloadThroughput": 200_000, "uploadThroughput": 200_000}
+
+
 def browser(profile, languages="en-US,en"):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
@@ -124,11 +130,15 @@ def static_page(url, name="bench-static.html", on_phone=False):
                    f'<link rel="stylesheet" href="page.css"></head><body>{stage}</body></html>')
 
 
-def time_to_clickable(url, static, languages="en-US,en", again=False, on_phone=False):
-    """On a first visit, or with `again` on the next one (storage made, files kept)."""
+def time_to_clickable(url, static, languages="en-US,en", again=False, on_phone=False, slow=False):
+    """On a first visit, or with `again` on the next one (storage made, files kept); with
+    `slow`, over SLOW_LINK."""
     d = browser(tempfile.mkdtemp(), languages)
     if on_phone:
         phone(d)
+    if slow:
+        d.execute_cdp_cmd("Network.enable", {})
+        d.execute_cdp_cmd("Network.emulateNetworkConditions", SLOW_LINK)
     if not static:
         d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_READY})
     if again:
@@ -442,6 +452,24 @@ def first_visits_clicks_and_memory(url, other):
         o = statistics.median(beside)
         print(f"  the other site in English, first visit {o:.1f} ms (from {min(beside):.1f} to {max(beside):.1f}): "
               f"{o / b:.2f} x; this site {statistics.median(game) / o:.2f} x the other")
+
+    # Over a slow link, from this server (nothing compressed) and from the site's own, which
+    # compresses as a host should.
+    packed_server = Site(SITE).start()
+    packed = packed_server.url
+    slow = {"static": [], "plain": [], "packed": []}
+    for _ in range(RUNS):
+        slow["static"].append(time_to_clickable(packed + "bench-static.html", True, slow=True))
+        slow["plain"].append(time_to_clickable(url, False, slow=True))
+        slow["packed"].append(time_to_clickable(packed, False, slow=True))
+    packed_server.stop()
+    b = statistics.median(slow["static"])
+    print(f"== Over a 1.6 Mbit/s link with 150 ms round trips (median of {RUNS}, in turns)")
+    print(f"  the static page, compressed {b:.1f} ms (from {min(slow['static']):.1f} to {max(slow['static']):.1f})")
+    for name, key in (("the game, compressed", "packed"), ("the game, sent as it is", "plain")):
+        g = statistics.median(slow[key])
+        print(f"  {name} {g:.1f} ms (from {min(slow[key]):.1f} to {max(slow[key]):.1f}): {g / b:.2f} x "
+              "(target at most 3 x)")
 
     times, rss, heap = click_and_memory(url)
     print("== A tile click (40 clicks)")
