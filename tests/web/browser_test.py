@@ -13,6 +13,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
@@ -577,8 +578,11 @@ def scenario_records_of_any_size(url):
     assert not page.control("Reload Saved Game").is_enabled()
     page.click("Give Up")
     page.click("Reload Saved Game")
-    page.control("Saved game number").click()  # the list opens; a click on its third row starts that game
-    page.d.find_element(By.ID, "saved-game-2").click()
+    page.control("Saved game number").click()  # the list opens; a click on its third row starts that game,
+    row = page.d.find_element(By.ID, "saved-game-2")  # even when the list scrolled a row under the pointer
+    page.d.execute_script("document.getElementById('saved-games').scrollTop += arguments[0].offsetHeight", row)
+    page.until(lambda: not page.d.find_elements(By.ID, "saved-game-0"), "the list scrolled by a row")
+    row.click()
     page.settle()
     page.until(lambda: page.value("Game number") == numbers[2], "the row clicked to start its game")
     return page
@@ -819,7 +823,8 @@ def main():
             print(f"ok {name} ({time.time() - started:.1f} s)")
         except Exception as error:  # one scenario's failure does not stop the others
             failed += 1
-            print(f"FAILED {name}: {type(error).__name__}: {error}")
+            line = [f.lineno for f in traceback.extract_tb(error.__traceback__) if f.filename == __file__][-1]
+            print(f"FAILED {name} (line {line}): {type(error).__name__}: {error}")
         finally:
             while DRIVERS:
                 DRIVERS.pop().quit()

@@ -26,7 +26,20 @@ function geometry() {
   return { row, view, whole, extent, ratio: whole > extent && extent > view ? (whole - view) / (extent - view) : 1 };
 }
 
-// The rows in sight, the active one marked.
+// A row of the list, for entry k.
+function option(k, entry) {
+  const row = document.createElement('div');
+  row.setAttribute('role', 'option');
+  row.id = optionId(k);
+  row.dataset.index = k;
+  row.setAttribute('aria-posinset', k + 1);
+  row.textContent = entry;
+  return row;
+}
+
+// The rows in sight, the active one marked. A row that stays in sight is kept rather than
+// drawn again, so that the row under the pointer or a screen reader's cursor is still there
+// when the list scrolls.
 function render() {
   if (list.hidden) return;
   const g = geometry();
@@ -34,20 +47,22 @@ function render() {
   offset = Math.max(0, Math.min(offset, g.whole - g.view));
   const first = Math.floor(offset / g.row);
   const end = Math.min(count, Math.ceil((offset + g.view) / g.row));
-  const entries = end > first ? bridge.savedGames(first, end - first) : [];
+  for (const row of [...list.children]) {
+    const k = Number(row.dataset.index);
+    if (k < first || k >= end) row.remove();
+  }
+  const kept = list.children.length ? Number(list.firstElementChild.dataset.index) : end;
+  const keptEnd = kept + list.children.length;
+  const rows = (from, to) => (to > from ? bridge.savedGames(from, to - from) : []).map((e, k) => option(from + k, e));
+  list.prepend(...rows(first, kept));
+  list.append(...rows(Math.max(first, keptEnd), end));
   const top = list.scrollTop - offset;
-  list.replaceChildren(...entries.map((entry, k) => {
-    const option = document.createElement('div');
-    option.setAttribute('role', 'option');
-    option.id = optionId(first + k);
-    option.dataset.index = first + k;
-    option.setAttribute('aria-selected', String(first + k === active));
-    option.setAttribute('aria-posinset', first + k + 1);
-    option.setAttribute('aria-setsize', count);
-    option.style.top = `${top + (first + k) * g.row}px`;
-    option.textContent = entry;
-    return option;
-  }));
+  for (const row of list.children) {
+    const k = Number(row.dataset.index);
+    row.setAttribute('aria-selected', String(k === active));
+    row.setAttribute('aria-setsize', count);
+    row.style.top = `${top + k * g.row}px`;
+  }
   if (active >= first && active < end) box.setAttribute('aria-activedescendant', optionId(active));
   else box.removeAttribute('aria-activedescendant');
 }
