@@ -15,6 +15,7 @@ every file as it stands."""
 import functools
 import gzip
 import http.server
+import io
 import os
 import re
 import socket
@@ -75,26 +76,32 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if status == 206:
             self.send_header("Content-Range", f"bytes {start}-{end}/{size}")
         self.end_headers()
+        with open(path, "rb") as f:
+            f.seek(start)
+            sent = self.send_body(f, end - start + 1, name)
+        self.site.count(name, status, sent, self.headers.get("Range"))
+
+    def send_body(self, stream, left, name):
+        """Sends `left` bytes of `stream`, at most Site.rate bytes a second, the connection
+        dropped after the bytes Site.cut allows; returns how many were sent."""
         limit = self.site.take_cut(name)
         sent = 0
         try:
-            with open(path, "rb") as f:
-                f.seek(start)
-                left = end - start + 1 if limit is None else min(limit, end - start + 1)
-                while left > 0:
-                    chunk = f.read(min(left, 1 << 14 if self.site.rate else 1 << 16))
-                    self.wfile.write(chunk)
-                    sent += len(chunk)
-                    left -= len(chunk)
-                    if self.site.rate:
-                        time.sleep(len(chunk) / self.site.rate)
+            left = left if limit is None else min(limit, left)
+            while left > 0:
+                chunk = stream.read(min(left, 1 << 14 if self.site.rate else 1 << 16))
+                self.wfile.write(chunk)
+                sent += len(chunk)
+                left -= len(chunk)
+                if self.site.rate:
+                    time.sleep(len(chunk) / self.site.rate)
             if limit is not None:  # the connection drops mid-body
                 self.wfile.flush()
                 self.close_connection = True
                 self.connection.shutdown(socket.SHUT_RDWR)
         except OSError:  # the browser went away
             self.close_connection = True
-        self.site.count(name, status, sent, self.headers.get("Range"))
+        return sent
 
     def send_compressed(self, name, path):
         body = self.site.packed(path)
@@ -104,14 +111,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         self.send_header("Vary", "Accept-Encoding")
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        try:
-            for at in range(0, len(body), 1 << 14):
-                self.wfile.write(body[at:at + (1 << 14)])
-                if self.site.rate:
-                    time.sleep(min(1 << 14, len(body) - at) / self.site.rate)
-        except OSError:  # the browser went away
-            self.close_connection = True
-        self.site.count(name, 200, len(body), None)
+        self.site.count(name, 200, self.send_body(io.BytesIO(body), len(body), name), None)
 
 
 class Site:
