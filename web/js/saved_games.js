@@ -26,13 +26,14 @@ function geometry() {
   return { row, view, whole, extent, ratio: whole > extent && extent > view ? (whole - view) / (extent - view) : 1 };
 }
 
-// A row of the list, for entry k.
+// A row of the list, for entry k. The list is emptied whenever its entries change.
 function option(k, entry) {
   const row = document.createElement('div');
   row.setAttribute('role', 'option');
   row.id = optionId(k);
   row.dataset.index = k;
   row.setAttribute('aria-posinset', k + 1);
+  row.setAttribute('aria-setsize', count);
   row.textContent = entry;
   return row;
 }
@@ -60,7 +61,6 @@ function render() {
   for (const row of list.children) {
     const k = Number(row.dataset.index);
     row.setAttribute('aria-selected', String(k === active));
-    row.setAttribute('aria-setsize', count);
     row.style.top = `${top + k * g.row}px`;
   }
   if (active >= first && active < end) box.setAttribute('aria-activedescendant', optionId(active));
